@@ -1,0 +1,153 @@
+// Conversions between UTF-8 (the ANSI code page) and wide text.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "Win32.h"
+
+namespace {
+
+constexpr wchar_t kFffd = 0xFFFD;
+
+// Converts with an explicit length, checking that the size query agrees with the conversion.
+std::wstring Widen(std::string_view bytes, UINT codePage = CP_UTF8, DWORD flags = 0) {
+    const int length = static_cast<int>(bytes.size());
+    const int needed = MultiByteToWideChar(codePage, flags, bytes.data(), length, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(needed), L'#');
+    EXPECT_EQ(MultiByteToWideChar(codePage, flags, bytes.data(), length, out.data(), needed), needed);
+    return out;
+}
+
+std::string Narrow(const std::wstring& text, UINT codePage = CP_UTF8, const char* defaultChar = nullptr,
+                   BOOL* used = nullptr) {
+    const int length = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, defaultChar, used);
+    std::string out(static_cast<std::size_t>(needed), '#');
+    EXPECT_EQ(WideCharToMultiByte(codePage, 0, text.data(), length, out.data(), needed, defaultChar, used),
+              needed);
+    return out;
+}
+
+// The error a call failed with (~0 if it succeeded), clearing it so that the next call starts clean.
+DWORD Err(int result) {
+    const DWORD error = result == 0 ? GetLastError() : ~0u;
+    SetLastError(0);
+    return error;
+}
+
+}  // namespace
+
+TEST(CodePage, SequenceLengthBoundariesConvertBothWays) {
+    const std::string utf8 =
+        "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF"
+        "\xBF";
+    const std::wstring wide = {0x7F, 0x80, 0x7FF, 0x800, 0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x10FFFF};
+    EXPECT_EQ(Widen(utf8, CP_ACP, MB_PRECOMPOSED), wide);
+    EXPECT_EQ(Narrow(wide), utf8);
+}
+
+TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
+    const std::pair<std::string_view, std::wstring> cases[] = {
+        {"\x80", {kFffd}},      // stray continuation byte
+        {"\xE2\x82", {kFffd}},  // truncated at the end
+        {"\xF0\x9F\x98"
+         "A",
+         {kFffd, L'A'}},                                     // truncated before a character
+        {"\xC3\xA9\x80", {0xE9, kFffd}},                     //
+        {"\xC0\xAF", {kFffd, kFffd}},                        // overlong '/'
+        {"\xE0\x80\xAF", {kFffd, kFffd, kFffd}},             // overlong in 3 bytes
+        {"\xF0\x80\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // overlong in 4 bytes
+        {"\xED\xA0\x80", {kFffd, kFffd, kFffd}},             // surrogate D800 encoded
+        {"\xF4\x90\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // above U+10FFFF
+        {"\xFF"
+         "b",
+         {kFffd, L'b'}},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        EXPECT_EQ(Widen(bytes), expected) << testing::PrintToString(std::string(bytes));
+        const int length = static_cast<int>(bytes.size());
+        EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), length, nullptr, 0)),
+                  ERROR_NO_UNICODE_TRANSLATION);
+    }
+    EXPECT_EQ(Widen("ok\xC3\xA9", CP_UTF8, MB_ERR_INVALID_CHARS), L"ok\u00E9");
+}
+
+TEST(CodePage, LengthMinusOneCountsTheTerminatorAndExplicitLengthKeepsNuls) {
+    wchar_t wide[4] = {L'#', L'#', L'#', L'#'};
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xC3\xA9", -1, wide, 4), 3);
+    EXPECT_EQ(std::wstring(wide, 4), std::wstring(L"a\u00E9\0#", 4));
+    char narrow[5] = {'#', '#', '#', '#', '#'};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a\u00E9", -1, narrow, 5, nullptr, nullptr), 4);
+    EXPECT_EQ(std::string(narrow, 5), std::string("a\xC3\xA9\0#", 5));
+    EXPECT_EQ(Widen(std::string_view("a\0b", 3)), std::wstring(L"a\0b", 3));
+    EXPECT_EQ(Narrow(std::wstring(L"a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(CodePage, TooSmallBufferHoldsWholeCharactersAndFails) {
+    const std::wstring text = {L'A', 0xE9, 0x20AC, 0x1F600};
+    const std::string utf8 = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    for (int capacity = 1; capacity < 10; ++capacity) {
+        const std::size_t fits = capacity >= 6 ? 6 : capacity >= 3 ? 3 : 1;
+        std::string out(12, '#');
+        EXPECT_EQ(
+            Err(WideCharToMultiByte(CP_UTF8, 0, text.data(), 4, out.data(), capacity, nullptr, nullptr)),
+            ERROR_INSUFFICIENT_BUFFER);
+        EXPECT_EQ(out, utf8.substr(0, fits) + std::string(12 - fits, '#')) << "capacity " << capacity;
+    }
+    for (int capacity = 1; capacity < 4; ++capacity) {
+        std::wstring out(6, L'#');
+        EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), 10, out.data(), capacity)),
+                  ERROR_INSUFFICIENT_BUFFER);
+        EXPECT_EQ(out, text.substr(0, capacity) + std::wstring(6 - capacity, L'#'));
+    }
+    wchar_t two[2];  // no room for the terminator
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, "ab", -1, two, 2)), ERROR_INSUFFICIENT_BUFFER);
+}
+
+TEST(CodePage, SurrogatePairsCombineAndUnconvertibleCharactersUseTheDefault) {
+    EXPECT_EQ(Narrow({0xD83D, 0xDE00}), "\xF0\x9F\x98\x80");
+    BOOL used = TRUE;
+    EXPECT_EQ(Narrow(L"\u00E9", CP_ACP, nullptr, &used), "\xC3\xA9");
+    EXPECT_EQ(used, FALSE);
+    const std::wstring bad = {0xD83D, L'a', 0xDE00, 0xDE00, 0xD83D, 0x110000, static_cast<wchar_t>(-1)};
+    EXPECT_EQ(Narrow(bad, CP_ACP, nullptr, &used), "?a?????");
+    EXPECT_EQ(used, TRUE);
+    EXPECT_EQ(Narrow({0xDC00, L'b'}, CP_ACP, "\xC3\xA9xyz"),
+              "\xC3\xA9"
+              "b");  // the first character only
+    // Explicit UTF-8 writes U+FFFD instead, as Windows does, or fails when asked to.
+    EXPECT_EQ(Narrow({L'x', 0xD800}), "x\xEF\xBF\xBD");
+    EXPECT_EQ(
+        Err(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, L"\xD800", 1, nullptr, 0, nullptr, nullptr)),
+        ERROR_NO_UNICODE_TRANSLATION);
+}
+
+TEST(CodePage, InvalidArgumentsAndFlagsFailWithTheirErrors) {
+    char n[8] = "abc";
+    wchar_t w[8] = L"abc";
+    BOOL used;
+    SetLastError(0);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, nullptr, -1, w, 8)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 0, w, 8)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, -2, w, 8)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, w, -1)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, nullptr, 8)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, reinterpret_cast<LPWSTR>(n), 1)),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(1252, 0, n, 3, w, 8)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, MB_PRECOMPOSED, n, 3, w, 8)), ERROR_INVALID_FLAGS);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_ACP, MB_COMPOSITE, n, 3, w, 8)), ERROR_INVALID_FLAGS);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, reinterpret_cast<LPSTR>(w), 8, nullptr, nullptr)),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, WC_COMPOSITECHECK, w, 3, n, 8, nullptr, nullptr)),
+              ERROR_INVALID_FLAGS);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, n, 8, "?", nullptr)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, n, 8, nullptr, &used)), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_ACP, 0x1, w, 3, n, 8, nullptr, nullptr)), ERROR_INVALID_FLAGS);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_ACP, 0, w, 3, n, 8, "\xC3", nullptr)), ERROR_INVALID_PARAMETER);
+    // The flags callers pass for an ANSI page are accepted, and success leaves the last error alone.
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK | WC_DEFAULTCHAR, w, -1, n, 8, "?", nullptr), 4);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+}

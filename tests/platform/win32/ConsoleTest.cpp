@@ -1,0 +1,174 @@
+// The console on a terminal (a pseudo-terminal given to a child process) and on redirected streams.
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <string>
+
+#include "Win32.h"
+
+namespace {
+
+struct ChildRun {
+    std::string report;    // what the child's body returned
+    std::string terminal;  // every byte the terminal received
+};
+
+std::string ReadAll(int fd) {
+    std::string data;
+    char chunk[512];
+    ssize_t n;
+    while ((n = read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR)) {
+        data.append(chunk, n > 0 ? static_cast<std::size_t>(n) : 0);
+    }
+    return data;  // a terminal whose other side has closed reads EIO
+}
+
+// Runs `body` in a child whose standard streams are a new raw terminal (no output translation).
+ChildRun RunOnTerminal(const std::function<std::string()>& body, unsigned short columns = 80,
+                       unsigned short rows = 25) {
+    int report[2];
+    EXPECT_EQ(pipe(report), 0);
+    termios raw{};
+    cfmakeraw(&raw);
+    winsize size{rows, columns, 0, 0};
+    std::fflush(nullptr);  // or the child would write this process's pending output again
+    int master = -1;
+    const pid_t child = forkpty(&master, nullptr, &raw, &size);
+    if (child == 0) {
+        const std::string text = body();
+        std::fflush(nullptr);
+        _exit(write(report[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+    }
+    close(report[1]);
+    ChildRun run;
+    if (child > 0) {
+        run.terminal = ReadAll(master);
+        run.report = ReadAll(report[0]);
+        close(master);
+        waitpid(child, nullptr, 0);
+    }
+    close(report[0]);
+    return run;
+}
+
+// Points a standard stream of the child at a pipe; returns the pipe's read end.
+int Redirect(int fd) {
+    int p[2];
+    EXPECT_EQ(pipe(p), 0);
+    dup2(p[1], fd);
+    close(p[1]);
+    return p[0];
+}
+
+std::string Attempt(BOOL succeeded) {
+    return succeeded ? "ok " : "failed:" + std::to_string(GetLastError()) + " ";
+}
+
+std::string Info(HANDLE console) {
+    CONSOLE_SCREEN_BUFFER_INFO i{};
+    if (!GetConsoleScreenBufferInfo(console, &i)) {
+        return Attempt(FALSE);
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, "%dx%d %d,%d-%d,%d max %dx%d attr %x ", i.dwSize.X, i.dwSize.Y,
+                  i.srWindow.Left, i.srWindow.Top, i.srWindow.Right, i.srWindow.Bottom,
+                  i.dwMaximumWindowSize.X, i.dwMaximumWindowSize.Y, i.wAttributes);
+    return text;
+}
+
+const HANDLE kOut = GetStdHandle(STD_OUTPUT_HANDLE);
+const HANDLE kErr = GetStdHandle(STD_ERROR_HANDLE);
+
+}  // namespace
+
+TEST(Console, StandardHandlesAreDistinctAndOthersInvalid) {
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    EXPECT_TRUE(in != nullptr && kOut != nullptr && kErr != nullptr);
+    EXPECT_TRUE(in != kOut && in != kErr && kOut != kErr);
+    EXPECT_EQ(GetStdHandle(static_cast<DWORD>(-13)), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST(Console, TerminalReportsItsSizeAndStartsGreyOnBlack) {
+    const auto infos = [] { return Info(kOut) + Info(kErr) + Info(GetStdHandle(STD_INPUT_HANDLE)); };
+    EXPECT_EQ(RunOnTerminal(infos, 100, 40).report,
+              "100x40 0,0-99,39 max 100x40 attr 7 100x40 0,0-99,39 max 100x40 attr 7 failed:6 ");
+    EXPECT_EQ(RunOnTerminal([] { return Info(kOut); }, 0, 0).report, "80x25 0,0-79,24 max 80x25 attr 7 ");
+}
+
+TEST(Console, AttributesBecomeSgrSequencesAfterTheTextWrittenBeforeThem) {
+    const std::pair<WORD, std::string> cases[] = {
+        {0x0C, "\x1b[0;91m"},     {0x09, "\x1b[0;94m"},  {0x04, "\x1b[0;31m"},    {0x06, "\x1b[0;33m"},
+        {0x03, "\x1b[0;36m"},     {0x00, "\x1b[0;30m"},  {0x1F, "\x1b[0;97;44m"}, {0x4E, "\x1b[0;93;41m"},
+        {0xF0, "\x1b[0;30;107m"}, {0x87, "\x1b[0;100m"},
+    };
+    std::string expectedTerminal = "a";
+    std::string expectedReport;
+    for (const auto& c : cases) {
+        expectedTerminal += c.second;
+        expectedReport += "ok ";
+    }
+    const ChildRun run = RunOnTerminal([&cases] {
+        std::printf("a");
+        std::string report;
+        for (const auto& c : cases) {
+            report += Attempt(SetConsoleTextAttribute(kOut, c.first));
+        }
+        std::cout << "b";
+        report += Attempt(SetConsoleTextAttribute(kOut, 0x07));
+        return report + Info(kOut);
+    });
+    EXPECT_EQ(run.terminal, expectedTerminal + "b\x1b[0m");  // grey on black: the terminal's own default
+    EXPECT_EQ(run.report, expectedReport + "ok 80x25 0,0-79,24 max 80x25 attr 7 ");
+
+    // Also when std::cout keeps a buffer of its own instead of writing through stdio.
+    const ChildRun unsynced = RunOnTerminal([] {
+        std::ios::sync_with_stdio(false);
+        std::cout << "x";
+        return Attempt(SetConsoleTextAttribute(kOut, 0x0A));
+    });
+    EXPECT_EQ(unsynced.terminal, "x\x1b[0;92m");
+}
+
+TEST(Console, EachOutputHandleIsItsOwnStreamWithItsOwnAttributes) {
+    const ChildRun both = RunOnTerminal([] {
+        SetConsoleTextAttribute(kOut, 0x0C);
+        SetConsoleTextAttribute(kErr, 0x0A);
+        return Info(kOut) + Info(kErr);
+    });
+    EXPECT_EQ(both.report, "80x25 0,0-79,24 max 80x25 attr c 80x25 0,0-79,24 max 80x25 attr a ");
+    EXPECT_EQ(both.terminal, "\x1b[0;91m\x1b[0;92m");
+
+    const ChildRun errorOnly = RunOnTerminal([] {
+        Redirect(STDOUT_FILENO);
+        const std::string out = Attempt(SetConsoleTextAttribute(kOut, 0x0C));
+        return out + Attempt(SetConsoleTextAttribute(kErr, 0x0E));
+    });
+    EXPECT_EQ(errorOnly.report, "failed:6 ok ");
+    EXPECT_EQ(errorOnly.terminal, "\x1b[0;93m");
+}
+
+TEST(Console, RedirectedStreamsFailAndReceiveNoEscapes) {
+    const ChildRun run = RunOnTerminal([] {
+        const int out = Redirect(STDOUT_FILENO);
+        const int err = Redirect(STDERR_FILENO);
+        std::string report = Info(kOut) + Info(kErr);
+        report += Attempt(SetConsoleTextAttribute(kOut, 0x0C));
+        report += Attempt(SetConsoleTextAttribute(kErr, 0x0C));
+        std::fputs("text", stdout);
+        std::fputs("more", stderr);
+        std::fflush(nullptr);
+        close(STDOUT_FILENO);
+        close(STDERR_FILENO);
+        return report + "[" + ReadAll(out) + "|" + ReadAll(err) + "]";
+    });
+    EXPECT_EQ(run.report, "failed:6 failed:6 failed:6 failed:6 [text|more]");
+    EXPECT_EQ(run.terminal, "");
+}
