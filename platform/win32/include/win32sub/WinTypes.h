@@ -36,9 +36,30 @@ typedef WCHAR* LPWSTR;
 typedef const WCHAR* LPCWSTR;
 typedef BOOL* LPBOOL;
 typedef DWORD* LPDWORD;
+typedef UINT* PUINT;
+typedef BYTE* LPBYTE;
 
 typedef void* HANDLE;
 typedef HANDLE HLOCAL;
+typedef HANDLE HGLOBAL;
+
+// Handles of distinct kinds are distinct types, so that passing a module where a bitmap is expected does
+// not compile; each is a pointer to a type of its own that nothing ever defines the contents of.
+#define DECLARE_HANDLE(name) \
+    struct name##__ {        \
+        int unused;          \
+    };                       \
+    typedef struct name##__* name
+
+DECLARE_HANDLE(HINSTANCE);
+typedef HINSTANCE HMODULE;  // one and the same since Win32, as on Windows
+DECLARE_HANDLE(HRSRC);
+DECLARE_HANDLE(HBITMAP);
+DECLARE_HANDLE(HICON);
+typedef HICON HCURSOR;
+typedef void* HGDIOBJ;  // any GDI object handle converts to it
+
+typedef INT_PTR(WINAPI* FARPROC)();
 
 typedef WORD LANGID;
 typedef DWORD LCID;

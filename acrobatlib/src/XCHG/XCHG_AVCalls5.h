@@ -1,0 +1,12 @@
+// Wrappers of the host's "AcroView" table, one per entry the system calls, in entry order.
+#pragma once
+
+#include "HostTypes.h"
+#include "PDFL/PDFL_HostCall.h"
+
+#define HOST_FRAME_ENTRY(number, Result, Name, Params, Args)
+#define HOST_ENTRY(number, Result, Name, Params, Args) \
+    PDFL_DECLARE_WRAPPER(PDFL_HostTables::kAcroView, number, Result, Name, Params, Args)
+#include "entries/AcroViewEntries.def"
+#undef HOST_ENTRY
+#undef HOST_FRAME_ENTRY

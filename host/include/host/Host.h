@@ -1,0 +1,116 @@
+// The host application: loads plug-ins from a folder through PlugInMain, offers them its function tables,
+// drives their start-up and shut-down in the documented order, and shows the user what they say. One host
+// runs at a time; its table entries reach it through Host::Current().
+#pragma once
+
+#include <csetjmp>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "host/HostAlerts.h"
+#include "host/HostAtomTable.h"
+#include "host/HostCallbackTable.h"
+#include "host/HostConfig.h"
+#include "host/HostErrorTexts.h"
+#include "host/HostFrameStack.h"
+#include "host/HostNotifications.h"
+#include "host/HostPaths.h"
+#include "host/HostPlugin.h"
+#include "host/HostTables.h"
+
+class Host {
+public:
+    explicit Host(HostConfig config, std::ostream& out);
+    ~Host();  // quits if still running
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    static Host& Current();
+
+    // Loads every "*.api" of the folder (in name order) and runs each through set-up, handshake,
+    // export, import and initialization. False when the folder cannot be read.
+    bool LoadPlugins(const std::string& folder);
+    // Tells the plug-ins that start-up has finished.
+    void FinishStartup();
+    // Tells the plug-ins that the application will quit, unloads them in order and frees their modules.
+    void Quit();
+
+    const HostConfig& Config() const { return m_config; }
+    std::ostream& Out() { return m_out; }
+    HostAtomTable& Atoms() { return m_atoms; }
+    HostCallbackTable& Callbacks() { return m_callbacks; }
+    HostFrameStack& Frames() { return m_frames; }
+    HostErrorTexts& ErrorTexts() { return m_errorTexts; }
+    HostAlerts& Alerts() { return m_alerts; }
+    HostNotifications& Notifications() { return m_notifications; }
+    HostPaths& Paths() { return m_paths; }
+    const std::vector<std::unique_ptr<HostPlugin>>& Plugins() const { return m_plugins; }
+    HostPlugin* PluginOf(HostExtension extension);
+
+    // The Core table, which a plug-in receives at set-up rather than by name.
+    HostTable CoreTable() const { return m_tables.front().slots.data(); }
+    // The table of that name offered at `version` or newer, or null.
+    HostTable Table(const std::string& name, HostVersion version) const;
+
+    // Runs `call` (a call into plug-in code) inside a host frame. A raise from the plug-in, or a C++
+    // exception thrown out of it, ends the call: the user is told, and false is returned.
+    template <class Call>
+    bool CallPlugin(const char* what, const Call& call);
+
+    // Raised errors and escaped exceptions seen so far, for tests.
+    int FailedCalls() const { return m_failedCalls; }
+
+private:
+    void Start(HostPlugin& plugin);
+    bool RunLifecycleStep(const char* step, HostCallback callback);
+    void Unload(HostPlugin& plugin);
+    void SendNotification(int32_t selector);
+    void ReportFailedCall(const char* what, const std::string& why);
+    static void RestoreHostFrame(HostExceptionFrame* frame);
+
+    HostConfig m_config;
+    std::ostream& m_out;
+    HostAtomTable m_atoms;
+    HostCallbackTable m_callbacks;
+    HostFrameStack m_frames;
+    HostErrorTexts m_errorTexts;
+    HostAlerts m_alerts;
+    HostNotifications m_notifications;
+    HostPaths m_paths;
+    struct OfferedTable {
+        std::string name;
+        HostVersion version;
+        HostTableSlots slots;
+    };
+    std::vector<OfferedTable> m_tables;
+    std::vector<std::unique_ptr<HostPlugin>> m_plugins;
+    uint32_t m_nextExtension = 1;
+    int m_failedCalls = 0;
+    bool m_running = false;
+};
+
+template <class Call>
+bool Host::CallPlugin(const char* what, const Call& call) {
+    HostExceptionFrame frame;
+    m_frames.Push(&frame, RestoreHostFrame);
+    if (setjmp(frame.environment) != 0) {
+        m_frames.Pop();
+        ReportFailedCall(what, m_errorTexts.TextOf(m_frames.ErrorCode()));
+        return false;
+    }
+    try {
+        call();
+    } catch (const std::exception& e) {
+        m_frames.Pop();
+        ReportFailedCall(what, std::string("a C++ exception escaped: ") + e.what());
+        return false;
+    } catch (...) {
+        m_frames.Pop();
+        ReportFailedCall(what, "a C++ exception escaped");
+        return false;
+    }
+    m_frames.Pop();
+    return true;
+}

@@ -1,0 +1,38 @@
+// The host's alerts as the user sees them: each is printed when shown and kept for tests, and modal ones
+// are answered from a script (the first button when the script has run out).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct HostShownAlert {
+    bool modal;
+    int32_t kind;
+    std::string text;
+    std::vector<std::string> buttons;
+    bool beep;
+    int32_t answer;  // 1-based button number; 0 for a note
+};
+
+class HostAlerts {
+public:
+    HostAlerts(std::ostream& out, std::vector<int32_t> answers);
+
+    int32_t Modal(int32_t kind, const char* text, const char* button1, const char* button2, const char* button3,
+                  bool beep);
+    void Note(const char* text);
+    void ScriptAnswer(int32_t answer) { m_answers.push_back(answer); }
+
+    const std::vector<HostShownAlert>& Shown() const { return m_shown; }
+    void Clear() { m_shown.clear(); }
+
+private:
+    void Print(const HostShownAlert& alert);
+
+    std::ostream& m_out;
+    std::deque<int32_t> m_answers;
+    std::vector<HostShownAlert> m_shown;
+};

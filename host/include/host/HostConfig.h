@@ -1,0 +1,26 @@
+// How a host presents itself to its plug-ins. Tests play older and newer hosts by changing it.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "HostTypes.h"
+
+struct HostConfig {
+    uint16_t versionMajor = 7;
+    uint16_t versionMinor = 0;
+    std::string language = "ENU";  // three letters
+    bool canEdit = true;
+    bool debuggerWindow = true;  // offer the debugger-window table; its lines go to standard error
+    HostVersion handshakeVersion = MakeHostVersion(2, 0);
+    // Every function table offered by name, with the newest version offered; a plug-in asking for that
+    // version or an older one gets the table. Filled by the host version unless set.
+    std::map<std::string, HostVersion> tables;
+    // Answers to modal alerts, in order (1 = first button); when they run out, the first button.
+    std::vector<int32_t> alertAnswers;
+
+    // The tables a real host of the configured version offers.
+    void OfferTablesOfVersion();
+};

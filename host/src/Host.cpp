@@ -1,0 +1,207 @@
+#include "host/Host.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "HostRecords.h"
+#include "Win32.h"
+
+namespace {
+
+Host* s_current = nullptr;
+
+std::wstring Widen(const std::string& text) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+std::string SystemErrorText(DWORD code) {
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
+                   nullptr);
+    std::string result = text;
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r')) result.pop_back();
+    return result.empty() ? "error " + std::to_string(code) : result;
+}
+
+HostTableSlots SlotsFor(const std::string& name) {
+    if (name == "AcroSupport") return HostAcroSupportTable::Build();
+    if (name == "Cos") return HostCosTable::Build();
+    if (name == "PDModel") return HostPDModelTable::Build();
+    if (name == "AcroView") return HostAcroViewTable::Build();
+    if (name == "Win") return HostWinTable::Build();
+    if (name == "ADBE_DebuggerWindow" || name == "ADBE:DebugWindow") return HostDebuggerTable::Build();
+    return HostTableSlots(1);  // offered for plug-ins that import it; this host serves none of its entries
+}
+
+}  // namespace
+
+Host::Host(HostConfig config, std::ostream& out)
+    : m_config(std::move(config)), m_out(out), m_alerts(out, m_config.alertAnswers) {
+    if (s_current != nullptr) {
+        std::fprintf(stderr, "host: only one host may run at a time\n");
+        std::abort();
+    }
+    s_current = this;
+    if (m_config.tables.empty()) m_config.OfferTablesOfVersion();
+    m_tables.push_back({"", 0, HostCoreTable::Build()});  // the Core table, handed over at set-up
+    for (const auto& [name, version] : m_config.tables) m_tables.push_back({name, version, SlotsFor(name)});
+}
+
+Host::~Host() {
+    Quit();
+    s_current = nullptr;
+}
+
+Host& Host::Current() {
+    if (s_current == nullptr) {
+        std::fprintf(stderr, "host: a host entry was called with no host running\n");
+        std::abort();
+    }
+    return *s_current;
+}
+
+HostTable Host::Table(const std::string& name, HostVersion version) const {
+    for (const OfferedTable& table : m_tables) {
+        if (!name.empty() && table.name == name && version <= table.version) return table.slots.data();
+    }
+    return nullptr;
+}
+
+HostPlugin* Host::PluginOf(HostExtension extension) {
+    for (auto& plugin : m_plugins) {
+        if (plugin->extension == extension) return plugin.get();
+    }
+    return nullptr;
+}
+
+void Host::RestoreHostFrame(HostExceptionFrame* frame) { std::longjmp(frame->environment, 1); }
+
+void Host::ReportFailedCall(const char* what, const std::string& why) {
+    ++m_failedCalls;
+    m_out << "[error] " << what << ": " << why << "\n";
+}
+
+bool Host::LoadPlugins(const std::string& folder) {
+    std::error_code error;
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.path().extension() == ".api" && entry.is_regular_file()) files.push_back(entry.path().string());
+    }
+    if (error) return false;
+    std::sort(files.begin(), files.end());
+    m_running = true;
+
+    std::vector<HostPlugin*> started;
+    for (const std::string& file : files) {
+        auto plugin = std::make_unique<HostPlugin>();
+        plugin->linuxPath = std::filesystem::absolute(file).lexically_normal().string();
+        plugin->fileName = std::filesystem::path(file).filename().string();
+        plugin->extension = static_cast<HostExtension>(m_nextExtension++);
+        m_plugins.push_back(std::move(plugin));
+        Start(*m_plugins.back());
+        if (m_plugins.back()->state == HostPlugin::State::HandshakeDone) started.push_back(m_plugins.back().get());
+    }
+    // Each step runs for every plug-in before the next step starts, as plug-ins may rely on each other.
+    struct Step {
+        const char* name;
+        HostCallback HostHandshakeRecord::*callback;
+    };
+    static constexpr Step kSteps[] = {{"ExportHFTs", &HostHandshakeRecord::exportTables},
+                                      {"ImportReplaceAndRegister", &HostHandshakeRecord::importReplaceAndRegister},
+                                      {"Initialize", &HostHandshakeRecord::initialize}};
+    for (const Step& step : kSteps) {
+        for (HostPlugin* plugin : started) {
+            if (plugin->state != HostPlugin::State::HandshakeDone) continue;
+            if (!RunLifecycleStep(step.name, plugin->handshake.*step.callback)) {
+                plugin->state = HostPlugin::State::Failed;
+                plugin->failure = std::string(step.name) + " declined";
+                m_out << "[host] plug-in " << plugin->fileName << " not loaded: " << plugin->failure << "\n";
+                Unload(*plugin);
+            }
+        }
+    }
+    for (HostPlugin* plugin : started) {
+        if (plugin->state == HostPlugin::State::HandshakeDone) plugin->state = HostPlugin::State::Initialized;
+    }
+    return true;
+}
+
+void Host::Start(HostPlugin& plugin) {
+    const auto fail = [&](const std::string& why) {
+        plugin.state = HostPlugin::State::Failed;
+        plugin.failure = why;
+        m_out << "[host] plug-in " << plugin.fileName << " not loaded: " << why << "\n";
+        if (plugin.module != nullptr) FreeLibrary(plugin.module);
+        plugin.module = nullptr;
+    };
+    plugin.module = LoadLibraryW(Widen(HostPaths::LinuxToPlatformText(plugin.linuxPath)).c_str());
+    if (plugin.module == nullptr) return fail(SystemErrorText(GetLastError()));
+    // Through HostProc: the platform hands back a generic function pointer, as Win32 does.
+    auto plugInMain = reinterpret_cast<PlugInMainProc>(
+        reinterpret_cast<HostProc>(GetProcAddress(plugin.module, kPlugInMainName)));
+    if (plugInMain == nullptr) return fail("it has no PlugInMain");
+
+    HostPlatformRecord platform{nullptr, plugin.module};
+    HostSetupProc setup = nullptr;
+    HostBool ok = false;
+    if (!CallPlugin("PlugInMain", [&] { ok = plugInMain(m_config.handshakeVersion, &plugin.handshakeVersion, &setup, &platform); }) ||
+        !ok || setup == nullptr) {
+        return fail("PlugInMain declined");
+    }
+    plugin.setup = {plugin.handshakeVersion, plugin.extension, CoreTable(), HostCallback::None};
+    if (!CallPlugin("setup", [&] { ok = setup(plugin.handshakeVersion, &plugin.setup); }) || !ok) {
+        return fail("set-up declined (handshake version or missing tables)");
+    }
+    auto handshake = m_callbacks.FindAs<HostHandshakeProc>(plugin.setup.handshakeCallback);
+    plugin.handshake = {sizeof(HostHandshakeRecord), 0, 0, HostCallback::None, HostCallback::None,
+                        HostCallback::None, HostCallback::None};
+    if (handshake == nullptr || !CallPlugin("handshake", [&] { ok = handshake(plugin.handshakeVersion, &plugin.handshake); }) ||
+        !ok) {
+        return fail("handshake declined");
+    }
+    plugin.state = HostPlugin::State::HandshakeDone;
+}
+
+bool Host::RunLifecycleStep(const char* step, HostCallback callback) {
+    auto proc = m_callbacks.FindAs<HostLifecycleProc>(callback);
+    if (proc == nullptr) return false;
+    HostBool ok = false;
+    return CallPlugin(step, [&] { ok = proc(); }) && ok;
+}
+
+void Host::SendNotification(int32_t selector) {
+    for (const HostNotificationListener& listener : m_notifications.ListenersOf(selector)) {
+        auto proc = reinterpret_cast<HostNotificationProc>(listener.proc);
+        CallPlugin("notification", [&] { proc(listener.clientData); });
+    }
+}
+
+void Host::FinishStartup() { SendNotification(kNotifyAppDidInitialize); }
+
+void Host::Unload(HostPlugin& plugin) {
+    if (plugin.module == nullptr) return;
+    RunLifecycleStep("Unload", plugin.handshake.unload);
+    // Whatever the plug-in left registered points into a module that is about to go.
+    plugin.leftoverNotifications = m_notifications.RemoveAllOf(plugin.extension);
+    if (plugin.leftoverNotifications != 0) {
+        m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverNotifications
+              << " notification registrations behind\n";
+    }
+    m_callbacks.RemoveAllOf(plugin.extension);
+    FreeLibrary(plugin.module);
+    plugin.module = nullptr;
+    if (plugin.state != HostPlugin::State::Failed) plugin.state = HostPlugin::State::Unloaded;
+}
+
+void Host::Quit() {
+    if (!m_running) return;
+    m_running = false;
+    SendNotification(kNotifyAppWillQuit);
+    for (auto& plugin : m_plugins) Unload(*plugin);
+}

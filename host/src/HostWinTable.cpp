@@ -1,0 +1,16 @@
+#include "host/HostEntry.h"
+#include "host/HostTables.h"
+
+HostTableSlots HostWinTable::Build() {
+    HostTableSlots table;
+#define HOST_ENTRY(number, Result, Name, Params, Args) HOST_FILL_SLOT(HostWinTable, number, Result, Name, Params, Args)
+#include "entries/WinEntries.def"
+#undef HOST_ENTRY
+    return table;
+}
+
+void HostWinTable::Win_AddModelessDialog(void* window) {
+    HostEntry([&] {
+        if (window == nullptr) HostFail("no window");
+    });
+}

@@ -1,0 +1,116 @@
+// The values that cross the boundary between the host and its plug-ins. Handles, atoms and callback handles
+// are 32-bit values issued by the host; each kind is a type of its own so that a page cannot be passed where
+// a document is expected. Records shared with the host keep their field order and sizes; a field that holds
+// an address is pointer-sized, and every record's layout is pinned by static_asserts.
+#pragma once
+
+#include <csetjmp>
+#include <cstddef>
+#include <cstdint>
+
+// 16.16 fixed point; all page coordinates are Fixed values in points.
+using Fixed = int32_t;
+constexpr Fixed kFixedOne = 0x00010000;
+
+struct FixedRect {
+    Fixed left;
+    Fixed top;
+    Fixed right;
+    Fixed bottom;
+};
+static_assert(sizeof(FixedRect) == 16);
+
+struct FixedPoint {
+    Fixed h;
+    Fixed v;
+};
+static_assert(sizeof(FixedPoint) == 8);
+
+// Device space rectangles and points are 16-bit pixels.
+struct HostDevRect {
+    int16_t left;
+    int16_t top;
+    int16_t right;
+    int16_t bottom;
+};
+static_assert(sizeof(HostDevRect) == 8);
+
+struct HostDevPoint {
+    int16_t h;
+    int16_t v;
+};
+
+// A colour: a 16-bit colour-space code (1 = RGB) and four 16.16 components from 0 to 1.
+struct HostColor {
+    int16_t space;
+    Fixed value[4];
+};
+static_assert(sizeof(HostColor) == 20);
+
+using HostBool = int16_t;
+using HostErrorCode = int32_t;
+using HostVersion = uint32_t;  // major in the high 16 bits, minor in the low 16 bits
+
+constexpr HostVersion MakeHostVersion(uint32_t major, uint32_t minor) { return (major << 16) | (minor & 0xFFFF); }
+constexpr uint32_t HostVersionMajor(HostVersion v) { return v >> 16; }
+constexpr uint32_t HostVersionMinor(HostVersion v) { return v & 0xFFFF; }
+
+// The host's general error code.
+constexpr HostErrorCode kHostGeneralError = 0x40000001;
+
+// Distinct 32-bit handle types; 0 is "none".
+enum class HostAtom : uint32_t { None = 0 };
+enum class HostCallback : uint32_t { None = 0 };
+enum class HostExtension : uint32_t { None = 0 };
+enum class HostDoc : uint32_t { None = 0 };
+enum class HostPage : uint32_t { None = 0 };
+enum class HostCosDoc : uint32_t { None = 0 };
+enum class HostDocView : uint32_t { None = 0 };
+enum class HostPageView : uint32_t { None = 0 };
+enum class HostFileSys : uint32_t { None = 0 };
+enum class HostPath : uint32_t { None = 0 };
+enum class HostFile : uint32_t { None = 0 };
+enum class HostMenuBar : uint32_t { None = 0 };
+enum class HostMenu : uint32_t { None = 0 };
+enum class HostMenuItem : uint32_t { None = 0 };
+enum class HostToolbar : uint32_t { None = 0 };
+enum class HostToolButton : uint32_t { None = 0 };
+enum class HostWindow : uint32_t { None = 0 };
+enum class HostMonitor : uint32_t { None = 0 };
+enum class HostCursor : uint32_t { None = 0 };
+
+// A Cos object travels as two 32-bit words: which object, and which document's object table it belongs to.
+struct CosObj {
+    uint32_t id;
+    uint32_t doc;
+};
+static_assert(sizeof(CosObj) == 8);
+
+enum CosType : int32_t {
+    CosNull = 0,
+    CosInteger = 1,
+    CosFixed = 2,
+    CosBoolean = 3,
+    CosName = 4,
+    CosString = 5,
+    CosDict = 6,
+    CosArray = 7,
+    CosStream = 8,
+};
+
+// Any function handed to the host; the host calls it back with the signature its use implies.
+using HostProc = void (*)();
+
+// A function table: entry n is the n-th pointer.
+using HostTable = const HostProc*;
+
+// A host exception frame. The plug-in owns the record and its jump buffer; the host only links frames and,
+// on a raise, calls the frame's restore function, which returns into the frame's setjmp.
+struct HostExceptionFrame {
+    HostExceptionFrame* previous;  // kept by the host
+    std::jmp_buf environment;
+};
+using HostRestoreProc = void (*)(HostExceptionFrame* frame);
+
+// The tool record a plug-in registers (its layout is given with the tools).
+struct HostToolRecord;

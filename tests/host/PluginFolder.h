@@ -1,0 +1,31 @@
+// A plug-in folder of its own for one test: links to the built plug-ins the test wants the host to load.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+class PluginFolder {
+public:
+    PluginFolder() {
+        char pattern[] = "/tmp/geomhost-plugins-XXXXXX";
+        m_path = mkdtemp(pattern);
+    }
+    ~PluginFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    PluginFolder(const PluginFolder&) = delete;
+    PluginFolder& operator=(const PluginFolder&) = delete;
+
+    // Links the built plug-in (a path relative to the build's bin folder) into the folder, under `name`.
+    std::string Add(const std::string& built, const std::string& name) {
+        const std::filesystem::path link = m_path / name;
+        std::filesystem::create_symlink(std::filesystem::path(GEOM_BIN_DIR) / built, link);
+        return link.string();
+    }
+    std::string Path() const { return m_path.string(); }
+
+private:
+    std::filesystem::path m_path;
+};

@@ -1,0 +1,54 @@
+// A plug-in built from the framework for the paths the geometry plug-in cannot take on purpose: failing
+// lifecycle steps, a second plug-in object, and direct questions about the framework's state. What it does
+// is chosen by the environment variable PROBE_FAIL ("glib", "oom", "foreign", "raise", "second") before the
+// host loads it.
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+#include "PDFL/PDFL_ExceptionHandler.h"
+#include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Exception.h"
+#include "XCHG/XCHG_Plugin.h"
+#include "XCHG/XCHG_Resources.h"
+#include "XCHG/XCHG_Utils.h"
+
+namespace {
+
+bool FailureIs(const char* name) {
+    const char* chosen = std::getenv("PROBE_FAIL");
+    return chosen != nullptr && std::strcmp(chosen, name) == 0;
+}
+
+class ProbePlugin : public XCHG_Plugin {
+public:
+    const char* GetName() override { return "ORBA_TEST_Probe"; }
+
+    bool Initialize() override {
+        if (FailureIs("glib")) throw XCHG_Exception(1155999, "probe failure", __FILE__, __LINE__);
+        if (FailureIs("oom")) throw std::bad_alloc();
+        if (FailureIs("foreign")) throw 42;
+        if (FailureIs("raise")) View_DocOfDocView(HostDocView::None);
+        if (FailureIs("second")) {
+            static ProbePlugin second;  // refused: the first stays in charge
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+XCHG_Plugin* GetPlugin() {
+    static ProbePlugin plugin;
+    return &plugin;
+}
+
+#define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
+
+PROBE_EXPORT int Probe_NestingCount() { return PDFL_ExceptionHandler::NestingCount(); }
+PROBE_EXPORT bool Probe_IsInitialized() { return XCHG_Plugin::Registered() && XCHG_Plugin::Registered()->IsInitialized(); }
+PROBE_EXPORT void Probe_GetString(int id, char* buffer, int size) { GetString(id, buffer, size); }
+PROBE_EXPORT void Probe_LoadColor(int id, HostColor* color) { LoadColor(id, color); }
+PROBE_EXPORT void Probe_GetPluginFileName(char* buffer, int size) { GetPluginFileName(buffer, size); }
+PROBE_EXPORT void Probe_GetPluginDirectory(char* buffer, int size) { GetPluginDirectory(buffer, size); }
+PROBE_EXPORT void Probe_GetPluginVersionString(char* buffer, int size) { GetPluginVersionString(buffer, size); }

@@ -1,0 +1,68 @@
+// Finding resources: by type and name (integers, strings, "#n"), the language choice, and the errors.
+#include <string>
+
+#include "TestPlugIn.h"
+
+namespace {
+
+class Resources : public testplugin::PlugInTest {
+protected:
+    std::string Bytes(HRSRC resource) {
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(module_, resource)));
+        return data != nullptr ? std::string(data, SizeofResource(module_, resource)) : "(none)";
+    }
+};
+
+}  // namespace
+
+TEST_F(Resources, CustomTypeGivesItsExactBytes) {
+    const HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL");
+    ASSERT_NE(resource, nullptr);
+    EXPECT_EQ(Bytes(resource), std::string("\x01\x02\x03\x04xy"));
+    // Type names compare without regard to case; "#n" is the integer n.
+    EXPECT_EQ(FindResourceW(module_, L"#401", L"pdcl"), resource);
+}
+
+TEST_F(Resources, EachMissingPartHasItsOwnError) {
+    EXPECT_EQ(FindResourceW(module_, MAKEINTRESOURCEW(1), RT_MENU), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
+    EXPECT_EQ(FindResourceW(module_, MAKEINTRESOURCEW(999), L"PDCL"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_EQ(FindResourceW(module_, L"LangsX", RT_RCDATA), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
+    // The test program carries no resources.
+    EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(1), RT_RCDATA), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_DATA_NOT_FOUND);
+
+    const HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL");
+    const auto notAModule = reinterpret_cast<HMODULE>(0x1234);
+    EXPECT_EQ(FindResourceW(notAModule, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(LoadResource(notAModule, resource), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    // A resource handle of another module, or no resource handle at all.
+    EXPECT_EQ(LoadResource(nullptr, resource), nullptr);
+    EXPECT_EQ(SizeofResource(module_, reinterpret_cast<HRSRC>(reinterpret_cast<char*>(resource) + 1)), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(Resources, LanguageFallsBackStepByStep) {
+    const struct {
+        const wchar_t* name;
+        LANGID language;
+        const char* expected;
+    } cases[] = {
+        {L"Langs", 0x0407, "de-DE"},       // exact
+        {L"Langs", 0x040C, "fr-FR"},       // exact
+        {L"Langs", 0x0807, "de"},          // German (Switzerland): the primary language alone
+        {L"SubLangs", 0x1007, "de-DE"},    // German (Luxembourg): German's default sublanguage
+        {L"Langs", 0x0411, "neutral"},     // Japanese: neutral
+        {L"langs", 0x0000, "neutral"},     // neutral asked for
+        {L"SubLangs", 0x0411, "en"},       // no neutral one: the system's language, English
+        {L"OnlyFrench", 0x0409, "fr-FR"},  // the only one there is
+    };
+    for (const auto& c : cases) {
+        const HRSRC resource = FindResourceExW(module_, RT_RCDATA, c.name, c.language);
+        EXPECT_EQ(Bytes(resource), c.expected) << c.language;
+    }
+}

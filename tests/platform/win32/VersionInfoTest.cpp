@@ -1,0 +1,73 @@
+// Version information read from module files.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "TestPlugIn.h"
+
+namespace {
+
+class VersionInfo : public testing::Test {
+protected:
+    void SetUp() override {
+        const DWORD size = GetFileVersionInfoSizeW(testplugin::PlugInPath().c_str(), nullptr);
+        ASSERT_NE(size, 0u);
+        // Stays at the start of an allocation, as the block always is for a caller.
+        block_.resize((size + 3) / 4);
+        ASSERT_TRUE(GetFileVersionInfoW(testplugin::PlugInPath().c_str(), 0, size, block_.data()));
+    }
+
+    std::wstring Text(const wchar_t* query) {
+        void* value = nullptr;
+        UINT length = 0;
+        if (!VerQueryValueW(block_.data(), query, &value, &length)) {
+            return L"(none)";
+        }
+        EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(value)).size() + 1, length) << query;
+        return static_cast<const wchar_t*>(value);
+    }
+
+    std::vector<std::uint32_t> block_;
+};
+
+}  // namespace
+
+TEST_F(VersionInfo, FixedInformationAndTranslations) {
+    void* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\", &value, &length));
+    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwSignature, static_cast<DWORD>(VS_FFI_SIGNATURE));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010002u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00030004u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00050006u);
+
+    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\VarFileInfo\\Translation", &value, &length));
+    ASSERT_EQ(length, 4u);
+    const auto* pair = static_cast<const WORD*>(value);
+    EXPECT_EQ(pair[0], 0x0409);
+    EXPECT_EQ(pair[1], 1200);
+}
+
+TEST_F(VersionInfo, TextValuesAreWideTextWhateverTheCaseOfTheirKeys) {
+    EXPECT_EQ(Text(L"\\StringFileInfo\\040904b0\\ProductVersion"), L"5.6.7.8");
+    EXPECT_EQ(Text(L"\\stringfileinfo\\040904B0\\productversion"), L"5.6.7.8");
+    EXPECT_EQ(Text(L"\\StringFileInfo\\040904b0\\CompanyName"), L"Gr\u00FC\u00DFe \U0001D11E GmbH");
+    EXPECT_EQ(Text(L"\\StringFileInfo\\040904b0\\Comments"), L"(none)");
+    EXPECT_EQ(Text(L"\\StringFileInfo\\040704b0\\ProductVersion"), L"(none)");
+}
+
+TEST(VersionInfoFiles, FilesWithoutVersionOrTooSmallBuffers) {
+    DWORD handle = 99;
+    EXPECT_EQ(GetFileVersionInfoSizeW(testplugin::GermanPath().c_str(), &handle), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
+    EXPECT_EQ(handle, 0u);
+    EXPECT_EQ(GetFileVersionInfoSizeW(L"Z:\\no\\such\\file.api", nullptr), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+
+    const DWORD size = GetFileVersionInfoSizeW(testplugin::PlugInPath().c_str(), nullptr);
+    std::vector<std::uint32_t> block(size / 4);
+    EXPECT_FALSE(GetFileVersionInfoW(testplugin::PlugInPath().c_str(), 0, size - 1, block.data()));
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+}
