@@ -91,7 +91,10 @@ bool Host::LoadPlugins(const std::string& folder) {
     std::error_code error;
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        if (entry.path().extension() == ".api" && entry.is_regular_file()) files.push_back(entry.path().string());
+        // Plug-in folders come from a file system where case does not matter: "X.API" is a plug-in too.
+        std::string extension = entry.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+        if (extension == ".api" && entry.is_regular_file()) files.push_back(entry.path().string());
     }
     if (error) return false;
     std::sort(files.begin(), files.end());

@@ -14,8 +14,8 @@ namespace {
 
 class ProbePlugin : public ::testing::Test {
 protected:
-    ProbePlugin() {
-        const std::string path = folder.Add("testplugins/Probe.api", "Probe.api");
+    explicit ProbePlugin(const char* built = "testplugins/Probe.api", const char* name = "Probe.api") {
+        const std::string path = folder.Add(built, name);
         // The test's own reference keeps the module, and so its state, alive after the host lets go.
         module = LoadLibraryW(GLIB_Widen("Z:" + path).c_str());
     }
@@ -138,6 +138,20 @@ TEST_F(ProbePlugin, KnowsItsFileFolderAndVersion) {
     EXPECT_EQ(Ask("Probe_GetPluginFileName"), "Probe");
     EXPECT_EQ(Ask("Probe_GetPluginDirectory"), "/Z" + folder.Path() + "/");
     EXPECT_EQ(Ask("Probe_GetPluginVersionString"), "1.0");
+}
+
+// Without resources, and under an upper-case extension.
+class BareProbePlugin : public ProbePlugin {
+protected:
+    BareProbePlugin() : ProbePlugin("testplugins/ProbeBare.api", "BARE.API") {}
+};
+
+TEST_F(BareProbePlugin, FallsBackWhereResourcesAreMissing) {
+    const HostPlugin& plugin = Start(nullptr);
+    EXPECT_EQ(plugin.state, HostPlugin::State::Initialized) << out.str();
+    EXPECT_EQ(Ask("Probe_GetPluginFileName"), "BARE");
+    EXPECT_EQ(Ask("Probe_GetPluginVersionString"), "(unknown)");
+    EXPECT_EQ(Ask("Probe_GetString", 20027), "*** Unknown string ID: 20027 ***");
 }
 
 }  // namespace
