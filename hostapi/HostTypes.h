@@ -112,5 +112,61 @@ struct HostExceptionFrame {
 };
 using HostRestoreProc = void (*)(HostExceptionFrame* frame);
 
-// The tool record a plug-in registers (its layout is given with the tools).
-struct HostToolRecord;
+// The tool record a plug-in registers: the host identifies the tool by the record's address, and hands the
+// record back to every tool callback.
+struct HostToolRecord {
+    uint32_t size;  // sizeof(HostToolRecord)
+    HostCallback activate;
+    HostCallback deactivate;
+    HostCallback doClick;
+    HostCallback adjustCursor;
+    HostCallback doKeyDown;
+    HostCallback getType;
+    HostCallback isPersistent;
+    HostCallback unused;
+    HostCallback computeEnabled;
+    HostToolRecord* self;  // client data of the compute-enabled callback
+    uint32_t reserved[3];
+};
+static_assert(offsetof(HostToolRecord, computeEnabled) == 36);
+static_assert(offsetof(HostToolRecord, self) == 40);
+
+// Handed to the host with a new host window: one callback per window event.
+struct HostWindowHandlerRecord {
+    uint32_t size;  // sizeof(HostWindowHandlerRecord)
+    HostCallback mouseDown;
+    HostCallback willClose;
+    HostCallback didClose;
+    HostCallback didActivate;
+    HostCallback didBecomeKey;
+    HostCallback keyDown;
+    HostCallback willResignKey;
+    HostCallback willDeactivate;
+    HostCallback draw;
+    HostCallback willBeResized;
+    HostCallback performEditOp;
+    HostCallback canPerformEditOp;
+    HostCallback adjustCursor;
+    HostCallback didResize;
+    HostCallback destroyPlatformThing;
+};
+static_assert(sizeof(HostWindowHandlerRecord) == 64);
+
+// A progress monitor the host lends for long operations: its operations and the client data they take.
+struct HostProgressMonitor {
+    uint32_t size;
+    void (*beginOperation)(void* clientData);
+    void (*endOperation)(void* clientData);
+    void (*setDuration)(int32_t duration, void* clientData);
+    void (*setCurrentValue)(int32_t value, void* clientData);
+    void* clientData;
+};
+
+// Where a toolbar docks.
+struct HostDockingRecord {
+    uint32_t size;
+    int32_t position;
+    int32_t edge;
+    int32_t stackRank;
+    int32_t offset;
+};
