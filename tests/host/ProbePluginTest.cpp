@@ -133,6 +133,28 @@ TEST_F(ProbePlugin, ColoursAreReadFromTheColourResources) {
     EXPECT_EQ(missing.value[0], 11);
 }
 
+TEST_F(ProbePlugin, PicturesAndCursorsComeFromItsModule) {
+    Start(nullptr);
+    auto loadBitmapOrIcon = Export<HANDLE (*)(int, bool)>("Probe_LoadBitmapOrIcon");
+    auto release = Export<void (*)(HANDLE, bool)>("Probe_ReleaseBitmapOrIcon");
+    HANDLE boxPicture = loadBitmapOrIcon(2005, true);
+    BITMAP info{};
+    ASSERT_NE(GetObjectW(static_cast<HGDIOBJ>(boxPicture), sizeof info, &info), 0);
+    EXPECT_EQ(info.bmWidth, 18);
+    EXPECT_EQ(info.bmHeight, 18);
+    release(boxPicture, true);
+    EXPECT_EQ(GetObjectW(static_cast<HGDIOBJ>(boxPicture), sizeof info, &info), 0);  // deleted
+    EXPECT_EQ(loadBitmapOrIcon(4242, true), nullptr);
+
+    HCURSOR move = Export<HCURSOR (*)(int)>("Probe_LoadCursor")(1005);
+    ICONINFO cursor{};
+    ASSERT_TRUE(GetIconInfo(move, &cursor));
+    EXPECT_EQ(cursor.xHotspot, 15u);
+    EXPECT_EQ(cursor.yHotspot, 15u);
+    DeleteObject(cursor.hbmColor);
+    DeleteObject(cursor.hbmMask);
+}
+
 TEST_F(ProbePlugin, KnowsItsFileFolderAndVersion) {
     Start(nullptr);
     EXPECT_EQ(Ask("Probe_GetPluginFileName"), "Probe");
