@@ -12,6 +12,25 @@ namespace {
 
 Host* s_current = nullptr;
 
+std::string Narrow(const wchar_t* text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(length > 0 ? length : 1, '\0');
+    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.data(), length, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
+// Message boxes of the plug-ins appear among the host's alerts.
+int PresentMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
+    static const std::vector<std::string> kButtons[] = {
+        {"OK"}, {"OK", "Cancel"}, {"Abort", "Retry", "Ignore"}, {"Yes", "No", "Cancel"}, {"Yes", "No"}, {"Retry", "Cancel"}};
+    static const int kAnswers[][3] = {{IDOK}, {IDOK, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+                                      {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY, IDCANCEL}};
+    const UINT kind = (type & MB_TYPEMASK) < 6 ? (type & MB_TYPEMASK) : 0;
+    const int32_t button = Host::Current().Alerts().MessageBox(Narrow(caption), Narrow(text), kButtons[kind]);
+    return kAnswers[kind][button - 1];
+}
+
 std::wstring Widen(const std::string& text) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     std::wstring wide(length > 0 ? length : 1, L'\0');
@@ -48,6 +67,7 @@ Host::Host(HostConfig config, std::ostream& out)
         std::abort();
     }
     s_current = this;
+    m_previousPresenter = WinSub_SetMessageBoxPresenter(PresentMessageBox);
     if (m_config.tables.empty()) m_config.OfferTablesOfVersion();
     m_tables.push_back({"", 0, HostCoreTable::Build()});  // the Core table, handed over at set-up
     for (const auto& [name, version] : m_config.tables) m_tables.push_back({name, version, SlotsFor(name)});
@@ -55,6 +75,7 @@ Host::Host(HostConfig config, std::ostream& out)
 
 Host::~Host() {
     Quit();
+    WinSub_SetMessageBoxPresenter(m_previousPresenter);
     s_current = nullptr;
 }
 

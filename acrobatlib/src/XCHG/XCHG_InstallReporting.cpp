@@ -2,9 +2,12 @@
 
 #include "GLIB/GLIB_ErrorCodes.h"
 #include "GLIB/GLIB_Exception.h"
+#include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_StringUtils.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_LogSink.h"
+#include "XCHG/XCHG_ReportError.h"
 #include "XCHG/XCHG_Resources.h"
 
 namespace {
@@ -21,6 +24,9 @@ void ShowOutOfMemory() {
 }  // namespace
 
 void XCHG_InstallReporting() {
+    SetLogSink(XCHG_LogSink);
+    SetAssertHandler(XCHG_AssertHandler);
+    XCHG_SetAlertHook(XCHG_HostAlert);
     PDFL_ExceptionHandler::SetExceptionReportHook(XCHG_ReportCaughtException);
     PDFL_ExceptionHandler::SetOutOfMemoryReportHook(XCHG_ReportCaughtOutOfMemory);
     PDFL_ExceptionHandler::SetUnknownReportHook(XCHG_ReportCaughtUnknown);

@@ -1,5 +1,6 @@
-// Puts the framework's reporting in place at the start of initialization: failures caught at the host
-// boundary are shown to the user in the host's note alert, in the words of the string table.
+// Puts the framework's reporting in place at the start of initialization: log entries go to the debug
+// output, assertions and reports to the host's alerts, and failures caught at the host boundary are shown in
+// the host's note alert, in the words of the string table.
 #pragma once
 
 void XCHG_InstallReporting();

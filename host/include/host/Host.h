@@ -19,6 +19,7 @@
 #include "host/HostPaths.h"
 #include "host/HostPlugin.h"
 #include "host/HostTables.h"
+#include "Win32.h"
 
 class Host {
 public:
@@ -89,6 +90,7 @@ private:
     uint32_t m_nextExtension = 1;
     int m_failedCalls = 0;
     bool m_running = false;
+    WinSubMessageBoxPresenter m_previousPresenter = nullptr;
 };
 
 template <class Call>

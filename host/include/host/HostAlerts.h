@@ -10,6 +10,7 @@
 
 struct HostShownAlert {
     bool modal;
+    std::string caption;  // a message box's caption; empty for the host's own alerts
     int32_t kind;
     std::string text;
     std::vector<std::string> buttons;
@@ -24,12 +25,15 @@ public:
     int32_t Modal(int32_t kind, const char* text, const char* button1, const char* button2, const char* button3,
                   bool beep);
     void Note(const char* text);
+    // A platform message box (a plug-in's last resort before it can use the host's alerts).
+    int32_t MessageBox(const std::string& caption, const std::string& text, std::vector<std::string> buttons);
     void ScriptAnswer(int32_t answer) { m_answers.push_back(answer); }
 
     const std::vector<HostShownAlert>& Shown() const { return m_shown; }
     void Clear() { m_shown.clear(); }
 
 private:
+    int32_t Show(HostShownAlert alert);
     void Print(const HostShownAlert& alert);
 
     std::ostream& m_out;

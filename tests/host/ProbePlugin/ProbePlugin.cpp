@@ -6,10 +6,14 @@
 #include <cstring>
 #include <new>
 
+#include "GLIB/GLIB_Assert.h"
+#include "GLIB/GLIB_Log.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_Exception.h"
+#include "XCHG/XCHG_DebugOutput.h"
 #include "XCHG/XCHG_Plugin.h"
+#include "XCHG/XCHG_ReportError.h"
 #include "XCHG/XCHG_Resources.h"
 #include "XCHG/XCHG_Utils.h"
 
@@ -55,3 +59,15 @@ PROBE_EXPORT HCURSOR Probe_LoadCursor(int id) { return LoadCursor(id); }
 PROBE_EXPORT HANDLE Probe_LoadBitmapOrIcon(int id, bool isBitmap) { return LoadBitmapOrIcon(id, isBitmap); }
 PROBE_EXPORT void Probe_ReleaseBitmapOrIcon(HANDLE handle, bool isBitmap) { ReleaseBitmapOrIcon(handle, isBitmap); }
 PROBE_EXPORT void Probe_GetPluginVersionString(char* buffer, int size) { GetPluginVersionString(buffer, size); }
+PROBE_EXPORT void Probe_Log(int level, const char* text, const char* file, int line) { GLIB_Log(level, text, file, line); }
+PROBE_EXPORT void Probe_DebugPrint(const char* text) { XCHG_DebugPrintf("%s", text); }
+PROBE_EXPORT void Probe_ReportError(int kind, const char* text) { XCHG_ReportError(kind, text, 1); }
+PROBE_EXPORT void Probe_ForgetAlertHook() { XCHG_SetAlertHook(nullptr); }
+// A failed assertion inside a guarded callback, as a tool's click would meet one.
+PROBE_EXPORT void Probe_FailAssertion() {
+    PDFL_Guard<HostBool>("XCHG_Test", "Assert", []() -> HostBool {
+        const int one = 1;
+        GLIB_ASSERT(one == 2);
+        return true;
+    });
+}

@@ -51,6 +51,7 @@ typedef HANDLE HGLOBAL;
     };                       \
     typedef struct name##__* name
 
+DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
 typedef HINSTANCE HMODULE;  // one and the same since Win32, as on Windows
 DECLARE_HANDLE(HRSRC);

@@ -67,3 +67,33 @@ WIN32SUB_API BOOL WINAPI DestroyIcon(HICON icon);
 // colour bitmap; its mask bitmap is twice as high, the AND mask above the XOR picture. An icon's hotspot is
 // its centre.
 WIN32SUB_API BOOL WINAPI GetIconInfo(HICON icon, PICONINFO info);
+
+// ---- Message boxes ----
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_ABORTRETRYIGNORE 0x00000002L
+#define MB_YESNOCANCEL 0x00000003L
+#define MB_YESNO 0x00000004L
+#define MB_RETRYCANCEL 0x00000005L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONHAND 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONEXCLAMATION 0x00000030L
+#define MB_ICONASTERISK 0x00000040L
+
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+WIN32SUB_API int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+WIN32SUB_API int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+// Not Win32: the program that owns the screen (the host) says how a message box reaches the user and what
+// the user answers. Returns the presenter it replaces; null restores the default, which writes the box to
+// standard error and answers with its first button.
+typedef int (*WinSubMessageBoxPresenter)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+WIN32SUB_API WinSubMessageBoxPresenter WINAPI WinSub_SetMessageBoxPresenter(WinSubMessageBoxPresenter presenter);
