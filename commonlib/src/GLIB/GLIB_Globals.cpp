@@ -37,54 +37,29 @@ void GLIB_Globals::CreateDispatcher() {
     }
 }
 
-OutOfMemoryHandler GLIB_Globals::GetOutOfMemoryHandler() const {
+template <class Setting>
+Setting GLIB_Globals::Read(const Setting& setting) const {
     GLIB_GlobalsLock lock;
-    return m_outOfMemoryHandler;
+    return setting;
 }
 
-void GLIB_Globals::SetOutOfMemoryHandler(OutOfMemoryHandler handler) {
+template <class Setting>
+void GLIB_Globals::Store(Setting& setting, Setting value) {
     {
         GLIB_GlobalsLock lock;
-        m_outOfMemoryHandler = handler;
+        setting = std::move(value);
     }
     Broadcast();
 }
 
-GLIB_LogSink GLIB_Globals::GetLogSink() const {
-    GLIB_GlobalsLock lock;
-    return m_logSink;
-}
-
-void GLIB_Globals::SetLogSink(GLIB_LogSink sink) {
-    {
-        GLIB_GlobalsLock lock;
-        m_logSink = sink;
-    }
-    Broadcast();
-}
-
-MessageFormatter GLIB_Globals::GetMessageFormatter() const {
-    GLIB_GlobalsLock lock;
-    return m_formatter;
-}
-
-void GLIB_Globals::SetMessageFormatter(MessageFormatter formatter) {
-    {
-        GLIB_GlobalsLock lock;
-        m_formatter = formatter;
-    }
-    Broadcast();
-}
-
-std::string GLIB_Globals::GetTempFilesSetting() const {
-    GLIB_GlobalsLock lock;
-    return m_tempFilesSetting;
-}
-
-std::vector<uint32_t> GLIB_Globals::GetRegisteredHandles() const {
-    GLIB_GlobalsLock lock;
-    return m_registeredHandles;
-}
+OutOfMemoryHandler GLIB_Globals::GetOutOfMemoryHandler() const { return Read(m_outOfMemoryHandler); }
+void GLIB_Globals::SetOutOfMemoryHandler(OutOfMemoryHandler handler) { Store(m_outOfMemoryHandler, handler); }
+GLIB_LogSink GLIB_Globals::GetLogSink() const { return Read(m_logSink); }
+void GLIB_Globals::SetLogSink(GLIB_LogSink sink) { Store(m_logSink, sink); }
+MessageFormatter GLIB_Globals::GetMessageFormatter() const { return Read(m_formatter); }
+void GLIB_Globals::SetMessageFormatter(MessageFormatter formatter) { Store(m_formatter, formatter); }
+std::string GLIB_Globals::GetTempFilesSetting() const { return Read(m_tempFilesSetting); }
+std::vector<uint32_t> GLIB_Globals::GetRegisteredHandles() const { return Read(m_registeredHandles); }
 
 void GLIB_Globals::AddRegisteredHandle(uint32_t handle) {
     if (handle == 0) {

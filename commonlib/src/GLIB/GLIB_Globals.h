@@ -60,6 +60,11 @@ private:
     // Separate from construction: it allocates through the out-of-memory handler, which reads this object.
     void CreateDispatcher();
     void Broadcast();
+    // One locked read or write of a setting; every write is broadcast.
+    template <class Setting>
+    Setting Read(const Setting& setting) const;
+    template <class Setting>
+    void Store(Setting& setting, Setting value);
 
     OutOfMemoryHandler m_outOfMemoryHandler;
     GLIB_LogSink m_logSink;
