@@ -131,6 +131,17 @@ struct HostToolRecord {
 static_assert(offsetof(HostToolRecord, computeEnabled) == 36);
 static_assert(offsetof(HostToolRecord, self) == 40);
 
+// What the host calls through a tool record's callbacks.
+using HostToolActivateProc = void (*)(HostToolRecord* tool, HostBool persistent);
+using HostToolDeactivateProc = void (*)(HostToolRecord* tool);
+using HostToolClickProc = HostBool (*)(HostToolRecord* tool, HostPageView view, int16_t x, int16_t y, int16_t flags,
+                                       int16_t clickCount);
+using HostToolAdjustCursorProc = HostBool (*)(HostToolRecord* tool, HostPageView view, int16_t x, int16_t y);
+using HostToolKeyDownProc = HostBool (*)(HostToolRecord* tool, uint16_t key, int16_t flags);
+using HostToolGetTypeProc = HostAtom (*)(HostToolRecord* tool);
+using HostToolIsPersistentProc = HostBool (*)(HostToolRecord* tool);
+using HostToolComputeEnabledProc = HostBool (*)(void* clientData);
+
 // Handed to the host with a new host window: one callback per window event.
 struct HostWindowHandlerRecord {
     uint32_t size;  // sizeof(HostWindowHandlerRecord)

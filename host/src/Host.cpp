@@ -210,6 +210,7 @@ void Host::FinishStartup() { SendNotification(kNotifyAppDidInitialize); }
 
 void Host::Unload(HostPlugin& plugin) {
     if (plugin.module == nullptr) return;
+    m_tools.ForgetToolsOf(plugin.extension);  // an active tool is told while its plug-in is still whole
     RunLifecycleStep("Unload", plugin.handshake.unload);
     // Whatever the plug-in left registered points into a module that is about to go.
     plugin.leftoverNotifications = m_notifications.RemoveAllOf(plugin.extension);

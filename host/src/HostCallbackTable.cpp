@@ -16,3 +16,8 @@ HostProc HostCallbackTable::Find(HostCallback callback) const {
 void HostCallbackTable::RemoveAllOf(HostExtension owner) {
     std::erase_if(m_callbacks, [&](const auto& entry) { return entry.second.owner == owner; });
 }
+
+HostExtension HostCallbackTable::OwnerOf(HostCallback callback) const {
+    auto it = m_callbacks.find(static_cast<uint32_t>(callback));
+    return it != m_callbacks.end() ? it->second.owner : HostExtension::None;
+}

@@ -19,6 +19,7 @@
 #include "host/HostPaths.h"
 #include "host/HostPlugin.h"
 #include "host/HostTables.h"
+#include "host/HostTools.h"
 #include "Win32.h"
 
 class Host {
@@ -47,6 +48,7 @@ public:
     HostAlerts& Alerts() { return m_alerts; }
     HostNotifications& Notifications() { return m_notifications; }
     HostPaths& Paths() { return m_paths; }
+    HostTools& Tools() { return m_tools; }
     const std::vector<std::unique_ptr<HostPlugin>>& Plugins() const { return m_plugins; }
     HostPlugin* PluginOf(HostExtension extension);
 
@@ -80,6 +82,7 @@ private:
     HostAlerts m_alerts;
     HostNotifications m_notifications;
     HostPaths m_paths;
+    HostTools m_tools{*this};
     struct OfferedTable {
         std::string name;
         HostVersion version;

@@ -17,6 +17,8 @@ public:
         return reinterpret_cast<Function>(Find(callback));
     }
     void RemoveAllOf(HostExtension owner);
+    // The owner of a live handle; None otherwise.
+    HostExtension OwnerOf(HostCallback callback) const;
     std::size_t Count() const { return m_callbacks.size(); }
 
 private:

@@ -2,9 +2,11 @@
 // lifecycle steps, a second plug-in object, and direct questions about the framework's state. What it does
 // is chosen by the environment variable PROBE_FAIL ("glib", "oom", "foreign", "raise", "second") before the
 // host loads it.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_Log.h"
@@ -12,7 +14,9 @@
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_Exception.h"
 #include "XCHG/XCHG_DebugOutput.h"
+#include "XCHG/XCHG_MultiTool.h"
 #include "XCHG/XCHG_Plugin.h"
+#include "PDFL/PDFL_CorCalls5.h"
 #include "XCHG/XCHG_ReportError.h"
 #include "XCHG/XCHG_Resources.h"
 #include "XCHG/XCHG_Utils.h"
@@ -24,6 +28,49 @@ bool FailureIs(const char* name) {
     return chosen != nullptr && std::strcmp(chosen, name) == 0;
 }
 
+std::string g_toolLog;
+
+// A sub-tool that writes every event it receives into g_toolLog; "throwing" fails on a click.
+class RecordingTool : public XCHG_AVToolObj {
+public:
+    explicit RecordingTool(const char* name) : m_name(name) {}
+    void Activate(HostBool persistent) override { Note("Activate(" + std::to_string(persistent) + ")"); }
+    void Deactivate() override { Note("Deactivate"); }
+    bool DoClick(HostPageView, int16_t x, int16_t, int16_t, int16_t) override {
+        Note("DoClick(" + std::to_string(x) + ")");
+        if (m_name == "throwing") throw XCHG_Exception(1155998, "click failed", __FILE__, __LINE__);
+        return true;
+    }
+    bool DoKeyDown(uint16_t key, int16_t) override {
+        Note("DoKeyDown(" + std::to_string(key) + ")");
+        return true;
+    }
+    void DidRegister() override { Note("DidRegister"); }
+    void WillUnregister() override { Note("WillUnregister"); }
+    HostAtom GetType() override { return Core_AtomFromName(("Probe:" + m_name).c_str()); }
+
+private:
+    void Note(const std::string& event) { g_toolLog += m_name + "." + event + " "; }
+    std::string m_name;
+};
+
+class ProbeMultiTool : public XCHG_MultiTool {
+public:
+    XCHG_AVToolObj* GetTool(int index) override { return index == 0 ? &m_first : index == 1 ? &m_second : nullptr; }
+    int GetToolCount() override { return 2; }
+    int GetCurrentIndex() override { return m_current; }
+    void SetCurrentIndex(int index) override { m_current = index; }
+    HostAtom GetType() override { return Core_AtomFromName("Probe:Multi"); }
+
+private:
+    RecordingTool m_first{"sub0"};
+    RecordingTool m_second{"throwing"};
+    int m_current = 0;
+};
+
+ProbeMultiTool g_multiTool;
+RecordingTool g_neverRegistered{"never"};
+
 class ProbePlugin : public XCHG_Plugin {
 public:
     const char* GetName() override { return "ORBA_TEST_Probe"; }
@@ -33,9 +80,15 @@ public:
         if (FailureIs("oom")) throw std::bad_alloc();
         if (FailureIs("foreign")) throw 42;
         if (FailureIs("raise")) View_DocOfDocView(HostDocView::None);
+        if (std::getenv("PROBE_TOOLS") != nullptr) g_multiTool.Register();
         if (FailureIs("second")) {
             static ProbePlugin second;  // refused: the first stays in charge
         }
+        return true;
+    }
+
+    bool Unload() override {
+        if (std::getenv("PROBE_TOOLS") != nullptr) g_multiTool.Unregister();
         return true;
     }
 };
@@ -71,3 +124,10 @@ PROBE_EXPORT void Probe_FailAssertion() {
         return true;
     });
 }
+PROBE_EXPORT void Probe_ToolLog(char* buffer, int size) {
+    std::snprintf(buffer, size, "%s", g_toolLog.c_str());
+    g_toolLog.clear();
+}
+PROBE_EXPORT HostToolRecord* Probe_MultiTool() { return g_multiTool.GetHostTool(); }
+PROBE_EXPORT void Probe_SwitchTo(int index) { g_multiTool.SwitchTo(index); }
+PROBE_EXPORT void Probe_UnregisterNeverRegistered() { g_neverRegistered.Unregister(); }
