@@ -18,9 +18,11 @@ public:
     PluginFolder(const PluginFolder&) = delete;
     PluginFolder& operator=(const PluginFolder&) = delete;
 
-    // Links the built plug-in (a path relative to the build's bin folder) into the folder, under `name`.
+    // Links the built plug-in (a path relative to the build's bin folder) into the folder, under `name`
+    // (which may name a subfolder).
     std::string Add(const std::string& built, const std::string& name) {
         const std::filesystem::path link = m_path / name;
+        std::filesystem::create_directories(link.parent_path());
         std::filesystem::create_symlink(std::filesystem::path(GEOM_BIN_DIR) / built, link);
         return link.string();
     }

@@ -1,7 +1,15 @@
 #include "XCHG/XCHG_Resources.h"
 
+#include <string>
+
+#include "GFIL/GFIL_ErrorCodes.h"
+#include "GFIL/GFIL_FileSystem.h"
+#include "GFIL/GFIL_Utils.h"
+#include "GLIB/GLIB_Exception.h"
 #include "GLIB/GLIB_StringUtils.h"
+#include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_PluginContext.h"
+#include "XCHG/XCHG_Utils.h"
 
 namespace {
 
@@ -29,6 +37,40 @@ auto FirstFound(const Lookup& lookup) -> decltype(lookup(HMODULE())) {
     return lookup(PluginModule());
 }
 
+// Loads the candidate module when the file system confirms an existing file there; null otherwise.
+HMODULE LoadCandidate(const std::string& hostPath) {
+    char platformPath[1024];
+    XCHG_HostPathToPlatform(hostPath.c_str(), platformPath, sizeof platformPath);
+    try {
+        const GFIL_SpecRef spec = GFIL_MakeSpec(GLIB_Widen(platformPath));
+        if (!spec || !spec->IsValid() || !spec->Exists() || !spec->IsFile()) return nullptr;
+        return LoadLibraryW(spec->GetPath().c_str());
+    } catch (const GLIB_Exception& e) {
+        if (e.GetCode() == GFIL_ERR_INVALID_PATH) return nullptr;  // a path that cannot be is a module that is not
+        throw;
+    }
+}
+
+// The plug-in's name and the host's language ("Geometry.DEU"), beside the plug-in, in "Locale/", in "Help/".
+void SearchLocalizedModule() {
+    s_modules.searched = true;
+    if (s_modules.localized != nullptr) FreeLibrary(s_modules.localized);
+    s_modules.localized = nullptr;
+    char fileName[260];
+    char language[4] = "";
+    View_GetLanguage(language);
+    language[3] = '\0';
+    const std::string base = std::string(GetPluginFileName(fileName, sizeof fileName)) + "." + language;
+    char folder[1024];
+    GetPluginDirectory(folder, sizeof folder);
+    for (const char* subfolder : {"", "Locale/", "Help/"}) {
+        if (HMODULE module = LoadCandidate(std::string(folder) + subfolder + base)) {
+            s_modules.localized = module;
+            return;
+        }
+    }
+}
+
 constexpr Fixed ComponentToFixed(uint16_t component) {
     return static_cast<Fixed>(component / 255.0 * 65536.0 + 0.5);
 }
@@ -43,8 +85,7 @@ void XCHG_ResetResourceModules() {
 }
 
 HMODULE XCHG_GetLocalizedModule() {
-    // The localized module search joins here with the file system library.
-    s_modules.searched = true;
+    if (!s_modules.searched) SearchLocalizedModule();
     return s_modules.localized;
 }
 

@@ -11,6 +11,7 @@
 #include "win32sub/WinBase.h"
 #include "win32sub/WinNls.h"
 #include "win32sub/WinCon.h"
+#include "win32sub/WinFile.h"
 #include "win32sub/WinRes.h"
 #include "win32sub/WinUser.h"
 #include "win32sub/WinGdi.h"

@@ -10,6 +10,8 @@ typedef enum W32SimFault {
     W32SIM_FAULT_LOCAL_ALLOC,     // LocalAlloc returns NULL (ERROR_NOT_ENOUGH_MEMORY)
     W32SIM_FAULT_LOCAL_FREE,      // LocalFree fails: returns its argument (ERROR_INVALID_HANDLE); the block
                                   // is still reclaimed so that test runs stay free of leaks
+    W32SIM_FAULT_DISK_FULL,       // the disk is full: the next WriteFile, or SetEndOfFile that grows a file,
+                                  // fails with ERROR_DISK_FULL and changes nothing
     W32SIM_FAULT_COUNT
 } W32SimFault;
 

@@ -1,0 +1,107 @@
+// Full paths, the current directory and the temporary folder: Win32 path rules over drive Z:.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "ScratchFolder.h"
+#include "Win32.h"
+
+namespace {
+
+std::wstring FullPath(const wchar_t* path, std::wstring* filePart = nullptr) {
+    wchar_t buffer[MAX_PATH + 1];
+    LPWSTR part = nullptr;
+    const DWORD length = GetFullPathNameW(path, MAX_PATH + 1, buffer, &part);
+    EXPECT_GT(length, 0u) << path;
+    if (filePart != nullptr) {
+        *filePart = part != nullptr ? std::wstring(part) : L"(none)";
+    }
+    return length > 0 ? std::wstring(buffer, length) : std::wstring();
+}
+
+// Runs a test inside a scratch folder as current directory, and puts the old one back afterwards.
+class InScratchFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = std::filesystem::current_path();
+        ASSERT_TRUE(SetCurrentDirectoryW(scratch.Win32().c_str()));
+    }
+    void TearDown() override { std::filesystem::current_path(m_previous); }
+
+    ScratchFolder scratch;
+
+private:
+    std::filesystem::path m_previous;
+};
+
+}  // namespace
+
+TEST(FullPath, ResolvesDotsAndSlashesOnTheTextAlone) {
+    std::wstring part;
+    EXPECT_EQ(FullPath(L"c:/dir/./sub/../file.txt", &part), L"c:\\dir\\file.txt");
+    EXPECT_EQ(part, L"file.txt");
+    EXPECT_EQ(FullPath(L"Q:\\..\\..\\a"), L"Q:\\a");  // ".." never leaves the root
+    EXPECT_EQ(FullPath(L"\\\\server\\share\\..\\x"), L"\\\\server\\share\\x");
+    EXPECT_EQ(FullPath(L"\\\\?\\Z:\\a\\..\\b"), L"\\\\?\\Z:\\a\\..\\b");  // taken as written
+}
+
+TEST(FullPath, KeepsSeparatorRunsAndCharactersForTheCallerToJudge) {
+    std::wstring part;
+    EXPECT_EQ(FullPath(L"c:\\dir\\", &part), L"c:\\dir\\");
+    EXPECT_EQ(part, L"(none)");
+    EXPECT_EQ(FullPath(L"c:\\", &part), L"c:\\");
+    EXPECT_EQ(part, L"(none)");
+    EXPECT_EQ(FullPath(L"c:\\a\\\\b"), L"c:\\a\\\\b");
+    EXPECT_EQ(FullPath(L"c:\\a\\x\ty<|>*?.txt"), L"c:\\a\\x\ty<|>*?.txt");
+    EXPECT_EQ(FullPath(L"1:\\x"), L"1:\\x");
+}
+
+TEST(FullPath, DropsTrailingPeriodsAndSpacesAsWin32Does) {
+    EXPECT_EQ(FullPath(L"c:\\dir.\\file.txt. . "), L"c:\\dir\\file.txt");
+    EXPECT_EQ(FullPath(L"c:\\dir\\..."), L"c:\\dir\\");
+    EXPECT_EQ(FullPath(L"c:\\dir..\\a"), L"c:\\dir..\\a");
+}
+
+TEST(FullPath, AnswersWithTheRoomItNeedsWhenTheBufferIsTooSmall) {
+    wchar_t buffer[8] = L"unused";
+    EXPECT_EQ(GetFullPathNameW(L"c:\\abcdef", 8, buffer, nullptr), 10u);  // 9 characters and the terminator
+    EXPECT_STREQ(buffer, L"unused");
+    EXPECT_EQ(GetFullPathNameW(L"c:\\abcd", 8, buffer, nullptr), 7u);
+    EXPECT_STREQ(buffer, L"c:\\abcd");
+    SetLastError(0);
+    EXPECT_EQ(GetFullPathNameW(L"", 8, buffer, nullptr), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
+}
+
+TEST_F(InScratchFolder, RelativePathsStartFromTheCurrentDirectory) {
+    wchar_t current[MAX_PATH + 1];
+    ASSERT_EQ(GetCurrentDirectoryW(MAX_PATH + 1, current), scratch.Win32().size());
+    EXPECT_EQ(current, scratch.Win32());
+    EXPECT_EQ(FullPath(L"a\\b.txt"), scratch.Win32(L"a\\b.txt"));
+    EXPECT_EQ(FullPath(L"Z:b.txt"), scratch.Win32(L"b.txt"));
+    EXPECT_EQ(FullPath(L"Q:b.txt"), L"Q:\\b.txt");  // other drives have no current directory: their root
+    EXPECT_EQ(FullPath(L"\\b.txt"), L"Z:\\b.txt");
+    EXPECT_EQ(FullPath(L".."), scratch.Win32().substr(0, scratch.Win32().find_last_of(L'\\')));
+}
+
+TEST(TempPath, IsTmpdirOrTmpWithATrailingBackslash) {
+    ScratchFolder scratch;
+    const char* saved = getenv("TMPDIR");
+    const std::string previous = saved != nullptr ? saved : "";
+    wchar_t buffer[MAX_PATH + 1];
+
+    setenv("TMPDIR", (scratch.Linux() + "/").c_str(), 1);
+    EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), scratch.Win32().size() + 1);
+    EXPECT_EQ(std::wstring(buffer), scratch.Win32() + L"\\");
+    EXPECT_EQ(GetTempPathW(3, buffer), scratch.Win32().size() + 2);
+    unsetenv("TMPDIR");
+    EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), 7u);
+    EXPECT_STREQ(buffer, L"Z:\\tmp\\");
+
+    if (saved != nullptr) {
+        setenv("TMPDIR", previous.c_str(), 1);
+    }
+}
