@@ -1,0 +1,654 @@
+#include "EXGM/EXGM_CosLexer.h"
+
+#include <iterator>
+
+#include "GLIB/GLIB_Log.h"
+#include "GLIB/GLIB_StringUtils.h"
+#include "PDFL/PDFL_ASCalls5.h"
+
+namespace {
+
+// Trace entries carry fixed positions rather than __LINE__, so filters written for these lines keep
+// working whatever happens to this file.
+constexpr int32_t kTokenTraceLine = 269;
+constexpr int32_t kStateTraceLine = 1091;
+constexpr std::size_t kTraceCapacity = 100;
+
+// Largest magnitude an integer text is read to before it is clamped: anything beyond 32 bits.
+constexpr int64_t kIntegerSaturation = int64_t{1} << 31;
+
+struct StateNameEntry {
+    EXGM_CosLexer::LexerState state;
+    const char* name;
+};
+
+constexpr StateNameEntry kStateNames[] = {
+    {EXGM_CosLexer::StateAngleLeft, "StateAngleLeft"},
+    {EXGM_CosLexer::StateAngleRight, "StateAngleRight"},
+    {EXGM_CosLexer::StateComment, "StateComment"},
+    {EXGM_CosLexer::StateError, "StateError"},
+    {EXGM_CosLexer::StateFileName, "StateFileName"},
+    {EXGM_CosLexer::StateFileNameQuote, "StateFileNameQuote"},
+    {EXGM_CosLexer::StateHexString1, "StateHexString1"},
+    {EXGM_CosLexer::StateHexString2, "StateHexString2"},
+    {EXGM_CosLexer::StateName, "StateName"},
+    {EXGM_CosLexer::StateNameEscape1, "StateNameEscape1"},
+    {EXGM_CosLexer::StateNameEscape2, "StateNameEscape2"},
+    {EXGM_CosLexer::StateNumberFixed, "StateNumberFixed"},
+    {EXGM_CosLexer::StateNumberInteger, "StateNumberInteger"},
+    {EXGM_CosLexer::StateStart, "StateStart"},
+    {EXGM_CosLexer::StateString, "StateString"},
+    {EXGM_CosLexer::StateStringEscape1, "StateStringEscape1"},
+    {EXGM_CosLexer::StateStringEscape2, "StateStringEscape2"},
+    {EXGM_CosLexer::StateStringEscape3, "StateStringEscape3"},
+    {EXGM_CosLexer::StateStringEscapeCRLF, "StateStringEscapeCRLF"},
+    {EXGM_CosLexer::StateSymbol, "StateSymbol"},
+};
+static_assert(std::size(kStateNames) == EXGM_CosLexer::kStateCount);
+
+struct TokenNameEntry {
+    EXGM_CosLexer::LexerToken token;
+    const char* name;
+};
+
+constexpr TokenNameEntry kTokenNames[] = {
+    {EXGM_CosLexer::TokenMoreData, "TokenMoreData"},
+    {EXGM_CosLexer::TokenEndOfData, "TokenEndOfData"},
+    {EXGM_CosLexer::TokenError, "TokenError"},
+    {EXGM_CosLexer::TokenNull, "TokenNull"},
+    {EXGM_CosLexer::TokenBoolean, "TokenBoolean"},
+    {EXGM_CosLexer::TokenInteger, "TokenInteger"},
+    {EXGM_CosLexer::TokenFixed, "TokenFixed"},
+    {EXGM_CosLexer::TokenName, "TokenName"},
+    {EXGM_CosLexer::TokenString, "TokenString"},
+    {EXGM_CosLexer::TokenArrayBegin, "TokenArrayBegin"},
+    {EXGM_CosLexer::TokenArrayEnd, "TokenArrayEnd"},
+    {EXGM_CosLexer::TokenDictBegin, "TokenDictBegin"},
+    {EXGM_CosLexer::TokenDictEnd, "TokenDictEnd"},
+    {EXGM_CosLexer::TokenStreamBegin, "TokenStreamBegin"},
+    {EXGM_CosLexer::TokenStreamEnd, "TokenStreamEnd"},
+    {EXGM_CosLexer::TokenFileRef, "TokenFileRef"},
+    {EXGM_CosLexer::TokenSymbol, "TokenSymbol"},
+    {EXGM_CosLexer::TokenComment, "TokenComment"},
+};
+static_assert(std::size(kTokenNames) == EXGM_CosLexer::kTokenCount);
+
+// C-locale classes by hand: a byte above 127 is never a digit or a letter, whatever the locale says.
+bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool IsRegularPrintable(int c) { return c >= 33 && c <= 126; }
+bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+
+int HexDigitValue(char c) {
+    if (IsDigit(c)) return c - '0';
+    return (c | 0x20) - 'a' + 10;
+}
+
+}  // namespace
+
+EXGM_CosLexer::EXGM_CosLexer() { Reset(); }
+
+void EXGM_CosLexer::Reset() {
+    m_traceStates = false;
+    m_traceTokens = false;
+    m_state = StateStart;
+    m_tokenText.clear();
+    m_tokenValue.clear();
+    m_booleanValue = false;
+    m_fixedValue = 0;
+    m_integerValue = 0;
+    m_chunkStart = nullptr;
+    m_cursor = nullptr;
+    m_chunkLength = 0;
+    m_remaining = 0;
+}
+
+void EXGM_CosLexer::SetInput(const char* data, uint32_t length) {
+    if (data == nullptr || length == 0) {
+        m_chunkStart = nullptr;
+        m_cursor = nullptr;
+        m_chunkLength = 0;
+        m_remaining = 0;
+        return;
+    }
+    m_chunkStart = data;
+    m_cursor = data;
+    m_chunkLength = length;
+    m_remaining = length;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::NextToken() {
+    LexerToken result = TokenMoreData;
+    while (m_remaining > 0 && result == TokenMoreData) {
+        result = ProcessChar(static_cast<unsigned char>(*m_cursor));
+    }
+    if (m_remaining == 0 && result == TokenMoreData && m_chunkStart == nullptr) {
+        result = ProcessChar(EndOfData);
+        if (m_state != StateStart) {
+            // The data ended inside a token; states without a message of their own keep the old one.
+            ChangeState(StateError);
+            result = TokenError;
+        }
+    }
+    if (m_traceTokens && result != TokenMoreData) TraceToken(result);
+    m_lastToken = result;
+    return result;
+}
+
+void EXGM_CosLexer::TraceToken(LexerToken token) {
+    char line[kTraceCapacity];
+    if (token == TokenEndOfData) {
+        GLIB_Format(line, sizeof line, "EXGM_CosLexer: Returning token %s", ::TokenName(token));
+    } else if (GLIB_Format(line, sizeof line, "EXGM_CosLexer: Returning token %s: %s", ::TokenName(token),
+                           m_tokenText.c_str()) < 0) {
+        // A long token text is cut to what fits, and "..." shows that it was.
+        GLIB_Format(line, sizeof line - 3, "EXGM_CosLexer: Returning token %s: %s", ::TokenName(token),
+                    m_tokenText.c_str());
+        GLIB_StrAppend(line, "...", sizeof line);
+    }
+    GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kTokenTraceLine);
+}
+
+void EXGM_CosLexer::ChangeState(LexerState newState) {
+    if (m_traceStates) {
+        char line[kTraceCapacity];
+        GLIB_Format(line, sizeof line, "EXGM_CosLexer: Changing state from %s to %s", ::StateName(m_state),
+                    ::StateName(newState));
+        GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kStateTraceLine);
+    }
+    m_state = newState;
+}
+
+void EXGM_CosLexer::Consume() {
+    // The end of the data has no cursor: consuming it moves nothing.
+    if (m_cursor != nullptr && m_remaining > 0) {
+        ++m_cursor;
+        --m_remaining;
+    }
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::Fail(const char* message) {
+    m_errorMessage.str("");
+    m_errorMessage << message;
+    ChangeState(StateError);
+    return TokenError;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::FailAt(const char* message, int c) {
+    m_errorMessage.str("");
+    m_errorMessage << message << DescribeChar(c) << "'";
+    ChangeState(StateError);
+    return TokenError;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessChar(int c) {
+    switch (m_state) {
+        case StateStart:
+            return ProcessStart(c);
+
+        case StateAngleLeft:
+            if (c == '<') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateStart);
+                return TokenDictBegin;
+            }
+            m_tokenValue.clear();
+            ChangeState(StateHexString1);
+            return TokenMoreData;
+
+        case StateAngleRight:
+            if (c == '>') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateStart);
+                return TokenDictEnd;
+            }
+            return Fail("Unexpected '>'");
+
+        case StateComment:
+            if (c == EndOfData || IsLineEnd(c)) {
+                Consume();
+                ChangeState(StateStart);
+                return TokenComment;
+            }
+            Consume();
+            AppendText(c);
+            AppendValue(c);
+            return TokenMoreData;
+
+        case StateError:
+            return TokenError;
+
+        case StateFileName:
+            if (c == EndOfData) {
+                ChangeState(StateStart);
+                return TokenFileRef;
+            }
+            if (c == '"') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateFileNameQuote);
+                return TokenMoreData;
+            }
+            if (IsWhitespace(c)) {
+                ChangeState(StateStart);
+                return TokenFileRef;
+            }
+            if (IsRegularPrintable(c)) {
+                AppendText(c);
+                AppendValue(c);
+                Consume();
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in filename: '", c);
+
+        case StateFileNameQuote:
+            if (c == EndOfData) return Fail("Filename is missing closing quote");
+            if (c == '"') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateFileName);
+                return TokenMoreData;
+            }
+            if (c >= 32 && c <= 126) {
+                AppendText(c);
+                AppendValue(c);
+                Consume();
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in filename: '", c);
+
+        case StateHexString1:
+        case StateHexString2:
+            return ProcessHexString(c);
+
+        case StateName:
+            if (c == '#') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateNameEscape1);
+                return TokenMoreData;
+            }
+            if (IsDelimiter(c)) {
+                ChangeState(StateStart);
+                return TokenName;
+            }
+            if (IsRegularPrintable(c) && m_tokenValue.size() < 127) {
+                AppendText(c);
+                AppendValue(c);
+                Consume();
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in name: '", c);
+
+        case StateNameEscape1:
+            if (IsHexDigit(c)) {
+                AppendText(c);
+                m_escapeDigits[0] = static_cast<char>(c);
+                Consume();
+                ChangeState(StateNameEscape2);
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in name: '", c);
+
+        case StateNameEscape2:
+            if (IsHexDigit(c)) {
+                AppendText(c);
+                m_escapeDigits[1] = static_cast<char>(c);
+                m_escapeDigits[2] = '\0';
+                AppendHexEscape();
+                Consume();
+                ChangeState(StateName);
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in name: '", c);
+
+        case StateNumberInteger:
+            if (IsDelimiter(c)) {
+                ReadInteger();
+                ChangeState(StateStart);
+                return TokenInteger;
+            }
+            if (IsDigit(c)) {
+                AppendText(c);
+                Consume();
+                return TokenMoreData;
+            }
+            if (c == '.') {
+                AppendText(c);
+                Consume();
+                ChangeState(StateNumberFixed);
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in integer number: '", c);
+
+        case StateNumberFixed:
+            if (IsDelimiter(c)) {
+                // Decimal text to 16.16 is the host's business, so that a typed number reads as the host
+                // itself would read it.
+                m_fixedValue = Support_TextToFixed(m_tokenText.c_str());
+                ChangeState(StateStart);
+                return TokenFixed;
+            }
+            if (IsDigit(c)) {
+                AppendText(c);
+                Consume();
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered in fixed number: '", c);
+
+        case StateString:
+        case StateStringEscape1:
+        case StateStringEscape2:
+        case StateStringEscape3:
+        case StateStringEscapeCRLF:
+            return ProcessString(c);
+
+        case StateSymbol:
+            if (IsDelimiter(c)) return FinishSymbol();
+            if (IsRegularPrintable(c)) {
+                AppendText(c);
+                AppendValue(c);
+                Consume();
+                return TokenMoreData;
+            }
+            return FailAt("Unexpected character encountered: '", c);
+    }
+    // Only a corrupted state gets here; leave it as it is for whoever looks at the lexer.
+    m_errorMessage.str("");
+    m_errorMessage << "Internal Error: Invalid state";
+    return TokenError;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStart(int c) {
+    if (c == EndOfData) return TokenEndOfData;
+    if (IsWhitespace(c)) {
+        Consume();
+        return TokenMoreData;
+    }
+    m_tokenText.assign(1, static_cast<char>(c));
+    switch (c) {
+        case '%':
+            Consume();
+            m_tokenValue = "%";
+            ChangeState(StateComment);
+            return TokenMoreData;
+        case '(':
+            Consume();
+            m_tokenValue.clear();
+            m_parenthesisDepth = 1;
+            ChangeState(StateString);
+            return TokenMoreData;
+        case '/':
+            Consume();
+            m_tokenValue.clear();
+            ChangeState(StateName);
+            return TokenMoreData;
+        case '<':
+            Consume();
+            ChangeState(StateAngleLeft);
+            return TokenMoreData;
+        case '>':
+            Consume();
+            ChangeState(StateAngleRight);
+            return TokenMoreData;
+        case '@':
+            Consume();
+            m_tokenValue.clear();
+            ChangeState(StateFileName);
+            return TokenMoreData;
+        case '[':
+            Consume();
+            return TokenArrayBegin;
+        case ']':
+            Consume();
+            return TokenArrayEnd;
+        default:
+            break;
+    }
+    if (c == '-' || IsDigit(c)) {
+        Consume();
+        m_integerValue = 0;
+        ChangeState(StateNumberInteger);
+        return TokenMoreData;
+    }
+    if (IsRegularPrintable(c)) {
+        m_tokenValue.assign(1, static_cast<char>(c));
+        Consume();
+        ChangeState(StateSymbol);
+        return TokenMoreData;
+    }
+    return FailAt("Unexpected character encountered: '", c);
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessHexString(int c) {
+    const bool secondDigit = m_state == StateHexString2;
+    if (c == EndOfData) return Fail("Hexadecimal string is missing trailing '>'");
+    if (IsHexDigit(c)) {
+        AppendText(c);
+        Consume();
+        if (secondDigit) {
+            m_escapeDigits[1] = static_cast<char>(c);
+            m_escapeDigits[2] = '\0';
+            AppendHexEscape();
+            ChangeState(StateHexString1);
+        } else {
+            m_escapeDigits[0] = static_cast<char>(c);
+            ChangeState(StateHexString2);
+        }
+        return TokenMoreData;
+    }
+    if (IsWhitespace(c)) {
+        AppendText(c);
+        Consume();
+        return TokenMoreData;
+    }
+    if (c == '>') {
+        AppendText(c);
+        Consume();
+        if (secondDigit) {
+            // An odd last digit stands for its pair with a zero: "<4>" is the byte 0x40.
+            m_escapeDigits[1] = '0';
+            m_escapeDigits[2] = '\0';
+            AppendHexEscape();
+        }
+        ChangeState(StateStart);
+        return TokenString;
+    }
+    return FailAt("Unexpected character encountered in hexadecimal string: '", c);
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessString(int c) {
+    if (c == EndOfData) return Fail("String is missing trailing ')'");
+    switch (m_state) {
+        case StateString:
+            Consume();
+            AppendText(c);
+            if (c == '(') {
+                ++m_parenthesisDepth;
+                AppendValue(c);
+            } else if (c == ')') {
+                if (--m_parenthesisDepth <= 0) {
+                    ChangeState(StateStart);
+                    return TokenString;
+                }
+                AppendValue(c);
+            } else if (c == '\\') {
+                ChangeState(StateStringEscape1);
+            } else {
+                AppendValue(c);
+            }
+            return TokenMoreData;
+
+        case StateStringEscape1:
+            AppendText(c);
+            Consume();
+            if (IsDigit(c)) {
+                m_escapeDigits[0] = static_cast<char>(c);
+                m_escapeDigits[1] = '\0';
+                ChangeState(StateStringEscape2);
+                return TokenMoreData;
+            }
+            switch (c) {
+                case '\n':
+                    break;  // a line continuation adds nothing
+                case '\r':
+                    ChangeState(StateStringEscapeCRLF);
+                    return TokenMoreData;
+                case 'n':
+                    AppendValue('\n');
+                    break;
+                case 'r':
+                    AppendValue('\r');
+                    break;
+                case 't':
+                    AppendValue('\t');
+                    break;
+                case 'b':
+                    AppendValue('\b');
+                    break;
+                case 'f':
+                    AppendValue('\f');
+                    break;
+                default:
+                    AppendValue(c);  // "\(", "\)", "\\" and unknown escapes stand for the character itself
+                    break;
+            }
+            ChangeState(StateString);
+            return TokenMoreData;
+
+        case StateStringEscape2:
+            if (IsDigit(c)) {
+                AppendText(c);
+                Consume();
+                m_escapeDigits[1] = static_cast<char>(c);
+                m_escapeDigits[2] = '\0';
+                ChangeState(StateStringEscape3);
+                return TokenMoreData;
+            }
+            m_escapeDigits[1] = '\0';
+            AppendOctalEscape();
+            ChangeState(StateString);
+            return TokenMoreData;
+
+        case StateStringEscape3:
+            if (IsDigit(c)) {
+                AppendText(c);
+                Consume();
+                m_escapeDigits[2] = static_cast<char>(c);
+                m_escapeDigits[3] = '\0';
+            } else {
+                m_escapeDigits[2] = '\0';
+            }
+            AppendOctalEscape();
+            ChangeState(StateString);
+            return TokenMoreData;
+
+        default:  // StateStringEscapeCRLF: a CR LF pair after a backslash is one line continuation
+            if (c == '\n') {
+                AppendText(c);
+                Consume();
+            }
+            ChangeState(StateString);
+            return TokenMoreData;
+    }
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::FinishSymbol() {
+    ChangeState(StateStart);
+    if (m_tokenText == "null") return TokenNull;
+    if (m_tokenText == "true" || m_tokenText == "false") {
+        m_booleanValue = m_tokenText == "true";
+        return TokenBoolean;
+    }
+    if (m_tokenText == "stream") return TokenStreamBegin;
+    if (m_tokenText == "endstream") return TokenStreamEnd;
+    return TokenSymbol;
+}
+
+void EXGM_CosLexer::AppendHexEscape() {
+    AppendValue(HexDigitValue(m_escapeDigits[0]) * 16 + HexDigitValue(m_escapeDigits[1]));
+}
+
+void EXGM_CosLexer::AppendOctalEscape() {
+    // Read in base 8 up to the first digit that is not octal, so "\8" is 0 and "\18" is 1; one byte holds
+    // the low 8 bits ("\777" is 255).
+    int value = 0;
+    for (const char* digit = m_escapeDigits; *digit >= '0' && *digit <= '7'; ++digit) {
+        value = value * 8 + (*digit - '0');
+    }
+    AppendValue(value & 0xFF);
+}
+
+void EXGM_CosLexer::ReadInteger() {
+    // Held in 32 bits: a longer number is clamped to the nearest 32-bit value rather than wrapped, so a huge
+    // number never reads as a small one. A lone "-" reads as 0.
+    const char* digit = m_tokenText.c_str();
+    const bool negative = *digit == '-';
+    if (negative) ++digit;
+    int64_t magnitude = 0;
+    for (; IsDigit(*digit); ++digit) {
+        magnitude = magnitude * 10 + (*digit - '0');
+        if (magnitude > kIntegerSaturation) magnitude = kIntegerSaturation;
+    }
+    const int64_t value = negative ? -magnitude : magnitude;
+    m_integerValue = static_cast<int32_t>(value > INT32_MAX ? INT32_MAX : value);
+}
+
+const char* StateName(EXGM_CosLexer::LexerState state) {
+    if (state < 0 || state >= EXGM_CosLexer::kStateCount) return "InvalidState";
+    return kStateNames[state].name;
+}
+
+const char* TokenName(EXGM_CosLexer::LexerToken token) {
+    if (token < 0 || token >= EXGM_CosLexer::kTokenCount) return "InvalidToken";
+    return kTokenNames[token].name;
+}
+
+bool EXGM_CosLexer::IsWhitespace(int c) {
+    return c == EndOfData || c == 0 || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
+}
+
+bool EXGM_CosLexer::IsDelimiter(int c) {
+    if (IsWhitespace(c)) return true;
+    switch (c) {
+        case '%':
+        case '(':
+        case ')':
+        case '/':
+        case '<':
+        case '>':
+        case '[':
+        case ']':
+        case '{':
+        case '}':
+            return true;
+        default:
+            return false;
+    }
+}
+
+const char* EXGM_CosLexer::DescribeChar(int c) {
+    switch (c) {
+        case EndOfData:
+            return GLIB_StrCopy(m_description, "EndOfData", sizeof m_description);
+        case '\t':
+            return GLIB_StrCopy(m_description, "\\t", sizeof m_description);
+        case '\n':
+            return GLIB_StrCopy(m_description, "\\n", sizeof m_description);
+        case '\f':
+            return GLIB_StrCopy(m_description, "\\f", sizeof m_description);
+        case '\r':
+            return GLIB_StrCopy(m_description, "\\r", sizeof m_description);
+        default:
+            break;
+    }
+    if (c >= 32 && c <= 126) {
+        m_description[0] = static_cast<char>(c);
+        m_description[1] = '\0';
+    } else {
+        GLIB_Format(m_description, sizeof m_description, "\\%03o", static_cast<unsigned>(c));
+    }
+    return m_description;
+}
