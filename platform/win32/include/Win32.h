@@ -14,6 +14,8 @@
 #include "win32sub/WinFile.h"
 #include "win32sub/WinRes.h"
 #include "win32sub/WinUser.h"
+#include "win32sub/WinWindows.h"
+#include "win32sub/WinDialogs.h"
 #include "win32sub/WinGdi.h"
 #include "win32sub/WinVer.h"
 #endif

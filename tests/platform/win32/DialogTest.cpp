@@ -1,0 +1,814 @@
+// Dialogs from the test plug-in's templates: creation in pixels from dialog units, WM_INITDIALOG, the user's
+// typing, choices and clicks as the dialog procedure sees them, the dialog manager's keys, the modal loop,
+// templates that are missing or broken, the extended template, subclassing a dialog as the framework does,
+// and the text picture of a dialog.
+#include "TestPlugIn.h"
+#include "WindowTestSupport.h"
+
+namespace {
+
+using windowtest::Log;
+using windowtest::MessagesOf;
+using windowtest::NotificationsFrom;
+using windowtest::Received;
+using windowtest::RectOf;
+using windowtest::TextOf;
+
+// What the dialog procedure does besides recording.
+struct DialogScript {
+    int endOnCommand = 0;  // EndDialog when this control's BN_CLICKED arrives
+    INT_PTR endResult = 0;
+    bool endInInit = false;
+    INT_PTR initResult = TRUE;
+    int childrenAtInit = -1;
+};
+DialogScript gScript;
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    Log().push_back(Received{dialog, message, wParam, lParam});
+    if (message == WM_INITDIALOG) {
+        gScript.childrenAtInit = WinSub_GetWindows(dialog, nullptr, 0);
+        if (gScript.endInInit) {
+            EndDialog(dialog, gScript.endResult);
+        }
+        return gScript.initResult;
+    }
+    if (message == WM_COMMAND && gScript.endOnCommand != 0 && LOWORD(wParam) == gScript.endOnCommand &&
+        HIWORD(wParam) == BN_CLICKED) {
+        EndDialog(dialog, gScript.endResult);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// The dialog that the dialog procedure was called for first.
+HWND FirstDialog() {
+    for (const Received& received : Log()) {
+        if (received.message == WM_INITDIALOG) {
+            return received.window;
+        }
+    }
+    return nullptr;
+}
+
+bool RectIs(const RECT& rect, LONG x, LONG y, LONG width, LONG height) {
+    return rect.left == x && rect.top == y && rect.right - rect.left == width && rect.bottom - rect.top == height;
+}
+
+// The commands (control ids) that the dialog procedure got with notification `code`.
+std::vector<WORD> Commands(HWND dialog, WORD code) {
+    std::vector<WORD> ids;
+    for (const Received& received : Log()) {
+        if (received.window == dialog && received.message == WM_COMMAND && HIWORD(received.wParam) == code) {
+            ids.push_back(LOWORD(received.wParam));
+        }
+    }
+    return ids;
+}
+
+class Dialogs : public windowtest::Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        gScript = DialogScript{};
+        module_ = LoadLibraryW(testplugin::PlugInPath().c_str());
+        ASSERT_NE(module_, nullptr);
+    }
+
+    void TearDown() override {
+        Desktop::TearDown();
+        EXPECT_TRUE(FreeLibrary(module_));
+    }
+
+    HWND Create(int id = IDD_TEST, HWND parent = nullptr) {
+        return CreateDialogParamW(module_, MAKEINTRESOURCEW(id), parent, DialogProc, 1234);
+    }
+
+    // The test dialog, shown and with its first paint done, and a clean log.
+    HWND Shown() {
+        const HWND dialog = Create();
+        ShowWindow(dialog, SW_SHOW);
+        WinSub_Idle();
+        Log().clear();
+        return dialog;
+    }
+
+    HMODULE module_ = nullptr;
+};
+
+// ---- Creation ----
+
+TEST_F(Dialogs, TemplateBecomesAHiddenDialogWithItsControlsInPixels) {
+    const HWND dialog = Create();
+    ASSERT_NE(dialog, nullptr);
+    wchar_t name[16];
+    GetClassNameW(dialog, name, 16);
+    EXPECT_STREQ(name, L"#32770");
+    EXPECT_EQ(TextOf(dialog), L"Test Dialog");
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    // Arial 8 gives base units of 6 x 13: x * 6 / 4 and y * 13 / 8, rounded.
+    RECT units{0, 0, 4, 8};
+    EXPECT_TRUE(MapDialogRect(dialog, &units));
+    EXPECT_TRUE(RectIs(units, 0, 0, 6, 13));
+    // The client area is where the template says, 150 x 100 units; the frame and caption are around it.
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_TRUE(RectIs(client, 0, 0, 225, 163));
+    RECT window;
+    GetWindowRect(dialog, &window);
+    EXPECT_TRUE(RectIs(window, 12, 11, 231, 188));
+    EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+    const struct {
+        int id;
+        const wchar_t* className;
+        RECT rect;  // x, y, width, height
+    } controls[] = {
+        {IDC_TEST_LABEL, L"Static", {8, 10, 45, 13}},   {IDC_TEST_EDIT, L"Edit", {60, 7, 90, 20}},
+        {IDC_TEST_PICTURE, L"Static", {165, 7, 18, 18}}, {IDC_TEST_COMBO, L"ComboBox", {60, 33, 90, 21}},
+        {IDC_TEST_LIST, L"ListBox", {8, 59, 143, 54}},   {IDOK, L"Button", {60, 133, 75, 23}},
+        {IDCANCEL, L"Button", {143, 133, 75, 23}},
+    };
+    HWND expected = GetWindow(dialog, GW_CHILD);
+    for (const auto& control : controls) {
+        const HWND item = GetDlgItem(dialog, control.id);
+        ASSERT_NE(item, nullptr) << control.id;
+        EXPECT_EQ(item, expected) << "template order";
+        expected = GetWindow(item, GW_HWNDNEXT);
+        EXPECT_EQ(GetDlgCtrlID(item), control.id);
+        GetClassNameW(item, name, 16);
+        EXPECT_STREQ(name, control.className);
+        EXPECT_TRUE(RectIs(RectOf(item), control.rect.left, control.rect.top, control.rect.right, control.rect.bottom))
+            << control.id;
+        EXPECT_NE(GetWindowLongPtrW(item, GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, 0);
+    }
+    // The drop-down list is as high as its field; the template's height is its list's.
+    RECT dropped;
+    SendDlgItemMessageW(dialog, IDC_TEST_COMBO, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, 81);
+    EXPECT_EQ(GetDlgItem(dialog, 4711), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CONTROL_ID_NOT_FOUND));
+    EXPECT_EQ(reinterpret_cast<DLGPROC>(GetWindowLongPtrW(dialog, DWLP_DLGPROC)), DialogProc);
+    SetWindowLongPtrW(dialog, DWLP_USER, 77);
+    EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 77);
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
+}
+
+TEST_F(Dialogs, InitDialogComesFirstWithTheFirstTabStopAndTheCreationParameter) {
+    const HWND dialog = Create();
+    ASSERT_FALSE(Log().empty());
+    const Received& first = Log().front();
+    EXPECT_EQ(first.window, dialog);
+    EXPECT_EQ(first.message, static_cast<UINT>(WM_INITDIALOG));
+    EXPECT_EQ(first.wParam, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_TEST_EDIT)));  // the label takes no tab
+    EXPECT_EQ(first.lParam, 1234);
+    EXPECT_EQ(gScript.childrenAtInit, 7);  // the controls exist by then
+    // The dialog procedure never sees the creation messages.
+    EXPECT_TRUE(MessagesOf(dialog, {WM_NCCREATE, WM_CREATE}).empty());
+}
+
+TEST_F(Dialogs, DialogIsPlacedInItsOwnersClientAreaAndKeptOnTheScreen) {
+    const HWND owner = TopLevel(WS_POPUP | WS_VISIBLE, 200, 100, 600, 500);
+    const HWND dialog = Create(IDD_TEST, owner);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
+    EXPECT_EQ(GetParent(dialog), owner);
+    RECT window;
+    GetWindowRect(dialog, &window);
+    EXPECT_TRUE(RectIs(window, 212, 111, 231, 188));
+    MoveWindow(owner, 1200, 900, 50, 50, TRUE);
+    const HWND corner = Create(IDD_TEST, owner);
+    GetWindowRect(corner, &window);
+    EXPECT_TRUE(RectIs(window, 1280 - 231, 1024 - 188, 231, 188));
+}
+
+TEST_F(Dialogs, ShowingActivatesTheDialogAndFocusesTheFirstControlWithItsTextSelected) {
+    const HWND dialog = Create();
+    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
+    SetWindowTextW(edit, L"abc");
+    ShowWindow(dialog, SW_SHOW);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(GetFocus(), edit);
+    DWORD start = 9;
+    DWORD end = 9;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 3u);
+    EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_SETFOCUS}));
+}
+
+TEST_F(Dialogs, WithoutTrueFromInitDialogNoControlIsFocused) {
+    gScript.initResult = FALSE;
+    const HWND dialog = Create();
+    ShowWindow(dialog, SW_SHOW);
+    // The dialog manager gives the focus to the first tab stop when it is activated.
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TEST_EDIT));
+}
+
+// ---- The user in a dialog ----
+
+TEST_F(Dialogs, TypingSendsUpdateAndChangeToTheDialogProcedure) {
+    const HWND dialog = Shown();
+    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
+    EXPECT_TRUE(WinSub_TypeText(edit, L"12"));
+    EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
+    for (const Received& received : Log()) {
+        if (received.message == WM_COMMAND) {
+            EXPECT_EQ(LOWORD(received.wParam), IDC_TEST_EDIT);
+        }
+    }
+    wchar_t text[16];
+    EXPECT_EQ(GetDlgItemTextW(dialog, IDC_TEST_EDIT, text, 16), 2u);
+    EXPECT_STREQ(text, L"12");
+    EXPECT_TRUE(SendMessageW(edit, EM_GETMODIFY, 0, 0));
+    EXPECT_TRUE(WinSub_ReplaceText(edit, L"7.5"));
+    EXPECT_EQ(TextOf(edit), L"7.5");
+    EXPECT_TRUE(WinSub_TypeText(edit, L"0"));
+    EXPECT_EQ(TextOf(edit), L"7.50");
+    EXPECT_TRUE(WinSub_ReplaceText(edit, L""));
+    EXPECT_EQ(TextOf(edit), L"");
+    EXPECT_FALSE(WinSub_ReplaceText(GetDlgItem(dialog, IDOK), L"x"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+}
+
+TEST_F(Dialogs, TypingIntoAnotherFieldClicksItFirstAndAppends) {
+    const HWND dialog = Shown();
+    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
+    SetWindowTextW(edit, L"ab");
+    SetFocus(GetDlgItem(dialog, IDOK));
+    EXPECT_TRUE(WinSub_TypeText(edit, L"c"));
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(TextOf(edit), L"abc");
+}
+
+TEST_F(Dialogs, ItemTextAndNumbers) {
+    const HWND dialog = Create();
+    EXPECT_TRUE(SetDlgItemInt(dialog, IDC_TEST_EDIT, static_cast<UINT>(-42), TRUE));
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_TEST_EDIT)), L"-42");
+    BOOL translated = FALSE;
+    EXPECT_EQ(static_cast<int>(GetDlgItemInt(dialog, IDC_TEST_EDIT, &translated, TRUE)), -42);
+    EXPECT_TRUE(translated);
+    EXPECT_EQ(GetDlgItemInt(dialog, IDC_TEST_EDIT, &translated, FALSE), 0u);  // a sign without isSigned
+    EXPECT_FALSE(translated);
+    const struct {
+        const wchar_t* text;
+        BOOL translated;
+        UINT value;
+    } cases[] = {{L"  17 ", TRUE, 17},  {L"12x", FALSE, 0},       {L"", FALSE, 0},
+                 {L"4294967295", FALSE, 0}, {L"2147483647", TRUE, 2147483647}, {L"-", FALSE, 0}};
+    for (const auto& c : cases) {
+        SetDlgItemTextW(dialog, IDC_TEST_EDIT, c.text);
+        EXPECT_EQ(GetDlgItemInt(dialog, IDC_TEST_EDIT, &translated, TRUE), c.value) << c.text;
+        EXPECT_EQ(translated, c.translated) << c.text;
+    }
+    EXPECT_EQ(GetDlgItemInt(dialog, IDC_TEST_EDIT + 100, &translated, TRUE), 0u);
+    EXPECT_FALSE(translated);
+    EXPECT_TRUE(SetDlgItemInt(dialog, IDC_TEST_EDIT, 4000000000u, FALSE));
+    EXPECT_EQ(GetDlgItemInt(dialog, IDC_TEST_EDIT, &translated, FALSE), 4000000000u);
+    EXPECT_TRUE(SetDlgItemTextA(dialog, IDC_TEST_LABEL, "Gr\xC3\xB6\xC3\x9F" "e"));
+    char narrow[16];
+    EXPECT_EQ(GetDlgItemTextA(dialog, IDC_TEST_LABEL, narrow, 16), 7u);
+    EXPECT_STREQ(narrow, "Gr\xC3\xB6\xC3\x9F" "e");
+    wchar_t wide[4] = {L'x', 0, 0, 0};
+    EXPECT_EQ(GetDlgItemTextW(dialog, 4711, wide, 4), 0u);
+    EXPECT_EQ(wide[0], L'\0');
+    EXPECT_FALSE(SetDlgItemTextW(dialog, 4711, L"x"));
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 4711, WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+TEST_F(Dialogs, ComboChoiceSendsSelChangeOnlyWhenTheSelectionChanges) {
+    const HWND dialog = Shown();
+    const HWND combo = GetDlgItem(dialog, IDC_TEST_COMBO);
+    for (const wchar_t* unit : {L"Points", L"Inches", L"Millimeters"}) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(unit));
+    }
+    EXPECT_EQ(SendMessageW(combo, CB_SETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(NotificationsFrom(dialog, combo).empty());  // a program's change is not announced
+    EXPECT_TRUE(WinSub_ChooseEntry(combo, 1));
+    EXPECT_EQ(NotificationsFrom(dialog, combo),
+              (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(TextOf(combo), L"Inches");
+    EXPECT_EQ(GetFocus(), combo);
+    Log().clear();
+    EXPECT_TRUE(WinSub_ChooseEntry(combo, 1));
+    EXPECT_EQ(NotificationsFrom(dialog, combo), (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP}));
+    EXPECT_TRUE(WinSub_ChooseEntryText(combo, L"millimeters"));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_FALSE(WinSub_ChooseEntryText(combo, L"Feet"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(WinSub_ChooseEntry(combo, 3));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(WinSub_ChooseEntry(GetDlgItem(dialog, IDC_TEST_EDIT), 0));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+}
+
+TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
+    const HWND dialog = Shown();
+    const HWND ok = GetDlgItem(dialog, IDOK);
+    EXPECT_TRUE(WinSub_Click(ok));
+    EXPECT_EQ(NotificationsFrom(dialog, ok), (std::vector<WORD>{BN_CLICKED}));
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDOK}));
+    EXPECT_EQ(GetFocus(), ok);  // a push button takes the focus when clicked
+    Log().clear();
+    EnableWindow(ok, FALSE);
+    EXPECT_FALSE(WinSub_Click(ok));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    ShowWindow(dialog, SW_HIDE);
+    EXPECT_FALSE(WinSub_Click(GetDlgItem(dialog, IDCANCEL)));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(Commands(dialog, BN_CLICKED).empty());
+    // BM_CLICK is a program's click: the same messages.
+    ShowWindow(dialog, SW_SHOW);
+    SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
+}
+
+TEST_F(Dialogs, ClickOnATextReachesTheDialogBehindIt) {
+    const HWND dialog = Shown();
+    EXPECT_TRUE(WinSub_Click(GetDlgItem(dialog, IDC_TEST_LABEL)));
+    ASSERT_EQ(MessagesOf(dialog, {WM_LBUTTONDOWN}).size(), 1u);
+    for (const Received& received : Log()) {
+        if (received.message == WM_LBUTTONDOWN) {
+            // The middle of the label, in the dialog's client coordinates.
+            EXPECT_EQ(received.lParam, MAKELPARAM(30, 16));
+        }
+    }
+}
+
+TEST_F(Dialogs, PictureControlTakesTheBitmapAndItsSize) {
+    const HWND dialog = Create();
+    const HWND picture = GetDlgItem(dialog, IDC_TEST_PICTURE);
+    const HBITMAP first = LoadBitmapW(module_, MAKEINTRESOURCEW(IDB_BITS24));
+    const HBITMAP second = LoadBitmapW(module_, MAKEINTRESOURCEW(IDB_BITS8));
+    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(first)), 0);
+    EXPECT_TRUE(RectIs(RectOf(picture), 165, 7, 3, 2));
+    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(first));
+    // An icon does not go into a bitmap picture.
+    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(second)), 0);
+    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(second)),
+              reinterpret_cast<LRESULT>(first));
+    EXPECT_TRUE(RectIs(RectOf(picture), 165, 7, 2, 2));
+    WINSUB_WINDOWINFO info;
+    ASSERT_TRUE(WinSub_GetWindowInfo(picture, &info));
+    EXPECT_EQ(info.image, second);
+    // The images stay the caller's.
+    DestroyWindow(dialog);
+    EXPECT_TRUE(DeleteObject(first));
+    EXPECT_TRUE(DeleteObject(second));
+}
+
+// ---- The dialog manager's keys ----
+
+TEST_F(Dialogs, EnterPressesTheDefaultButtonAndEscapeCancels) {
+    const HWND dialog = Shown();
+    const HWND ok = GetDlgItem(dialog, IDOK);
+    const HWND cancel = GetDlgItem(dialog, IDCANCEL);
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TEST_EDIT));
+    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
+    EXPECT_TRUE(WinSub_PressKey(VK_RETURN, 0));
+    EXPECT_TRUE(WinSub_PressKey(VK_ESCAPE, 0));
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDOK, IDCANCEL}));
+    EXPECT_EQ(NotificationsFrom(dialog, ok), (std::vector<WORD>{BN_CLICKED}));
+    EXPECT_EQ(NotificationsFrom(dialog, cancel), (std::vector<WORD>{BN_CLICKED}));
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_TEST_EDIT)), L"");  // the keys typed nothing
+    // Another default button: the styles show it.
+    Log().clear();
+    SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0);
+    EXPECT_EQ(GetWindowLongPtrW(ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(GetWindowLongPtrW(cancel, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    WinSub_PressKey(VK_RETURN, 0);
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
+    // A disabled default button, or a disabled Cancel, makes Enter and Escape do nothing.
+    Log().clear();
+    EnableWindow(cancel, FALSE);
+    WinSub_PressKey(VK_RETURN, 0);
+    WinSub_PressKey(VK_ESCAPE, 0);
+    EXPECT_TRUE(Commands(dialog, BN_CLICKED).empty());
+    // Enter on a focused push button presses that one.
+    SetFocus(ok);
+    WinSub_PressKey(VK_RETURN, 0);
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDOK}));
+}
+
+TEST_F(Dialogs, TabMovesTheFocusThroughTheTabStopsAndSelectsAFieldsText) {
+    const HWND dialog = Shown();
+    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
+    SetWindowTextW(edit, L"xyz");
+    const std::vector<int> order{IDC_TEST_COMBO, IDC_TEST_LIST, IDOK, IDCANCEL, IDC_TEST_EDIT};
+    for (int id : order) {
+        EXPECT_TRUE(WinSub_PressKey(VK_TAB, 0));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, id)) << id;
+    }
+    EXPECT_EQ(SendMessageW(edit, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+    EXPECT_TRUE(WinSub_PressKey(VK_TAB, WINSUB_SHIFT));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDCANCEL));
+    EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, TRUE), GetDlgItem(dialog, IDCANCEL));
+    EXPECT_EQ(GetNextDlgTabItem(dialog, GetDlgItem(dialog, IDCANCEL), FALSE), edit);
+    // WM_NEXTDLGCTL moves it as Tab does.
+    SendMessageW(dialog, WM_NEXTDLGCTL, 0, FALSE);
+    EXPECT_EQ(GetFocus(), edit);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_TEST_LIST)), TRUE);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TEST_LIST));
+}
+
+TEST_F(Dialogs, CloseBoxPostsCancel) {
+    const HWND dialog = Shown();
+    EXPECT_TRUE(WinSub_Close(dialog));
+    EXPECT_EQ(MessagesOf(dialog, {WM_SYSCOMMAND, WM_CLOSE, WM_COMMAND}),
+              (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_COMMAND}));
+    EXPECT_EQ(NotificationsFrom(dialog, GetDlgItem(dialog, IDCANCEL)), (std::vector<WORD>{BN_CLICKED}));
+    EXPECT_TRUE(IsWindow(dialog));  // only the dialog procedure ends a dialog
+}
+
+// ---- Modal dialogs ----
+
+struct ModalUser {
+    HWND owner = nullptr;
+    HWND waitingFor = nullptr;
+    int calls = 0;
+    bool ownerEnabled = true;
+    bool modal = false;
+    bool visible = false;
+    std::wstring typed;
+};
+
+BOOL TypeAndPressOk(HWND waitingFor, void* context) {
+    auto* user = static_cast<ModalUser*>(context);
+    if (user->calls++ > 0) {
+        return FALSE;
+    }
+    user->waitingFor = waitingFor;
+    user->ownerEnabled = IsWindowEnabled(user->owner) != FALSE;
+    WINSUB_WINDOWINFO info{};
+    WinSub_GetWindowInfo(waitingFor, &info);
+    user->modal = info.isModal != FALSE;
+    user->visible = info.shown != FALSE;
+    const HWND edit = GetDlgItem(waitingFor, IDC_TEST_EDIT);
+    WinSub_TypeText(edit, L"5");
+    user->typed = TextOf(edit);
+    return WinSub_Click(GetDlgItem(waitingFor, IDOK));
+}
+
+TEST_F(Dialogs, ModalDialogDisablesItsOwnerAndRunsUntilEndDialog) {
+    const HWND owner = TopLevel();
+    gScript.endOnCommand = IDOK;
+    gScript.endResult = 42;
+    ModalUser user;
+    user.owner = owner;
+    WinSub_SetInputSource(TypeAndPressOk, &user);
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), owner, DialogProc, 5), 42);
+    EXPECT_EQ(user.calls, 1);
+    EXPECT_NE(user.waitingFor, nullptr);
+    EXPECT_FALSE(user.ownerEnabled);
+    EXPECT_TRUE(user.modal);
+    EXPECT_TRUE(user.visible);
+    EXPECT_EQ(user.typed, L"5");
+    EXPECT_FALSE(IsWindow(user.waitingFor));  // destroyed when its loop ended
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(GetActiveWindow(), owner);
+    // The owner heard that the dialog was idle, and was disabled and enabled again.
+    ASSERT_FALSE(MessagesOf(owner, {WM_ENTERIDLE}).empty());
+    for (const Received& received : Log()) {
+        if (received.window == owner && received.message == WM_ENTERIDLE) {
+            EXPECT_EQ(received.wParam, static_cast<WPARAM>(MSGF_DIALOGBOX));
+            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(user.waitingFor));
+        }
+    }
+    EXPECT_EQ(MessagesOf(owner, {WM_ENABLE}).size(), 2u);
+}
+
+TEST_F(Dialogs, ModalDialogWithoutAUserIsLeftWithEscape) {
+    gScript.endOnCommand = IDCANCEL;
+    gScript.endResult = 7;
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), 7);
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
+}
+
+TEST_F(Dialogs, ModalDialogThatIgnoresEscapeIsCancelledWhenNoOneCanEndIt) {
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), IDCANCEL);
+    EXPECT_EQ(Commands(FirstDialog(), BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
+}
+
+TEST_F(Dialogs, EndDialogDuringInitDialogReturnsWithoutShowing) {
+    const HWND owner = TopLevel();
+    gScript.endInInit = true;
+    gScript.endResult = 5;
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), owner, DialogProc, 0), 5);
+    const HWND dialog = FirstDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(MessagesOf(dialog, {WM_SHOWWINDOW}).empty());
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(MessagesOf(owner, {WM_ENABLE}).empty());
+}
+
+TEST_F(Dialogs, ModelessDialogIsOnlyHiddenByEndDialog) {
+    const HWND dialog = Shown();
+    EXPECT_TRUE(EndDialog(dialog, 3));
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_FALSE(EndDialog(TopLevel(), 1));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_WINDOW_NOT_DIALOG));
+}
+
+HMODULE gNestedModule = nullptr;
+
+INT_PTR CALLBACK InnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, 9);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG;
+}
+
+INT_PTR CALLBACK OuterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        const INT_PTR inner = DialogBoxParamW(gNestedModule, MAKEINTRESOURCEW(IDD_TEST_EX), dialog, InnerProc, 0);
+        EndDialog(dialog, inner + 100);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG;
+}
+
+struct NestedUser {
+    std::vector<std::wstring> waitedFor;
+    bool outerEnabledDuringInner = true;
+};
+
+BOOL PressThrough(HWND waitingFor, void* context) {
+    auto* user = static_cast<NestedUser*>(context);
+    user->waitedFor.push_back(TextOf(waitingFor));
+    if (user->waitedFor.size() > 2) {
+        return FALSE;
+    }
+    if (TextOf(waitingFor) == L"Options") {
+        user->outerEnabledDuringInner = IsWindowEnabled(GetWindow(waitingFor, GW_OWNER)) != FALSE;
+        return WinSub_Click(GetDlgItem(waitingFor, IDCANCEL));
+    }
+    return WinSub_Click(GetDlgItem(waitingFor, IDOK));
+}
+
+TEST_F(Dialogs, ModalDialogsNestAndTheInputSourceActsInTheInnerOne) {
+    gNestedModule = module_;
+    NestedUser user;
+    WinSub_SetInputSource(PressThrough, &user);
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), TopLevel(), OuterProc, 0), 109);
+    EXPECT_EQ(user.waitedFor, (std::vector<std::wstring>{L"Test Dialog", L"Options"}));
+    EXPECT_FALSE(user.outerEnabledDuringInner);
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 1);  // the owner alone is left
+}
+
+// ---- Templates that do not make a dialog ----
+
+TEST_F(Dialogs, MissingBrokenAndUnknownTemplatesFail) {
+    EXPECT_EQ(Create(999), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(999), nullptr, DialogProc, 0), -1);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
+    EXPECT_EQ(Create(IDD_BROKEN), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DATA));
+    // The test program itself has no resources.
+    EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND));
+    const HWND bad = reinterpret_cast<HWND>(0x77770);
+    EXPECT_EQ(Create(IDD_TEST, bad), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), bad, DialogProc, 0), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
+    EXPECT_TRUE(Log().empty());  // no dialog procedure ran
+}
+
+TEST_F(Dialogs, ControlOfAnUnknownClassFailsTheDialogUnlessNoFailCreate) {
+    EXPECT_EQ(Create(IDD_UNKNOWN_CLASS), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
+    const HWND dialog = Create(IDD_UNKNOWN_CLASS_NOFAIL);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetDlgItem(dialog, IDC_TEST_UNKNOWN), nullptr);
+    EXPECT_NE(GetDlgItem(dialog, IDOK), nullptr);
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    EXPECT_TRUE(RectIs(units, 0, 0, 8, 16));  // no font: the system font's base units
+}
+
+INT_PTR CALLBACK DestroyedInInit(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        DestroyWindow(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST_F(Dialogs, DialogDestroyedByItsInitDialogIsNotReturned) {
+    EXPECT_EQ(CreateDialogParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DestroyedInInit, 0), nullptr);
+    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DestroyedInInit, 0), -1);
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
+}
+
+// Answers DM_GETDEFID itself, through DWLP_MSGRESULT.
+INT_PTR CALLBACK OwnDefaultButton(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == DM_GETDEFID) {
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MAKELONG(IDCANCEL, DC_HASDEFID));
+        return TRUE;
+    }
+    return DialogProc(dialog, message, wParam, lParam);
+}
+
+TEST_F(Dialogs, DialogProcedureAnswersThroughMsgResultAndCanBeReplaced) {
+    const HWND dialog = Shown();
+    EXPECT_EQ(SetWindowLongPtrW(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(OwnDefaultButton)),
+              reinterpret_cast<LONG_PTR>(DialogProc));
+    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
+    WinSub_PressKey(VK_RETURN, 0);
+    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
+    // WM_INITDIALOG's answer is the dialog procedure's own result, not DWLP_MSGRESULT.
+    EXPECT_EQ(SendMessageW(dialog, WM_INITDIALOG, 0, 0), TRUE);
+}
+
+// ---- The extended template ----
+
+TEST_F(Dialogs, ExtendedTemplateIsCentredInItsFontsUnits) {
+    const HWND dialog = Create(IDD_TEST_EX);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(dialog), L"Options");
+    EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    // 10 points: 13 pixels to the em, base units 8 x 15.
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    EXPECT_TRUE(RectIs(units, 0, 0, 8, 15));
+    RECT window;
+    GetWindowRect(dialog, &window);
+    EXPECT_TRUE(RectIs(window, (1280 - 246) / 2, (1024 - 138) / 2, 246, 138));
+    // The picture named in the template, loaded from the dialog's module, at its own size.
+    const HWND picture = GetDlgItem(dialog, IDC_TEST_EX_PICTURE);
+    EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_TRUE(RectIs(RectOf(picture), 10, 66, 3, 2));
+}
+
+TEST_F(Dialogs, CheckBoxesAndRadioButtonsFollowClicks) {
+    const HWND dialog = Create(IDD_TEST_EX);
+    ShowWindow(dialog, SW_SHOW);
+    const HWND check = GetDlgItem(dialog, IDC_TEST_CHECK);
+    EXPECT_TRUE(WinSub_Click(check));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_CHECK), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(NotificationsFrom(dialog, check), (std::vector<WORD>{BN_CLICKED}));
+    WinSub_Click(check);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_CHECK), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_TRUE(WinSub_Click(GetDlgItem(dialog, IDC_TEST_RADIO2)));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_RADIO2), static_cast<UINT>(BST_CHECKED));
+    WinSub_Click(GetDlgItem(dialog, IDC_TEST_RADIO1));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_RADIO1), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_RADIO2), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_TRUE(CheckRadioButton(dialog, IDC_TEST_RADIO1, IDC_TEST_RADIO2, IDC_TEST_RADIO2));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_TEST_RADIO1), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_TRUE(CheckDlgButton(dialog, IDC_TEST_CHECK, BST_CHECKED));
+    WINSUB_WINDOWINFO info;
+    WinSub_GetWindowInfo(check, &info);
+    EXPECT_EQ(info.check, BST_CHECKED);
+    EXPECT_FALSE(CheckDlgButton(dialog, 4711, BST_CHECKED));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, 4711), 0u);
+}
+
+// ---- A dialog subclassed as the framework subclasses it ----
+
+struct FrameworkObject {
+    WNDPROC previous = nullptr;
+    std::vector<WORD> commands;  // control ids that reached Command
+    std::vector<UINT> seen;      // messages that reached the window procedure
+    bool propertyDuringDestroy = false;
+};
+
+const wchar_t kSubclassProp[] = L"XCHG_WinWindowSubclassProp";
+
+LRESULT CALLBACK FrameworkWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* object = static_cast<FrameworkObject*>(GetPropW(window, kSubclassProp));
+    object->seen.push_back(message);
+    if (message == WM_DESTROY) {
+        object->propertyDuringDestroy = GetPropW(window, kSubclassProp) == object;
+        return 0;
+    }
+    if (message == WM_CLOSE) {
+        DestroyWindow(window);  // WillClose said yes
+        return 0;
+    }
+    return CallWindowProcW(object->previous, window, message, wParam, lParam);
+}
+
+INT_PTR CALLBACK FrameworkDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* object = reinterpret_cast<FrameworkObject*>(lParam);
+        SetTimer(dialog, 0xFFFFFFFF, 100, nullptr);
+        SetPropW(dialog, kSubclassProp, object);
+        object->previous =
+            reinterpret_cast<WNDPROC>(SetWindowLongPtrW(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkWndProc)));
+        return 1;
+    }
+    auto* object = static_cast<FrameworkObject*>(GetPropW(dialog, kSubclassProp));
+    if (object == nullptr) {
+        return 0;
+    }
+    if (message == WM_COMMAND) {
+        if (HIWORD(wParam) <= 1) {
+            object->commands.push_back(LOWORD(wParam));
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST_F(Dialogs, FrameworkSubclassSeesEveryMessageAndCommandsReachTheDialogProcedure) {
+    FrameworkObject object;
+    const HWND dialog = CreateDialogParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, FrameworkDlgProc,
+                                           reinterpret_cast<LPARAM>(&object));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(object.previous, DefDlgProcW);
+    const HWND combo = GetDlgItem(dialog, IDC_TEST_COMBO);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Points"));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Inches"));
+    ShowWindow(dialog, SW_SHOW);
+    WinSub_Idle();
+    // Typing notifies with codes of 2 and more, which the framework swallows; a selection change (1) and a
+    // click (0) reach Command.
+    WinSub_TypeText(GetDlgItem(dialog, IDC_TEST_EDIT), L"3");
+    EXPECT_TRUE(object.commands.empty());
+    WinSub_ChooseEntry(combo, 1);
+    WinSub_Click(GetDlgItem(dialog, IDOK));
+    EXPECT_EQ(object.commands, (std::vector<WORD>{IDC_TEST_COMBO, IDOK}));
+    // The framework's 100 ms timer.
+    object.seen.clear();
+    WinSub_AdvanceClock(100);
+    WinSub_Idle();
+    EXPECT_EQ(object.seen, (std::vector<UINT>{WM_TIMER}));
+    // The user's close request: the window procedure decides, here to destroy.
+    EXPECT_TRUE(WinSub_Close(dialog));
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(object.propertyDuringDestroy);
+}
+
+TEST_F(Dialogs, DestroyingADialogDestroysItsControlsAndTakesTheFocus) {
+    const HWND dialog = Shown();
+    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
+    ASSERT_EQ(GetFocus(), edit);
+    EXPECT_TRUE(DestroyWindow(dialog));
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(MessagesOf(dialog, {WM_DESTROY, WM_NCDESTROY}), (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_KILLFOCUS}));
+}
+
+// ---- What the user sees ----
+
+TEST_F(Dialogs, TreeDumpShowsWhatTheUserSees) {
+    const HWND dialog = Create();
+    SendDlgItemMessageW(dialog, IDC_TEST_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Points"));
+    SendDlgItemMessageW(dialog, IDC_TEST_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Inches"));
+    SendDlgItemMessageW(dialog, IDC_TEST_COMBO, CB_SETCURSEL, 1, 0);
+    for (const wchar_t* entry : {L"One", L"Two \"2\"", L"Three"}) {
+        SendDlgItemMessageW(dialog, IDC_TEST_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+    SendDlgItemMessageW(dialog, IDC_TEST_LIST, LB_SETCURSEL, 0, 0);
+    SetDlgItemTextW(dialog, IDC_TEST_EDIT, L"12.5");
+    const HBITMAP bitmap = LoadBitmapW(module_, MAKEINTRESOURCEW(IDB_BITS24));
+    SendDlgItemMessageW(dialog, IDC_TEST_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+    EXPECT_EQ(windowtest::Dump(), L"");  // a hidden dialog is not seen
+    EXPECT_EQ(windowtest::Dump(nullptr, WINSUB_DUMP_HIDDEN).substr(0, 44),
+              L"dialog \"Test Dialog\" (12,11 231x188) hidden\n");
+    ShowWindow(dialog, SW_SHOW);
+    EXPECT_EQ(windowtest::Dump(),
+              L"dialog \"Test Dialog\" (12,11 231x188) active\n"
+              L"  static #1001 \"Name\" (8,10 45x13)\n"
+              L"  edit #1002 \"12.5\" (60,7 90x20) focus\n"
+              L"  picture #1003 (165,7 3x2) bitmap 3x2\n"
+              L"  combo box #1004 (60,33 90x21) entries: \"Points\", *\"Inches\"\n"
+              L"  list box #1005 (8,59 143x54) entries: *\"One\", \"Two \\\"2\\\"\", \"Three\"\n"
+              L"  button #1 \"OK\" (60,133 75x23) default\n"
+              L"  button #2 \"Cancel\" (143,133 75x23) disabled\n");
+    // Cut to the buffer, the whole length still told.
+    wchar_t small[7];
+    EXPECT_EQ(WinSub_DumpWindows(dialog, 0, small, 7), static_cast<int>(windowtest::Dump().size()));
+    EXPECT_STREQ(small, L"dialog");
+    WINSUB_WINDOWINFO info;
+    ASSERT_TRUE(WinSub_GetWindowInfo(GetDlgItem(dialog, IDC_TEST_COMBO), &info));
+    EXPECT_EQ(info.entryCount, 2);
+    EXPECT_EQ(info.selection, 1);
+    EXPECT_TRUE(info.usable);
+    EXPECT_STREQ(info.className, L"ComboBox");
+    wchar_t shown[16];
+    EXPECT_EQ(WinSub_GetShownText(GetDlgItem(dialog, IDC_TEST_COMBO), shown, 16), 6);
+    EXPECT_STREQ(shown, L"Inches");
+    EXPECT_EQ(WinSub_GetEntryText(GetDlgItem(dialog, IDC_TEST_LIST), 2, shown, 16), 5);
+    EXPECT_STREQ(shown, L"Three");
+    EXPECT_EQ(WinSub_GetEntryText(GetDlgItem(dialog, IDC_TEST_LIST), 3, shown, 16), -1);
+    EXPECT_TRUE(WinSub_IsEntrySelected(GetDlgItem(dialog, IDC_TEST_LIST), 0));
+    ASSERT_TRUE(WinSub_GetWindowInfo(dialog, &info));
+    EXPECT_TRUE(info.isDialog);
+    EXPECT_FALSE(info.isModal);
+    EXPECT_TRUE(info.active);
+    EXPECT_TRUE(RectIs(info.client, 15, 33, 225, 163));
+    DestroyWindow(dialog);
+    DeleteObject(bitmap);
+}
+
+}  // namespace

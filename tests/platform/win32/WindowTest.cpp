@@ -1,0 +1,744 @@
+// Windows: classes, creation and destruction with their messages in order, subclassing, window data,
+// properties, text, positions, showing and enabling, focus and activation, painting, the tree, and handles
+// that are not (or no longer) windows.
+#include <cstring>
+#include <utility>
+
+#include "WindowTestSupport.h"
+
+namespace {
+
+using windowtest::Log;
+using windowtest::MessagesOf;
+using windowtest::Received;
+using windowtest::TextOf;
+
+using Windows = windowtest::Desktop;
+
+std::vector<std::pair<HWND, UINT>> DestroyMessages() {
+    std::vector<std::pair<HWND, UINT>> messages;
+    for (const Received& received : Log()) {
+        if (received.message == WM_DESTROY || received.message == WM_NCDESTROY) {
+            messages.emplace_back(received.window, received.message);
+        }
+    }
+    return messages;
+}
+
+// ---- Creation ----
+
+struct Created {
+    LPVOID params = nullptr;
+    std::wstring name;
+    int x = 0;
+    int cx = 0;
+    bool textDuringCreate = false;
+};
+Created gCreated;
+
+LRESULT CALLBACK CreateWatcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        gCreated.params = create->lpCreateParams;
+        gCreated.name = create->lpszName;
+        gCreated.x = create->x;
+        gCreated.cx = create->cx;
+    }
+    if (message == WM_CREATE) {
+        // DefWindowProcW stored the text at WM_NCCREATE (read without a message, to keep the order clean).
+        wchar_t text[16];
+        WinSub_GetShownText(window, text, 16);
+        gCreated.textDuringCreate = std::wstring(text) == L"Watched";
+    }
+    return windowtest::RecordingProc(window, message, wParam, lParam);
+}
+
+TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
+    const HWND window = CreateWindowExW(0, L"Recorder", L"Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 20, 300,
+                                        200, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(MessagesOf(window),
+              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGING,
+                                 WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGED}));
+    // The client area: a 3-pixel dialog frame around it and the 19-pixel caption above.
+    for (const Received& received : Log()) {
+        if (received.message == WM_SIZE) {
+            EXPECT_EQ(received.wParam, static_cast<WPARAM>(SIZE_RESTORED));
+            EXPECT_EQ(received.lParam, MAKELPARAM(294, 175));
+        }
+        if (received.message == WM_MOVE) {
+            EXPECT_EQ(received.lParam, MAKELPARAM(13, 42));
+        }
+    }
+    EXPECT_EQ(TextOf(window), L"Main");
+    EXPECT_EQ(GetActiveWindow(), window);
+    EXPECT_EQ(GetFocus(), window);
+    EXPECT_TRUE(IsWindowVisible(window));
+}
+
+TEST_F(Windows, CreateStructCarriesTheArgumentsAndAHiddenWindowIsNotShown) {
+    WNDCLASSW watched{};
+    watched.lpfnWndProc = CreateWatcher;
+    watched.lpszClassName = L"Watched";
+    ASSERT_NE(RegisterClassW(&watched), 0);
+    int param = 0;
+    const HWND window = CreateWindowExW(0, L"watched", L"Watched", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr,
+                                        nullptr, &param);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(gCreated.params, &param);
+    EXPECT_EQ(gCreated.name, L"Watched");
+    EXPECT_EQ(gCreated.x, 5);
+    EXPECT_EQ(gCreated.cx, 70);
+    EXPECT_TRUE(gCreated.textDuringCreate);
+    EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_TRUE(DestroyWindow(window));
+    EXPECT_TRUE(UnregisterClassW(L"Watched", nullptr));
+}
+
+TEST_F(Windows, ChildTakesItsIdFromTheMenuArgumentAndIsAnnouncedToItsParent) {
+    const HWND parent = TopLevel();
+    Log().clear();
+    const HWND child = Child(parent, 42);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(child), 42);
+    EXPECT_EQ(GetParent(child), parent);
+    EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
+                                                    WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
+    ASSERT_EQ(MessagesOf(parent, {WM_PARENTNOTIFY}).size(), 1u);
+    for (const Received& received : Log()) {
+        if (received.message == WM_PARENTNOTIFY) {
+            EXPECT_EQ(received.wParam, MAKEWPARAM(WM_CREATE, 42));
+            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(child));
+        }
+    }
+    // A child activates nothing; its parent stays the active window.
+    EXPECT_EQ(GetActiveWindow(), parent);
+}
+
+TEST_F(Windows, FailedCreationLeavesNoWindow) {
+    // WS_CHILD without a parent, a top-level window with a menu, an unknown class, a bad parent.
+    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TLW_WITH_WSCHILD));
+    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_POPUP, 0, 0, 1, 1, nullptr, reinterpret_cast<HMENU>(5),
+                              nullptr, nullptr),
+              nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_MENU_HANDLE));
+    EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+              nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
+    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_CHILD, 0, 0, 1, 1, reinterpret_cast<HWND>(0x4440), nullptr,
+                              nullptr, nullptr),
+              nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
+}
+
+LRESULT CALLBACK RefusingCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    windowtest::RecordingProc(window, message, wParam, lParam);
+    return message == WM_CREATE ? -1 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(Windows, WindowThatRefusesCreateIsDestroyed) {
+    WNDCLASSW refusing{};
+    refusing.lpfnWndProc = RefusingCreate;
+    refusing.lpszClassName = L"Refusing";
+    ASSERT_NE(RegisterClassW(&refusing), 0);
+    EXPECT_EQ(CreateWindowExW(0, L"Refusing", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+              nullptr);
+    ASSERT_FALSE(Log().empty());
+    const HWND window = Log().front().window;
+    EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(UnregisterClassW(L"Refusing", nullptr));
+}
+
+// ---- Destruction ----
+
+TEST_F(Windows, DestroyGoesToOwnedWindowsFirstThenParentsBeforeChildrenAndNcDestroyTheOtherWay) {
+    const HWND parent = TopLevel();
+    const HWND first = Child(parent, 1);
+    const HWND grandchild = Child(first, 11);
+    const HWND second = Child(parent, 2);
+    const HWND owned = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, parent);
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(GetWindow(owned, GW_OWNER), parent);
+    Log().clear();
+    EXPECT_TRUE(DestroyWindow(parent));
+    const std::vector<std::pair<HWND, UINT>> expected{
+        {owned, WM_DESTROY},   {owned, WM_NCDESTROY},      {parent, WM_DESTROY},    {first, WM_DESTROY},
+        {grandchild, WM_DESTROY}, {second, WM_DESTROY},    {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
+        {second, WM_NCDESTROY},   {parent, WM_NCDESTROY}};
+    EXPECT_EQ(DestroyMessages(), expected);
+    for (HWND window : {parent, first, grandchild, second, owned}) {
+        EXPECT_FALSE(IsWindow(window));
+    }
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(Windows, DestroyingAChildTellsItsParentAndLeavesItsSiblings) {
+    const HWND parent = TopLevel();
+    const HWND first = Child(parent, 1);
+    const HWND second = Child(parent, 2);
+    Log().clear();
+    EXPECT_TRUE(DestroyWindow(first));
+    for (const Received& received : Log()) {
+        if (received.message == WM_PARENTNOTIFY) {
+            EXPECT_EQ(received.window, parent);
+            EXPECT_EQ(received.wParam, MAKEWPARAM(WM_DESTROY, 1));
+        }
+    }
+    EXPECT_EQ(MessagesOf(parent, {WM_PARENTNOTIFY}).size(), 1u);
+    EXPECT_EQ(GetWindow(parent, GW_CHILD), second);
+    EXPECT_TRUE(IsWindow(second));
+}
+
+TEST_F(Windows, CloseByDefaultDestroysTheWindow) {
+    const HWND window = TopLevel();
+    EXPECT_EQ(SendMessageW(window, WM_CLOSE, 0, 0), 0);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+LRESULT CALLBACK DestroysItselfOnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    windowtest::RecordingProc(window, message, wParam, lParam);
+    if (message == WM_COMMAND) {
+        DestroyWindow(window);
+        // The window is gone, but this call goes on safely.
+        return GetWindowLongPtrW(window, GWLP_USERDATA) == 0 && GetLastError() == ERROR_INVALID_WINDOW_HANDLE ? 5 : 6;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(Windows, ProcedureMayDestroyItsOwnWindowWhileItRuns) {
+    const HWND window = TopLevel();
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DestroysItselfOnCommand));
+    EXPECT_EQ(SendMessageW(window, WM_COMMAND, 0, 0), 5);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+LRESULT CALLBACK DestroysAgain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    windowtest::RecordingProc(window, message, wParam, lParam);
+    if (message == WM_DESTROY) {
+        // Already on its way: nothing more happens, and the window still exists while it hears of it.
+        EXPECT_TRUE(DestroyWindow(window));
+        EXPECT_TRUE(IsWindow(window));
+    }
+    return 0;
+}
+
+TEST_F(Windows, DestroyingAWindowAgainWhileItGoesDoesNothing) {
+    const HWND window = TopLevel();
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DestroysAgain));
+    Log().clear();
+    EXPECT_TRUE(DestroyWindow(window));
+    EXPECT_EQ(MessagesOf(window, {WM_DESTROY, WM_NCDESTROY}), (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_FALSE(IsWindow(window));
+}
+
+// ---- Subclassing ----
+
+WNDPROC gPrevious = nullptr;
+bool gSubclassSawItFirst = false;
+
+LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER + 1) {
+        gSubclassSawItFirst = MessagesOf(window, {WM_USER + 1}).empty();
+        return CallWindowProcW(gPrevious, window, message, wParam, lParam) + 5;
+    }
+    return CallWindowProcW(gPrevious, window, message, wParam, lParam);
+}
+
+TEST_F(Windows, SubclassSeesMessagesFirstAndPassesThemOnWithCallWindowProc) {
+    const HWND window = TopLevel();
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+    EXPECT_EQ(original, windowtest::RecordingProc);
+    gPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
+    EXPECT_EQ(gPrevious, original);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), Subclass);
+    Log().clear();
+    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 3, 4), 5);
+    EXPECT_TRUE(gSubclassSawItFirst);
+    ASSERT_EQ(MessagesOf(window), (std::vector<UINT>{WM_USER + 1}));
+    EXPECT_EQ(Log().back().wParam, 3u);
+    EXPECT_EQ(Log().back().lParam, 4);
+    // Text still reaches the default procedure through the chain.
+    EXPECT_TRUE(SetWindowTextW(window, L"Through"));
+    EXPECT_EQ(TextOf(window), L"Through");
+    // Putting the previous procedure back ends the subclassing.
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPrevious));
+    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 0, 0), 0);
+    EXPECT_EQ(CallWindowProcW(nullptr, window, WM_USER, 0, 0), 0);
+}
+
+// ---- Window data and properties ----
+
+TEST_F(Windows, ExtraBytesAndUserDataKeepTheirValues) {
+    const HWND window = TopLevel();
+    EXPECT_EQ(SetWindowLongPtrW(window, 0, 0x1122334455667788), 0);
+    EXPECT_EQ(SetWindowLongPtrW(window, 8, -3), 0);
+    EXPECT_EQ(GetWindowLongPtrW(window, 0), 0x1122334455667788);
+    EXPECT_EQ(GetWindowLongPtrW(window, 8), -3);
+    EXPECT_EQ(GetWindowLongW(window, 0), 0x55667788);
+    EXPECT_EQ(SetWindowLongPtrW(window, 8, 9), -3);
+    // The class has 16 extra bytes: a pointer-sized value at 9 would reach beyond them.
+    SetLastError(0);
+    EXPECT_EQ(GetWindowLongPtrW(window, 9), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
+    EXPECT_EQ(SetWindowLongPtrW(window, -100, 1), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
+    // Pointers need the pointer form.
+    EXPECT_EQ(GetWindowLongW(window, GWLP_WNDPROC), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
+    EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, 1234), 0);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), 1234);
+}
+
+TEST_F(Windows, StyleChangesAreAnnounced) {
+    const HWND window = TopLevel(WS_POPUP);
+    Log().clear();
+    EXPECT_EQ(static_cast<DWORD>(SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_BORDER)), static_cast<DWORD>(WS_POPUP));
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), static_cast<DWORD>(WS_POPUP | WS_BORDER));
+    EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_STYLECHANGING, WM_STYLECHANGED}));
+    EXPECT_EQ(static_cast<int>(Log().front().wParam), GWL_STYLE);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 398);  // the border now takes a pixel on each side
+}
+
+TEST_F(Windows, PropertiesAreFoundByNameWithoutRegardToCaseOrByAtom) {
+    const HWND window = TopLevel();
+    int object = 0;
+    EXPECT_TRUE(SetPropW(window, L"XCHG_WinWindowSubclassProp", &object));
+    EXPECT_EQ(GetPropW(window, L"xchg_winwindowsubclassprop"), &object);
+    EXPECT_TRUE(SetPropW(window, MAKEINTATOM(42), reinterpret_cast<HANDLE>(7)));
+    EXPECT_EQ(GetPropW(window, MAKEINTATOM(42)), reinterpret_cast<HANDLE>(7));
+    EXPECT_EQ(GetPropW(window, MAKEINTATOM(43)), nullptr);
+    EXPECT_EQ(GetPropW(window, L"Other"), nullptr);
+    EXPECT_TRUE(SetPropW(window, L"XCHG_WINWINDOWSUBCLASSPROP", reinterpret_cast<HANDLE>(9)));
+    EXPECT_EQ(RemovePropW(window, L"XCHG_WinWindowSubclassProp"), reinterpret_cast<HANDLE>(9));
+    EXPECT_EQ(GetPropW(window, L"XCHG_WinWindowSubclassProp"), nullptr);
+    EXPECT_EQ(RemovePropW(window, L"XCHG_WinWindowSubclassProp"), nullptr);
+    EXPECT_TRUE(DestroyWindow(window));
+    EXPECT_EQ(GetPropW(window, MAKEINTATOM(42)), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+}
+
+// ---- Text ----
+
+TEST_F(Windows, TextGoesThroughMessagesAndIsCutToTheBuffer) {
+    const HWND window = TopLevel();
+    Log().clear();
+    EXPECT_TRUE(SetWindowTextW(window, L"Page Geometry"));
+    wchar_t small[5] = {L'x', L'x', L'x', L'x', L'x'};
+    EXPECT_EQ(GetWindowTextW(window, small, 5), 4);
+    EXPECT_STREQ(small, L"Page");
+    EXPECT_EQ(GetWindowTextLengthW(window), 13);
+    EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH}));
+    EXPECT_TRUE(SetWindowTextW(window, nullptr));
+    EXPECT_EQ(TextOf(window), L"");
+}
+
+TEST_F(Windows, NarrowTextIsUtf8CutToWholeCharacters) {
+    const HWND window = TopLevel();
+    EXPECT_TRUE(SetWindowTextA(window, "Gr\xC3\xB6\xC3\x9F" "e"));
+    EXPECT_EQ(TextOf(window), L"Gr\u00F6\u00DFe");
+    char buffer[5];
+    // "Gr" and the two bytes of the o-umlaut fit in four bytes; the sharp s does not.
+    EXPECT_EQ(GetWindowTextA(window, buffer, 5), 4);
+    EXPECT_STREQ(buffer, "Gr\xC3\xB6");
+    EXPECT_EQ(GetWindowTextA(window, buffer, 4), 2);
+    EXPECT_STREQ(buffer, "Gr");
+}
+
+// ---- Positions ----
+
+TEST_F(Windows, RectanglesFollowFramesAndParents) {
+    const HWND top = TopLevel(WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 50, 400, 300);
+    RECT rect;
+    ASSERT_TRUE(GetWindowRect(top, &rect));
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.bottom, 350);
+    const HWND child = Child(top, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 6, 50, 20);
+    ASSERT_TRUE(GetWindowRect(child, &rect));
+    // The parent's client area starts at (103, 72).
+    EXPECT_EQ(rect.left, 108);
+    EXPECT_EQ(rect.top, 78);
+    EXPECT_EQ(rect.right, 158);
+    ASSERT_TRUE(GetClientRect(child, &rect));
+    EXPECT_EQ(rect.right, 48);
+    EXPECT_EQ(rect.bottom, 18);
+    POINT point{0, 0};
+    EXPECT_TRUE(ClientToScreen(child, &point));
+    EXPECT_EQ(point.x, 109);
+    EXPECT_EQ(point.y, 79);
+    EXPECT_TRUE(ScreenToClient(top, &point));
+    EXPECT_EQ(point.x, 6);
+    EXPECT_EQ(point.y, 7);
+    POINT points[1] = {{1, 1}};
+    EXPECT_EQ(MapWindowPoints(child, top, points, 1), MAKELONG(6, 7));
+    EXPECT_EQ(points[0].x, 7);
+    RECT adjusted{0, 0, 100, 50};
+    EXPECT_TRUE(AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, WS_EX_CLIENTEDGE));
+    EXPECT_EQ(adjusted.left, -5);
+    EXPECT_EQ(adjusted.top, -24);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
+}
+
+LRESULT CALLBACK WidthKeeper(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING) {
+        reinterpret_cast<WINDOWPOS*>(lParam)->cx = 77;  // a window may change what is asked of it
+    }
+    return windowtest::RecordingProc(window, message, wParam, lParam);
+}
+
+TEST_F(Windows, MovingSendsPositionChangesThenMoveAndSize) {
+    const HWND top = TopLevel();
+    const HWND child = Child(top, 1, WS_CHILD | WS_VISIBLE, 0, 0, 50, 20);
+    Log().clear();
+    EXPECT_TRUE(MoveWindow(child, 10, 12, 60, 30, TRUE));
+    EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}));
+    EXPECT_EQ(windowtest::RectOf(child).right, 70);
+    Log().clear();
+    EXPECT_TRUE(SetWindowPos(child, nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+    EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE}));
+    SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WidthKeeper));
+    EXPECT_TRUE(MoveWindow(child, 0, 0, 10, 10, FALSE));
+    RECT rect = windowtest::RectOf(child);
+    EXPECT_EQ(rect.right - rect.left, 77);
+    EXPECT_EQ(rect.bottom - rect.top, 10);
+}
+
+TEST_F(Windows, ZOrderOfSiblings) {
+    const HWND top = TopLevel();
+    const HWND a = Child(top, 1);
+    const HWND b = Child(top, 2);
+    const HWND c = Child(top, 3);
+    EXPECT_EQ(GetWindow(top, GW_CHILD), a);
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+    EXPECT_EQ(GetWindow(c, GW_HWNDPREV), b);
+    EXPECT_EQ(GetWindow(a, GW_HWNDLAST), c);
+    EXPECT_TRUE(SetWindowPos(c, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_EQ(GetWindow(top, GW_CHILD), c);
+    EXPECT_TRUE(SetWindowPos(c, b, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), c);
+    EXPECT_TRUE(SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE));
+    EXPECT_EQ(GetWindow(top, GW_CHILD), b);
+    EXPECT_EQ(GetWindow(b, GW_HWNDLAST), a);
+}
+
+// ---- Visibility and enabling ----
+
+TEST_F(Windows, VisibilityNeedsEveryParent) {
+    const HWND top = TopLevel(WS_POPUP);
+    const HWND child = Child(top, 1);
+    EXPECT_FALSE(IsWindowVisible(child));
+    Log().clear();
+    EXPECT_FALSE(ShowWindow(top, SW_SHOWNA));
+    EXPECT_EQ(MessagesOf(top), (std::vector<UINT>{WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
+    EXPECT_TRUE(IsWindowVisible(child));
+    EXPECT_EQ(GetActiveWindow(), nullptr);  // shown without activation
+    EXPECT_TRUE(ShowWindow(top, SW_SHOW));  // already visible: only activated
+    EXPECT_EQ(GetActiveWindow(), top);
+    EXPECT_TRUE(ShowWindow(child, SW_HIDE));
+    EXPECT_FALSE(IsWindowVisible(child));
+    EXPECT_FALSE(ShowWindow(child, SW_HIDE));
+    EXPECT_FALSE(ShowWindow(child, 99));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+TEST_F(Windows, EnablingReportsThePreviousStateAndDisablingTakesTheFocus) {
+    const HWND top = TopLevel();
+    const HWND child = Child(top, 1);
+    SetFocus(child);
+    ASSERT_EQ(GetFocus(), child);
+    Log().clear();
+    EXPECT_FALSE(EnableWindow(top, FALSE));
+    EXPECT_FALSE(IsWindowEnabled(top));
+    EXPECT_TRUE(IsWindowEnabled(child));  // its own state: only the parent is disabled
+    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_KILLFOCUS}));
+    EXPECT_EQ(MessagesOf(top), (std::vector<UINT>{WM_ENABLE}));
+    EXPECT_TRUE(EnableWindow(top, FALSE));
+    EXPECT_TRUE(EnableWindow(top, TRUE));
+    EXPECT_FALSE(EnableWindow(top, TRUE));
+}
+
+// ---- Focus and activation ----
+
+TEST_F(Windows, FocusIntoAnInactiveWindowActivatesItFirst) {
+    const HWND first = TopLevel();
+    const HWND second = TopLevel();
+    const HWND control = Child(first, 1);
+    ASSERT_EQ(GetActiveWindow(), second);
+    Log().clear();
+    EXPECT_EQ(SetFocus(control), second);
+    EXPECT_EQ(GetFocus(), control);
+    EXPECT_EQ(GetActiveWindow(), first);
+    EXPECT_EQ(MessagesOf(second), (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS}));
+    EXPECT_EQ(MessagesOf(first), (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}));
+    EXPECT_EQ(MessagesOf(control), (std::vector<UINT>{WM_SETFOCUS}));
+    for (const Received& received : Log()) {
+        if (received.window == second && received.message == WM_ACTIVATE) {
+            EXPECT_EQ(LOWORD(received.wParam), WA_INACTIVE);
+            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(first));
+        }
+        if (received.window == control && received.message == WM_SETFOCUS) {
+            EXPECT_EQ(received.wParam, reinterpret_cast<WPARAM>(first));
+        }
+    }
+    // The active window came to the top.
+    EXPECT_EQ(GetTopWindow(nullptr), first);
+    // Hiding the active window activates the next visible one.
+    ShowWindow(first, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), second);
+}
+
+TEST_F(Windows, HidingAnOwnedWindowActivatesItsOwner) {
+    const HWND owner = TopLevel();
+    const HWND other = TopLevel();
+    const HWND owned = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, owner);
+    ASSERT_EQ(GetActiveWindow(), owned);
+    EXPECT_EQ(GetParent(owned), owner);  // a pop-up's parent is its owner
+    ShowWindow(owned, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_NE(other, nullptr);
+}
+
+// ---- Painting ----
+
+struct Painted {
+    int count = 0;
+    RECT update{};
+    RECT paint{};
+};
+Painted gPainted;
+
+LRESULT CALLBACK Painter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        ++gPainted.count;
+        GetUpdateRect(window, &gPainted.update, FALSE);
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        gPainted.paint = paint.rcPaint;
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(Windows, PaintCarriesTheUpdateRectangleAndBeginPaintValidates) {
+    const HWND window = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Painter));
+    gPainted = Painted{};
+    EXPECT_EQ(WinSub_Idle(), 1);  // shown: the whole client area
+    EXPECT_EQ(gPainted.count, 1);
+    EXPECT_EQ(gPainted.update.right, 200);
+    EXPECT_EQ(gPainted.paint.bottom, 100);
+    RECT rect;
+    EXPECT_FALSE(GetUpdateRect(window, &rect, FALSE));
+    EXPECT_TRUE(IsRectEmpty(&rect));
+    EXPECT_EQ(WinSub_Idle(), 0);
+    const RECT first{10, 10, 20, 20};
+    const RECT second{50, 5, 60, 15};
+    InvalidateRect(window, &first, FALSE);
+    InvalidateRect(window, &second, TRUE);
+    EXPECT_TRUE(GetUpdateRect(window, &rect, FALSE));
+    EXPECT_EQ(rect.left, 10);
+    EXPECT_EQ(rect.top, 5);
+    EXPECT_EQ(rect.right, 60);
+    EXPECT_EQ(rect.bottom, 20);
+    EXPECT_TRUE(UpdateWindow(window));  // at once, not through the queue
+    EXPECT_EQ(gPainted.count, 2);
+    EXPECT_EQ(gPainted.paint.right, 60);
+    EXPECT_EQ(WinSub_Idle(), 0);
+}
+
+TEST_F(Windows, UnpaintedWindowIsPaintedOncePerStepAndHiddenWindowsCollectNothing) {
+    const HWND window = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 200, 100);
+    WinSub_Idle();
+    Log().clear();
+    InvalidateRect(window, nullptr, FALSE);
+    EXPECT_EQ(WinSub_Idle(), 1);  // RecordingProc passes it to DefWindowProcW, which validates
+    EXPECT_EQ(MessagesOf(window, {WM_PAINT}).size(), 1u);
+    ValidateRect(window, nullptr);
+    ShowWindow(window, SW_HIDE);
+    InvalidateRect(window, nullptr, TRUE);
+    RECT rect;
+    EXPECT_FALSE(GetUpdateRect(window, &rect, FALSE));
+    // A partial validation takes a band off the rectangle.
+    ShowWindow(window, SW_SHOWNA);
+    const RECT top{0, 0, 200, 40};
+    EXPECT_TRUE(ValidateRect(window, &top));
+    EXPECT_TRUE(GetUpdateRect(window, &rect, FALSE));
+    EXPECT_EQ(rect.top, 40);
+    EXPECT_EQ(rect.bottom, 100);
+}
+
+// ---- The tree ----
+
+BOOL CALLBACK Collect(HWND window, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+    return TRUE;
+}
+
+TEST_F(Windows, TreeIsWalkedInOrderAndFound) {
+    const HWND top = TopLevel();
+    SetWindowTextW(top, L"Main");
+    const HWND a = Child(top, 1);
+    const HWND a1 = Child(a, 11);
+    const HWND b = Child(top, 2);
+    SetWindowTextW(b, L"Second");
+    std::vector<HWND> children;
+    EXPECT_TRUE(EnumChildWindows(top, Collect, reinterpret_cast<LPARAM>(&children)));
+    EXPECT_EQ(children, (std::vector<HWND>{a, a1, b}));
+    std::vector<HWND> topLevel;
+    EXPECT_TRUE(EnumWindows(Collect, reinterpret_cast<LPARAM>(&topLevel)));
+    EXPECT_EQ(topLevel, (std::vector<HWND>{top}));
+    EXPECT_EQ(FindWindowW(L"recorder", L"Main"), top);
+    EXPECT_EQ(FindWindowExW(top, nullptr, nullptr, L"Second"), b);
+    EXPECT_EQ(FindWindowExW(top, a, L"Recorder", nullptr), b);
+    EXPECT_EQ(FindWindowExW(top, b, L"Recorder", nullptr), nullptr);
+    EXPECT_EQ(GetAncestor(a1, GA_ROOT), top);
+    EXPECT_EQ(GetAncestor(top, GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(GetParent(top), nullptr);  // not a pop-up of an owner
+    EXPECT_TRUE(IsChild(top, a1));
+    EXPECT_FALSE(IsChild(a, b));
+    EXPECT_EQ(WinSub_GetWindows(top, nullptr, 0), 2);
+    wchar_t name[16];
+    EXPECT_EQ(GetClassNameW(a, name, 16), 8);
+    EXPECT_STREQ(name, L"Recorder");
+    EXPECT_EQ(GetClassNameW(GetDesktopWindow(), name, 16), 6);
+    EXPECT_STREQ(name, L"#32769");
+    RECT screen;
+    GetWindowRect(GetDesktopWindow(), &screen);
+    EXPECT_EQ(screen.right, 1280);
+    EXPECT_EQ(screen.bottom, 1024);
+    EXPECT_FALSE(DestroyWindow(GetDesktopWindow()));
+}
+
+// ---- Classes ----
+
+TEST_F(Windows, ClassesRegisterOnceAndUnregisterWhenNoWindowIsLeft) {
+    WNDCLASSW again{};
+    again.lpfnWndProc = windowtest::RecordingProc;
+    again.lpszClassName = L"RECORDER";
+    EXPECT_EQ(RegisterClassW(&again), 0);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
+    const HWND window = TopLevel();
+    EXPECT_FALSE(UnregisterClassW(L"Recorder", nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS));
+    EXPECT_FALSE(UnregisterClassW(L"NoSuchClass", nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_DOES_NOT_EXIST));
+    EXPECT_TRUE(DestroyWindow(window));
+    // The system's classes can be looked at, to be superclassed, but not unregistered.
+    WNDCLASSEXW button{};
+    button.cbSize = sizeof button;
+    EXPECT_NE(GetClassInfoExW(nullptr, L"button", &button), 0);
+    EXPECT_NE(button.lpfnWndProc, nullptr);
+    EXPECT_STREQ(button.lpszClassName, L"Button");
+    EXPECT_FALSE(UnregisterClassW(L"Button", nullptr));
+    WNDCLASSW dialog{};
+    EXPECT_NE(GetClassInfoW(nullptr, WC_DIALOG, &dialog), 0);
+    EXPECT_EQ(dialog.cbWndExtra, DLGWINDOWEXTRA);
+    EXPECT_EQ(dialog.lpfnWndProc, DefDlgProcW);
+}
+
+// ---- Handles that are not windows ----
+
+TEST_F(Windows, BadAndStaleHandlesFailWithInvalidWindowHandle) {
+    const HWND stale = TopLevel();
+    ASSERT_TRUE(DestroyWindow(stale));
+    for (HWND bad : {stale, reinterpret_cast<HWND>(0x12345), reinterpret_cast<HWND>(-1), HWND_BROADCAST}) {
+        const auto expectError = [&](const char* what) {
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE)) << what;
+            SetLastError(0);
+        };
+        SetLastError(0);
+        EXPECT_FALSE(IsWindow(bad));
+        EXPECT_EQ(SendMessageW(bad, WM_USER, 0, 0), 0);
+        expectError("SendMessageW");
+        EXPECT_FALSE(PostMessageW(bad, WM_USER, 0, 0));
+        expectError("PostMessageW");
+        EXPECT_FALSE(DestroyWindow(bad));
+        expectError("DestroyWindow");
+        EXPECT_FALSE(ShowWindow(bad, SW_SHOW));
+        expectError("ShowWindow");
+        EXPECT_FALSE(EnableWindow(bad, TRUE));
+        expectError("EnableWindow");
+        EXPECT_FALSE(IsWindowVisible(bad));
+        EXPECT_EQ(SetWindowLongPtrW(bad, GWLP_WNDPROC, 0), 0);
+        expectError("SetWindowLongPtrW");
+        EXPECT_EQ(GetWindowLongPtrW(bad, GWLP_USERDATA), 0);
+        expectError("GetWindowLongPtrW");
+        wchar_t text[4] = {L'x', 0, 0, 0};
+        EXPECT_EQ(GetWindowTextW(bad, text, 4), 0);
+        EXPECT_EQ(text[0], L'\0');
+        expectError("GetWindowTextW");
+        EXPECT_FALSE(SetWindowTextW(bad, L"x"));
+        expectError("SetWindowTextW");
+        EXPECT_FALSE(SetPropW(bad, L"x", nullptr));
+        expectError("SetPropW");
+        EXPECT_EQ(SetTimer(bad, 1, 100, nullptr), 0u);
+        expectError("SetTimer");
+        EXPECT_FALSE(KillTimer(bad, 1));
+        expectError("KillTimer");
+        RECT rect;
+        EXPECT_FALSE(GetWindowRect(bad, &rect));
+        expectError("GetWindowRect");
+        EXPECT_FALSE(MoveWindow(bad, 0, 0, 1, 1, TRUE));
+        expectError("MoveWindow");
+        EXPECT_FALSE(InvalidateRect(bad, nullptr, TRUE));
+        expectError("InvalidateRect");
+        EXPECT_FALSE(GetUpdateRect(bad, &rect, FALSE));
+        expectError("GetUpdateRect");
+        PAINTSTRUCT paint;
+        EXPECT_EQ(BeginPaint(bad, &paint), nullptr);
+        expectError("BeginPaint");
+        EXPECT_EQ(GetParent(bad), nullptr);
+        expectError("GetParent");
+        EXPECT_EQ(SetFocus(bad), nullptr);
+        expectError("SetFocus");
+        EXPECT_EQ(GetDlgItem(bad, 1), nullptr);
+        expectError("GetDlgItem");
+        EXPECT_FALSE(EndDialog(bad, 1));
+        expectError("EndDialog");
+        EXPECT_EQ(DefDlgProcW(bad, WM_USER, 0, 0), 0);
+        expectError("DefDlgProcW");
+        EXPECT_EQ(DefWindowProcW(bad, WM_GETTEXTLENGTH, 0, 0), 0);
+        expectError("DefWindowProcW");
+        MSG msg{bad, WM_USER, 0, 0, 0, {0, 0}};
+        EXPECT_EQ(DispatchMessageW(&msg), 0);
+        expectError("DispatchMessageW");
+        WINSUB_WINDOWINFO info;
+        EXPECT_FALSE(WinSub_GetWindowInfo(bad, &info));
+        expectError("WinSub_GetWindowInfo");
+        EXPECT_FALSE(WinSub_Click(bad));
+        expectError("WinSub_Click");
+        EXPECT_EQ(WinSub_DumpWindows(bad, 0, nullptr, 0), 0);
+        expectError("WinSub_DumpWindows");
+    }
+    // No window at all is a different thing for some of them.
+    EXPECT_TRUE(PostMessageW(nullptr, WM_USER, 0, 0));  // a message for the thread
+    EXPECT_EQ(SetFocus(nullptr), nullptr);
+}
+
+TEST_F(Windows, SpySeesEveryDeliveredMessage) {
+    std::vector<UINT> seen;
+    WinSub_SetMessageSpy(
+        [](HWND, UINT message, WPARAM, LPARAM, void* context) {
+            static_cast<std::vector<UINT>*>(context)->push_back(message);
+        },
+        &seen);
+    const HWND window = TopLevel(WS_POPUP);
+    SendMessageW(window, WM_USER + 3, 0, 0);
+    PostMessageW(window, WM_USER + 4, 0, 0);
+    WinSub_Idle();
+    WinSub_SetMessageSpy(nullptr, nullptr);
+    SendMessageW(window, WM_USER + 5, 0, 0);
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_USER + 3, WM_USER + 4}));
+}
+
+}  // namespace
