@@ -173,11 +173,10 @@ struct HostProgressMonitor {
     void* clientData;
 };
 
-// Where a toolbar docks.
+// Where a toolbar docks: the record's size (40), then nine 32-bit words whose meaning is the host's.
 struct HostDockingRecord {
     uint32_t size;
-    int32_t position;
-    int32_t edge;
-    int32_t stackRank;
-    int32_t offset;
+    int32_t word[9];
 };
+static_assert(sizeof(HostDockingRecord) == 40);
+static_assert(offsetof(HostDockingRecord, word) == 4);

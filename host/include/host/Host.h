@@ -15,10 +15,12 @@
 #include "host/HostConfig.h"
 #include "host/HostErrorTexts.h"
 #include "host/HostFrameStack.h"
+#include "host/HostMenus.h"
 #include "host/HostNotifications.h"
 #include "host/HostPaths.h"
 #include "host/HostPlugin.h"
 #include "host/HostTables.h"
+#include "host/HostToolbars.h"
 #include "host/HostTools.h"
 #include "Win32.h"
 
@@ -49,6 +51,8 @@ public:
     HostNotifications& Notifications() { return m_notifications; }
     HostPaths& Paths() { return m_paths; }
     HostTools& Tools() { return m_tools; }
+    HostMenus& Menus() { return m_menus; }
+    HostToolbars& Toolbars() { return m_toolbars; }
     const std::vector<std::unique_ptr<HostPlugin>>& Plugins() const { return m_plugins; }
     HostPlugin* PluginOf(HostExtension extension);
 
@@ -83,6 +87,8 @@ private:
     HostNotifications m_notifications;
     HostPaths m_paths;
     HostTools m_tools{*this};
+    HostMenus m_menus{*this};
+    HostToolbars m_toolbars{*this};
     struct OfferedTable {
         std::string name;
         HostVersion version;

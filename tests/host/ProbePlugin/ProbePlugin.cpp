@@ -11,6 +11,7 @@
 #include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_Log.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
+#include "ProbeMenus.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_Exception.h"
 #include "XCHG/XCHG_DebugOutput.h"
@@ -84,11 +85,14 @@ public:
         if (FailureIs("second")) {
             static ProbePlugin second;  // refused: the first stays in charge
         }
-        return true;
+        return ProbeMenusInitialize();
     }
+
+    void InitializeFinished() override { ProbeMenusInitializeFinished(); }
 
     bool Unload() override {
         if (std::getenv("PROBE_TOOLS") != nullptr) g_multiTool.Unregister();
+        ProbeMenusUnload();
         return true;
     }
 };

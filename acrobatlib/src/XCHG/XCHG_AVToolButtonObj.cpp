@@ -1,0 +1,95 @@
+#include "XCHG/XCHG_AVToolButtonObj.h"
+
+#include "GLIB/GLIB_StringUtils.h"
+#include "PDFL/PDFL_CorCalls5.h"
+#include "PDFL/PDFL_ExceptionHandler.h"
+#include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_PluginContext.h"
+#include "XCHG/XCHG_ReportError.h"
+#include "XCHG/XCHG_Resources.h"
+
+namespace {
+
+constexpr const char kClassName[] = "XCHG_AVToolButtonObj";
+constexpr int32_t kTextSize = 256;
+
+template <class Proc>
+HostCallback NewCallback(Proc proc) {
+    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(proc));
+}
+
+void DestroyCallback(HostCallback& callback) {
+    if (callback == HostCallback::None) return;
+    Core_DestroyCallback(callback);
+    callback = HostCallback::None;
+}
+
+}  // namespace
+
+XCHG_AVToolButtonObj::XCHG_AVToolButtonObj()
+    : m_holder{HostToolButton::None, this},
+      m_icon(nullptr),
+      m_enabledCallback(HostCallback::None),
+      m_markedCallback(HostCallback::None),
+      m_executeCallback(HostCallback::None) {}
+
+XCHG_AVToolButtonObj::~XCHG_AVToolButtonObj() { Release(); }
+
+bool XCHG_AVToolButtonObj::ComputeEnabled() { return true; }
+
+bool XCHG_AVToolButtonObj::ComputeMarked() { return false; }
+
+void XCHG_AVToolButtonObj::Execute() {
+    const char* name = Core_NameOfAtom(View_ToolButtonName(m_holder.button));
+    char text[kTextSize];
+    GLIB_Format(text, sizeof text, "ToolButton: %s Execute callback invoked", name != nullptr ? name : "");
+    XCHG_HostAlert(3, text, 1);
+}
+
+void XCHG_AVToolButtonObj::Create(const char* name, int32_t bitmapId, int32_t helpId) {
+    Release();
+    m_icon = LoadBitmapOrIcon(bitmapId, true);
+    m_holder.button = View_NewToolButton(Core_AtomFromName(name), m_icon, 0, 0);
+    m_enabledCallback = NewCallback(ComputeEnabledCallback);
+    m_markedCallback = NewCallback(ComputeMarkedCallback);
+    m_executeCallback = NewCallback(ExecuteCallback);
+    View_SetToolButtonComputeEnabled(m_holder.button, m_enabledCallback, &m_holder);
+    View_SetToolButtonComputeMarked(m_holder.button, m_markedCallback, &m_holder);
+    View_SetToolButtonExecute(m_holder.button, m_executeCallback, &m_holder);
+    if (helpId != 0) {
+        char help[kTextSize];
+        GetString(helpId, help, sizeof help);
+        View_SetToolButtonHelpText(m_holder.button, help);
+    }
+}
+
+void XCHG_AVToolButtonObj::Release() {
+    DestroyCallback(m_enabledCallback);
+    DestroyCallback(m_markedCallback);
+    DestroyCallback(m_executeCallback);
+    if (m_holder.button != HostToolButton::None) {
+        const HostToolButton button = m_holder.button;
+        m_holder.button = HostToolButton::None;
+        View_ReleaseToolButton(button);
+    }
+    ReleaseBitmapOrIcon(m_icon, true);
+    m_icon = nullptr;
+}
+
+XCHG_AVToolButtonObj& XCHG_AVToolButtonObj::From(void* clientData) {
+    return *static_cast<ButtonHolder*>(clientData)->owner;
+}
+
+HostBool XCHG_AVToolButtonObj::ComputeEnabledCallback(void* clientData) {
+    return PDFL_Guard<HostBool>(kClassName, "ComputeEnabled",
+                                [&]() -> HostBool { return From(clientData).ComputeEnabled(); });
+}
+
+HostBool XCHG_AVToolButtonObj::ComputeMarkedCallback(void* clientData) {
+    return PDFL_Guard<HostBool>(kClassName, "ComputeMarked",
+                                [&]() -> HostBool { return From(clientData).ComputeMarked(); });
+}
+
+void XCHG_AVToolButtonObj::ExecuteCallback(void* clientData) {
+    PDFL_Guard<void>(kClassName, "Execute", [&] { From(clientData).Execute(); });
+}
