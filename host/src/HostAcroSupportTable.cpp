@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/HostDocument.h"
 #include "host/HostEntry.h"
 #include "host/HostFixedText.h"
 #include "host/HostTables.h"
@@ -73,8 +74,8 @@ void HostAcroSupportTable::Support_ReleasePath(HostFileSys fileSys, HostPath pat
     });
 }
 
-HostPath HostAcroSupportTable::Support_PathOfFile(HostFile) {
-    return HostEntry([]() -> HostPath { HostFail("unknown file"); });
+HostPath HostAcroSupportTable::Support_PathOfFile(HostFile file) {
+    return HostEntry([&] { return Paths().FromLinux(Host::Current().Documents().GetByFile(file).Path()); });
 }
 
 HostPath HostAcroSupportTable::Support_PathFromText(HostFileSys fileSys, HostAtom kind, const char* text, int32_t) {

@@ -13,6 +13,7 @@
 #include "host/HostAtomTable.h"
 #include "host/HostCallbackTable.h"
 #include "host/HostConfig.h"
+#include "host/HostDocuments.h"
 #include "host/HostErrorTexts.h"
 #include "host/HostFrameStack.h"
 #include "host/HostMenus.h"
@@ -50,6 +51,7 @@ public:
     HostAlerts& Alerts() { return m_alerts; }
     HostNotifications& Notifications() { return m_notifications; }
     HostPaths& Paths() { return m_paths; }
+    HostDocuments& Documents() { return m_documents; }
     HostTools& Tools() { return m_tools; }
     HostMenus& Menus() { return m_menus; }
     HostToolbars& Toolbars() { return m_toolbars; }
@@ -86,6 +88,7 @@ private:
     HostAlerts m_alerts;
     HostNotifications m_notifications;
     HostPaths m_paths;
+    HostDocuments m_documents;
     HostTools m_tools{*this};
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};

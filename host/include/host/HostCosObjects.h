@@ -1,0 +1,53 @@
+// One document's table of the Cos objects it handed out. A CosObj is {index into this table + 1, the Cos
+// document's handle}; the null object, and any absent one, is {0, 0}. An entry is never removed or
+// reused while the document is open, so every CosObj issued stays valid and keeps naming the same object.
+//
+// The same object gets the same value again: an indirect object by its object number, a direct object by
+// where it was reached (the container's value and the key or index), as long as the same object is still
+// there. A direct object shared by two containers is the one odd case: reached through both, it may get two
+// values, both valid and naming the same object.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <qpdf/QPDFObjGen.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include "HostTypes.h"
+
+class HostCosObjects {
+public:
+    explicit HostCosObjects(HostCosDoc doc) : m_doc(doc) {}
+
+    HostCosDoc Doc() const { return m_doc; }
+    // An object reached without a container: a new object.
+    CosObj Issue(const QPDFObjectHandle& object);
+    // An object reached from outside the objects, at a named place: the catalog from the trailer, a page's
+    // dictionary from its page handle.
+    CosObj IssueAt(const std::string& place, const QPDFObjectHandle& value);
+    // The value found under `key` of `container`, and the element at `index` of `container`.
+    CosObj IssueMember(CosObj container, const std::string& key, const QPDFObjectHandle& value);
+    CosObj IssueElement(CosObj container, int index, const QPDFObjectHandle& value);
+    // `value` has just been stored there: reaching it there again gives the same value.
+    void NoteMember(CosObj container, const std::string& key, CosObj value);
+    void NoteElement(CosObj container, int index, CosObj value);
+
+    // The object of a value of this document, or null when this table never issued it.
+    const QPDFObjectHandle* Find(CosObj object) const;
+    std::size_t Count() const { return m_objects.size(); }
+
+private:
+    CosObj Add(const QPDFObjectHandle& object);
+    template <class Slot>
+    CosObj IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value);
+
+    HostCosDoc m_doc;
+    std::vector<QPDFObjectHandle> m_objects;
+    std::map<QPDFObjGen, uint32_t> m_indirect;
+    std::map<std::pair<uint32_t, std::string>, uint32_t> m_members;
+    std::map<std::pair<uint32_t, int>, uint32_t> m_elements;
+};

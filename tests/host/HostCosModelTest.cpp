@@ -1,0 +1,518 @@
+// The Cos and PDModel entries on real PDF files, called through the plug-in's own wrappers: object values
+// that stay stable, numbers as Fixed, inherited and malformed boxes, rotation, writing boxes and objects into
+// files that other tools accept, the host's record of page notices, and errors raised the host's way.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <qpdf/QPDF.hh>
+
+#include "HostTestTables.h"
+#include "PDFL/PDFL_ASCalls5.h"
+#include "PDFL/PDFL_CorCalls5.h"
+#include "PDFL/PDFL_CosCalls5.h"
+#include "PDFL/PDFL_PDCalls5.h"
+#include "TestPdf.h"
+#include "host/HostDocument.h"
+
+namespace {
+
+bool Same(CosObj a, CosObj b) { return a.id == b.id && a.doc == b.doc; }
+bool IsNull(CosObj object) { return object.id == 0 && object.doc == 0; }
+
+constexpr CosObj kNullObj = {0, 0};
+
+class CosModel : public ::testing::Test, protected HostTestTables {
+protected:
+    void SetUp() override {
+        doc = OpenPdf(InheritedBoxesPdf(), "a.pdf");
+        cosDoc = Model_CosDocOfDoc(doc);
+    }
+
+    HostDoc OpenPdf(const std::vector<std::string>& objects, const std::string& name) {
+        WritePdf(folder.Path(name), objects);
+        std::string why;
+        const HostDoc opened = host.Documents().Open(folder.Path(name), &why);
+        EXPECT_NE(opened, HostDoc::None) << why;
+        return opened;
+    }
+    HostDocument& Document(HostDoc d) { return *host.Documents().Find(d); }
+
+    static HostAtom Atom(const char* name) { return Core_AtomFromName(name); }
+    static CosObj Get(CosObj dict, const char* key) { return Cos_DictGet(dict, Atom(key)); }
+    static FixedRect MediaBox(HostPage page) {
+        FixedRect box{};
+        Model_GetMediaBox(page, &box);
+        return box;
+    }
+    // The rectangle under `key` of `dict`, read through the Cos entries in array order.
+    static FixedRect RectUnder(CosObj dict, const char* key) {
+        const CosObj array = Get(dict, key);
+        return {Cos_FixedValue(Cos_ArrayGet(array, 0)), Cos_FixedValue(Cos_ArrayGet(array, 3)),
+                Cos_FixedValue(Cos_ArrayGet(array, 2)), Cos_FixedValue(Cos_ArrayGet(array, 1))};
+    }
+    CosObj Root() { return Cos_DocRoot(cosDoc); }
+    CosObj Pages() { return Get(Root(), "Pages"); }
+
+    // Runs `call` as plug-in code and says whether the host raised its general error in it. The call must
+    // hold no objects with destructors: a raise skips them, as it would in a plug-in.
+    template <class Call>
+    bool Raises(const Call& call) {
+        const int failed = host.FailedCalls();
+        const bool completed = host.CallPlugin("plug-in code", call);
+        return !completed && host.FailedCalls() == failed + 1 &&
+               host.Frames().ErrorCode() == kHostGeneralError && host.Frames().Depth() == 0;
+    }
+
+    TestFolder folder;
+    HostDoc doc = HostDoc::None;
+    HostCosDoc cosDoc = HostCosDoc::None;
+};
+
+// --- Cos objects: values ---
+
+TEST_F(CosModel, TheSameObjectGivesTheSameValue) {
+    const CosObj root = Root();
+    EXPECT_EQ(Cos_ObjectType(root), CosDict);
+    EXPECT_TRUE(Same(Cos_DocRoot(cosDoc), root));
+    EXPECT_EQ(Cos_ObjectDoc(root), cosDoc);
+    EXPECT_EQ(root.doc, static_cast<uint32_t>(cosDoc));
+    // An indirect object, reached from its parent and from its child.
+    const CosObj pages = Pages();
+    const HostPage page = Model_AcquirePage(doc, 0);
+    EXPECT_TRUE(Same(Get(Model_PageDict(page), "Parent"), pages));
+    EXPECT_TRUE(Same(Cos_ArrayGet(Get(pages, "Kids"), 0), Model_PageDict(page)));
+    EXPECT_TRUE(Same(Model_PageDict(page), Model_PageDict(page)));
+    // Direct objects, reached the same way again.
+    const CosObj box = Get(pages, "MediaBox");
+    EXPECT_TRUE(Same(Get(pages, "MediaBox"), box));
+    EXPECT_TRUE(Same(Cos_ArrayGet(box, 2), Cos_ArrayGet(box, 2)));
+    EXPECT_FALSE(Same(Cos_ArrayGet(box, 2), Cos_ArrayGet(box, 3)));
+    EXPECT_FALSE(Same(Get(pages, "CropBox"), box));
+    Model_ReleasePage(page);
+}
+
+TEST_F(CosModel, ADirectPageDictionaryKeepsItsValue) {
+    const HostDoc other =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [<< /Type /Page /Parent 2 0 R /Rotate 90 >>] /Count 1 >>"},
+                "direct.pdf");
+    const HostPage page = Model_AcquirePage(other, 0);
+    const CosObj dict = Model_PageDict(page);
+    EXPECT_TRUE(Same(Model_PageDict(page), dict));
+    EXPECT_EQ(Cos_IntegerValue(Get(dict, "Rotate")), 90);
+    EXPECT_EQ(Model_PageRotation(page), 90);
+}
+
+TEST_F(CosModel, AReplacedObjectGetsANewValueAndTheOldOneStaysValid) {
+    const CosObj pages = Pages();
+    const CosObj before = Get(pages, "CropBox");
+    const CosObj replacement = Cos_NewArray(cosDoc, 0, 4);
+    Cos_DictPut(pages, Atom("CropBox"), replacement);
+    EXPECT_TRUE(Same(Get(pages, "CropBox"), replacement));
+    EXPECT_FALSE(Same(replacement, before));
+    EXPECT_EQ(Cos_ArrayLength(before), 4);  // the detached array still answers
+    EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(before, 2)), 600 * kFixedOne);
+}
+
+TEST_F(CosModel, EveryTypeHasItsCodeAndNullAndAbsentAreZero) {
+    const HostDoc other =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R /Things 3 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>",
+                 "<< /I 7 /R 2.5 /B true /N /Name /S (text) /D << >> /A [] /St 4 0 R /Nu null"
+                 " /Ref 99 0 R >>",
+                 "<< /Length 3 >>\nstream\nabc\nendstream"},
+                "types.pdf");
+    const CosObj things = Get(Cos_DocRoot(Model_CosDocOfDoc(other)), "Things");
+    const std::pair<const char*, int32_t> expected[] = {
+        {"I", CosInteger}, {"R", CosFixed}, {"B", CosBoolean}, {"N", CosName},
+        {"S", CosString},  {"D", CosDict},  {"A", CosArray},   {"St", CosStream}};
+    for (const auto& [key, type] : expected) EXPECT_EQ(Cos_ObjectType(Get(things, key)), type) << key;
+    EXPECT_TRUE(IsNull(Get(things, "Nu")));
+    EXPECT_TRUE(IsNull(Get(things, "Ref")));  // a reference to no object
+    EXPECT_TRUE(IsNull(Get(things, "Missing")));
+    EXPECT_EQ(Cos_ObjectType(kNullObj), CosNull);
+    EXPECT_EQ(Cos_DictKnown(things, Atom("I")), 1);
+    EXPECT_EQ(Cos_DictKnown(things, Atom("Nu")), 0);
+    EXPECT_EQ(Cos_DictKnown(things, Atom("Missing")), 0);
+    // A stream is read as its dictionary.
+    EXPECT_EQ(Cos_IntegerValue(Get(Get(things, "St"), "Length")), 3);
+}
+
+TEST_F(CosModel, NumbersConvertExactlyAndRefuseWhatTheyCannotHold) {
+    const HostDoc other =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R /Values [612 612.5 -1.0 40000 30000000000.0 /N"
+                 " -2.5 0.00000762939453125] >>",
+                 "<< /Type /Pages /Kids [] /Count 0 >>"},
+                "numbers.pdf");
+    const CosObj values = Get(Cos_DocRoot(Model_CosDocOfDoc(other)), "Values");
+    const auto at = [&](int32_t i) { return Cos_ArrayGet(values, i); };
+    EXPECT_EQ(Cos_IntegerValue(at(0)), 612);
+    EXPECT_EQ(Cos_FixedValue(at(0)), 0x2640000);
+    EXPECT_EQ(Cos_FixedValue(at(1)), 0x2648000);
+    EXPECT_EQ(Cos_IntegerValue(at(1)), 613);
+    EXPECT_EQ(Cos_FixedValue(at(2)), -65536);
+    EXPECT_EQ(Cos_IntegerValue(at(3)), 40000);
+    EXPECT_EQ(Cos_FixedValue(at(6)), -0x28000);
+    EXPECT_EQ(Cos_IntegerValue(at(6)), -3);
+    EXPECT_EQ(Cos_FixedValue(at(7)), 1);
+    const CosObj tooLarge = at(3), tooLargeReal = at(4), name = at(5);
+    EXPECT_TRUE(Raises([&] { Cos_FixedValue(tooLarge); }));
+    EXPECT_TRUE(Raises([&] { Cos_IntegerValue(tooLargeReal); }));
+    EXPECT_TRUE(Raises([&] { Cos_FixedValue(name); }));
+    EXPECT_TRUE(Raises([&] { Cos_IntegerValue(kNullObj); }));
+}
+
+// --- Cos objects: writing ---
+
+TEST_F(CosModel, NewFixedNumbersReadBackBitForBitAlsoFromTheSavedFile) {
+    const Fixed values[] = {0, 1, -1, 6554, -98304, 0x2648000, 0x2648001, INT32_MIN, INT32_MAX};
+    const CosObj array = Cos_NewArray(cosDoc, 0, 9);
+    for (int32_t i = 0; i < 9; ++i) {
+        const CosObj number = Cos_NewFixed(cosDoc, 0, values[i]);
+        EXPECT_EQ(Cos_ObjectType(number), CosFixed);
+        EXPECT_EQ(Cos_FixedValue(number), values[i]);
+        Cos_ArrayPut(array, i, number);
+    }
+    Cos_DictPut(Root(), Atom("ORBA_Values"), array);
+    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
+    host.Documents().Close(doc);
+    const HostDoc saved = host.Documents().Open(folder.Path("b.pdf"));
+    const CosObj read = Get(Cos_DocRoot(Model_CosDocOfDoc(saved)), "ORBA_Values");
+    ASSERT_EQ(Cos_ArrayLength(read), 9);
+    for (int32_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(Cos_ObjectType(Cos_ArrayGet(read, i)), CosFixed);
+        EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(read, i)), values[i]) << i;
+    }
+}
+
+TEST_F(CosModel, NewObjectsGoIntoTheFileDirectOrIndirectAsAsked) {
+    // What the geometry stamp writes: an indirect dictionary holding a direct one holding a string.
+    const CosObj tools = Cos_NewDict(cosDoc, 1, 1);
+    const CosObj geometry = Cos_NewDict(cosDoc, 0, 1);
+    const char date[] = "D:20240102030405Z\0tail";  // the length decides, not the terminator
+    const CosObj stamp = Cos_NewString(cosDoc, 0, date, sizeof date - 1);
+    Cos_DictPut(geometry, Atom("ModDate"), stamp);
+    Cos_DictPut(tools, Atom("Geometry"), geometry);
+    Cos_DictPut(Root(), Atom("ORBA_Tools"), tools);
+    EXPECT_TRUE(Same(Get(Root(), "ORBA_Tools"), tools));
+    EXPECT_TRUE(Same(Get(tools, "Geometry"), geometry));
+    EXPECT_TRUE(Same(Get(geometry, "ModDate"), stamp));
+    EXPECT_EQ(Cos_ObjectType(stamp), CosString);
+    EXPECT_TRUE(Document(doc).Modified());
+
+    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
+    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("b.pdf")));
+    EXPECT_EQ(check.status, 0) << check.output;
+    QPDF saved;
+    saved.processFile(folder.Path("b.pdf").c_str());
+    QPDFObjectHandle written = saved.getTrailer().getKey("/Root").getKey("/ORBA_Tools");
+    EXPECT_TRUE(written.isIndirect());
+    EXPECT_FALSE(written.getKey("/Geometry").isIndirect());
+    EXPECT_EQ(written.getKey("/Geometry").getKey("/ModDate").getStringValue(),
+              std::string(date, sizeof date - 1));
+}
+
+TEST_F(CosModel, PuttingPastTheEndOfAnArrayLengthensItWithNulls) {
+    const CosObj array = Cos_NewArray(cosDoc, 0, 4);
+    EXPECT_EQ(Cos_ArrayLength(array), 0);  // the capacity is a hint, not a length
+    const CosObj three = Cos_NewFixed(cosDoc, 0, 3 * kFixedOne);
+    Cos_ArrayPut(array, 2, three);
+    EXPECT_EQ(Cos_ArrayLength(array), 3);
+    EXPECT_TRUE(IsNull(Cos_ArrayGet(array, 0)));
+    EXPECT_TRUE(Same(Cos_ArrayGet(array, 2), three));
+    Cos_ArrayPut(array, 0, three);
+    EXPECT_EQ(Cos_ArrayLength(array), 3);
+    EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(array, 0)), 3 * kFixedOne);
+}
+
+TEST_F(CosModel, PuttingTheNullObjectRemovesTheKey) {
+    const HostPage page = Model_AcquirePage(doc, 2);
+    const CosObj dict = Model_PageDict(page);
+    ASSERT_EQ(Cos_DictKnown(dict, Atom("ORBA_TrimBox")), 1);
+    Cos_DictPut(dict, Atom("ORBA_TrimBox"), kNullObj);
+    EXPECT_EQ(Cos_DictKnown(dict, Atom("ORBA_TrimBox")), 0);
+    EXPECT_FALSE(Document(doc).PageAt(2).dict.hasKey("/ORBA_TrimBox"));
+    Model_ReleasePage(page);
+}
+
+TEST_F(CosModel, PutsThatWouldMixDocumentsOrContainThemselvesRaise) {
+    const HostDoc other = OpenPdf(InheritedBoxesPdf(), "other.pdf");
+    const CosObj foreign = Cos_NewArray(Model_CosDocOfDoc(other), 0, 1);
+    const CosObj array = Cos_NewArray(cosDoc, 0, 1);
+    const CosObj dict = Cos_NewDict(cosDoc, 0, 1);
+    Cos_DictPut(dict, Atom("Inner"), array);
+    const CosObj root = Root();
+    const HostAtom key = Atom("Key");
+    EXPECT_TRUE(Raises([&] { Cos_DictPut(root, key, foreign); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayPut(array, 0, array); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayPut(array, 0, dict); }));  // dict holds array
+    EXPECT_TRUE(Raises([&] { Cos_DictPut(dict, key, dict); }));
+    EXPECT_EQ(Cos_ArrayLength(array), 0);
+    EXPECT_EQ(Cos_DictKnown(root, key), 0);
+}
+
+TEST_F(CosModel, WrongObjectsIndexesAndHandlesRaise) {
+    const CosObj root = Root();
+    const CosObj kids = Get(Pages(), "Kids");
+    const HostAtom key = Atom("Pages");
+    const HostAtom unknownAtom = static_cast<HostAtom>(999999);
+    const CosObj forged = {999999, static_cast<uint32_t>(cosDoc)};
+    const CosObj noDocument = {1, 0};
+    const CosObj unknownDocument = {1, 777777};
+    const std::string before = Snapshot(Document(doc).Pdf());
+    EXPECT_TRUE(Raises([&] { Cos_DictGet(kids, key); }));
+    EXPECT_TRUE(Raises([&] { Cos_DictKnown(kids, key); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayGet(root, 0); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayLength(root); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayGet(kids, -1); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayGet(kids, 3); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayPut(kids, -1, root); }));
+    EXPECT_TRUE(Raises([&] { Cos_ArrayPut(kids, 1 << 20, root); }));
+    EXPECT_TRUE(Raises([&] { Cos_DictGet(root, unknownAtom); }));
+    EXPECT_TRUE(Raises([&] { Cos_DictGet(kNullObj, key); }));
+    EXPECT_TRUE(Raises([&] { Cos_IntegerValue(root); }));
+    EXPECT_TRUE(Raises([&] { Cos_ObjectDoc(kNullObj); }));
+    EXPECT_TRUE(Raises([&] { Cos_ObjectType(forged); }));
+    EXPECT_TRUE(Raises([&] { Cos_ObjectType(noDocument); }));
+    EXPECT_TRUE(Raises([&] { Cos_ObjectType(unknownDocument); }));
+    EXPECT_TRUE(Raises([&] { Cos_NewArray(cosDoc, 0, -1); }));
+    EXPECT_TRUE(Raises([&] { Cos_NewDict(cosDoc, 1, -1); }));
+    EXPECT_TRUE(Raises([&] { Cos_NewString(cosDoc, 0, "x", -1); }));
+    EXPECT_TRUE(Raises([&] { Cos_NewString(cosDoc, 0, nullptr, 3); }));
+    EXPECT_TRUE(Raises([&] { Cos_NewFixed(static_cast<HostCosDoc>(888888), 0, 0); }));
+    EXPECT_TRUE(Raises([&] { Cos_DocRoot(static_cast<HostCosDoc>(888888)); }));
+    EXPECT_EQ(Snapshot(Document(doc).Pdf()), before);
+    EXPECT_FALSE(Document(doc).Modified());
+}
+
+TEST_F(CosModel, EverythingOfAClosedDocumentRaises) {
+    const CosObj root = Root();
+    const HostPage page = Model_AcquirePage(doc, 0);
+    const HostDoc closed = doc;
+    const HostCosDoc closedCos = cosDoc;
+    ASSERT_TRUE(host.Documents().Close(doc));
+    FixedRect box;
+    EXPECT_TRUE(Raises([&] { Cos_ObjectType(root); }));
+    EXPECT_TRUE(Raises([&] { Cos_DocRoot(closedCos); }));
+    EXPECT_TRUE(Raises([&] { Model_PageCount(closed); }));
+    EXPECT_TRUE(Raises([&] { Model_AcquirePage(closed, 0); }));
+    EXPECT_TRUE(Raises([&] { Model_GetMediaBox(page, &box); }));
+    EXPECT_TRUE(Raises([&] { Model_ReleasePage(page); }));
+    EXPECT_TRUE(Raises([&] { Model_NotePageContentsChanged(page); }));
+}
+
+// --- Pages ---
+
+TEST_F(CosModel, PagesAreAcquiredAndReleasedByCount) {
+    EXPECT_EQ(Model_PageCount(doc), 3);
+    const HostPage page = Model_AcquirePage(doc, 1);
+    EXPECT_EQ(Model_AcquirePage(doc, 1), page);
+    EXPECT_NE(Model_AcquirePage(doc, 2), page);
+    EXPECT_EQ(Model_PageNumber(page), 1);
+    EXPECT_EQ(Model_DocOfPage(page), doc);
+    EXPECT_EQ(Document(doc).PageAt(1).references, 2);
+    Model_ReleasePage(page);
+    Model_ReleasePage(page);
+    EXPECT_EQ(Document(doc).PageAt(1).references, 0);
+    EXPECT_TRUE(Raises([&] { Model_ReleasePage(page); }));
+    EXPECT_TRUE(Raises([&] { Model_AcquirePage(doc, 3); }));
+    EXPECT_TRUE(Raises([&] { Model_AcquirePage(doc, -1); }));
+    EXPECT_TRUE(Raises([&] { Model_PageNumber(static_cast<HostPage>(999999)); }));
+}
+
+TEST_F(CosModel, TheMediaBoxIsTheNearestWellFormedOneUpTheTree) {
+    EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 0)), BoxOf(0, 0, 612, 792));       // inherited
+    EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 1)), BoxOf(0, 0, 595.5, 842.25));  // its own
+    EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 2)), BoxOf(0, 0, 612, 792));       // own has 3 numbers
+    const HostDoc other =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 500 /Top]"
+                 " >>",
+                 "<< /Type /Page /Parent 2 0 R /MediaBox [612 792 0 0] >>",
+                 "<< /Type /Page /Parent 2 0 R /MediaBox (box) >>",
+                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 40000 792] >>"},
+                "other.pdf");
+    EXPECT_EQ(MediaBox(Model_AcquirePage(other, 0)), BoxOf(612, 792, 0, 0));  // reversed stays reversed
+    EXPECT_EQ(MediaBox(Model_AcquirePage(other, 1)), BoxOf(0, 0, 612, 792));  // none well formed: Letter
+    const HostPage tooLarge = Model_AcquirePage(other, 2);
+    FixedRect box;
+    EXPECT_TRUE(Raises([&] { Model_GetMediaBox(tooLarge, &box); }));
+    const HostPage page = Model_AcquirePage(doc, 0);
+    EXPECT_TRUE(Raises([&] { Model_GetMediaBox(page, nullptr); }));
+}
+
+TEST_F(CosModel, AParentLoopEndsTheSearchForInheritedValues) {
+    const HostDoc looped =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [3 0 R] /Count 1 /Parent 4 0 R >>", "<< /Type /Page /Parent 2 0 R >>",
+                 "<< /Type /Pages /Parent 2 0 R /Kids [] /Count 0 /MediaBox [1 2] /Rotate 45 >>"},
+                "loop.pdf");
+    const HostPage page = Model_AcquirePage(looped, 0);
+    EXPECT_EQ(MediaBox(page), BoxOf(0, 0, 612, 792));
+    EXPECT_EQ(Model_PageRotation(page), 0);
+}
+
+TEST_F(CosModel, RotationIsInheritedAndGivenAsAQuarterTurnFrom0To270) {
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 0)), 90);
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 1)), 270);  // -90
+    const HostDoc other = OpenPdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>",
+         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 /Rotate 180 >>",
+         "<< /Type /Page /Parent 2 0 R /Rotate 450 >>", "<< /Type /Page /Parent 2 0 R /Rotate 45 >>",
+         "<< /Type /Page /Parent 2 0 R /Rotate 90.0 >>", "<< /Type /Page /Parent 2 0 R /Rotate -720 >>"},
+        "rotated.pdf");
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 0)), 90);
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 1)), 180);  // not a quarter turn: the parent's
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 2)), 180);  // not an integer: the parent's
+    EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 3)), 0);
+}
+
+TEST_F(CosModel, PrivateKeysAreReadLikeAnyOther) {
+    const CosObj dict = Model_PageDict(Model_AcquirePage(doc, 2));
+    EXPECT_EQ(RectUnder(dict, "ORBA_TrimBox"), BoxOf(1, 2, 3, 4));
+}
+
+TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntriesIntoACheckedFile) {
+    const HostPage first = Model_AcquirePage(doc, 0);
+    const FixedRect media = {0x10001, 800 * kFixedOne, 0x2648001, 0};  // bits that need five decimals
+    const FixedRect crop = BoxOf(10.5, 20.25, 590.75, 770.5);
+    Model_SetMediaBox(first, media);
+    Model_SetCropBox(first, crop);
+    EXPECT_EQ(MediaBox(first), media);
+    EXPECT_EQ(RectUnder(Model_PageDict(first), "CropBox"), crop);
+    EXPECT_EQ(RectUnder(Pages(), "CropBox"), BoxOf(10, 10, 600, 780));  // the inherited one stays
+    EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 2)), BoxOf(0, 0, 612, 792));
+    EXPECT_TRUE(Document(doc).Modified());
+
+    ASSERT_TRUE(host.Documents().Save(doc));
+    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("a.pdf")));
+    EXPECT_EQ(check.status, 0) << check.output;
+    const CommandResult info = RunCommand("pdfinfo -box -f 1 -l 3 " + Quoted(folder.Path("a.pdf")));
+    EXPECT_NE(info.output.find("Page    1 MediaBox:      1.00     0.00   612.50   800.00"), std::string::npos)
+        << info.output;
+    EXPECT_NE(info.output.find("Page    1 CropBox:      10.50    20.25   590.75   770.50"), std::string::npos)
+        << info.output;
+    EXPECT_NE(info.output.find("Page    3 CropBox:      10.00    10.00   600.00   780.00"), std::string::npos)
+        << info.output;
+
+    host.Documents().Close(doc);
+    const HostDoc reopened = host.Documents().Open(folder.Path("a.pdf"));
+    EXPECT_EQ(MediaBox(Model_AcquirePage(reopened, 0)), media);  // bit for bit through the file
+}
+
+// --- What the host records ---
+
+TEST_F(CosModel, NoticesAboutPagesAreRecordedInOrder) {
+    const HostPage second = Model_AcquirePage(doc, 1);
+    const HostPage first = Model_AcquirePage(doc, 0);
+    Model_NotePageContentsChanged(second);
+    Model_DidChangePages(first, 0);
+    Model_DidChangePages(second, 1);
+    const auto& contents = host.Documents().ContentsChanges();
+    ASSERT_EQ(contents.size(), 1u);
+    EXPECT_EQ(contents[0].doc, doc);
+    EXPECT_EQ(contents[0].page, second);
+    EXPECT_EQ(contents[0].pageNumber, 1);
+    const auto& pages = host.Documents().PagesChanges();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].page, first);
+    EXPECT_FALSE(pages[0].flag);
+    EXPECT_EQ(pages[1].pageNumber, 1);
+    EXPECT_TRUE(pages[1].flag);
+    EXPECT_TRUE(Raises([] { Model_NotePageContentsChanged(static_cast<HostPage>(999999)); }));
+    EXPECT_EQ(host.Documents().ContentsChanges().size(), 1u);
+    EXPECT_FALSE(Document(doc).Modified());  // a notice writes nothing
+}
+
+TEST_F(CosModel, DocumentFlagsAllowEditing) { EXPECT_EQ(Model_DocFlags(doc) & 8, 8); }
+
+// --- Opening through host paths ---
+
+TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocumentOrANewOne) {
+    const HostFileSys fileSys = Support_DefaultFileSys();
+    EXPECT_EQ(Model_OpenDoc(host.Paths().FromLinux(folder.Path("a.pdf")), fileSys, nullptr, 1), doc);
+    WritePdf(folder.Path("b.pdf"), InheritedBoxesPdf());
+    const HostDoc second = Model_OpenDoc(host.Paths().FromLinux(folder.Path("b.pdf")), fileSys, nullptr, 0);
+    EXPECT_NE(second, doc);
+    EXPECT_EQ(Model_PageCount(second), 3);
+    // The file of a document leads back to its path.
+    char* text = Support_DisplayTextOfPath(fileSys, Support_PathOfFile(Model_FileOfDoc(second)), 0);
+    EXPECT_EQ(std::string(text), "/Z" + folder.Path("b.pdf"));
+    Support_FreeMemory(text);
+
+    const HostPath missing = host.Paths().FromLinux(folder.Path("missing.pdf"));
+    const HostPath first = host.Paths().FromLinux(folder.Path("a.pdf"));
+    EXPECT_TRUE(Raises([&] { Model_OpenDoc(missing, fileSys, nullptr, 1); }));
+    EXPECT_TRUE(Raises([&] { Model_OpenDoc(static_cast<HostPath>(999999), fileSys, nullptr, 1); }));
+    EXPECT_TRUE(Raises([&] { Model_OpenDoc(first, static_cast<HostFileSys>(7), nullptr, 1); }));
+}
+
+TEST_F(CosModel, ADamagedFileOpensOnlyWhenRepairIsAsked) {
+    std::string text = PdfText(InheritedBoxesPdf());
+    const std::size_t start = text.rfind("startxref\n") + 10;
+    text.replace(start, text.find('\n', start) - start, "17");  // points nowhere near the table
+    WriteFile(folder.Path("damaged.pdf"), text);
+    const HostPath path = host.Paths().FromLinux(folder.Path("damaged.pdf"));
+    EXPECT_TRUE(Raises([&] { Model_OpenDoc(path, HostPaths::kDefaultFileSys, nullptr, 0); }));
+    const HostDoc repaired = Model_OpenDoc(path, HostPaths::kDefaultFileSys, nullptr, 1);
+    EXPECT_EQ(Model_PageCount(repaired), 3);
+    EXPECT_FALSE(Document(repaired).Warnings().empty());
+}
+
+// --- Reading changes nothing ---
+
+// Every reading entry on every page, and the Cos entries along each page's keys and Parent chain.
+void ReadEverything(HostDoc doc) {
+    static const char* const kKeys[] = {"MediaBox", "CropBox", "TrimBox", "ORBA_TrimBox", "Rotate", "Kids"};
+    Model_DocFlags(doc);
+    const HostCosDoc cosDoc = Model_CosDocOfDoc(doc);
+    Cos_ObjectType(Cos_DocRoot(cosDoc));
+    for (int32_t i = 0; i < Model_PageCount(doc); ++i) {
+        const HostPage page = Model_AcquirePage(doc, i);
+        FixedRect box;
+        Model_GetMediaBox(page, &box);
+        Model_PageRotation(page);
+        Model_PageNumber(page);
+        Model_DocOfPage(page);
+        CosObj node = Model_PageDict(page);
+        for (int depth = 0; depth < 4 && Cos_ObjectType(node) == CosDict; ++depth) {
+            for (const char* key : kKeys) {
+                const CosObj value = Cos_DictGet(node, Core_AtomFromName(key));
+                Cos_DictKnown(node, Core_AtomFromName(key));
+                if (Cos_ObjectType(value) == CosInteger || Cos_ObjectType(value) == CosFixed)
+                    Cos_IntegerValue(value);
+                if (Cos_ObjectType(value) != CosArray) continue;
+                for (int32_t e = 0; e < Cos_ArrayLength(value); ++e) {
+                    const CosObj element = Cos_ArrayGet(value, e);
+                    const int32_t type = Cos_ObjectType(element);
+                    if (type == CosInteger && Cos_IntegerValue(element) <= 32767) Cos_FixedValue(element);
+                    if (type == CosFixed) Cos_FixedValue(element);
+                }
+            }
+            node = Cos_DictGet(node, Core_AtomFromName("Parent"));
+        }
+        Model_ReleasePage(page);
+    }
+}
+
+TEST_F(CosModel, ReadingChangesNothingInTheDocument) {
+    const HostDoc looped =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 /Parent 4 0 R /Rotate 90 >>",
+                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 /W 5] >>",
+                 "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 0 /CropBox [0 0 1] >>",
+                 "<< /Parent 2 0 R /MediaBox [9 9 0 0] /ORBA_TrimBox [1 2 3 4] >>"},
+                "loop.pdf");
+    for (HostDoc d : {doc, looped}) {
+        QPDF& pdf = Document(d).Pdf();
+        const std::string before = Snapshot(pdf);
+        ReadEverything(d);
+        ReadEverything(d);
+        EXPECT_EQ(Snapshot(pdf), before);
+        EXPECT_FALSE(Document(d).Modified());
+        EXPECT_FALSE(pdf.everCalledGetAllPages());
+        EXPECT_FALSE(pdf.everPushedInheritedAttributesToPages());
+    }
+}
+
+}  // namespace

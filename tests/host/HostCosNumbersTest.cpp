@@ -1,0 +1,141 @@
+// Numbers between the PDF object model and Fixed: exact decimal reading, nearest value with halves away
+// from zero on both sides of 0, range limits, and reals written so that they read back bit for bit.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "host/HostCosNumbers.h"
+#include "host/HostError.h"
+#include "host/HostFixedText.h"
+
+namespace {
+
+TEST(HostIntegerToFixed, ShiftsBy16BitsWithinTheFixedRange) {
+    EXPECT_EQ(HostIntegerToFixed(612), 0x2640000);
+    EXPECT_EQ(HostIntegerToFixed(-1), -65536);
+    EXPECT_EQ(HostIntegerToFixed(32767), 32767 * 65536);
+    EXPECT_EQ(HostIntegerToFixed(-32768), INT32_MIN);
+    EXPECT_EQ(HostIntegerToFixed(32768), std::nullopt);
+    EXPECT_EQ(HostIntegerToFixed(-32769), std::nullopt);
+    EXPECT_EQ(HostIntegerToFixed(LLONG_MAX), std::nullopt);
+}
+
+TEST(HostRealTextToFixed, ReadsEveryFormOfAPdfReal) {
+    EXPECT_EQ(HostRealTextToFixed("612.5"), 0x2648000);
+    EXPECT_EQ(HostRealTextToFixed("792"), 0x3180000);
+    EXPECT_EQ(HostRealTextToFixed("-.25"), -0x4000);
+    EXPECT_EQ(HostRealTextToFixed("+3."), 0x30000);
+    EXPECT_EQ(HostRealTextToFixed("0007.50"), 0x78000);
+    EXPECT_EQ(HostRealTextToFixed("-0.0"), 0);
+}
+
+TEST(HostRealTextToFixed, RoundsToTheNearestWithHalvesAwayFromZero) {
+    EXPECT_EQ(HostRealTextToFixed("0.1"), 6554);  // 6553.6
+    EXPECT_EQ(HostRealTextToFixed("-0.1"), -6554);
+    EXPECT_EQ(HostRealTextToFixed("0.00000762939453125"), 1);  // exactly half a unit
+    EXPECT_EQ(HostRealTextToFixed("-0.00000762939453125"), -1);
+    EXPECT_EQ(HostRealTextToFixed("0.00000762939453124999999999"), 0);
+    EXPECT_EQ(HostRealTextToFixed("0.000007629394531250000000001"), 1);
+    EXPECT_EQ(HostRealTextToFixed("72.000000000000000000000000000001"), 72 * 65536);
+}
+
+TEST(HostRealTextToFixed, KeepsNegativeWholeNumbersExact) {
+    // "Add 0.5 and truncate toward zero" would make these -65535 and -655359.
+    EXPECT_EQ(HostRealTextToFixed("-1.0"), -65536);
+    EXPECT_EQ(HostRealTextToFixed("-10"), -655360);
+    EXPECT_EQ(HostRealTextToFixed("-1.5"), -98304);
+}
+
+TEST(HostRealTextToFixed, RefusesValuesBeyondTheRange) {
+    EXPECT_EQ(HostRealTextToFixed("32767.99999"), INT32_MAX);
+    EXPECT_EQ(HostRealTextToFixed("32768"), std::nullopt);
+    EXPECT_EQ(HostRealTextToFixed("-32768"), INT32_MIN);
+    EXPECT_EQ(HostRealTextToFixed("-32768.00001"), std::nullopt);
+    EXPECT_EQ(HostRealTextToFixed("99999999999999999999999999999999.5"), std::nullopt);
+}
+
+TEST(HostRealTextToFixed, RefusesTextThatIsNoPdfReal) {
+    for (const char* text : {"", ".", "-", "+.", "1.2.3", "1e5", "abc", " 1", "1 ", "--1", "0x10", "1,5"}) {
+        EXPECT_EQ(HostRealTextToFixed(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+TEST(HostRealTextToInteger, RoundsToTheNearestIntegerWithinInt32) {
+    EXPECT_EQ(HostRealTextToInteger("2.5"), 3);
+    EXPECT_EQ(HostRealTextToInteger("-2.5"), -3);
+    EXPECT_EQ(HostRealTextToInteger("2.4999"), 2);
+    EXPECT_EQ(HostRealTextToInteger("2147483647.4"), INT32_MAX);
+    EXPECT_EQ(HostRealTextToInteger("2147483647.5"), std::nullopt);
+    EXPECT_EQ(HostRealTextToInteger("-2147483648.4"), INT32_MIN);
+    EXPECT_EQ(HostRealTextToInteger("-2147483648.5"), std::nullopt);
+    EXPECT_EQ(HostRealTextToInteger("x"), std::nullopt);
+}
+
+TEST(HostFixedToRealText, WritesTheShortestRealThatReadsBack) {
+    EXPECT_EQ(HostFixedToRealText(612 * 65536), "612.0");  // still a real, not an integer
+    EXPECT_EQ(HostFixedToRealText(0x2648000), "612.5");
+    EXPECT_EQ(HostFixedToRealText(0), "0.0");
+    EXPECT_EQ(HostFixedToRealText(-65536), "-1.0");
+    EXPECT_EQ(HostFixedToRealText(6554), "0.1");
+    EXPECT_EQ(HostFixedToRealText(1), "0.00002");
+    EXPECT_EQ(HostFixedToRealText(-1), "-0.00002");
+    EXPECT_EQ(HostFixedToRealText(INT32_MIN), "-32768.0");
+    EXPECT_EQ(HostFixedToRealText(INT32_MAX), "32767.99998");
+}
+
+// Every value in a sweep over the whole range, and every value near 0 and near the ends.
+std::vector<Fixed> SweepValues() {
+    std::vector<Fixed> values;
+    for (int64_t v = INT32_MIN; v <= INT32_MAX; v += 99991) values.push_back(static_cast<Fixed>(v));
+    for (Fixed v = -70000; v <= 70000; ++v) values.push_back(v);
+    for (Fixed d = 0; d < 1000; ++d) {
+        values.push_back(INT32_MAX - d);
+        values.push_back(INT32_MIN + d);
+    }
+    return values;
+}
+
+TEST(HostFixedToRealText, EveryValueReadsBackBitForBitAndNoShorterTextWould) {
+    int failures = 0;
+    for (Fixed value : SweepValues()) {
+        const std::string text = HostFixedToRealText(value);
+        const std::size_t point = text.find('.');
+        const int decimals = point == std::string::npos ? -1 : static_cast<int>(text.size() - point - 1);
+        const bool shortest =
+            decimals == 1 || HostRealTextToFixed(HostFixedToText(value, decimals - 1)) != value;
+        if (HostRealTextToFixed(text) != value || decimals < 1 || decimals > 5 || !shortest) {
+            if (++failures <= 5) ADD_FAILURE() << value << " -> " << text;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(HostFixedToRealText, QpdfKeepsTheTextAsARealThatReadsBack) {
+    for (Fixed value : {0, 1, -1, 6554, -98304, 0x2648000, INT32_MIN, INT32_MAX}) {
+        QPDFObjectHandle parsed =
+            QPDFObjectHandle::parse("[ " + HostFixedToRealText(value) + " ]").getArrayItem(0);
+        ASSERT_TRUE(parsed.isReal()) << value;
+        EXPECT_EQ(HostFixedOf(parsed), value);
+    }
+}
+
+TEST(HostFixedOf, ConvertsIntegersAndRealsAndRefusesEverythingElse) {
+    EXPECT_EQ(HostFixedOf(QPDFObjectHandle::newInteger(612)), 0x2640000);
+    EXPECT_EQ(HostFixedOf(QPDFObjectHandle::newReal("612.5")), 0x2648000);
+    EXPECT_THROW(HostFixedOf(QPDFObjectHandle::newInteger(40000)), HostError);
+    EXPECT_THROW(HostFixedOf(QPDFObjectHandle::newReal("40000.0")), HostError);
+    EXPECT_THROW(HostFixedOf(QPDFObjectHandle::newReal("1.2.3")), HostError);
+    EXPECT_THROW(HostFixedOf(QPDFObjectHandle::newName("/MediaBox")), HostError);
+    EXPECT_THROW(HostFixedOf(QPDFObjectHandle::newNull()), HostError);
+}
+
+TEST(HostIntegerOf, ConvertsIntegersAndRoundsRealsWithinInt32) {
+    EXPECT_EQ(HostIntegerOf(QPDFObjectHandle::newInteger(-7)), -7);
+    EXPECT_EQ(HostIntegerOf(QPDFObjectHandle::newReal("612.5")), 613);
+    EXPECT_EQ(HostIntegerOf(QPDFObjectHandle::newInteger(INT32_MIN)), INT32_MIN);
+    EXPECT_THROW(HostIntegerOf(QPDFObjectHandle::newInteger(int64_t(INT32_MAX) + 1)), HostError);
+    EXPECT_THROW(HostIntegerOf(QPDFObjectHandle::newReal("1e3")), HostError);
+    EXPECT_THROW(HostIntegerOf(QPDFObjectHandle::newString("12")), HostError);
+}
+
+}  // namespace

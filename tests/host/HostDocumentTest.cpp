@@ -1,0 +1,297 @@
+// The host's documents as host code sees them: opening files, the pages found in malformed page trees,
+// saving so that a failure never damages the file, and closing.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include <qpdf/QPDF.hh>
+
+#include "TestPdf.h"
+#include "host/Host.h"
+#include "host/HostDocument.h"
+#include "host/HostError.h"
+#include "host/HostPageTree.h"
+
+namespace {
+
+class HostDocs : public ::testing::Test {
+protected:
+    HostDoc OpenPdf(const std::vector<std::string>& objects, const std::string& name = "a.pdf") {
+        WritePdf(folder.Path(name), objects);
+        std::string why;
+        const HostDoc doc = host.Documents().Open(folder.Path(name), &why);
+        EXPECT_NE(doc, HostDoc::None) << why;
+        return doc;
+    }
+    HostDocument& Document(HostDoc doc) { return *host.Documents().Find(doc); }
+    // The private tag of each page, in page order.
+    std::vector<long long> Tags(HostDoc doc) {
+        std::vector<long long> tags;
+        HostDocument& document = Document(doc);
+        for (int32_t i = 0; i < document.PageCount(); ++i) {
+            QPDFObjectHandle tag = document.PageAt(i).dict.getKey("/ORBA_Tag");
+            tags.push_back(tag.isInteger() ? tag.getIntValue() : -1);
+        }
+        return tags;
+    }
+
+    TestFolder folder;
+    std::ostringstream out;
+    Host host{HostConfig(), out};
+};
+
+std::string Page(int tag, const std::string& parent = "2 0 R") {
+    return "<< /Type /Page /Parent " + parent + " /ORBA_Tag " + std::to_string(tag) + " >>";
+}
+
+// --- Opening ---
+
+TEST_F(HostDocs, OpensAFileWithItsPagesAndDistinctHandles) {
+    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
+    HostDocument& document = Document(doc);
+    EXPECT_EQ(document.PageCount(), 3);
+    EXPECT_EQ(document.Path(), folder.Path("a.pdf"));
+    std::set<uint32_t> handles{static_cast<uint32_t>(doc), static_cast<uint32_t>(document.CosDoc()),
+                               static_cast<uint32_t>(document.File())};
+    for (int32_t i = 0; i < 3; ++i) {
+        handles.insert(static_cast<uint32_t>(document.PageAt(i).handle));
+        EXPECT_EQ(document.NumberOf(document.PageAt(i).handle), i);
+    }
+    EXPECT_EQ(handles.size(), 6u);  // no number serves two handles
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(HostDocs, OpeningAnOpenFileAgainGivesTheSameDocument) {
+    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
+    std::filesystem::create_directory(folder.Path("sub"));
+    std::filesystem::create_symlink(folder.Path("a.pdf"), folder.Path("link.pdf"));
+    EXPECT_EQ(host.Documents().Open(folder.Path("sub/../a.pdf")), doc);
+    EXPECT_EQ(host.Documents().Open(folder.Path("link.pdf")), doc);
+    EXPECT_EQ(host.Documents().OpenDocuments().size(), 1u);
+}
+
+TEST_F(HostDocs, AFileThatCannotBeOpenedIsReportedWithItsReason) {
+    std::string why;
+    EXPECT_EQ(host.Documents().Open(folder.Path("missing.pdf"), &why), HostDoc::None);
+    EXPECT_NE(why.find("missing.pdf"), std::string::npos) << why;
+
+    WriteFile(folder.Path("text.pdf"), "this is no PDF file\n");
+    EXPECT_EQ(host.Documents().Open(folder.Path("text.pdf"), &why), HostDoc::None);
+
+    WritePdf(folder.Path("notree.pdf"), {"<< /Type /Catalog >>"});
+    EXPECT_EQ(host.Documents().Open(folder.Path("notree.pdf"), &why), HostDoc::None);
+    EXPECT_NE(why.find("page tree"), std::string::npos) << why;
+    EXPECT_TRUE(host.Documents().OpenDocuments().empty());
+}
+
+TEST_F(HostDocs, ADocumentNeedingAPasswordDoesNotOpen) {
+    WritePdf(folder.Path("plain.pdf"), InheritedBoxesPdf());
+    ASSERT_EQ(RunCommand("qpdf --encrypt user owner 256 -- " + Quoted(folder.Path("plain.pdf")) + " " +
+                         Quoted(folder.Path("locked.pdf")))
+                  .status,
+              0);
+    std::string why;
+    EXPECT_EQ(host.Documents().Open(folder.Path("locked.pdf"), &why), HostDoc::None);
+    EXPECT_NE(why.find("password"), std::string::npos) << why;
+}
+
+TEST_F(HostDocs, PermissionFlagsAllowEditingUnlessTheFileForbidsIt) {
+    const HostDoc plain = OpenPdf(InheritedBoxesPdf(), "plain.pdf");
+    EXPECT_EQ(Document(plain).PermissionFlags() & kHostDocMayEdit, kHostDocMayEdit);
+    ASSERT_EQ(RunCommand("qpdf --encrypt '' owner 256 --modify=none -- " + Quoted(folder.Path("plain.pdf")) +
+                         " " + Quoted(folder.Path("readonly.pdf")))
+                  .status,
+              0);
+    const HostDoc locked = host.Documents().Open(folder.Path("readonly.pdf"));
+    ASSERT_NE(locked, HostDoc::None);
+    EXPECT_EQ(Document(locked).PermissionFlags() & kHostDocMayEdit, 0);
+    EXPECT_EQ(Document(locked).PermissionFlags() & kHostDocMayPrint, kHostDocMayPrint);
+}
+
+// --- Page tree ---
+
+TEST_F(HostDocs, PagesComeInTreeOrderThroughNestedNodes) {
+    const HostDoc doc =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 6 0 R 4 0 R] /Count 4 >>",
+                 "<< /Type /Pages /Parent 2 0 R /Kids [5 0 R 7 0 R] /Count 2 >>", Page(4), Page(1, "3 0 R"),
+                 Page(3), Page(2, "3 0 R")});
+    EXPECT_EQ(Tags(doc), (std::vector<long long>{1, 2, 3, 4}));
+}
+
+TEST_F(HostDocs, AKidsLoopEndsWhereANodeComesRoundAgain) {
+    const HostDoc doc = OpenPdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>", Page(1),
+         "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R 5 0 R 4 0 R] /Count 1 >>", Page(2, "4 0 R")});
+    EXPECT_EQ(Tags(doc), (std::vector<long long>{1, 2}));
+}
+
+TEST_F(HostDocs, APageListedTwiceCountsOnce) {
+    const HostDoc doc = OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                 "<< /Type /Pages /Kids [3 0 R 3 0 R 4 0 R] /Count 3 >>", Page(1), Page(2)});
+    EXPECT_EQ(Tags(doc), (std::vector<long long>{1, 2}));
+}
+
+TEST_F(HostDocs, KidsThatAreNoDictionariesAreSkippedAndDirectPagesKept) {
+    const HostDoc doc = OpenPdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>",
+         "<< /Type /Pages /Kids [3 0 R 9 0 R 5 (text) null " + Page(2) + " << /Kids [4 0 R] >>] /Count 3 >>",
+         Page(1), Page(3, "2 0 R")});
+    EXPECT_EQ(Tags(doc), (std::vector<long long>{1, 2, 3}));  // the untyped node with Kids is a Pages node
+}
+
+TEST_F(HostDocs, OpeningChangesNothingAndPushesNothingDown) {
+    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
+    QPDF& pdf = Document(doc).Pdf();
+    EXPECT_FALSE(pdf.everCalledGetAllPages());  // QPDF's page list repairs trees; the host walks its own
+    EXPECT_FALSE(pdf.everPushedInheritedAttributesToPages());
+    EXPECT_FALSE(Document(doc).PageAt(0).dict.hasKey("/MediaBox"));
+}
+
+// --- Saving ---
+
+class HostDocsSave : public HostDocs {
+protected:
+    void SetUp() override {
+        doc = OpenPdf(InheritedBoxesPdf());
+        original = ReadFile(folder.Path("a.pdf"));
+    }
+    void ChangeAPage() {
+        Document(doc).PageAt(1).dict.replaceKey("/CropBox",
+                                                HostBoxArray({0, 700 * kFixedOne, 500 * kFixedOne, 0}));
+        Document(doc).MarkModified();
+    }
+
+    HostDoc doc = HostDoc::None;
+    std::string original;
+};
+
+TEST_F(HostDocsSave, SavingToAnotherPathWritesACheckedFileAndMovesTheDocumentThere) {
+    ChangeAPage();
+    std::string why;
+    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf"), &why)) << why;
+    EXPECT_EQ(ReadFile(folder.Path("a.pdf")), original);
+    EXPECT_EQ(Document(doc).Path(), folder.Path("b.pdf"));
+    EXPECT_FALSE(Document(doc).Modified());
+    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("b.pdf")));
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf", "b.pdf"}));
+}
+
+TEST_F(HostDocsSave, SavingInPlaceReplacesTheFileAndLeavesNothingElse) {
+    ChangeAPage();
+    ASSERT_TRUE(host.Documents().Save(doc));
+    EXPECT_NE(ReadFile(folder.Path("a.pdf")), original);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf"}));
+    const CommandResult info = RunCommand("pdfinfo -box -f 2 -l 2 " + Quoted(folder.Path("a.pdf")));
+    EXPECT_NE(info.output.find("Page    2 CropBox:       0.00     0.00   500.00   700.00"), std::string::npos)
+        << info.output;
+    // The document goes on reading from the file it was opened from, and saves again.
+    ChangeAPage();
+    EXPECT_TRUE(host.Documents().Save(doc));
+    EXPECT_EQ(RunCommand("qpdf --check " + Quoted(folder.Path("a.pdf"))).status, 0);
+}
+
+TEST_F(HostDocsSave, SavingKeepsInheritedValuesWhereTheyWere) {
+    ChangeAPage();
+    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
+    EXPECT_FALSE(Document(doc).Pdf().everPushedInheritedAttributesToPages());
+    QPDF saved;
+    saved.processFile(folder.Path("b.pdf").c_str());
+    QPDFObjectHandle pages = saved.getTrailer().getKey("/Root").getKey("/Pages");
+    EXPECT_TRUE(pages.getKey("/MediaBox").isArray());
+    EXPECT_EQ(pages.getKey("/Rotate").getIntValue(), 90);
+    QPDFObjectHandle first = pages.getKey("/Kids").getArrayItem(0);
+    EXPECT_FALSE(first.hasKey("/MediaBox"));
+    EXPECT_FALSE(first.hasKey("/Rotate"));
+}
+
+TEST_F(HostDocsSave, SavingKeepsTheFilesPermissionsAndItsLink) {
+    ASSERT_EQ(::chmod(folder.Path("a.pdf").c_str(), 0640), 0);
+    std::filesystem::create_symlink(folder.Path("a.pdf"), folder.Path("link.pdf"));
+    ChangeAPage();
+    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("link.pdf")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("link.pdf")));
+    EXPECT_NE(ReadFile(folder.Path("a.pdf")), original);
+    struct stat status;
+    ASSERT_EQ(::stat(folder.Path("a.pdf").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST_F(HostDocsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndNothingBehind) {
+    ChangeAPage();
+    for (HostSaveFault fault : {HostSaveFault::Create, HostSaveFault::Write, HostSaveFault::Rename}) {
+        host.Documents().SimulateSaveFault(fault);
+        std::string why;
+        EXPECT_FALSE(host.Documents().Save(doc, &why));
+        EXPECT_NE(why.find("cannot save"), std::string::npos) << why;
+        EXPECT_EQ(ReadFile(folder.Path("a.pdf")), original);
+        EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf"}));
+        EXPECT_TRUE(Document(doc).Modified());
+    }
+    // The fault was for one save only: the document is whole and saves.
+    EXPECT_TRUE(host.Documents().Save(doc));
+    EXPECT_NE(ReadFile(folder.Path("a.pdf")), original);
+}
+
+TEST_F(HostDocsSave, ARenameOntoAFolderFailsAndRemovesTheNewFile) {
+    std::filesystem::create_directory(folder.Path("taken"));
+    WriteFile(folder.Path("taken/inside.txt"), "keep");
+    std::string why;
+    EXPECT_FALSE(host.Documents().SaveAs(doc, folder.Path("taken"), &why));
+    EXPECT_NE(why.find("replacing"), std::string::npos) << why;
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf", "taken"}));
+    EXPECT_EQ(ReadFile(folder.Path("taken/inside.txt")), "keep");
+    EXPECT_EQ(Document(doc).Path(), folder.Path("a.pdf"));
+}
+
+TEST_F(HostDocsSave, AFileOpenAsAnotherDocumentIsNotSavedOver) {
+    const HostDoc other = OpenPdf(InheritedBoxesPdf(), "b.pdf");
+    const std::string before = ReadFile(folder.Path("b.pdf"));
+    std::string why;
+    EXPECT_FALSE(host.Documents().SaveAs(doc, folder.Path("b.pdf"), &why));
+    EXPECT_NE(why.find("open"), std::string::npos) << why;
+    EXPECT_EQ(ReadFile(folder.Path("b.pdf")), before);
+    EXPECT_TRUE(host.Documents().Save(other));  // its own file is its own to save
+}
+
+TEST_F(HostDocsSave, AMissingFolderFails) {
+    std::string why;
+    EXPECT_FALSE(host.Documents().SaveAs(doc, folder.Path("nowhere/b.pdf"), &why));
+    EXPECT_NE(why.find("creating"), std::string::npos) << why;
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("nowhere")));
+}
+
+TEST_F(HostDocsSave, AReadOnlyFolderFails) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    std::filesystem::permissions(folder.Path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    ChangeAPage();
+    EXPECT_FALSE(host.Documents().Save(doc));
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(ReadFile(folder.Path("a.pdf")), original);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf"}));
+}
+
+// --- Closing ---
+
+TEST_F(HostDocs, ClosingForgetsTheDocumentAndItsHandles) {
+    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
+    const HostPage page = Document(doc).PageAt(0).handle;
+    const HostCosDoc cosDoc = Document(doc).CosDoc();
+    EXPECT_TRUE(host.Documents().Close(doc));
+    EXPECT_FALSE(host.Documents().Close(doc));
+    EXPECT_EQ(host.Documents().Find(doc), nullptr);
+    EXPECT_THROW(host.Documents().GetByPage(page), HostError);
+    EXPECT_THROW(host.Documents().GetByCosDoc(cosDoc), HostError);
+    EXPECT_FALSE(host.Documents().Save(doc));
+    // Opened again, the file gets new handles: the old ones stay refused.
+    const HostDoc again = host.Documents().Open(folder.Path("a.pdf"));
+    EXPECT_NE(again, doc);
+    EXPECT_THROW(host.Documents().GetByPage(page), HostError);
+}
+
+}  // namespace
