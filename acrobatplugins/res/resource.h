@@ -92,7 +92,7 @@
 #define IDB_BLEED_BOX               2009
 #define IDB_ABOUT                   20015
 
-/* Cursors of the box rectangle tools, by the part of the box under the pointer */
+/* Cursors of the box rectangle tools, by the region of the box under the pointer */
 #define IDCUR_CORNER_NWSE           1001    /* top-left or bottom-right corner */
 #define IDCUR_CORNER_NESW           1002    /* top-right or bottom-left corner */
 #define IDCUR_EDGE_WE               1003    /* left or right edge */

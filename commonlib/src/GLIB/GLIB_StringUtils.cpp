@@ -176,7 +176,7 @@ int GLIB_VFormatW(wchar_t* buffer, std::size_t capacity, const wchar_t* format, 
     if (written >= 0) {
         return written;  // the wide formatter fails rather than cut, so this always fitted
     }
-    // Cut or malformed: format into growing scratch room to keep the part of the text that fits.
+    // Cut or malformed: format into growing scratch room to keep as much of the text as fits.
     buffer[0] = L'\0';
     std::wstring scratch;
     for (std::size_t size = capacity < 128 ? 256 : capacity * 2; size <= (std::size_t{1} << 24); size *= 2) {

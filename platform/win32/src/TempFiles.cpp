@@ -38,7 +38,7 @@ UINT FirstUniqueNumber() {
 }  // namespace
 
 WIN32SUB_API DWORD WINAPI GetTempPathW(DWORD size, LPWSTR buffer) {
-    // TMPDIR plays the part of TMP and TEMP.
+    // TMPDIR stands in for TMP and TEMP.
     const char* variable = std::getenv("TMPDIR");
     const std::string folder = variable != nullptr && *variable != '\0' ? variable : "/tmp";
     const std::wstring asWin32 =
