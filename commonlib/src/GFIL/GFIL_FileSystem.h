@@ -9,7 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "GFIL/GFIL_SpecRef.h"
+#include "GLIB/GLIB_CountedRef.h"
+
+class GFIL_FileSystem;
+
+// A counted reference to a path object: copying it shares the object, dropping the last one destroys it.
+// May be null.
+using GFIL_SpecRef = GLIB_CountedRef<GFIL_FileSystem>;
 
 // The mode word of CreateFile and OpenFile.
 enum GFIL_Mode : uint32_t {
