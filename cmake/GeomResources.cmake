@@ -56,13 +56,16 @@ function(_geom_compile_resources name rc res_var)
     list(APPEND depends "${file}")
   endforeach()
   file(MAKE_DIRECTORY "${work}")
+  # llvm-rc reads a leading slash as an option ("/check/..." is "/C heck/..."), so it gets the script by a
+  # path relative to its working folder.
+  file(RELATIVE_PATH preprocessed_arg "${rc_dir}" "${preprocessed}")
   # The preprocessor's options are the ones llvm-rc itself would give it. llvm-rc then looks for the files
   # the script names in its working folder first, which is the script's own.
   add_custom_command(
     OUTPUT "${res}"
     COMMAND "${GEOM_RC_CLANG}" --driver-mode=gcc -target x86_64-pc-windows-msvc-coff -E -xc -DRC_INVOKED
             ${include_flags} -MD -MF "${res}.d" -MT "${res}" -o "${preprocessed}" "${rc_path}"
-    COMMAND "${GEOM_LLVM_RC}" -no-preprocess /C 65001 ${rc_include_flags} /FO "${res}" "${preprocessed}"
+    COMMAND "${GEOM_LLVM_RC}" -no-preprocess /C 65001 ${rc_include_flags} /FO "${res}" "${preprocessed_arg}"
     MAIN_DEPENDENCY "${rc_path}"
     DEPENDS ${depends}
     DEPFILE "${res}.d"
