@@ -163,6 +163,29 @@ struct HostWindowHandlerRecord {
 };
 static_assert(sizeof(HostWindowHandlerRecord) == 64);
 
+// The platform event behind a host window's mouse-down or key-down callback: the message as the window
+// manager delivered it.
+struct HostWindowEvent {
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+};
+
+// What the host calls through a window handler record. Every callback gets the host window first;
+// rectangles are device pixels of the platform window (screen rectangles for resizing and moving, the
+// client area's update rectangle for drawing).
+using HostWindowMouseDownProc = void (*)(HostWindow window, int16_t x, int16_t y, const HostWindowEvent* event);
+using HostWindowWillCloseProc = HostBool (*)(HostWindow window, HostBool quitting);
+using HostWindowNoticeProc = void (*)(HostWindow window);  // didClose, didActivate, didBecomeKey, willResignKey, willDeactivate
+using HostWindowKeyDownProc = void (*)(HostWindow window, uint32_t key, const HostWindowEvent* event);
+using HostWindowDrawProc = void (*)(HostWindow window, const HostDevRect* updateRect);
+using HostWindowWillBeResizedProc = HostBool (*)(HostWindow window, HostDevRect* newRect);
+using HostWindowPerformEditOpProc = void (*)(HostWindow window, HostAtom operation);
+using HostWindowCanPerformEditOpProc = HostBool (*)(HostWindow window, HostAtom operation);
+using HostWindowAdjustCursorProc = void (*)(HostWindow window, int16_t x, int16_t y);
+using HostWindowDidResizeProc = void (*)(HostWindow window, const HostDevRect* newRect);
+using HostWindowDestroyPlatformThingProc = void (*)(HostWindow window, void* platformThing);
+
 // A progress monitor the host lends for long operations: its operations and the client data they take.
 struct HostProgressMonitor {
     uint32_t size;
