@@ -77,7 +77,8 @@ enum class HostToolbar : uint32_t { None = 0 };
 enum class HostToolButton : uint32_t { None = 0 };
 enum class HostWindow : uint32_t { None = 0 };
 enum class HostMonitor : uint32_t { None = 0 };
-enum class HostCursor : uint32_t { None = 0 };
+// A cursor is the platform's cursor handle, so a plug-in can set a cursor it loaded from its resources.
+enum class HostCursor : uintptr_t { None = 0 };
 
 // A Cos object travels as two 32-bit words: which object, and which document's object table it belongs to.
 struct CosObj {

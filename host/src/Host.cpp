@@ -171,7 +171,7 @@ void Host::Start(HostPlugin& plugin) {
         reinterpret_cast<HostProc>(GetProcAddress(plugin.module, kPlugInMainName)));
     if (plugInMain == nullptr) return fail("it has no PlugInMain");
 
-    HostPlatformRecord platform{nullptr, plugin.module};
+    HostPlatformRecord platform{m_windows.MainWindow(), plugin.module};
     HostSetupProc setup = nullptr;
     HostBool ok = false;
     if (!CallPlugin("PlugInMain", [&] { ok = plugInMain(m_config.handshakeVersion, &plugin.handshakeVersion, &setup, &platform); }) ||
@@ -217,6 +217,10 @@ void Host::Unload(HostPlugin& plugin) {
     if (plugin.leftoverNotifications != 0) {
         m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverNotifications
               << " notification registrations behind\n";
+    }
+    plugin.leftoverWindows = m_windows.ForgetWindowsOf(plugin.extension);
+    if (plugin.leftoverWindows != 0) {
+        m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverWindows << " windows behind\n";
     }
     m_callbacks.RemoveAllOf(plugin.extension);
     FreeLibrary(plugin.module);

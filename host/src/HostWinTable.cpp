@@ -10,7 +10,5 @@ HostTableSlots HostWinTable::Build() {
 }
 
 void HostWinTable::Win_AddModelessDialog(void* window) {
-    HostEntry([&] {
-        if (window == nullptr) HostFail("no window");
-    });
+    HostEntry([&] { Host::Current().Windows().AddModelessDialog(static_cast<HWND>(window)); });
 }

@@ -23,6 +23,7 @@
 #include "host/HostTables.h"
 #include "host/HostToolbars.h"
 #include "host/HostTools.h"
+#include "host/HostWindows.h"
 #include "Win32.h"
 
 class Host {
@@ -55,6 +56,7 @@ public:
     HostTools& Tools() { return m_tools; }
     HostMenus& Menus() { return m_menus; }
     HostToolbars& Toolbars() { return m_toolbars; }
+    HostWindows& Windows() { return m_windows; }
     const std::vector<std::unique_ptr<HostPlugin>>& Plugins() const { return m_plugins; }
     HostPlugin* PluginOf(HostExtension extension);
 
@@ -92,6 +94,7 @@ private:
     HostTools m_tools{*this};
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};
+    HostWindows m_windows{*this};
     struct OfferedTable {
         std::string name;
         HostVersion version;

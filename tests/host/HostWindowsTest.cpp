@@ -1,0 +1,200 @@
+// The host's windows through its AcroView and Win entries: a host window around a plug-in's dialog, the
+// events the host reports to it while a user acts on the dialog, destroying it through the plug-in, the key
+// window, cursors, and handles that are refused.
+#include <string>
+#include <vector>
+
+#include "HostEntryTest.h"
+#include "host/HostPaths.h"
+#include "host/HostTables.h"
+#include "win32sub/Desktop.h"
+
+namespace {
+
+using View = HostAcroViewTable;
+
+std::vector<std::string> g_events;
+HWND g_destroyRequest = nullptr;
+
+void OnMouseDown(HostWindow, int16_t x, int16_t y, const HostWindowEvent* event) {
+    g_events.push_back("mouse " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(event->message));
+}
+void OnKeyDown(HostWindow, uint32_t key, const HostWindowEvent*) { g_events.push_back("key " + std::to_string(key)); }
+void OnDraw(HostWindow, const HostDevRect* rect) {
+    g_events.push_back("draw " + std::to_string(rect->right - rect->left) + "x" + std::to_string(rect->bottom - rect->top));
+}
+void OnDestroyPlatformThing(HostWindow, void* platform) {
+    g_destroyRequest = static_cast<HWND>(platform);
+    DestroyWindow(g_destroyRequest);
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+class HostWindowEntries : public HostEntryTest {
+protected:
+    HostWindowEntries() {
+        g_events.clear();
+        g_destroyRequest = nullptr;
+        const std::string plugin = HostPaths::LinuxToPlatformText(std::string(GEOM_BIN_DIR) + "/Geometry.api");
+        resources = LoadLibraryW(std::wstring(plugin.begin(), plugin.end()).c_str());
+    }
+    ~HostWindowEntries() override {
+        for (HWND window : {dialog, plain}) {
+            if (IsWindow(window)) DestroyWindow(window);
+        }
+        FreeLibrary(resources);
+    }
+
+    // The About box template of the geometry plug-in, shown, as a modeless dialog of the host's main window.
+    HWND ShownDialog() {
+        dialog = CreateDialogParamW(resources, MAKEINTRESOURCEW(20000), host->Windows().MainWindow(), PlainDialogProc, 0);
+        ShowWindow(dialog, SW_SHOW);
+        WinSub_Idle();
+        return dialog;
+    }
+    HostWindowHandlerRecord Handlers() {
+        HostWindowHandlerRecord record{};
+        record.size = sizeof record;
+        record.mouseDown = Callback(OnMouseDown);
+        record.keyDown = Callback(OnKeyDown);
+        record.draw = Callback(OnDraw);
+        record.destroyPlatformThing = Callback(OnDestroyPlatformThing);
+        return record;
+    }
+    HostWindow Around(HWND platform) {
+        const HostWindowHandlerRecord record = Handlers();
+        HostWindow window = HostWindow::None;
+        EXPECT_TRUE(Entry([&] { window = View::View_NewWindowAroundPlatform(platform, 0, 0, &record, owner); }));
+        return window;
+    }
+
+    HMODULE resources = nullptr;
+    HWND dialog = nullptr;
+    HWND plain = nullptr;
+};
+
+TEST_F(HostWindowEntries, TheMainWindowIsShownAndGivenToThePlugins) {
+    const HWND main = host->Windows().MainWindow();
+    ASSERT_TRUE(IsWindow(main));
+    EXPECT_TRUE(IsWindowVisible(main));
+}
+
+TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindowAndKeepsTheOwnerData) {
+    const HostWindow window = Around(ShownDialog());
+    int data = 0;
+    void* platform = nullptr;
+    void* ownerData = nullptr;
+    HostBool visible = 0;
+    ASSERT_TRUE(Entry([&] {
+        View::View_SetWindowOwnerData(window, &data);
+        ownerData = View::View_WindowOwnerData(window);
+        platform = View::View_PlatformWindowOf(window);
+        View::View_HideWindow(window);
+        visible = View::View_WindowIsVisible(window);
+    }));
+    EXPECT_EQ(ownerData, &data);
+    EXPECT_EQ(platform, dialog);
+    EXPECT_FALSE(visible);
+    ASSERT_TRUE(Entry([&] {
+        View::View_ShowWindow(window);
+        visible = View::View_WindowIsVisible(window);
+    }));
+    EXPECT_TRUE(visible);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+TEST_F(HostWindowEntries, WhatTheUserDoesInADialogIsReportedThroughTheRecord) {
+    Around(ShownDialog());
+    InvalidateRect(dialog, nullptr, TRUE);
+    WinSub_Idle();
+    ASSERT_TRUE(WinSub_Click(dialog));
+    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
+    RECT client{};
+    GetClientRect(dialog, &client);
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    POINT middle{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};  // where the user clicked
+    ScreenToClient(dialog, &middle);
+    const std::string center = std::to_string(middle.x) + "," + std::to_string(middle.y);
+    EXPECT_EQ(g_events, (std::vector<std::string>{"draw " + std::to_string(client.right) + "x" +
+                                                      std::to_string(client.bottom),
+                                                  "mouse " + center + " 513", "key 115"}));
+}
+
+TEST_F(HostWindowEntries, AWindowThatIsNoDialogSeesItsOwnEventsAndIsNotToldTwice) {
+    plain = CreateWindowExW(0, L"Static", L"plain", WS_POPUP | WS_VISIBLE | SS_NOTIFY, 10, 10, 100, 100, nullptr,
+                            nullptr, nullptr, nullptr);
+    Around(plain);
+    ASSERT_TRUE(WinSub_Click(plain));
+    EXPECT_TRUE(g_events.empty());
+}
+
+TEST_F(HostWindowEntries, DestroyingAsksThePluginToDestroyThePlatformWindowThenForgetsIt) {
+    const HostWindow window = Around(ShownDialog());
+    ASSERT_TRUE(Entry([&] { View::View_DestroyWindow(window); }));
+    EXPECT_EQ(g_destroyRequest, dialog);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(Fails([&] { View::View_ShowWindow(window); }));
+    EXPECT_EQ(host->Windows().Count(), 0u);
+}
+
+TEST_F(HostWindowEntries, APlatformWindowDestroyedFirstTakesItsHostWindowAlong) {
+    const HostWindow window = Around(ShownDialog());
+    DestroyWindow(dialog);
+    EXPECT_EQ(host->Windows().Count(), 0u);
+    EXPECT_TRUE(Fails([&] { View::View_WindowIsVisible(window); }));
+    EXPECT_EQ(g_destroyRequest, nullptr);
+}
+
+TEST_F(HostWindowEntries, TheKeyWindowIsActiveUntilItResigns) {
+    const HostWindow window = Around(ShownDialog());
+    SetActiveWindow(host->Windows().MainWindow());
+    ASSERT_TRUE(Entry([&] {
+        View::View_SetWindowWantsKey(window, 1);
+        View::View_BecomeKeyWindow(window);
+    }));
+    EXPECT_EQ(host->Windows().KeyWindow(), window);
+    EXPECT_TRUE(host->Windows().WantsKey(window));
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    ASSERT_TRUE(Entry([&] { View::View_ResignKeyWindow(window); }));
+    EXPECT_EQ(host->Windows().KeyWindow(), HostWindow::None);
+    EXPECT_EQ(GetActiveWindow(), host->Windows().MainWindow());
+}
+
+TEST_F(HostWindowEntries, ModelessDialogsAreKeptWhileTheyLive) {
+    ShownDialog();
+    ASSERT_TRUE(Entry([&] { HostWinTable::Win_AddModelessDialog(dialog); }));
+    EXPECT_EQ(host->Windows().ModelessDialogs(), std::vector<HWND>{dialog});
+    DestroyWindow(dialog);
+    EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
+    EXPECT_TRUE(Fails([&] { HostWinTable::Win_AddModelessDialog(dialog); }));
+}
+
+TEST_F(HostWindowEntries, CursorsArePlatformCursors) {
+    HostCursor arrow = HostCursor::None;
+    ASSERT_TRUE(Entry([&] {
+        arrow = View::View_StandardCursor(0);
+        View::View_SetCursor(arrow);
+    }));
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(arrow), LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_EQ(host->Windows().Cursor(), arrow);
+    const HCURSOR own = LoadCursorW(resources, MAKEINTRESOURCEW(1001));
+    ASSERT_NE(own, nullptr);
+    EXPECT_TRUE(Entry([&] { View::View_SetCursor(static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own))); }));
+    EXPECT_TRUE(Fails([&] { View::View_StandardCursor(99); }));
+    EXPECT_TRUE(Fails([&] { View::View_SetCursor(static_cast<HostCursor>(12345)); }));
+    EXPECT_EQ(host->Windows().Cursor(), static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own)));
+}
+
+TEST_F(HostWindowEntries, BadWindowsAndRecordsAreRefused) {
+    HostWindowHandlerRecord record = Handlers();
+    record.size = 60;
+    ShownDialog();
+    EXPECT_TRUE(Fails([&] { View::View_NewWindowAroundPlatform(dialog, 0, 0, &record, owner); }));
+    EXPECT_TRUE(Fails([&] { View::View_NewWindowAroundPlatform(nullptr, 0, 0, nullptr, owner); }));
+    Around(dialog);
+    EXPECT_TRUE(Fails([&] { View::View_NewWindowAroundPlatform(dialog, 0, 0, nullptr, owner); }));
+    EXPECT_TRUE(Fails([&] { View::View_DestroyWindow(static_cast<HostWindow>(777)); }));
+}
+
+}  // namespace
