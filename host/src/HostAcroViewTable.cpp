@@ -36,7 +36,7 @@ void HostAcroViewTable::View_GetLanguage(char* buffer) {
     });
 }
 
-HostDocView HostAcroViewTable::View_FrontDocView() { return HostDocView::None; }
+HostDocView HostAcroViewTable::View_FrontDocView() { return Host::Current().DocViews().Front(); }
 
 void HostAcroViewTable::View_RegisterNotification(int32_t selector, HostExtension owner, HostProc proc,
                                                   void* clientData) {
@@ -51,8 +51,12 @@ void HostAcroViewTable::View_UnregisterNotification(int32_t selector, HostExtens
     Host::Current().Notifications().Unregister({selector, owner, proc, clientData});
 }
 
-HostDoc HostAcroViewTable::View_DocOfDocView(HostDocView) {
-    return HostEntry([]() -> HostDoc { HostFail("no such document view"); });
+HostDoc HostAcroViewTable::View_DocOfDocView(HostDocView view) {
+    return HostEntry([&] { return Host::Current().DocViews().DocOf(view); });
+}
+
+HostDocView HostAcroViewTable::View_OpenDocView(HostDoc doc, const char* title) {
+    return HostEntry([&] { return Host::Current().DocViews().Open(doc, title != nullptr ? title : ""); });
 }
 
 HostPageView HostAcroViewTable::View_PageViewOfDocView(HostDocView) {
@@ -69,7 +73,6 @@ HostPageView HostAcroViewTable::View_PageViewOfDocView(HostDocView) {
     }
 HOST_LATER(void, View_EnumPageViews, (HostProc proc, void* clientData))
 HOST_LATER(const HostProgressMonitor*, View_DocViewMonitor, (HostDocView view))
-HOST_LATER(HostDocView, View_OpenDocView, (HostDoc doc, const char* title))
 HOST_LATER(HostWindow, View_WindowOfDocView, (HostDocView view))
 HOST_LATER(HostDocView, View_DocViewOfPageView, (HostPageView view))
 HOST_LATER(void, View_PageViewAperture, (HostPageView view, HostDevRect* aperture))

@@ -2,6 +2,8 @@
 // default behaviour, guarded callbacks, creating again, releasing), XCHG_MenuItem (bound members, their
 // defaults, keyboard modifiers during a click) and XCHG_HelpMenuItem.
 #include "ProbeMenusTest.h"
+#include "TestPdf.h"
+#include "host/HostDocument.h"
 
 namespace {
 
@@ -134,6 +136,23 @@ TEST_F(HelpMenuItem, AMissingHelpFileOfTheHostsLanguageIsNamedInANote) {
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // told to the user, not a failed callback
     EXPECT_EQ(host->Frames().Depth(), 0u);
     EXPECT_EQ(NestingCount(), 0);
+}
+
+TEST_F(HelpMenuItem, TheHelpFileOfTheHostsLanguageOpensInAView) {
+    std::filesystem::create_directories(folder.Path() + "/Help/ENU");
+    WritePdf(folder.Path() + "/Help/ENU/Probe.pdf",
+             {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>"});
+    Start(Version(7));
+    EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
+    EXPECT_TRUE(host->Alerts().Shown().empty()) << out.str();
+    const HostDocView front = host->DocViews().Front();
+    ASSERT_NE(front, HostDocView::None) << out.str();
+    EXPECT_EQ(host->DocViews().TitleOf(front), "Probe.pdf");
+    EXPECT_EQ(host->Documents().Get(host->DocViews().DocOf(front)).Path(), folder.Path() + "/Help/ENU/Probe.pdf");
+    // Asking again brings the same view forward rather than opening the file twice.
+    EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
+    EXPECT_EQ(host->DocViews().Views(), std::vector<HostDocView>{front});
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "host/HostAtomTable.h"
 #include "host/HostCallbackTable.h"
 #include "host/HostConfig.h"
+#include "host/HostDocViews.h"
 #include "host/HostDocuments.h"
 #include "host/HostErrorTexts.h"
 #include "host/HostFrameStack.h"
@@ -53,6 +54,7 @@ public:
     HostNotifications& Notifications() { return m_notifications; }
     HostPaths& Paths() { return m_paths; }
     HostDocuments& Documents() { return m_documents; }
+    HostDocViews& DocViews() { return m_docViews; }
     HostTools& Tools() { return m_tools; }
     HostMenus& Menus() { return m_menus; }
     HostToolbars& Toolbars() { return m_toolbars; }
@@ -91,6 +93,7 @@ private:
     HostNotifications m_notifications;
     HostPaths m_paths;
     HostDocuments m_documents;
+    HostDocViews m_docViews{m_documents, m_out};
     HostTools m_tools{*this};
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};
