@@ -1,14 +1,17 @@
 // geomhost: the host program a user runs. It loads the plug-ins, starts them as the host application
-// would, prints what the user would see, then quits and unloads them in order.
+// would, opens a document and runs a script of the user's actions when told to (HostScript), prints what
+// the user would see, then quits and unloads them in order.
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "host/Host.h"
+#include "host/HostScript.h"
 
 namespace {
 
@@ -20,7 +23,10 @@ constexpr const char kUsage[] =
     "  --no-edit            play a host that may not edit documents\n"
     "  --no-debugger        offer no debugger window\n"
     "  --handshake X.Y      offer that handshake version (default 2.0)\n"
-    "  --help               show this text\n";
+    "  --open FILE          open the PDF file FILE after start-up\n"
+    "  --script FILE        then run the commands of FILE (\"-\": standard input; on a terminal, typed one\n"
+    "                       at a time) and quit; exit status 1 when the script stopped at an error\n"
+    "  --help               show this text and the script commands\n";
 
 int Fail(const std::string& message) {
     std::cerr << "geomhost: " << message << "\n" << kUsage;
@@ -47,11 +53,13 @@ std::string ProgramFolder() {
 int main(int argc, char** argv) {
     HostConfig config;
     std::string pluginFolder = ProgramFolder();
+    std::string documentPath;
+    std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
         if (option == "--help") {
-            std::cout << kUsage;
+            std::cout << kUsage << "\n" << HostScript::kHelp;
             return 0;
         } else if (option == "--plugins" && hasValue) {
             pluginFolder = argv[++i];
@@ -66,11 +74,16 @@ int main(int argc, char** argv) {
         } else if (option == "--lang" && hasValue) {
             config.language = argv[++i];
             if (config.language.size() != 3) return Fail("a language code has three letters: '" + config.language + "'");
+        } else if (option == "--open" && hasValue) {
+            documentPath = argv[++i];
+        } else if (option == "--script" && hasValue) {
+            scriptPath = argv[++i];
         } else if (option == "--no-edit") {
             config.canEdit = false;
         } else if (option == "--no-debugger") {
             config.debuggerWindow = false;
-        } else if (option == "--plugins" || option == "--host-version" || option == "--handshake" || option == "--lang") {
+        } else if (option == "--plugins" || option == "--host-version" || option == "--handshake" ||
+                   option == "--lang" || option == "--open" || option == "--script") {
             return Fail("option '" + option + "' needs a value");
         } else {
             return Fail("unknown option '" + option + "'");
@@ -78,6 +91,11 @@ int main(int argc, char** argv) {
     }
     if (!std::filesystem::is_directory(pluginFolder)) {
         return Fail("plug-in folder '" + pluginFolder + "' does not exist");
+    }
+    std::ifstream scriptFile;
+    if (!scriptPath.empty() && scriptPath != "-") {
+        scriptFile.open(scriptPath);
+        if (!scriptFile) return Fail("cannot read the script '" + scriptPath + "'");
     }
 
     Host host(config, std::cout);
@@ -89,7 +107,13 @@ int main(int argc, char** argv) {
         if (plugin->state == HostPlugin::State::Initialized) std::cout << "[host] loaded " << plugin->fileName << "\n";
     }
     host.FinishStartup();
+    HostScript script(host);
+    bool ok = documentPath.empty() || script.Open(documentPath);
+    if (ok && !scriptPath.empty()) {
+        const bool fromTerminal = scriptPath == "-" && isatty(STDIN_FILENO);
+        ok = script.Run(scriptPath == "-" ? std::cin : scriptFile, fromTerminal) || fromTerminal;
+    }
     std::cout << "[host] quitting\n";
     host.Quit();
-    return 0;
+    return ok ? 0 : 1;
 }

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <string>
 
+#include "PluginFolder.h"
+#include "TestPdf.h"
+
 namespace {
 
 struct ProgramRun {
@@ -13,8 +16,9 @@ struct ProgramRun {
     std::string output;
 };
 
-ProgramRun Geomhost(const std::string& arguments) {
-    const std::string command = GEOM_BIN_DIR "/geomhost " + arguments + " 2>&1";
+// `before` goes in front of the command line: variables of the environment, or a pipe into the program.
+ProgramRun Geomhost(const std::string& arguments, const std::string& before = "") {
+    const std::string command = before + GEOM_BIN_DIR "/geomhost " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     ProgramRun run{-1, ""};
     if (pipe == nullptr) return run;
@@ -53,6 +57,45 @@ TEST(GeomhostProgram, BadUseIsExplainedWithExitCode2) {
     EXPECT_EQ(Geomhost("--host-version seven").status, 2);
     EXPECT_EQ(Geomhost("--lang").status, 2);
     EXPECT_EQ(Geomhost("--help").status, 0);
+}
+
+TEST(GeomhostProgram, RunsAScriptAgainstTheDocumentItOpened) {
+    PluginFolder plugins;
+    plugins.Add("testplugins/Probe.api", "Probe.api");
+    TestFolder folder;
+    WritePdf(folder.Path("a.pdf"),
+             {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+              "<< /Type /Page /Parent 2 0 R >>"});
+    WriteFile(folder.Path("run.txt"), "button ORBA:TEST_PlainButton  # shows an alert\nsave \"" +
+                                          folder.Path("b.pdf") + "\"\necho done\nquit\necho never\n");
+    const ProgramRun run = Geomhost("--plugins " + plugins.Path() + " --open " + folder.Path("a.pdf") +
+                                        " --script " + folder.Path("run.txt"),
+                                    "PROBE_MENUS=1 ");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("[document] opened \"a.pdf\" (1 page)\n[view] a.pdf\n"
+                              "[button] ORBA:TEST_PlainButton\n"
+                              "[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("[document] saved \"b.pdf\"\ndone\n[host] quitting\n"), std::string::npos)
+        << run.output;
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("b.pdf")));
+}
+
+TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
+    const ProgramRun run =
+        Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("two"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;  // the plug-ins unload
+
+    EXPECT_EQ(Geomhost("--no-debugger --open /nonexistent/a.pdf").status, 1);
+    const ProgramRun unreadable = Geomhost("--script /nonexistent/run.txt");
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_NE(unreadable.output.find("cannot read the script '/nonexistent/run.txt'"), std::string::npos);
+    EXPECT_NE(Geomhost("--help").output.find("  press #ID [in TITLE]"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,328 @@
+#include "host/HostScript.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "host/Host.h"
+#include "host/HostCommand.h"
+#include "host/HostDocument.h"
+#include "host/HostScriptError.h"
+#include "win32sub/Desktop.h"
+
+struct HostScript::Command {
+    const char* name;
+    std::size_t minArguments;
+    std::size_t maxArguments;  // kAny: no limit
+    bool takesWindow;          // may end with "in TITLE"
+    const char* usage;
+    void (HostScript::*run)(const Arguments&);
+};
+
+namespace {
+
+constexpr std::size_t kAny = static_cast<std::size_t>(-1);
+
+[[noreturn]] void Fail(const std::string& message) {
+    throw HostScriptError(message);
+}
+
+// A count or a time: digits only, not quoted, within `max`.
+unsigned long Number(const HostScriptWord& word, const char* what, unsigned long max) {
+    const bool digits =
+        !word.quoted && !word.text.empty() && word.text.size() <= 10 &&
+        std::all_of(word.text.begin(), word.text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const unsigned long value = digits ? std::stoul(word.text) : 0;
+    if (!digits || value > max) {
+        Fail(std::string(what) + " must be a number up to " + std::to_string(max) + ", not \"" + word.text +
+             "\"");
+    }
+    return value;
+}
+
+struct Modifier {
+    const char* name;
+    int32_t click;  // HostKeyModifier bits
+    UINT key;       // WINSUB_ bits; 0: not a key modifier
+};
+constexpr Modifier kModifiers[] = {
+    {"shift", kHostKeyShift, WINSUB_SHIFT},
+    {"ctrl", kHostKeyControl, WINSUB_CONTROL},
+    {"control", kHostKeyControl, WINSUB_CONTROL},
+    {"alt", kHostKeyAlt, WINSUB_ALT},
+    {"command", kHostKeyCommand, 0},
+    {"cmd", kHostKeyCommand, 0},
+};
+
+const Modifier& ModifierOf(const HostScriptWord& word, bool forKey) {
+    for (const Modifier& modifier : kModifiers) {
+        if (!word.quoted && word.text == modifier.name && (!forKey || modifier.key != 0)) return modifier;
+    }
+    Fail("unknown modifier \"" + word.text + "\" (" +
+         (forKey ? "shift, ctrl, alt" : "shift, ctrl, alt, command") + ")");
+}
+
+int32_t ClickModifiers(const std::vector<HostScriptWord>& words, std::size_t first) {
+    int32_t bits = 0;
+    for (std::size_t i = first; i < words.size(); ++i) bits |= ModifierOf(words[i], false).click;
+    return bits;
+}
+
+}  // namespace
+
+const HostScript::Command HostScript::kCommands[] = {
+    {"open", 1, 1, false, "open FILE", &HostScript::OpenCommand},
+    {"save", 0, 1, false, "save [FILE]", &HostScript::SaveCommand},
+    {"close", 0, 0, false, "close", &HostScript::CloseCommand},
+    {"menus", 0, 0, false, "menus", &HostScript::MenusCommand},
+    {"toolbars", 0, 0, false, "toolbars", &HostScript::ToolbarsCommand},
+    {"menu", 1, kAny, false, "menu NAME [shift] [ctrl] [alt] [command]", &HostScript::MenuCommand},
+    {"button", 1, kAny, false, "button NAME [shift] [ctrl] [alt] [command]", &HostScript::ButtonCommand},
+    {"answer", 1, 1, false, "answer N", &HostScript::AnswerCommand},
+    {"windows", 0, 0, false, "windows", &HostScript::WindowsCommand},
+    {"window", 1, 1, true, "window TITLE, or window #ID [in TITLE]", &HostScript::WindowCommand},
+    {"type", 2, 2, true, "type #ID TEXT [in TITLE]", &HostScript::TypeCommand},
+    {"choose", 2, 2, true, "choose #ID ENTRY [in TITLE]", &HostScript::ChooseCommand},
+    {"press", 1, 1, true, "press #ID [in TITLE]", &HostScript::PressCommand},
+    {"check", 1, 1, true, "check #ID [in TITLE]", &HostScript::CheckCommand},
+    {"uncheck", 1, 1, true, "uncheck #ID [in TITLE]", &HostScript::UncheckCommand},
+    {"key", 1, kAny, false, "key KEY [shift] [ctrl] [alt]", &HostScript::KeyCommand},
+    {"close-window", 0, 1, false, "close-window [TITLE]", &HostScript::CloseWindowCommand},
+    {"idle", 0, 1, false, "idle [MS]", &HostScript::IdleCommand},
+    {"echo", 0, kAny, false, "echo TEXT", &HostScript::EchoCommand},
+    {"help", 0, 0, false, "help", &HostScript::HelpCommand},
+    {"quit", 0, 0, false, "quit", &HostScript::QuitCommand},
+};
+
+HostScript::HostScript(Host& host) : m_host(host), m_out(host.Out()), m_screen(host.Out()) {}
+
+HostScript::~HostScript() {
+    if (m_in != nullptr) WinSub_SetInputSource(nullptr, nullptr);
+}
+
+bool HostScript::Run(std::istream& in, bool interactive) {
+    if (m_in != nullptr) {
+        // A command cannot start a second script: both would read the user's actions.
+        Report("a script is already running");
+        return false;
+    }
+    m_in = &in;
+    m_interactive = interactive;
+    m_ended = false;
+    m_line = 0;
+    const int errorsBefore = m_errors;
+    WinSub_SetInputSource(InputSource, this);
+    while (Step(nullptr)) {
+    }
+    WinSub_SetInputSource(nullptr, nullptr);
+    m_in = nullptr;
+    return m_errors == errorsBefore;
+}
+
+BOOL HostScript::InputSource(HWND waitingFor, void* context) {
+    return static_cast<HostScript*>(context)->Step(waitingFor) ? TRUE : FALSE;
+}
+
+bool HostScript::Step(HWND waitingFor) {
+    while (!m_ended) {
+        if (m_interactive) {
+            // The prompt names the modal dialog that waits, since only it takes the user's actions now.
+            if (waitingFor != nullptr) m_out << "[" << HostScriptScreen::TextOf(waitingFor) << "] ";
+            m_out << "> " << std::flush;
+        }
+        std::string line;
+        if (!std::getline(*m_in, line)) {
+            m_ended = true;
+            break;
+        }
+        ++m_line;
+        std::vector<HostScriptWord> words;
+        std::string error;
+        if (!HostScriptLine::Split(line, words, error)) {
+            Report(error);
+            return !m_ended;
+        }
+        if (words.empty()) continue;
+        try {
+            Execute(std::move(words));
+        } catch (const HostScriptError& failure) {
+            Report(failure.what());
+        } catch (const std::exception& failure) {
+            Report(std::string("the command failed: ") + failure.what());
+        } catch (...) {
+            // Nothing may travel on into the modal loop that called for this command.
+            Report("the command failed");
+        }
+        return !m_ended;
+    }
+    return false;
+}
+
+void HostScript::Report(const std::string& message) {
+    ++m_errors;
+    m_out << "[script] line " << m_line << ": " << message << "\n";
+    if (!m_interactive) m_ended = true;
+}
+
+void HostScript::Execute(std::vector<HostScriptWord> words) {
+    const Command* command = nullptr;
+    for (const Command& candidate : kCommands) {
+        if (words[0].text == candidate.name) command = &candidate;
+    }
+    if (command == nullptr) Fail("unknown command \"" + words[0].text + "\" (\"help\" lists the commands)");
+    Arguments arguments;
+    arguments.words.assign(words.begin() + 1, words.end());
+    std::vector<HostScriptWord>& given = arguments.words;
+    if (command->takesWindow && given.size() >= 2 && !given[given.size() - 2].quoted &&
+        given[given.size() - 2].text == "in") {
+        arguments.in = given.back().text;
+        given.resize(given.size() - 2);
+    }
+    if (given.size() < command->minArguments || given.size() > command->maxArguments) {
+        Fail(std::string("usage: ") + command->usage);
+    }
+    (this->*command->run)(arguments);
+}
+
+// ---- Documents ----
+
+HostDoc HostScript::FrontDocument() {
+    const HostDocView front = m_host.DocViews().Front();
+    return front == HostDocView::None ? HostDoc::None : m_host.DocViews().DocOf(front);
+}
+
+HostDoc HostScript::DocumentOrFail() {
+    const HostDoc doc = FrontDocument();
+    if (doc == HostDoc::None) Fail("no document is open");
+    return doc;
+}
+
+std::string HostScript::DocumentName(HostDoc doc) {
+    HostDocument* document = m_host.Documents().Find(doc);
+    return document != nullptr ? "\"" + std::filesystem::path(document->Path()).filename().string() + "\""
+                               : "";
+}
+
+bool HostScript::Open(const std::string& path) {
+    std::string why;
+    const HostDoc doc = m_host.Documents().Open(path, &why);
+    if (doc == HostDoc::None) {
+        m_out << "[document] cannot open \"" << path << "\": " << why << "\n";
+        return false;
+    }
+    const int32_t pages = m_host.Documents().Find(doc)->PageCount();
+    m_out << "[document] opened " << DocumentName(doc) << " (" << pages
+          << (pages == 1 ? " page)\n" : " pages)\n");
+    m_host.DocViews().Open(doc, "");  // shown in a view of its own, in front
+    return true;
+}
+
+void HostScript::OpenCommand(const Arguments& arguments) {
+    if (!Open(arguments.words[0].text)) Fail("the document did not open");
+}
+
+void HostScript::SaveCommand(const Arguments& arguments) {
+    const HostDoc doc = DocumentOrFail();
+    std::string why;
+    const bool saved = arguments.words.empty()
+                           ? m_host.Documents().Save(doc, &why)
+                           : m_host.Documents().SaveAs(doc, arguments.words[0].text, &why);
+    if (!saved) Fail("cannot save " + DocumentName(doc) + ": " + why);
+    m_out << "[document] saved " << DocumentName(doc) << "\n";
+}
+
+void HostScript::CloseCommand(const Arguments&) {
+    const HostDoc doc = DocumentOrFail();
+    const std::string name = DocumentName(doc);
+    m_host.Documents().Close(doc);  // its view goes with it
+    m_out << "[document] closed " << name << "\n";
+}
+
+// ---- Menus, toolbars and alerts ----
+
+void HostScript::MenusCommand(const Arguments&) {
+    m_host.Menus().Print(m_out);
+}
+
+void HostScript::ToolbarsCommand(const Arguments&) {
+    m_host.Toolbars().Print(m_out);
+}
+
+// The host says what became of a click: not found, disabled, executed (the item's title, then whatever it
+// does) or failed (an "[error]" line).
+void HostScript::MenuCommand(const Arguments& arguments) {
+    m_host.Menus().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+}
+
+void HostScript::ButtonCommand(const Arguments& arguments) {
+    m_host.Toolbars().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+}
+
+void HostScript::AnswerCommand(const Arguments& arguments) {
+    const auto answer = static_cast<int32_t>(Number(arguments.words[0], "an answer", 3));
+    if (answer == 0) Fail("alert buttons count from 1");
+    m_host.Alerts().ScriptAnswer(answer);
+}
+
+// ---- Windows ----
+
+void HostScript::WindowsCommand(const Arguments&) {
+    m_screen.PrintWindows();
+}
+
+void HostScript::WindowCommand(const Arguments& arguments) {
+    m_screen.PrintWindow(arguments.words[0].text, arguments.words[0].quoted, arguments.in);
+}
+
+void HostScript::TypeCommand(const Arguments& arguments) {
+    m_screen.Type(arguments.words[0].text, arguments.words[1].text, arguments.in);
+}
+
+void HostScript::ChooseCommand(const Arguments& arguments) {
+    m_screen.Choose(arguments.words[0].text, arguments.words[1].text, arguments.words[1].quoted,
+                    arguments.in);
+}
+
+void HostScript::PressCommand(const Arguments& arguments) {
+    m_screen.Press(arguments.words[0].text, arguments.in);
+}
+
+void HostScript::CheckCommand(const Arguments& arguments) {
+    m_screen.SetCheck(arguments.words[0].text, true, arguments.in);
+}
+
+void HostScript::UncheckCommand(const Arguments& arguments) {
+    m_screen.SetCheck(arguments.words[0].text, false, arguments.in);
+}
+
+void HostScript::KeyCommand(const Arguments& arguments) {
+    UINT modifiers = 0;
+    for (std::size_t i = 1; i < arguments.words.size(); ++i)
+        modifiers |= ModifierOf(arguments.words[i], true).key;
+    m_screen.PressKey(arguments.words[0].text, modifiers);
+}
+
+void HostScript::CloseWindowCommand(const Arguments& arguments) {
+    m_screen.CloseWindow(arguments.words.empty() ? HostScriptScreen::WindowName() : arguments.words[0].text);
+}
+
+void HostScript::IdleCommand(const Arguments& arguments) {
+    const unsigned long milliseconds =
+        arguments.words.empty() ? 0 : Number(arguments.words[0], "a time", 86400000);
+    m_screen.Idle(static_cast<DWORD>(milliseconds));
+}
+
+// ---- The script itself ----
+
+void HostScript::EchoCommand(const Arguments& arguments) {
+    std::string text;
+    for (const HostScriptWord& word : arguments.words) text += (text.empty() ? "" : " ") + word.text;
+    m_out << text << "\n";
+}
+
+void HostScript::HelpCommand(const Arguments&) {
+    m_out << kHelp;
+}
+
+void HostScript::QuitCommand(const Arguments&) {
+    m_ended = true;
+}

@@ -1,0 +1,46 @@
+// How a line of a host script becomes words: blanks, quotes and their escapes, comments, and control ids
+// that look like comments but are not.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/HostScriptLine.h"
+
+namespace {
+
+// The words, with quoted ones in brackets; or "error: ..." when the line does not split.
+std::string Words(const std::string& line) {
+    std::vector<HostScriptWord> words;
+    std::string error;
+    if (!HostScriptLine::Split(line, words, error)) return "error: " + error;
+    std::string text;
+    for (const HostScriptWord& word : words) text += (word.quoted ? "[" + word.text + "]" : word.text) + "|";
+    return text;
+}
+
+TEST(HostScriptLine, BlanksSeparateWordsAndQuotesKeepThem) {
+    EXPECT_EQ(Words("  type\t#1002   12.5  \r"), "type|#1002|12.5|");
+    EXPECT_EQ(Words("menu \"Page Geometry\" shift"), "menu|[Page Geometry]|shift|");
+    EXPECT_EQ(Words("type #1 \"\""), "type|#1|[]|");
+    EXPECT_EQ(Words("echo \"say \\\"hi\\\" \\\\ # not a comment\""), "echo|[say \"hi\" \\ # not a comment]|");
+    // Other backslashes stay, so a Windows path needs no doubling; a quote inside a word is a character.
+    EXPECT_EQ(Words("open \"Z:\\home\\a b.pdf\" 5\"x"), "open|[Z:\\home\\a b.pdf]|5\"x|");
+    EXPECT_EQ(Words(""), "");
+}
+
+TEST(HostScriptLine, CommentsStartALineOrStandAlone) {
+    EXPECT_EQ(Words("# press #1"), "");
+    EXPECT_EQ(Words("   #1 at the start of a line is a comment too"), "");
+    EXPECT_EQ(Words("press #1 # the OK button"), "press|#1|");
+    EXPECT_EQ(Words("press #1 #"), "press|#1|");
+    EXPECT_EQ(Words("echo a#b #c"), "echo|a#b|#c|");
+}
+
+TEST(HostScriptLine, AnOpenQuoteOrAQuoteRunningOnIsAnError) {
+    EXPECT_EQ(Words("echo \"abc"), "error: the quote opened at column 6 is not closed");
+    EXPECT_EQ(Words("echo \"abc\\\""), "error: the quote opened at column 6 is not closed");
+    EXPECT_EQ(Words("echo \"ab\"c"), "error: a blank must follow the quote closed at column 9");
+}
+
+}  // namespace

@@ -1,0 +1,399 @@
+// The host's command language driving the real host and the probe plug-in as a user would: menus and tool
+// buttons, alerts, a dialog's fields, lists, check boxes and keys, a modal dialog whose loop takes the
+// script's next commands, documents, and how mistakes in a script are reported.
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ProbeMenusTest.h"
+#include "TestPdf.h"
+#include "host/HostScript.h"
+#include "win32sub/Desktop.h"
+
+namespace {
+
+constexpr int kEdit = 101;
+constexpr int kCombo = 102;
+constexpr int kCheck = 103;
+constexpr int kDisabled = 104;
+constexpr int kOptions = 105;  // opens the modal dialog
+constexpr int kAsk = 106;      // asks a question in a message box
+constexpr int kRadio = 107;
+
+// A dialog template written in memory, as a resource compiler lays it out: UTF-16 words, items on 4 bytes.
+class DialogTemplate {
+public:
+    DialogTemplate(const std::wstring& title, short cx, short cy) {
+        Dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+        Dword(0);
+        m_words.push_back(0);  // item count, set as items are added
+        for (short value : {short(10), short(10), cx, cy}) m_words.push_back(static_cast<WORD>(value));
+        m_words.push_back(0);  // no menu
+        m_words.push_back(0);  // the dialog class
+        Text(title);
+        m_words.push_back(8);
+        Text(L"MS Shell Dlg");
+    }
+    DialogTemplate& Item(WORD classOrdinal, int id, const std::wstring& text, DWORD style, short x, short y,
+                         short cx, short cy) {
+        if (m_words.size() % 2 != 0) m_words.push_back(0);
+        Dword(WS_CHILD | WS_VISIBLE | style);
+        Dword(0);
+        for (short value : {x, y, cx, cy}) m_words.push_back(static_cast<WORD>(value));
+        m_words.push_back(static_cast<WORD>(id));
+        m_words.push_back(0xFFFF);
+        m_words.push_back(classOrdinal);
+        Text(text);
+        m_words.push_back(0);  // no creation data
+        ++m_words[4];
+        return *this;
+    }
+    // Aligned on 4 bytes, as templates are.
+    const DLGTEMPLATE* Get() {
+        m_aligned.assign((m_words.size() + 1) / 2, 0);
+        std::memcpy(m_aligned.data(), m_words.data(), m_words.size() * sizeof(WORD));
+        return reinterpret_cast<const DLGTEMPLATE*>(m_aligned.data());
+    }
+
+    static constexpr WORD kButton = 0x80;
+    static constexpr WORD kEditClass = 0x81;
+    static constexpr WORD kComboBox = 0x85;
+
+private:
+    void Dword(DWORD value) {
+        m_words.push_back(static_cast<WORD>(value & 0xFFFF));
+        m_words.push_back(static_cast<WORD>(value >> 16));
+    }
+    void Text(const std::wstring& text) {
+        for (wchar_t c : text) m_words.push_back(static_cast<WORD>(c));
+        m_words.push_back(0);
+    }
+
+    std::vector<WORD> m_words;
+    std::vector<DWORD> m_aligned;
+};
+
+// What the test's dialogs heard and answered.
+struct DialogLog {
+    std::vector<std::string> commands;  // "id:code" of each WM_COMMAND
+    int timers = 0;
+    INT_PTR modalResult = -2;  // of the Options dialog; -2 before it ran
+    std::wstring modalText;    // the Options dialog's field when OK was pressed
+    int answer = 0;            // of the message box
+};
+DialogLog g_log;
+
+std::wstring FieldText(HWND dialog, int id) {
+    wchar_t text[128] = L"";
+    GetDlgItemTextW(dialog, id, text, 128);
+    return text;
+}
+
+INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        if (LOWORD(wParam) == IDOK) g_log.modalText = FieldText(dialog, kEdit);
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR RunOptions(HWND owner) {
+    DialogTemplate options(L"Options", 120, 60);
+    options
+        .Item(DialogTemplate::kEditClass, kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 100, 14)
+        .Item(DialogTemplate::kButton, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 30, 50, 14)
+        .Item(DialogTemplate::kButton, IDCANCEL, L"Cancel", WS_TABSTOP, 62, 30, 50, 14);
+    return DialogBoxIndirectParamW(nullptr, options.Get(), owner, OptionsProc, 0);
+}
+
+INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            for (const wchar_t* entry : {L"Media Box", L"Crop Box", L"Trim Box"}) {
+                SendDlgItemMessageW(dialog, kCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+            }
+            SendDlgItemMessageW(dialog, kCombo, CB_SETCURSEL, 0, 0);
+            SetTimer(dialog, 7, 100, nullptr);
+            return TRUE;
+        case WM_TIMER:
+            ++g_log.timers;
+            return TRUE;
+        case WM_COMMAND:
+            g_log.commands.push_back(std::to_string(LOWORD(wParam)) + ":" + std::to_string(HIWORD(wParam)));
+            if (LOWORD(wParam) == kOptions && HIWORD(wParam) == BN_CLICKED)
+                g_log.modalResult = RunOptions(dialog);
+            if (LOWORD(wParam) == kAsk && HIWORD(wParam) == BN_CLICKED) {
+                g_log.answer = MessageBoxW(dialog, L"Keep the changes?", L"Test", MB_YESNOCANCEL);
+            }
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+class HostScriptTest : public ProbeMenusTest {
+protected:
+    HostScriptTest() {
+        g_log = DialogLog{};
+        Start(Version(7));
+    }
+    ~HostScriptTest() override {
+        if (IsWindow(dialog)) DestroyWindow(dialog);
+    }
+
+    // The test's modeless dialog, shown (and so active) over the host's main window.
+    HWND ShowDialog() {
+        DialogTemplate page(L"Test Dialog", 200, 120);
+        page.Item(DialogTemplate::kEditClass, kEdit, L"540.00", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8,
+                  60, 14)
+            .Item(DialogTemplate::kComboBox, kCombo, L"", CBS_DROPDOWNLIST | WS_TABSTOP, 8, 28, 80, 60)
+            .Item(DialogTemplate::kButton, kCheck, L"Centre", BS_AUTOCHECKBOX | WS_TABSTOP, 8, 48, 60, 12)
+            .Item(DialogTemplate::kButton, kDisabled, L"Apply", WS_DISABLED | WS_TABSTOP, 8, 64, 50, 14)
+            .Item(DialogTemplate::kButton, kOptions, L"Options...", WS_TABSTOP, 62, 64, 50, 14)
+            .Item(DialogTemplate::kButton, kAsk, L"Ask", WS_TABSTOP, 116, 64, 50, 14)
+            .Item(DialogTemplate::kButton, kRadio, L"Inches", BS_AUTORADIOBUTTON, 8, 84, 60, 12)
+            .Item(DialogTemplate::kButton, IDCANCEL, L"Close", WS_TABSTOP, 116, 84, 50, 14);
+        dialog =
+            CreateDialogIndirectParamW(nullptr, page.Get(), host->Windows().MainWindow(), TestDialogProc, 0);
+        EXPECT_NE(dialog, nullptr);
+        ShowWindow(dialog, SW_SHOW);
+        WinSub_Idle();
+        return dialog;
+    }
+
+    // Runs the script on a fresh output; `out` then holds what the user saw.
+    bool Run(const std::string& text, bool interactive = false) {
+        out.str("");
+        std::istringstream in(text);
+        HostScript script(*host);
+        return script.Run(in, interactive);
+    }
+    bool Printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
+    bool Heard(int id, int code) const {
+        const std::string wanted = std::to_string(id) + ":" + std::to_string(code);
+        return std::find(g_log.commands.begin(), g_log.commands.end(), wanted) != g_log.commands.end();
+    }
+
+    HWND dialog = nullptr;
+};
+
+// ---- Menus, toolbars and alerts ----
+
+TEST_F(HostScriptTest, PrintsTheBarsAndClicksWithTheModifiersHeld) {
+    ASSERT_TRUE(Run("menus\ntoolbars\n")) << out.str();
+    EXPECT_EQ(out.str(), host->Menus().Text() + host->Toolbars().Text());
+    Log();
+    ASSERT_TRUE(
+        Run("menu ORBA_TEST_Probe:ItemA shift command\n"
+            "button ORBA:TEST_ToolButton ctrl\n"
+            "button ORBA:TEST_NoSuchButton\n"))
+        << out.str();
+    // Shift (1) and Command (4) reached the item; Ctrl (8) makes the tool stay selected.
+    EXPECT_EQ(Log(), "A.Enabled(1) A.Execute(5) Tool.Activate(1) ");
+    EXPECT_EQ(out.str(),
+              "[menu] Edit Page Geometry\n"
+              "[button] Edit Page Geometry\n"
+              "[button] no tool button \"ORBA:TEST_NoSuchButton\"\n");
+}
+
+TEST_F(HostScriptTest, DisabledAndFailingClicksAreShownAndTheScriptGoesOn) {
+    SetState(false, false);
+    ASSERT_TRUE(
+        Run("menu ORBA_TEST_Probe:ItemA\n"
+            "echo next\n"))
+        << out.str();
+    EXPECT_TRUE(Printed("(disabled: nothing happens)\nnext\n")) << out.str();
+    SetState(true, false, true);
+    ASSERT_TRUE(Run("button ORBA:TEST_PlainButton\n"));
+    EXPECT_TRUE(Printed("[error] ")) << out.str();
+}
+
+TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
+    ShowDialog();
+    ASSERT_TRUE(
+        Run("answer 2\n"
+            "press #106\n"
+            "button ORBA:TEST_PlainButton\n"))
+        << out.str();
+    EXPECT_EQ(g_log.answer, IDNO);
+    EXPECT_TRUE(
+        Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"))
+        << out.str();
+    // The answer was used up: the plug-in's alert gets the default.
+    EXPECT_TRUE(Printed("[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n        [OK]*"))
+        << out.str();
+}
+
+// ---- A dialog's controls ----
+
+TEST_F(HostScriptTest, TypesChoosesChecksAndPressesInTheActiveDialog) {
+    ShowDialog();
+    ASSERT_TRUE(
+        Run("type #101 \"12.5 pt\"\n"
+            "choose #102 \"crop box\"\n"
+            "check #103\n"
+            "check #103\n"
+            "press #104\n"
+            "check #107\n"
+            "window #101\n"))
+        << out.str();
+    EXPECT_EQ(FieldText(dialog, kEdit), L"12.5 pt");
+    EXPECT_TRUE(Heard(kEdit, EN_CHANGE));
+    EXPECT_EQ(SendDlgItemMessageW(dialog, kCombo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(Heard(kCombo, CBN_SELCHANGE));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kCheck), static_cast<UINT>(BST_CHECKED));
+    EXPECT_FALSE(Heard(kDisabled, BN_CLICKED));
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kRadio), static_cast<UINT>(BST_CHECKED));
+    EXPECT_TRUE(
+        Printed("[type] #101 \"12.5 pt\"\n"
+                "[choose] #102 \"Crop Box\"\n"
+                "[check] #103 \"Centre\"\n"
+                "[check] #103 \"Centre\" (already checked)\n"
+                "[press] #104 \"Apply\" (disabled: nothing happens)\n"
+                "[check] #107 \"Inches\"\n"
+                "edit #101 \"12.5 pt\""))
+        << out.str();
+    EXPECT_FALSE(Run("uncheck #107\n"));
+    EXPECT_EQ(out.str(),
+              "[script] line 1: #107 is a radio button: it is unchecked by checking another one\n");
+
+    // By place in the list, named by the dialog's title from outside it.
+    ASSERT_TRUE(Run("choose #102 3 in \"Test Dialog\"\nuncheck #103\nwindow \"Test Dialog\"\n")) << out.str();
+    EXPECT_EQ(SendDlgItemMessageW(dialog, kCombo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, kCheck), static_cast<UINT>(BST_UNCHECKED));
+    EXPECT_TRUE(Printed("dialog \"Test Dialog\"")) << out.str();
+    EXPECT_TRUE(Printed("*\"Trim Box\"")) << out.str();
+    EXPECT_TRUE(Printed("check box #103 \"Centre\"")) << out.str();
+    EXPECT_FALSE(Printed("window GeomHostMainWindow")) << out.str();
+}
+
+TEST_F(HostScriptTest, KeysTimeAndTheCloseBoxReachTheDialog) {
+    ShowDialog();
+    ASSERT_TRUE(Run("idle 99\necho timers\nidle 1\nkey tab\nkey escape\n")) << out.str();
+    EXPECT_EQ(g_log.timers, 1);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kCombo));
+    EXPECT_TRUE(Heard(IDCANCEL, BN_CLICKED));
+    g_log.commands.clear();
+    ASSERT_TRUE(Run("close-window \"Test Dialog\"\nwindows\n")) << out.str();
+    EXPECT_TRUE(Printed("[close] \"Test Dialog\"\n")) << out.str();
+    EXPECT_TRUE(Heard(IDCANCEL, BN_CLICKED));  // the dialog's close box means Cancel
+    EXPECT_TRUE(Printed("window GeomHostMainWindow \"geomhost\"")) << out.str();
+}
+
+// ---- Modal dialogs ----
+
+TEST_F(HostScriptTest, ModalDialogTakesTheNextCommandsUntilItEnds) {
+    ShowDialog();
+    ASSERT_TRUE(
+        Run("press #105\n"
+            "windows\n"
+            "type #101 abc\n"
+            "press #105 in \"Test Dialog\"\n"
+            "press #1\n"
+            "echo back\n"
+            "type #101 outside\n"))
+        << out.str();
+    EXPECT_EQ(g_log.modalResult, IDOK);
+    EXPECT_EQ(g_log.modalText, L"abc");
+    // The Options dialog was the active one while it ran; its owner could not be used meanwhile.
+    EXPECT_TRUE(Printed("dialog \"Options\"")) << out.str();
+    EXPECT_TRUE(Printed("[press] #105 \"Options...\" (disabled: nothing happens)\n[press] #1 \"OK\"\nback\n"))
+        << out.str();
+    EXPECT_EQ(FieldText(dialog, kEdit), L"outside");
+}
+
+TEST_F(HostScriptTest, ModalDialogLeftOpenAtTheEndIsCancelledAndNothingHangs) {
+    ShowDialog();
+    ASSERT_TRUE(Run("press #105\ntype #101 abc\n")) << out.str();
+    EXPECT_EQ(g_log.modalResult, IDCANCEL);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 2);  // the Options dialog is gone
+
+    // An error inside the modal loop ends the script there too.
+    EXPECT_FALSE(Run("press #105\npress #999\necho never\n"));
+    EXPECT_EQ(g_log.modalResult, IDCANCEL);
+    EXPECT_TRUE(Printed("[script] line 2: no control #999 in \"Options\"\n")) << out.str();
+    EXPECT_FALSE(Printed("never"));
+}
+
+// ---- Documents ----
+
+TEST_F(HostScriptTest, OpensSavesAndClosesTheFrontDocument) {
+    TestFolder folder;
+    WritePdf(folder.Path("a.pdf"),
+             {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+              "<< /Type /Page /Parent 2 0 R >>", "<< /Type /Page /Parent 2 0 R >>"});
+    ASSERT_TRUE(Run("open \"" + folder.Path("a.pdf") + "\"\nsave \"" + folder.Path("b.pdf") + "\"\nclose\n"))
+        << out.str();
+    EXPECT_TRUE(
+        Printed("[document] opened \"a.pdf\" (2 pages)\n[view] a.pdf\n[document] saved \"b.pdf\"\n"
+                "[document] closed \"b.pdf\"\n"))
+        << out.str();
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("b.pdf")));
+    EXPECT_TRUE(host->Documents().OpenDocuments().empty());
+
+    EXPECT_FALSE(Run("save\n"));
+    EXPECT_TRUE(Printed("[script] line 1: no document is open\n")) << out.str();
+    EXPECT_FALSE(Run("open \"" + folder.Path("missing.pdf") + "\"\n"));
+    EXPECT_TRUE(Printed("[document] cannot open")) << out.str();
+    EXPECT_TRUE(Printed("[script] line 1: the document did not open\n")) << out.str();
+}
+
+// ---- Mistakes in a script ----
+
+struct Mistake {
+    const char* line;
+    const char* message;
+};
+
+TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
+    ShowDialog();
+    g_log.commands.clear();
+    const Mistake mistakes[] = {
+        {"frobnicate", "unknown command \"frobnicate\" (\"help\" lists the commands)"},
+        {"type #101", "usage: type #ID TEXT [in TITLE]"},
+        {"menus now", "usage: menus"},
+        {"press #999", "no control #999 in \"Test Dialog\""},
+        {"press OK", "a control is written #ID, as the window dump shows it, not \"OK\""},
+        {"press #101 in Nowhere", "no window \"Nowhere\" on the screen"},
+        {"type #102 x", "#102 is not an edit field"},
+        {"choose #101 x", "#101 is not a combo box or list box"},
+        {"choose #102 \"Bleed Box\"",
+         "#102 has no entry \"Bleed Box\" (\"Media Box\", \"Crop Box\", \"Trim Box\")"},
+        {"choose #102 4", "#102 has 3 entries, not 4"},
+        {"check #101", "#101 is not a check box or radio button"},
+        {"key hyper", "unknown key \"hyper\""},
+        {"key enter command", "unknown modifier \"command\" (shift, ctrl, alt)"},
+        {"menu X super", "unknown modifier \"super\""},
+        {"answer 0", "alert buttons count from 1"},
+        {"answer two", "an answer must be a number up to 3, not \"two\""},
+        {"idle -5", "a time must be a number"},
+        {"echo \"open", "the quote opened at column 6 is not closed"},
+    };
+    for (const Mistake& mistake : mistakes) {
+        EXPECT_FALSE(
+            Run("# a comment\n\necho before # said\n" + std::string(mistake.line) + "\necho after\n"))
+            << mistake.line;
+        EXPECT_TRUE(Printed("before\n[script] line 4: " + std::string(mistake.message))) << out.str();
+        EXPECT_FALSE(Printed("after")) << mistake.line;
+    }
+    EXPECT_TRUE(g_log.commands.empty());  // nothing reached the dialog
+}
+
+TEST_F(HostScriptTest, InteractiveUseReportsAMistakeAndGoesOn) {
+    ShowDialog();
+    EXPECT_FALSE(Run("frobnicate\npress #105\nbogus\npress #2\necho after\nquit\necho never\n", true));
+    EXPECT_TRUE(Printed("> [script] line 1: unknown command")) << out.str();
+    // The prompt names the modal dialog that waits for the user.
+    EXPECT_TRUE(Printed("[Options] > [script] line 3: unknown command \"bogus\"")) << out.str();
+    EXPECT_EQ(g_log.modalResult, IDCANCEL);
+    EXPECT_TRUE(Printed("> after\n> ")) << out.str();
+    EXPECT_FALSE(Printed("never"));
+}
+
+}  // namespace
