@@ -4,7 +4,6 @@
 
 #include "host/Host.h"
 #include "host/HostError.h"
-#include "win32sub/Desktop.h"
 
 namespace {
 
@@ -30,10 +29,12 @@ HostWindows::HostWindows(Host& host) : m_host(host) {
     m_mainWindow = CreateWindowExW(0, kMainWindowClass, L"geomhost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024,
                                    768, nullptr, nullptr, nullptr, nullptr);
     WinSub_SetMessageSpy(WatchMessage, this);
+    WinSub_SetProcedureCaller(CallProcedure, this);
 }
 
 HostWindows::~HostWindows() {
     WinSub_SetMessageSpy(nullptr, nullptr);
+    WinSub_SetProcedureCaller(nullptr, nullptr);
     if (IsWindow(m_mainWindow)) DestroyWindow(m_mainWindow);
 }
 
@@ -173,6 +174,12 @@ std::size_t HostWindows::ForgetWindowsOf(HostExtension owner) {
         if (IsWindow(platform)) DestroyWindow(platform);
     }
     return platforms.size();
+}
+
+LRESULT HostWindows::CallProcedure(WinSubProcedureCall call, void* data, void* context) {
+    LRESULT result = 0;
+    static_cast<HostWindows*>(context)->m_host.CallPlugin("window procedure", [&] { result = call(data); });
+    return result;
 }
 
 void HostWindows::WatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* context) {

@@ -1,6 +1,7 @@
 // The host's windows through its AcroView and Win entries: a host window around a plug-in's dialog, the
 // events the host reports to it while a user acts on the dialog, destroying it through the plug-in, the key
 // window, cursors, and handles that are refused.
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,13 +29,20 @@ void OnDestroyPlatformThing(HostWindow, void* platform) {
     DestroyWindow(g_destroyRequest);
 }
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+bool g_raiseOnClick = false;
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_LBUTTONDOWN && g_raiseOnClick) Host::Current().Frames().Raise(kHostGeneralError);
+    if (message == WM_RBUTTONDOWN && g_raiseOnClick) throw std::runtime_error("no menu here");
+    return message == WM_INITDIALOG;
+}
 
 class HostWindowEntries : public HostEntryTest {
 protected:
     HostWindowEntries() {
         g_events.clear();
         g_destroyRequest = nullptr;
+        g_raiseOnClick = false;
         const std::string plugin = HostPaths::LinuxToPlatformText(std::string(GEOM_BIN_DIR) + "/Geometry.api");
         resources = LoadLibraryW(std::wstring(plugin.begin(), plugin.end()).c_str());
     }
@@ -119,6 +127,24 @@ TEST_F(HostWindowEntries, WhatTheUserDoesInADialogIsReportedThroughTheRecord) {
     EXPECT_EQ(g_events, (std::vector<std::string>{"draw " + std::to_string(client.right) + "x" +
                                                       std::to_string(client.bottom),
                                                   "mouse " + center + " 513", "key 115"}));
+}
+
+TEST_F(HostWindowEntries, AProcedureThatFailsEndsThereAndTheUserGoesOn) {
+    Around(ShownDialog());
+    g_raiseOnClick = true;
+    ASSERT_TRUE(WinSub_Click(dialog));
+    EXPECT_EQ(host->FailedCalls(), 1);
+    EXPECT_NE(out.str().find("[error] window procedure: "), std::string::npos) << out.str();
+    ASSERT_TRUE(PostMessageW(dialog, WM_RBUTTONDOWN, 0, 0));
+    WinSub_Idle();
+    EXPECT_EQ(host->FailedCalls(), 2);
+    EXPECT_NE(out.str().find("a C++ exception escaped: no menu here"), std::string::npos) << out.str();
+    EXPECT_EQ(host->Frames().Depth(), 0u);
+    // The window manager was not left half-way: the dialog still takes the user's input.
+    g_raiseOnClick = false;
+    ASSERT_TRUE(WinSub_Click(dialog));
+    EXPECT_EQ(host->FailedCalls(), 2);
+    EXPECT_EQ(g_events.size(), 3u);  // the three button downs reached the host window's record
 }
 
 TEST_F(HostWindowEntries, AWindowThatIsNoDialogSeesItsOwnEventsAndIsNotToldTwice) {

@@ -7,6 +7,10 @@
 // the messages of the window manager and reports a button down, a key down and a paint in a host window
 // whose platform window is a dialog through the record (other windows see those messages themselves).
 //
+// Every procedure of a window runs inside a host frame of its own, as the host's event loop would run it: a
+// procedure that raises (or lets a C++ exception out) ends there and is reported, and the window manager
+// that called it carries on.
+//
 // The key window is the host window that the host's keyboard input goes to; none when the main window has it.
 // Cursors are the platform's cursors: a standard cursor is a system cursor, and a plug-in may set a cursor
 // it loaded itself.
@@ -19,6 +23,7 @@
 
 #include "HostTypes.h"
 #include "Win32.h"
+#include "win32sub/Desktop.h"
 
 class Host;
 
@@ -77,6 +82,7 @@ private:
     Entry& Get(HostWindow window);
     template <class Proc>
     Proc HandlerOf(HostWindow window, HostCallback HostWindowHandlerRecord::*slot) const;
+    static LRESULT CallProcedure(WinSubProcedureCall call, void* data, void* context);
     static void WatchMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* context);
     void ReportToDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -420,7 +420,8 @@ WIN32SUB_API LRESULT WINAPI DefDlgProcW(HWND dialog, UINT message, WPARAM wParam
         if (hasResult) {
             SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 0);
         }
-        const INT_PTR handled = dialogFunc(dialog, message, wParam, lParam);
+        const INT_PTR handled =
+            win32sub::CallProcedure([&]() -> LRESULT { return dialogFunc(dialog, message, wParam, lParam); });
         if (handled != 0) {
             if (win32sub::AnswersDirectly(message)) {
                 return handled;

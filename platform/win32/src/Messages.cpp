@@ -34,6 +34,8 @@ struct Queue {
     void* sourceContext = nullptr;
     WinSubMessageSpy spy = nullptr;
     void* spyContext = nullptr;
+    WinSubProcedureCaller caller = nullptr;
+    void* callerContext = nullptr;
 };
 
 Queue& TheQueue() {
@@ -133,7 +135,15 @@ LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (queue.spy != nullptr) {
         queue.spy(window, message, wParam, lParam, queue.spyContext);
     }
-    return proc != nullptr ? proc(window, message, wParam, lParam) : 0;
+    if (proc == nullptr) {
+        return 0;
+    }
+    return CallProcedure([&] { return proc(window, message, wParam, lParam); });
+}
+
+LRESULT CallProcedure(WinSubProcedureCall call, void* data) {
+    const Queue& queue = TheQueue();
+    return queue.caller != nullptr ? queue.caller(call, data, queue.callerContext) : call(data);
 }
 
 void NotifyParent(HWND control, WORD code) {
@@ -351,7 +361,11 @@ WIN32SUB_API LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     // with, so a forged WM_TIMER cannot make this call anything.
     if (msg->message == WM_TIMER && msg->lParam != 0 &&
         win32sub::IsTimerProc(msg->hwnd, msg->wParam, msg->lParam)) {
-        reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+        const auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+        win32sub::CallProcedure([&]() -> LRESULT {
+            proc(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+            return 0;
+        });
         return 0;
     }
     if (msg->hwnd == nullptr) {
@@ -388,6 +402,12 @@ WIN32SUB_API void WINAPI WinSub_SetInputSource(WinSubInputSource source, void* c
     win32sub::Queue& queue = win32sub::TheQueue();
     queue.source = source;
     queue.sourceContext = source != nullptr ? context : nullptr;
+}
+
+WIN32SUB_API void WINAPI WinSub_SetProcedureCaller(WinSubProcedureCaller caller, void* context) {
+    win32sub::Queue& queue = win32sub::TheQueue();
+    queue.caller = caller;
+    queue.callerContext = caller != nullptr ? context : nullptr;
 }
 
 WIN32SUB_API void WINAPI WinSub_SetMessageSpy(WinSubMessageSpy spy, void* context) {

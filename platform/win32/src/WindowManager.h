@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Win32.h"
+#include "win32sub/Desktop.h"
 
 namespace win32sub {
 
@@ -146,6 +147,13 @@ void ValidateWindow(HWND window);
 // ---- Messages (Messages.cpp) ----
 // Calls the window's procedure (after the spy); 0 for a window that no longer exists.
 LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs a procedure of the application through the procedure caller, when one is set.
+LRESULT CallProcedure(WinSubProcedureCall call, void* data);
+template <class Body>
+LRESULT CallProcedure(const Body& body) {
+    return CallProcedure([](void* data) -> LRESULT { return (*static_cast<const Body*>(data))(); },
+                         const_cast<Body*>(&body));
+}
 // WM_COMMAND with the control's id and `code` to its parent.
 void NotifyParent(HWND control, WORD code);
 std::uint64_t Now();

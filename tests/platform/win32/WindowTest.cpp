@@ -741,4 +741,38 @@ TEST_F(Windows, SpySeesEveryDeliveredMessage) {
     EXPECT_EQ(seen, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_USER + 3, WM_USER + 4}));
 }
 
+struct CallerLog {
+    int calls = 0;
+    bool refuse = false;  // answer 77 without calling, as a caller does for a procedure that failed
+};
+
+LRESULT CountingCaller(WinSubProcedureCall call, void* data, void* context) {
+    auto& log = *static_cast<CallerLog*>(context);
+    ++log.calls;
+    return log.refuse ? 77 : call(data);
+}
+
+TEST_F(Windows, WindowAndTimerProceduresRunThroughTheProcedureCaller) {
+    const HWND window = TopLevel(WS_POPUP);
+    CallerLog log;
+    WinSub_SetProcedureCaller(CountingCaller, &log);
+    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 0, 0), 0);
+    EXPECT_EQ(log.calls, 1);
+    static int timerCalls = 0;
+    timerCalls = 0;
+    SetTimer(window, 5, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++timerCalls; });
+    WinSub_AdvanceClock(10);
+    WinSub_Idle();
+    EXPECT_EQ(timerCalls, 1);
+    EXPECT_EQ(log.calls, 2);
+    log.refuse = true;
+    Log().clear();
+    EXPECT_EQ(SendMessageW(window, WM_USER + 2, 0, 0), 77);
+    EXPECT_TRUE(MessagesOf(window).empty());
+    WinSub_SetProcedureCaller(nullptr, nullptr);
+    EXPECT_EQ(SendMessageW(window, WM_USER + 3, 0, 0), 0);
+    EXPECT_EQ(MessagesOf(window), std::vector<UINT>{WM_USER + 3});
+    EXPECT_EQ(log.calls, 3);
+}
+
 }  // namespace

@@ -88,6 +88,7 @@ protected:
     void TearDown() override {
         WinSub_SetInputSource(nullptr, nullptr);
         WinSub_SetMessageSpy(nullptr, nullptr);
+        WinSub_SetProcedureCaller(nullptr, nullptr);
         WinSub_ResetDesktop();
         EXPECT_TRUE(UnregisterClassW(L"Recorder", nullptr));
         Log().clear();

@@ -34,6 +34,15 @@ WIN32SUB_API void WINAPI WinSub_SetInputSource(WinSubInputSource source, void* c
 typedef void (*WinSubMessageSpy)(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void* context);
 WIN32SUB_API void WINAPI WinSub_SetMessageSpy(WinSubMessageSpy spy, void* context);
 
+// ---- Calling the application's procedures ----
+// With a caller set, every window procedure, dialog procedure and timer procedure that the window manager
+// calls is called through it: the caller runs `call(data)` and returns its result, or the result it chooses
+// when the call failed. A host uses it to end a procedure's failure at the procedure, so that it never
+// unwinds through the window manager. NULL removes the caller.
+typedef LRESULT (*WinSubProcedureCall)(void* data);
+typedef LRESULT (*WinSubProcedureCaller)(WinSubProcedureCall call, void* data, void* context);
+WIN32SUB_API void WINAPI WinSub_SetProcedureCaller(WinSubProcedureCaller caller, void* context);
+
 // ---- Reading what is on the screen ----
 typedef struct WINSUB_WINDOWINFO {
     HWND hwnd;
