@@ -12,6 +12,7 @@
 #include "GLIB/GLIB_Log.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "ProbeMenus.h"
+#include "ProbeWindows.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_Exception.h"
 #include "XCHG/XCHG_DebugOutput.h"
@@ -85,6 +86,7 @@ public:
         if (FailureIs("second")) {
             static ProbePlugin second;  // refused: the first stays in charge
         }
+        ProbeWindowsInitialize();
         return ProbeMenusInitialize();
     }
 
@@ -93,6 +95,7 @@ public:
     bool Unload() override {
         if (std::getenv("PROBE_TOOLS") != nullptr) g_multiTool.Unregister();
         ProbeMenusUnload();
+        ProbeWindowsUnload();
         return true;
     }
 };

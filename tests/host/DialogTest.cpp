@@ -1,0 +1,280 @@
+// Framework dialogs as the user meets them in the host: XCHG_Dialog (modeless creation from the resource
+// modules, what its window procedure keeps and what it leaves to the dialog and the host, commands, closing,
+// failures in the dialog procedure, and the item helpers with their list values).
+#include "ProbeWindowsTest.h"
+
+namespace {
+
+constexpr int kApply = 1001;
+constexpr int kWidthField = 1002;
+constexpr int kHeightField = 1003;
+constexpr int kBoxList = 1006;
+constexpr int kUnitList = 1008;
+constexpr int kRegionLabel = 1016;
+constexpr int kList = 1100;        // a list box the probe adds
+constexpr int kSortedList = 1101;  // a sorted one
+constexpr int kCheck = 1102;       // a check box
+
+class Dialog : public ProbeWindowsTest {
+protected:
+    // The probe's "Page Geometry" dialog, created and shown.
+    HWND ShownDialog(HostConfig config = HostConfig()) {
+        Start(std::move(config));
+        dialog = Ask<HWND>("Probe_CreateDialog", 128);
+        Call<void (*)()>("Probe_ShowDialog");
+        WinSub_Idle();
+        WindowLog();
+        return dialog;
+    }
+    HostWindow DialogHostWindow() { return Ask<HostWindow>("Probe_DialogHostWindow"); }
+    HostWindowHandlerRecord Record() { return *Ask<const HostWindowHandlerRecord*>("Probe_DialogRecord"); }
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+    std::string Entries(int id) const {
+        std::string entries;
+        for (int index = 0;; ++index) {
+            wchar_t text[64];
+            if (WinSub_GetEntryText(Item(id), index, text, 64) < 0) return entries;
+            entries += GLIB_Narrow(text) + ";";
+        }
+    }
+    std::string Values(int id, int count) {
+        std::string values;
+        for (int index = 0; index < count; ++index) {
+            values += std::to_string(DialogItem("GetListItemValue", id, index)) + ";";
+        }
+        return values;
+    }
+    void AddEntries(int id, std::initializer_list<const char*> texts) {
+        for (const char* text : texts) DialogItem("ListAdd", id, 0, 0, text);
+    }
+
+    HWND dialog = nullptr;
+};
+
+TEST_F(Dialog, IsCreatedHiddenFromItsResourceOwnedByTheMainWindowAndHandedToTheHost) {
+    Start();
+    dialog = Ask<HWND>("Probe_CreateDialog", 128);
+    ASSERT_NE(dialog, nullptr) << out.str();
+    EXPECT_EQ(WindowLog(), "Dialog.WillDestroy@0 Dialog.DidCreate@0 ");
+    EXPECT_EQ(Screen(dialog, WINSUB_DUMP_HIDDEN).rfind("dialog \"Page Geometry\"", 0), 0u);
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), host->Windows().MainWindow());
+    EXPECT_EQ(host->Windows().ModelessDialogs(), std::vector<HWND>{dialog});
+    EXPECT_EQ(host->Windows().FindByPlatform(dialog), DialogHostWindow());
+    EXPECT_EQ(LiveCallbacks(Record()), 15u);
+    EXPECT_EQ(Ask<HMODULE>("Probe_DialogResourceModule"), Ask<HMODULE>("Probe_PluginModule"));
+
+    ASSERT_TRUE(Call<void (*)()>("Probe_ShowDialog"));
+    EXPECT_EQ(WindowLog().rfind("Dialog.WillShow@0 ", 0), 0u);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    ASSERT_TRUE(Call<void (*)()>("Probe_ShowDialog"));
+    EXPECT_EQ(WindowLog().find("WillShow"), std::string::npos);  // it was visible already
+}
+
+TEST_F(Dialog, ALocalizedModuleWithoutTheDialogLeavesItToThePlugInsOwn) {
+    folder.Add("testplugins/Probe.DEU", "Probe.DEU");
+    HostConfig config;
+    config.language = "DEU";
+    Start(config);
+    char german[64] = "";
+    Call<void (*)(int, char*, int)>("Probe_GetString", 20027, german, static_cast<int>(sizeof german));
+    ASSERT_STREQ(german, "Nicht genügend Arbeitsspeicher");  // the localized module is in use
+    dialog = Ask<HWND>("Probe_CreateDialog", 128);
+    ASSERT_NE(dialog, nullptr) << out.str();
+    EXPECT_EQ(Ask<HMODULE>("Probe_DialogResourceModule"), Ask<HMODULE>("Probe_PluginModule"));
+    EXPECT_EQ(WindowLog(), "Dialog.WillDestroy@0 Dialog.DidCreate@0 ");
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
+}
+
+TEST_F(Dialog, PaintKeysAndMouseButtonsComeOnlyThroughTheHost) {
+    Start();
+    dialog = Ask<HWND>("Probe_CreateDialog", 128);
+    Call<void (*)()>("Probe_ShowDialog");
+    WindowLog();
+    WinSub_Idle();
+    // Each once, and from the host's callbacks (nesting 1), never from the dialog's window procedure.
+    EXPECT_EQ(WindowLog(), "Dialog.Draw(" + ClientArea(dialog) + ")@1 ");
+    ASSERT_TRUE(WinSub_Click(Item(kRegionLabel)));  // a label lets the click through to the dialog
+    EXPECT_EQ(WindowLog(), "Dialog.MouseDown(" + Middle(Item(kRegionLabel), dialog) + ",513)@1 ");
+    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
+    EXPECT_EQ(WindowLog(), "Dialog.KeyDown(115,256)@1 ");
+    SendMessageW(dialog, WM_MBUTTONDOWN, 0, MAKELPARAM(4, 5));
+    SendMessageW(dialog, WM_SYSKEYDOWN, VK_F4, 0);
+    EXPECT_EQ(WindowLog(), "Dialog.MouseDown(4,5,519)@1 Dialog.KeyDown(115,260)@1 ");
+}
+
+TEST_F(Dialog, ClicksAndSelectionChangesReachCommandAndOtherNotificationsAreSwallowed) {
+    ShownDialog();
+    AddEntries(kBoxList, {"Media Box", "Crop Box", "Trim Box"});
+    // Opening the list, picking and closing it make four notifications; only the selection change counts.
+    ASSERT_TRUE(WinSub_ChooseEntry(Item(kBoxList), 2));
+    EXPECT_EQ(WindowLog(), "Dialog.Command(1006)@0 ");
+    ASSERT_TRUE(WinSub_ReplaceText(Item(kWidthField), L"12"));
+    EXPECT_EQ(WindowLog(), "");  // focus, update and change notifications of the field
+    ASSERT_TRUE(WinSub_Click(Item(kApply)));
+    EXPECT_EQ(WindowLog(), "Dialog.Command(1001)@0 ");
+    EXPECT_EQ(SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kHeightField, 2), 0), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kHeightField, 1), 0);
+    EXPECT_EQ(WindowLog(), "Dialog.Command(1003)@0 ");
+}
+
+TEST_F(Dialog, ACloseRequestLeavesTheDialogOpenUnlessWillCloseAnswersOne) {
+    ShownDialog();
+    const HostWindowHandlerRecord record = Record();
+    for (int answer : {0, 2}) {
+        SetBehaviour("", "", answer);
+        ASSERT_TRUE(WinSub_Close(dialog));
+        const std::string log = WindowLog();
+        EXPECT_NE(log.find("Dialog.WillClose(0)@0 "), std::string::npos) << log;
+        EXPECT_EQ(log.find("Command"), std::string::npos) << log;  // the dialog's own Cancel never comes
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "answer " << answer;
+        EXPECT_TRUE(Ask<HWND>("Probe_Dialog") == dialog);
+    }
+    SetBehaviour("", "", 1);
+    ASSERT_TRUE(WinSub_Close(dialog));
+    const std::string log = WindowLog();
+    EXPECT_NE(log.find("Dialog.DidClose@0 Dialog.WillDestroy@0 "), std::string::npos) << log;
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(host->Windows().Count(), 0u);
+    EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
+    EXPECT_EQ(LiveCallbacks(record), 0u);
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
+}
+
+TEST_F(Dialog, KeepsItsWindowWhenTheHostAsksToDestroyIt) {
+    ShownDialog();
+    const HostWindowHandlerRecord record = Record();
+    ASSERT_TRUE(Call<void (*)()>("Probe_DestroyDialogHostWindow"));
+    EXPECT_EQ(WindowLog(), "Dialog.WillDestroy@0 Dialog.DestroyPlatformThing(own)@1 ");
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(host->Windows().Count(), 0u);
+    EXPECT_EQ(LiveCallbacks(record), 0u);
+    // The user can still reach it; activating it asks nothing of the host.
+    ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
+    EXPECT_TRUE(WinSub_Click(Item(kApply)));
+    EXPECT_NE(WindowLog().find("Dialog.DidActivate@0 "), std::string::npos);
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
+}
+
+TEST_F(Dialog, BecomesTheKeyWindowWhenActivated) {
+    ShownDialog();
+    EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());  // shown, and so activated
+    ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
+    host->Windows().ResignKey(DialogHostWindow());
+    ASSERT_EQ(host->Windows().KeyWindow(), HostWindow::None);
+    WindowLog();
+    ASSERT_TRUE(WinSub_Click(Item(kRegionLabel)));
+    EXPECT_EQ(WindowLog().rfind("Dialog.DidActivate@0 ", 0), 0u);
+    EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());
+}
+
+TEST_F(Dialog, MovesAndResizesReachItsHooks) {
+    ShownDialog();
+    const RECT start = WindowRect(dialog);
+    const int width = start.right - start.left;
+    const int height = start.bottom - start.top;
+    MoveWindow(dialog, 50, 60, width, height, TRUE);
+    const std::string moved = "50,60," + std::to_string(50 + width) + "," + std::to_string(60 + height);
+    EXPECT_EQ(WindowLog(), "Dialog.WillBeResized(" + moved + ")@0 Dialog.DidMove(" + moved + ")@0 ");
+    MoveWindow(dialog, 50, 60, width + 10, height, TRUE);
+    const std::string resized = "50,60," + std::to_string(60 + width) + "," + std::to_string(60 + height);
+    EXPECT_EQ(WindowLog(), "Dialog.WillBeResized(" + resized + ")@0 Dialog.DidResize(" + resized + ")@0 ");
+}
+
+TEST_F(Dialog, AFailureInTheDialogProcedureIsRaisedWithTheExceptionsOwnCode) {
+    ShownDialog();
+    struct Case {
+        const char* kind;
+        const char* shown;
+    };
+    for (const Case& failure : {Case{"xchg", "An error occurred (code 0x0011a396)."},
+                                Case{"glib", "An error occurred (code 0x00112e66)."},
+                                Case{"oom", "An internal error occurred."}}) {
+        out.str("");
+        SetBehaviour("Command", failure.kind);
+        EXPECT_TRUE(WinSub_Click(Item(kApply)));
+        EXPECT_NE(out.str().find(std::string("[error] window procedure: ") + failure.shown), std::string::npos)
+            << failure.kind << "\n" << out.str();
+    }
+    EXPECT_TRUE(host->Alerts().Shown().empty());  // the dialog procedure reports nothing itself
+    EXPECT_EQ(NestingCount(), 0);
+    ExpectNoUnknownExceptionLine();
+}
+
+TEST_F(Dialog, AnUnknownFailureInTheDialogProcedureIsWrittenToTheDebugOutput) {
+    ShownDialog();
+    SetBehaviour("Command", "foreign");
+    EXPECT_TRUE(WinSub_Click(Item(kApply)));
+    EXPECT_NE(out.str().find("[error] window procedure: An internal error occurred."), std::string::npos) << out.str();
+    const std::vector<std::string> lines = DebugLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "XCHG_Dialog::DlgProc caught an unknown exception");
+    EXPECT_EQ(NestingCount(), 0);
+}
+
+TEST_F(Dialog, ListValuesStayParallelToTheEntries) {
+    ShownDialog();
+    AddEntries(kList, {"a", "b", "c"});
+    for (int index = 0; index < 3; ++index) DialogItem("SetListItemValue", kList, index, 10 + index);
+    DialogItem("ListInsert", kList, 1, 0, "x");
+    EXPECT_EQ(Entries(kList), "a;x;b;c;");
+    EXPECT_EQ(Values(kList, 4), "10;0;11;12;");
+    DialogItem("ListDelete", kList, 0);
+    DialogItem("ListDelete", kList, 7);  // no such entry: nothing changes
+    EXPECT_EQ(Entries(kList), "x;b;c;");
+    EXPECT_EQ(Values(kList, 4), "0;11;12;0;");
+    EXPECT_EQ(DialogItem("GetListItemValue", kList, -1), 0);
+    EXPECT_EQ(DialogItem("GetListItemValue", 9999, 0), 0);
+
+    // A sorted list box puts an entry where it belongs, and its value with it.
+    AddEntries(kSortedList, {"m"});
+    DialogItem("SetListItemValue", kSortedList, 0, 7);
+    AddEntries(kSortedList, {"z", "a"});
+    EXPECT_EQ(Entries(kSortedList), "a;m;z;");
+    EXPECT_EQ(Values(kSortedList, 3), "0;7;0;");
+
+    // Drop-down lists take entries the same way.
+    AddEntries(kUnitList, {"Points", "Inches"});
+    DialogItem("SetListItemValue", kUnitList, 1, 5);
+    DialogItem("ListInsert", kUnitList, 0, 0, "Picas");
+    EXPECT_EQ(Entries(kUnitList), "Picas;Points;Inches;");
+    EXPECT_EQ(Values(kUnitList, 3), "0;0;5;");
+    EXPECT_EQ(DialogItem("ListCount", kUnitList), 3);
+
+    DialogItem("ListClear", kList);
+    EXPECT_EQ(Entries(kList), "");
+    EXPECT_EQ(Values(kList, 1), "0;");
+    AddEntries(kList, {"new"});
+    EXPECT_EQ(Values(kList, 1), "0;");
+}
+
+TEST_F(Dialog, APopupEntrysTextIsCopiedOnlyWhenItFits) {
+    ShownDialog();
+    AddEntries(kUnitList, {"Inches"});
+    int length = 0;
+    EXPECT_EQ(DialogItemText("GetPopupItemText", kUnitList, 0, 7, &length), "Inches");
+    EXPECT_EQ(length, 6);
+    EXPECT_EQ(DialogItemText("GetPopupItemText", kUnitList, 0, 6, &length), "(untouched)");
+    EXPECT_EQ(length, 6);
+    DialogItemText("GetPopupItemText", kUnitList, 3, 64, &length);
+    EXPECT_EQ(length, -1);  // no such entry
+}
+
+TEST_F(Dialog, ItemHelpersReadAndWriteWhatTheUserSees) {
+    ShownDialog();
+    DialogItem("SetItemInt", kWidthField, 0, -42);
+    EXPECT_EQ(DialogItem("GetItemInt", kWidthField), -42);
+    int length = 0;
+    EXPECT_EQ(DialogItemText("GetItemText", kWidthField, 0, 3, &length), "-4");  // cut to the buffer
+    EXPECT_EQ(length, 2);
+    AddEntries(kUnitList, {"Points", "Inches"});
+    DialogItem("ListSelect", kUnitList, 1);
+    EXPECT_EQ(Info(Item(kUnitList)).selection, 1);
+    EXPECT_EQ(DialogItem("ListIsSelected", kUnitList, 1), 1);
+    EXPECT_EQ(DialogItem("ToggleCheck", kCheck), 1);  // the new state
+    EXPECT_EQ(Info(Item(kCheck)).check, BST_CHECKED);
+    EXPECT_EQ(DialogItem("ToggleCheck", kCheck), 0);
+    EXPECT_EQ(Info(Item(kCheck)).check, BST_UNCHECKED);
+}
+
+}  // namespace

@@ -1,0 +1,294 @@
+// Framework windows around plain platform windows, as the host and the user meet them:
+// XCHG_WinWindowSubclass (the replaced window procedure and the failures it hands the host) and
+// XCHG_AVWindowObj (the host window and its handler record, the message table, resizing, closing, and the
+// host's callbacks).
+#include "ProbeWindowsTest.h"
+
+namespace {
+
+class WindowObj : public ProbeWindowsTest {
+protected:
+    // The probe's plain window at (100, 100), 300 x 200, attached to its window object.
+    HWND CreateFrame() {
+        Start();
+        frame = Ask<HWND>("Probe_CreateFrame");
+        WindowLog();
+        return frame;
+    }
+    HostWindow FrameHostWindow() { return Ask<HostWindow>("Probe_FrameHostWindow"); }
+    HostWindowHandlerRecord Record() { return *Ask<const HostWindowHandlerRecord*>("Probe_FrameRecord"); }
+    bool IsOpen() { return Ask<bool>("Probe_FrameIsOpen"); }
+    void LimitWidth(int widest) { Call<void (*)(int)>("Probe_LimitWidth", widest); }
+
+    HWND frame = nullptr;
+};
+
+TEST_F(WindowObj, AttachingMakesAHostWindowAroundThePlatformWindowAndSubclassesIt) {
+    Start();
+    const std::size_t callbacksBefore = host->Callbacks().Count();
+    frame = Ask<HWND>("Probe_CreateFrame");
+    EXPECT_EQ(WindowLog(), "Frame.WillDestroy@0 Frame.DidCreate@0 ");  // what was held goes first
+
+    const HostWindow hostWindow = FrameHostWindow();
+    ASSERT_NE(hostWindow, HostWindow::None);
+    EXPECT_EQ(host->Windows().FindByPlatform(frame), hostWindow);
+    EXPECT_TRUE(IsOpen());
+    EXPECT_TRUE(Ask<bool>("Probe_FrameIsFoundByItsHostWindow"));  // the object is the host window's owner data
+    const HostWindowHandlerRecord record = Record();
+    EXPECT_EQ(record.size, 64u);
+    EXPECT_EQ(LiveCallbacks(record), 15u);
+    EXPECT_EQ(host->Callbacks().Count(), callbacksBefore + 15);
+
+    EXPECT_NE(GetPropW(frame, L"XCHG_WinWindowSubclassProp"), nullptr);
+    EXPECT_NE(GetWindowLongPtrW(frame, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&DefWindowProcW));
+    const HostDevRect bounds = Ask<HostDevRect>("Probe_FrameBounds");
+    EXPECT_EQ(bounds.left, 100);
+    EXPECT_EQ(bounds.top, 100);
+    EXPECT_EQ(bounds.right, 400);
+    EXPECT_EQ(bounds.bottom, 300);
+}
+
+TEST_F(WindowObj, ItsTimerTicksEveryHundredMilliseconds) {
+    CreateFrame();
+    WinSub_Idle();  // the first paint
+    WindowLog();
+    WinSub_AdvanceClock(99);
+    EXPECT_EQ(WinSub_Idle(), 0);
+    WinSub_AdvanceClock(1);
+    EXPECT_EQ(WinSub_Idle(), 1);
+    EXPECT_EQ(WindowLog(), "");  // a timer is nobody's hook
+    EXPECT_TRUE(KillTimer(frame, 0xFFFFFFFF));
+}
+
+TEST_F(WindowObj, PaintKeysAndMouseButtonsOfAPlainWindowComeThroughItsOwnProcedureOnly) {
+    CreateFrame();
+    WinSub_Idle();
+    EXPECT_EQ(WindowLog(), "Frame.Draw(" + ClientArea(frame) + ")@0 ");
+    InvalidateRect(frame, nullptr, TRUE);
+    WinSub_Idle();
+    WindowLog();
+
+    ASSERT_TRUE(WinSub_Click(frame));
+    EXPECT_EQ(WindowLog(), "Frame.MouseDown(" + Middle(frame, frame) + ",513)@0 ");
+    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
+    EXPECT_EQ(WindowLog(), "Frame.KeyDown(115,256)@0 ");
+    SendMessageW(frame, WM_RBUTTONDOWN, 0, MAKELPARAM(-3, 7));
+    SendMessageW(frame, WM_SYSKEYDOWN, VK_F4, 0);
+    EXPECT_EQ(WindowLog(), "Frame.MouseDown(-3,7,516)@0 Frame.KeyDown(115,260)@0 ");
+}
+
+TEST_F(WindowObj, ActivationAndFocusReachTheirHooks) {
+    CreateFrame();
+    SendMessageW(frame, WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageW(frame, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    SendMessageW(frame, WM_KILLFOCUS, 0, 0);
+    SendMessageW(frame, WM_SETFOCUS, 0, 0);
+    EXPECT_EQ(WindowLog(), "Frame.WillDeactivate@0 Frame.DidActivate@0 Frame.WillResignKey@0 Frame.DidBecomeKey@0 ");
+}
+
+TEST_F(WindowObj, SizeMessagesCountOnlyWhenRestoredOrMaximized) {
+    CreateFrame();
+    EXPECT_EQ(SendMessageW(frame, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(10, 10)), 0);
+    EXPECT_EQ(WindowLog(), "");
+    // With no resize under way, any rectangle that has a size is a resize.
+    SendMessageW(frame, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(10, 10));
+    SendMessageW(frame, WM_MOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(WindowLog(), "Frame.DidResize(100,100,400,300)@0 Frame.DidResize(100,100,400,300)@0 ");
+}
+
+TEST_F(WindowObj, AResizeThatEndsAtItsStartSizeIsAMove) {
+    CreateFrame();
+    // The user drags the right edge out and back, then the window lands 20 pixels further right.
+    RECT sizing{100, 100, 480, 300};
+    SendMessageW(frame, WM_SIZING, 2, reinterpret_cast<LPARAM>(&sizing));
+    sizing = RECT{100, 100, 400, 300};
+    SendMessageW(frame, WM_SIZING, 2, reinterpret_cast<LPARAM>(&sizing));
+    MoveWindow(frame, 120, 100, 300, 200, TRUE);
+    EXPECT_EQ(WindowLog(),
+              "Frame.WillBeResized(100,100,480,300)@0 Frame.WillBeResized(100,100,400,300)@0 "
+              "Frame.WillBeResized(120,100,420,300)@0 Frame.DidMove(120,100,420,300)@0 ");
+
+    // The next one starts afresh.
+    MoveWindow(frame, 120, 100, 310, 200, TRUE);
+    EXPECT_EQ(WindowLog(), "Frame.WillBeResized(120,100,430,300)@0 Frame.DidResize(120,100,430,300)@0 ");
+    RECT moving{0, 0, 310, 200};
+    SendMessageW(frame, WM_MOVING, 0, reinterpret_cast<LPARAM>(&moving));
+    MoveWindow(frame, 0, 0, 310, 200, TRUE);
+    EXPECT_EQ(WindowLog(),
+              "Frame.WillBeResized(0,0,310,200)@0 Frame.WillBeResized(0,0,310,200)@0 Frame.DidMove(0,0,310,200)@0 ");
+}
+
+TEST_F(WindowObj, TheRectangleWillBeResizedLeavesIsTheOneThatCounts) {
+    CreateFrame();
+    LimitWidth(350);
+    MoveWindow(frame, 100, 100, 600, 200, TRUE);
+    EXPECT_EQ(Rect(WindowRect(frame)), "100,100,450,300");
+    EXPECT_EQ(WindowLog(), "Frame.WillBeResized(100,100,700,300)@0 Frame.DidResize(100,100,450,300)@0 ");
+    RECT sizing{100, 100, 900, 250};
+    SendMessageW(frame, WM_SIZING, 2, reinterpret_cast<LPARAM>(&sizing));
+    EXPECT_EQ(Rect(sizing), "100,100,450,250");
+}
+
+TEST_F(WindowObj, ACloseRequestDestroysTheWindowOnlyWhenWillCloseAnswersOne) {
+    CreateFrame();
+    const HostWindowHandlerRecord record = Record();
+    for (int answer : {0, 2}) {
+        SetBehaviour("", "", answer);
+        ASSERT_TRUE(WinSub_Close(frame));
+        EXPECT_EQ(WindowLog().rfind("Frame.WillClose(0)@0 ", 0), 0u);
+        EXPECT_TRUE(IsWindow(frame)) << "answer " << answer;
+        EXPECT_TRUE(IsOpen());
+    }
+    SetBehaviour("", "", 1);
+    ASSERT_TRUE(WinSub_Close(frame));
+    const std::string log = WindowLog();
+    EXPECT_EQ(log.rfind("Frame.WillClose(0)@0 ", 0), 0u);
+    EXPECT_NE(log.find("Frame.DidClose@0 Frame.WillDestroy@0 "), std::string::npos) << log;
+    EXPECT_FALSE(IsWindow(frame));
+    // The host window went with it, and so did the record's callbacks.
+    EXPECT_FALSE(IsOpen());
+    EXPECT_EQ(host->Windows().Count(), 0u);
+    EXPECT_EQ(LiveCallbacks(record), 0u);
+    EXPECT_EQ(Ask<HWND>("Probe_Frame"), nullptr);
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
+}
+
+TEST_F(WindowObj, DestroyingTheHostWindowHasThePlatformWindowDestroyedOnTheHostsRequest) {
+    CreateFrame();
+    const HostWindowHandlerRecord record = Record();
+    ASSERT_TRUE(Call<void (*)()>("Probe_DestroyFrameHostWindow"));
+    const std::string log = WindowLog();
+    EXPECT_EQ(log.rfind("Frame.WillDestroy@0 Frame.DestroyPlatformThing(own)@1 ", 0), 0u) << log;
+    EXPECT_NE(log.find("Frame.DidClose@1 Frame.WillDestroy@1 "), std::string::npos) << log;
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_FALSE(IsOpen());
+    EXPECT_EQ(host->Windows().Count(), 0u);
+    EXPECT_EQ(LiveCallbacks(record), 0u);
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // every callback given back once
+}
+
+TEST_F(WindowObj, AttachingAgainLetsGoOfTheWindowsHeldBefore) {
+    CreateFrame();
+    const std::size_t callbacks = host->Callbacks().Count();
+    const HWND second = CreateWindowExW(0, L"ProbeFrame", L"Second", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                        nullptr, module, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(Call<void (*)(HWND)>("Probe_AttachFrameTo", second));
+    const std::string log = WindowLog();
+    EXPECT_EQ(log.rfind("Frame.WillDestroy@0 Frame.DestroyPlatformThing(own)@1 ", 0), 0u) << log;
+    EXPECT_EQ(log.substr(log.rfind("Frame.")), "Frame.DidCreate@0 ") << log;
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ(host->Windows().Count(), 1u);
+    EXPECT_EQ(host->Windows().FindByPlatform(second), FrameHostWindow());
+    EXPECT_EQ(host->Callbacks().Count(), callbacks);
+    EXPECT_EQ(LiveCallbacks(Record()), 15u);
+}
+
+TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {
+    CreateFrame();
+    const HostWindowHandlerRecord record = Record();
+    const HostWindow window = FrameHostWindow();
+    SetBehaviour("", "", 2);
+    HostBool willClose = 0;
+    HostBool canPerform = 1;
+    HostDevRect start{100, 100, 400, 300};
+    HostDevRect moved{110, 100, 410, 300};
+    const HostWindowEvent click{WM_LBUTTONDOWN, 0, MAKELPARAM(5, 6)};
+    ASSERT_TRUE(host->CallPlugin("window callbacks", [&] {
+        HostCallbackOf<HostWindowMouseDownProc>(record.mouseDown)(window, 5, 6, &click);
+        HostCallbackOf<HostWindowKeyDownProc>(record.keyDown)(window, 65, nullptr);
+        willClose = HostCallbackOf<HostWindowWillCloseProc>(record.willClose)(window, 1);
+        HostCallbackOf<HostWindowNoticeProc>(record.didActivate)(window);
+        HostCallbackOf<HostWindowNoticeProc>(record.didBecomeKey)(window);
+        HostCallbackOf<HostWindowNoticeProc>(record.willResignKey)(window);
+        HostCallbackOf<HostWindowNoticeProc>(record.willDeactivate)(window);
+        HostCallbackOf<HostWindowDrawProc>(record.draw)(window, &start);
+        HostCallbackOf<HostWindowWillBeResizedProc>(record.willBeResized)(window, &moved);
+        HostCallbackOf<HostWindowDidResizeProc>(record.didResize)(window, &moved);
+        HostCallbackOf<HostWindowPerformEditOpProc>(record.performEditOp)(window, static_cast<HostAtom>(7));
+        canPerform = HostCallbackOf<HostWindowCanPerformEditOpProc>(record.canPerformEditOp)(
+            window, static_cast<HostAtom>(7));
+        HostCallbackOf<HostWindowAdjustCursorProc>(record.adjustCursor)(window, 3, 4);
+    }));
+    EXPECT_EQ(WindowLog(),
+              "Frame.MouseDown(5,6,513)@1 Frame.KeyDown(65,-)@1 Frame.WillClose(1)@1 Frame.DidActivate@1 "
+              "Frame.DidBecomeKey@1 Frame.WillResignKey@1 Frame.WillDeactivate@1 Frame.Draw(100,100,400,300)@1 "
+              "Frame.WillBeResized(110,100,410,300)@1 Frame.DidMove(110,100,410,300)@1 Frame.PerformEditOp(7)@1 "
+              "Frame.CanPerformEditOp(7)@1 Frame.AdjustCursor(3,4)@1 ");
+    EXPECT_EQ(willClose, 2);  // the answer goes to the host as it is
+    EXPECT_EQ(canPerform, 0);
+    EXPECT_EQ(host->Windows().Cursor(), host->Windows().StandardCursor(0));
+    EXPECT_EQ(NestingCount(), 0);
+}
+
+TEST_F(WindowObj, TheHostClosingItsWindowLeavesThePlatformWindowAlone) {
+    CreateFrame();
+    const HostWindowHandlerRecord record = Record();
+    ASSERT_TRUE(host->CallPlugin("did close", [&] {
+        HostCallbackOf<HostWindowNoticeProc>(record.didClose)(FrameHostWindow());
+    }));
+    EXPECT_EQ(WindowLog(), "Frame.DidClose@1 Frame.WillDestroy@1 ");
+    EXPECT_FALSE(IsOpen());
+    EXPECT_EQ(LiveCallbacks(record), 0u);
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
+}
+
+TEST_F(WindowObj, AFailureInAHostCallbackIsReportedUnderTheCallbacksName) {
+    CreateFrame();
+    const HostWindowHandlerRecord record = Record();
+    SetBehaviour("AdjustCursor", "xchg");
+    EXPECT_FALSE(host->CallPlugin("adjust cursor", [&] {
+        HostCallbackOf<HostWindowAdjustCursorProc>(record.adjustCursor)(FrameHostWindow(), 3, 4);
+    }));
+    ASSERT_NE(LastAlert(), nullptr);
+    EXPECT_EQ(LastAlert()->text,
+              "XCHG_AVWindowObj::AdjustCursor caught an exception: probe window failure : code 1155990");
+    EXPECT_NE(out.str().find("[error] adjust cursor: An internal error occurred."), std::string::npos) << out.str();
+    EXPECT_EQ(NestingCount(), 0);
+}
+
+TEST_F(WindowObj, AFrameworkFailureInTheWindowProcedureIsRaisedWithItsOwnCode) {
+    CreateFrame();
+    SetBehaviour("WillClose", "xchg");
+    EXPECT_TRUE(WinSub_Close(frame));
+    EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x0011a396)."), std::string::npos) << out.str();
+    EXPECT_TRUE(host->Alerts().Shown().empty());  // a window procedure reports nothing itself
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_EQ(NestingCount(), 0);
+    ExpectNoUnknownExceptionLine();
+}
+
+TEST_F(WindowObj, AnyOtherFailureInTheWindowProcedureIsRaisedAsCodeOneAndWrittenToTheDebugOutput) {
+    CreateFrame();
+    for (const char* kind : {"glib", "oom", "foreign"}) {
+        out.str("");
+        SetBehaviour("WillClose", kind, 0);
+        EXPECT_TRUE(WinSub_Close(frame));
+        EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x00000001)."), std::string::npos)
+            << kind << "\n" << out.str();
+        FlushDebugLine();
+        ASSERT_FALSE(DebugLines().empty());
+        EXPECT_EQ(DebugLines().back(), "XCHG_WinWindowSubclass::WndProc caught an unknown exception") << kind;
+    }
+    EXPECT_TRUE(host->Alerts().Shown().empty());
+    EXPECT_EQ(NestingCount(), 0);
+}
+
+TEST_F(WindowObj, APaintWithNothingToUpdateIsAFatalLogEntry) {
+    CreateFrame();
+    WinSub_Idle();  // painted: nothing is left to update
+    WindowLog();
+    SendMessageW(frame, WM_PAINT, 0, 0);
+    EXPECT_EQ(WindowLog(), "");
+    EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x00000001)."), std::string::npos) << out.str();
+    FlushDebugLine();
+    const std::vector<std::string> lines = DebugLines();
+    ASSERT_GE(lines.size(), 2u);
+    const std::string& fatal = lines[lines.size() - 2];
+    EXPECT_EQ(fatal.rfind("Error    acrobatlib/src/XCHG/XCHG_AVWindowOb", 0), 0u) << fatal;
+    EXPECT_EQ(fatal.substr(fatal.find(" line ")), " line 654:GetUpdateRect failed");
+    EXPECT_EQ(lines.back(), "XCHG_WinWindowSubclass::WndProc caught an unknown exception");
+}
+
+}  // namespace
