@@ -7,18 +7,11 @@
 
 #include "HostRecords.h"
 #include "Win32.h"
+#include "host/HostText.h"
 
 namespace {
 
 Host* s_current = nullptr;
-
-std::string Narrow(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(length > 0 ? length : 1, '\0');
-    if (length > 0) WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.data(), length, nullptr, nullptr);
-    narrow.resize(narrow.size() - 1);
-    return narrow;
-}
 
 // Message boxes of the plug-ins appear among the host's alerts.
 int PresentMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
@@ -27,16 +20,9 @@ int PresentMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     static const int kAnswers[][3] = {{IDOK}, {IDOK, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
                                       {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY, IDCANCEL}};
     const UINT kind = (type & MB_TYPEMASK) < 6 ? (type & MB_TYPEMASK) : 0;
-    const int32_t button = Host::Current().Alerts().MessageBox(Narrow(caption), Narrow(text), kButtons[kind]);
+    // The window manager hands over a text and a caption always, "" and "Error" for missing ones.
+    const int32_t button = Host::Current().Alerts().MessageBox(HostNarrow(caption), HostNarrow(text), kButtons[kind]);
     return kAnswers[kind][button - 1];
-}
-
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
 }
 
 std::string SystemErrorText(DWORD code) {
@@ -164,7 +150,7 @@ void Host::Start(HostPlugin& plugin) {
         if (plugin.module != nullptr) FreeLibrary(plugin.module);
         plugin.module = nullptr;
     };
-    plugin.module = LoadLibraryW(Widen(HostPaths::LinuxToPlatformText(plugin.linuxPath)).c_str());
+    plugin.module = LoadLibraryW(HostWiden(HostPaths::LinuxToPlatformText(plugin.linuxPath)).c_str());
     if (plugin.module == nullptr) return fail(SystemErrorText(GetLastError()));
     // Through HostProc: the platform hands back a generic function pointer, as Win32 does.
     auto plugInMain = reinterpret_cast<PlugInMainProc>(

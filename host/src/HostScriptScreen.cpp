@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/HostScriptError.h"
+#include "host/HostText.h"
 #include "win32sub/Desktop.h"
 
 namespace {
@@ -12,24 +13,6 @@ namespace {
 // Rounds of idle steps after which a window that keeps posting to itself is reported rather than served
 // forever.
 constexpr int kMaxIdleRounds = 1000;
-
-std::string Narrow(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(length > 0 ? length : 1, '\0');
-    if (length > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
-    }
-    narrow.resize(narrow.size() - 1);
-    return narrow;
-}
-
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    if (length > 0) MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 WINSUB_WINDOWINFO InfoOf(HWND window) {
     WINSUB_WINDOWINFO info{};
@@ -41,7 +24,7 @@ std::string ShownText(HWND window) {
     std::wstring text(static_cast<std::size_t>(WinSub_GetShownText(window, nullptr, 0)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(WinSub_GetShownText(window, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return HostNarrow(text);
 }
 
 std::wstring EntryText(HWND window, int index) {
@@ -56,7 +39,7 @@ std::string Dump(HWND root) {
     std::wstring text(static_cast<std::size_t>(WinSub_DumpWindows(root, 0, nullptr, 0)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(WinSub_DumpWindows(root, 0, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return HostNarrow(text);
 }
 
 std::vector<HWND> WindowsOf(HWND parent) {
@@ -217,7 +200,7 @@ void HostScriptScreen::Type(const std::string& word, const std::string& text, co
     if (!SameTextIgnoringCase(InfoOf(control).className, L"Edit")) Fail(word + " is not an edit field");
     if (!Usable(control, "type")) return;
     m_out << "[type] #" << InfoOf(control).id << " " << Quoted(text) << "\n";
-    if (!WinSub_ReplaceText(control, Widen(text).c_str())) FailedAction("typing");
+    if (!WinSub_ReplaceText(control, HostWiden(text).c_str())) FailedAction("typing");
 }
 
 void HostScriptScreen::Choose(const std::string& word, const std::string& entry, bool quoted,
@@ -233,12 +216,12 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
                  entry);
         }
     } else {
-        const std::wstring wanted = Widen(entry);
+        const std::wstring wanted = HostWiden(entry);
         std::string entries;
         for (int i = 0; i < count && index < 0; ++i) {
             const std::wstring text = EntryText(control, i);
             if (SameTextIgnoringCase(text, wanted)) index = i;
-            entries += (i == 0 ? "" : ", ") + Quoted(Narrow(text));
+            entries += (i == 0 ? "" : ", ") + Quoted(HostNarrow(text));
         }
         if (index < 0) {
             Fail(word + " has no entry " + Quoted(entry) +
@@ -246,7 +229,7 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
         }
     }
     if (!Usable(control, "choose")) return;
-    m_out << "[choose] #" << InfoOf(control).id << " " << Quoted(Narrow(EntryText(control, index))) << "\n";
+    m_out << "[choose] #" << InfoOf(control).id << " " << Quoted(HostNarrow(EntryText(control, index))) << "\n";
     if (!WinSub_ChooseEntry(control, index)) FailedAction("choosing");
 }
 

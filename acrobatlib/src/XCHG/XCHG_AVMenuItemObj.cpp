@@ -8,6 +8,7 @@
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "PDFL/PDFL_HostFrames.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Callbacks.h"
 #include "XCHG/XCHG_Plugin.h"
 #include "XCHG/XCHG_PluginContext.h"
 #include "XCHG/XCHG_ReportError.h"
@@ -18,17 +19,6 @@ namespace {
 constexpr const char kClassName[] = "XCHG_AVMenuItemObj";
 constexpr int32_t kTextSize = 256;
 constexpr int32_t kNameReadSize = 100;
-
-template <class Proc>
-HostCallback NewCallback(Proc proc) {
-    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(proc));
-}
-
-void DestroyCallback(HostCallback& callback) {
-    if (callback == HostCallback::None) return;
-    Core_DestroyCallback(callback);
-    callback = HostCallback::None;
-}
 
 // Gives the host item back; a failure of the host here is of no consequence, so it is swallowed whether it
 // comes as the host's raise or (with a translator installed) as an exception.
@@ -82,9 +72,9 @@ void XCHG_AVMenuItemObj::Create(int32_t titleId, const char* name, HostMenu subm
 
     const HostExtension extension = XCHG_PluginContext::Extension();
     m_holder.item = View_NewMenuItem(title, fullName, submenu, 0, shortcut, shortcutFlags, m_icon, extension);
-    m_enabledCallback = NewCallback(ComputeEnabledCallback);
-    m_markedCallback = NewCallback(ComputeMarkedCallback);
-    m_executeCallback = NewCallback(ExecuteCallback);
+    m_enabledCallback = XCHG_NewCallback(ComputeEnabledCallback);
+    m_markedCallback = XCHG_NewCallback(ComputeMarkedCallback);
+    m_executeCallback = XCHG_NewCallback(ExecuteCallback);
     View_SetMenuItemComputeEnabled(m_holder.item, m_enabledCallback, &m_holder);
     View_SetMenuItemComputeMarked(m_holder.item, m_markedCallback, &m_holder);
     View_SetMenuItemExecute(m_holder.item, m_executeCallback, &m_holder);
@@ -105,9 +95,9 @@ void XCHG_AVMenuItemObj::Create(int32_t titleId, const char* name, HostMenu subm
 }
 
 void XCHG_AVMenuItemObj::Release() {
-    DestroyCallback(m_enabledCallback);
-    DestroyCallback(m_markedCallback);
-    DestroyCallback(m_executeCallback);
+    XCHG_DestroyCallback(m_enabledCallback);
+    XCHG_DestroyCallback(m_markedCallback);
+    XCHG_DestroyCallback(m_executeCallback);
     if (m_holder.item != HostMenuItem::None) {
         const HostMenuItem item = m_holder.item;
         m_holder.item = HostMenuItem::None;

@@ -4,6 +4,7 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Callbacks.h"
 #include "XCHG/XCHG_PluginContext.h"
 #include "XCHG/XCHG_ReportError.h"
 #include "XCHG/XCHG_Resources.h"
@@ -12,17 +13,6 @@ namespace {
 
 constexpr const char kClassName[] = "XCHG_AVToolButtonObj";
 constexpr int32_t kTextSize = 256;
-
-template <class Proc>
-HostCallback NewCallback(Proc proc) {
-    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(proc));
-}
-
-void DestroyCallback(HostCallback& callback) {
-    if (callback == HostCallback::None) return;
-    Core_DestroyCallback(callback);
-    callback = HostCallback::None;
-}
 
 }  // namespace
 
@@ -50,9 +40,9 @@ void XCHG_AVToolButtonObj::Create(const char* name, int32_t bitmapId, int32_t he
     Release();
     m_icon = LoadBitmapOrIcon(bitmapId, true);
     m_holder.button = View_NewToolButton(Core_AtomFromName(name), m_icon, 0, 0);
-    m_enabledCallback = NewCallback(ComputeEnabledCallback);
-    m_markedCallback = NewCallback(ComputeMarkedCallback);
-    m_executeCallback = NewCallback(ExecuteCallback);
+    m_enabledCallback = XCHG_NewCallback(ComputeEnabledCallback);
+    m_markedCallback = XCHG_NewCallback(ComputeMarkedCallback);
+    m_executeCallback = XCHG_NewCallback(ExecuteCallback);
     View_SetToolButtonComputeEnabled(m_holder.button, m_enabledCallback, &m_holder);
     View_SetToolButtonComputeMarked(m_holder.button, m_markedCallback, &m_holder);
     View_SetToolButtonExecute(m_holder.button, m_executeCallback, &m_holder);
@@ -64,9 +54,9 @@ void XCHG_AVToolButtonObj::Create(const char* name, int32_t bitmapId, int32_t he
 }
 
 void XCHG_AVToolButtonObj::Release() {
-    DestroyCallback(m_enabledCallback);
-    DestroyCallback(m_markedCallback);
-    DestroyCallback(m_executeCallback);
+    XCHG_DestroyCallback(m_enabledCallback);
+    XCHG_DestroyCallback(m_markedCallback);
+    XCHG_DestroyCallback(m_executeCallback);
     if (m_holder.button != HostToolButton::None) {
         const HostToolButton button = m_holder.button;
         m_holder.button = HostToolButton::None;

@@ -3,21 +3,12 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Callbacks.h"
 #include "XCHG/XCHG_PluginContext.h"
 
 namespace {
 
 constexpr const char kClassName[] = "XCHG_AVToolObj";
-
-template <class Function>
-HostCallback NewCallback(Function function) {
-    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(function));
-}
-
-void DestroyCallback(HostCallback& callback) {
-    if (callback != HostCallback::None) Core_DestroyCallback(callback);
-    callback = HostCallback::None;
-}
 
 }  // namespace
 
@@ -43,14 +34,14 @@ void XCHG_AVToolObj::Register() {
     HostToolRecord& record = m_holder.record;
     record = HostToolRecord{};
     record.size = sizeof(HostToolRecord);
-    record.activate = NewCallback(ActivateCallback);
-    record.deactivate = NewCallback(DeactivateCallback);
-    record.doClick = NewCallback(DoClickCallback);
-    record.adjustCursor = NewCallback(AdjustCursorCallback);
-    record.doKeyDown = NewCallback(DoKeyDownCallback);
-    record.getType = NewCallback(GetTypeCallback);
-    record.isPersistent = NewCallback(IsPersistentCallback);
-    record.computeEnabled = NewCallback(ComputeEnabledCallback);
+    record.activate = XCHG_NewCallback(ActivateCallback);
+    record.deactivate = XCHG_NewCallback(DeactivateCallback);
+    record.doClick = XCHG_NewCallback(DoClickCallback);
+    record.adjustCursor = XCHG_NewCallback(AdjustCursorCallback);
+    record.doKeyDown = XCHG_NewCallback(DoKeyDownCallback);
+    record.getType = XCHG_NewCallback(GetTypeCallback);
+    record.isPersistent = XCHG_NewCallback(IsPersistentCallback);
+    record.computeEnabled = XCHG_NewCallback(ComputeEnabledCallback);
     record.self = &record;
     View_RegisterTool(&record);
     DidRegister();
@@ -61,7 +52,7 @@ void XCHG_AVToolObj::Unregister() {
     HostToolRecord& record = m_holder.record;
     for (HostCallback* callback : {&record.activate, &record.deactivate, &record.doClick, &record.adjustCursor,
                                    &record.doKeyDown, &record.getType, &record.isPersistent, &record.computeEnabled}) {
-        DestroyCallback(*callback);
+        XCHG_DestroyCallback(*callback);
     }
 }
 

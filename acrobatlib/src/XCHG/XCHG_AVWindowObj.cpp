@@ -4,6 +4,7 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Callbacks.h"
 #include "XCHG/XCHG_PluginContext.h"
 #include "XCHG/XCHG_Resources.h"
 
@@ -12,17 +13,6 @@ namespace {
 constexpr const char kClassName[] = "XCHG_AVWindowObj";
 constexpr int32_t kGetUpdateRectLine = 654;  // the log position this failure has always had
 constexpr int32_t kStandardCursor = 0;
-
-template <class Proc>
-HostCallback NewCallback(Proc proc) {
-    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(proc));
-}
-
-void DestroyCallback(HostCallback& callback) {
-    if (callback == HostCallback::None) return;
-    Core_DestroyCallback(callback);
-    callback = HostCallback::None;
-}
 
 HostDevRect ToDevRect(LONG left, LONG top, LONG right, LONG bottom) {
     return HostDevRect{static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right),
@@ -233,21 +223,21 @@ void XCHG_AVWindowObj::PrivateDidClose() {
 }
 
 void XCHG_AVWindowObj::MakeCallbacks() {
-    m_handlers.mouseDown = NewCallback<HostWindowMouseDownProc>(MouseDownCallback);
-    m_handlers.willClose = NewCallback<HostWindowWillCloseProc>(WillCloseCallback);
-    m_handlers.didClose = NewCallback<HostWindowNoticeProc>(DidCloseCallback);
-    m_handlers.didActivate = NewCallback<HostWindowNoticeProc>(DidActivateCallback);
-    m_handlers.didBecomeKey = NewCallback<HostWindowNoticeProc>(DidBecomeKeyCallback);
-    m_handlers.keyDown = NewCallback<HostWindowKeyDownProc>(KeyDownCallback);
-    m_handlers.willResignKey = NewCallback<HostWindowNoticeProc>(WillResignKeyCallback);
-    m_handlers.willDeactivate = NewCallback<HostWindowNoticeProc>(WillDeactivateCallback);
-    m_handlers.draw = NewCallback<HostWindowDrawProc>(DrawCallback);
-    m_handlers.willBeResized = NewCallback<HostWindowWillBeResizedProc>(WillBeResizedCallback);
-    m_handlers.performEditOp = NewCallback<HostWindowPerformEditOpProc>(PerformEditOpCallback);
-    m_handlers.canPerformEditOp = NewCallback<HostWindowCanPerformEditOpProc>(CanPerformEditOpCallback);
-    m_handlers.adjustCursor = NewCallback<HostWindowAdjustCursorProc>(AdjustCursorCallback);
-    m_handlers.didResize = NewCallback<HostWindowDidResizeProc>(DidResizeCallback);
-    m_handlers.destroyPlatformThing = NewCallback<HostWindowDestroyPlatformThingProc>(DestroyPlatformThingCallback);
+    m_handlers.mouseDown = XCHG_NewCallback<HostWindowMouseDownProc>(MouseDownCallback);
+    m_handlers.willClose = XCHG_NewCallback<HostWindowWillCloseProc>(WillCloseCallback);
+    m_handlers.didClose = XCHG_NewCallback<HostWindowNoticeProc>(DidCloseCallback);
+    m_handlers.didActivate = XCHG_NewCallback<HostWindowNoticeProc>(DidActivateCallback);
+    m_handlers.didBecomeKey = XCHG_NewCallback<HostWindowNoticeProc>(DidBecomeKeyCallback);
+    m_handlers.keyDown = XCHG_NewCallback<HostWindowKeyDownProc>(KeyDownCallback);
+    m_handlers.willResignKey = XCHG_NewCallback<HostWindowNoticeProc>(WillResignKeyCallback);
+    m_handlers.willDeactivate = XCHG_NewCallback<HostWindowNoticeProc>(WillDeactivateCallback);
+    m_handlers.draw = XCHG_NewCallback<HostWindowDrawProc>(DrawCallback);
+    m_handlers.willBeResized = XCHG_NewCallback<HostWindowWillBeResizedProc>(WillBeResizedCallback);
+    m_handlers.performEditOp = XCHG_NewCallback<HostWindowPerformEditOpProc>(PerformEditOpCallback);
+    m_handlers.canPerformEditOp = XCHG_NewCallback<HostWindowCanPerformEditOpProc>(CanPerformEditOpCallback);
+    m_handlers.adjustCursor = XCHG_NewCallback<HostWindowAdjustCursorProc>(AdjustCursorCallback);
+    m_handlers.didResize = XCHG_NewCallback<HostWindowDidResizeProc>(DidResizeCallback);
+    m_handlers.destroyPlatformThing = XCHG_NewCallback<HostWindowDestroyPlatformThingProc>(DestroyPlatformThingCallback);
 }
 
 void XCHG_AVWindowObj::ReleaseCallbacks() {
@@ -256,7 +246,7 @@ void XCHG_AVWindowObj::ReleaseCallbacks() {
           &m_handlers.didBecomeKey, &m_handlers.keyDown, &m_handlers.willResignKey, &m_handlers.willDeactivate,
           &m_handlers.draw, &m_handlers.willBeResized, &m_handlers.performEditOp, &m_handlers.canPerformEditOp,
           &m_handlers.adjustCursor, &m_handlers.didResize, &m_handlers.destroyPlatformThing}) {
-        DestroyCallback(*callback);
+        XCHG_DestroyCallback(*callback);
     }
 }
 

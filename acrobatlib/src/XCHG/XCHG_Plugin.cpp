@@ -4,6 +4,7 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Callbacks.h"
 #include "XCHG/XCHG_InstallReporting.h"
 #include "XCHG/XCHG_PluginContext.h"
 #include "XCHG/XCHG_ReportError.h"
@@ -18,10 +19,6 @@ constexpr const char kClassName[] = "XCHG_Plugin";
 XCHG_Plugin* s_registered = nullptr;
 
 void ShowAlert(const char* text) { XCHG_HostAlert(1, text, 1); }
-
-HostCallback NewCallback(HostBool (*callback)()) {
-    return Core_NewCallback(XCHG_PluginContext::Extension(), reinterpret_cast<HostProc>(callback));
-}
 
 HostProc AsProc(void (*callback)(void*)) { return reinterpret_cast<HostProc>(callback); }
 
@@ -62,10 +59,10 @@ bool XCHG_Plugin::Handshake(HostVersion handshakeVersion, HostHandshakeRecord* r
         return false;
     }
     record->nameAtom = static_cast<uint16_t>(Core_AtomFromName(GetName()));
-    record->exportTables = NewCallback(ExportHFTsCallback);
-    record->importReplaceAndRegister = NewCallback(ImportReplaceAndRegisterCallback);
-    record->initialize = NewCallback(InitializeCallback);
-    record->unload = NewCallback(UnloadCallback);
+    record->exportTables = XCHG_NewCallback(ExportHFTsCallback);
+    record->importReplaceAndRegister = XCHG_NewCallback(ImportReplaceAndRegisterCallback);
+    record->initialize = XCHG_NewCallback(InitializeCallback);
+    record->unload = XCHG_NewCallback(UnloadCallback);
     return true;
 }
 
