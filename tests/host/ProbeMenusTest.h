@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "GLIB/GLIB_StringUtils.h"
-#include "PluginFolder.h"
+#include "ProbeTest.h"
 #include "Win32.h"
 #include "host/Host.h"
 
-class ProbeMenusTest : public ::testing::Test {
+class ProbeMenusTest : public ProbeTest {
 protected:
     using Names = std::vector<std::string>;
 
@@ -32,14 +31,8 @@ protected:
     static constexpr const char kToolButton[] = "ORBA:TEST_ToolButton";
     static constexpr const char kPlainButton[] = "ORBA:TEST_PlainButton";
 
-    ProbeMenusTest() {
-        const std::string path = folder.Add("testplugins/Probe.api", "Probe.api");
-        // The test's own reference keeps the module, and so its state, alive between hosts.
-        module = LoadLibraryW(GLIB_Widen("Z:" + path).c_str());
-    }
     ~ProbeMenusTest() override {
         host.reset();
-        FreeLibrary(module);
         unsetenv("PROBE_MENUS");
     }
 
@@ -67,26 +60,6 @@ protected:
         return *host->Plugins().at(0);
     }
 
-    // A probe function; a missing one (a stale build) fails the test instead of crashing it.
-    template <class Function>
-    Function Export(const char* name) {
-        auto function = reinterpret_cast<Function>(reinterpret_cast<HostProc>(GetProcAddress(module, name)));
-        EXPECT_NE(function, nullptr) << "the probe exports no " << name;
-        return function;
-    }
-    // Calls a probe function the way the host calls plug-ins: inside a host frame. False when it failed.
-    template <class Function, class... Args>
-    bool Call(const char* name, Args... args) {
-        auto function = Export<Function>(name);
-        return function != nullptr && host->CallPlugin(name, [&] { function(args...); });
-    }
-    template <class Result>
-    Result Ask(const char* name) {
-        Result result{};
-        auto function = Export<Result (*)()>(name);
-        if (function != nullptr) host->CallPlugin(name, [&] { result = function(); });
-        return result;
-    }
     // What reached the probe's menu target and tool since the last call.
     std::string Log() {
         char text[1024] = "";
@@ -96,11 +69,6 @@ protected:
     void SetState(bool enabled, bool marked, bool failing = false) {
         Call<void (*)(int, int, int)>("Probe_SetMenuState", enabled, marked, failing);
     }
-    int NestingCount() {
-        auto count = Export<int (*)()>("Probe_NestingCount");
-        return count != nullptr ? count() : -1;
-    }
-    HostExtension Extension() const { return host->Plugins().at(0)->extension; }
     // The printed line that ends with "[name]", without its indentation; empty when there is none.
     static std::string LineOf(const std::string& text, const std::string& name) {
         std::istringstream lines(text);
@@ -116,8 +84,4 @@ protected:
     std::string ButtonLine(const std::string& name) { return LineOf(host->Toolbars().Text(), name); }
     const HostShownAlert& LastAlert() const { return host->Alerts().Shown().back(); }
 
-    PluginFolder folder;
-    HMODULE module = nullptr;
-    std::ostringstream out;
-    std::unique_ptr<Host> host;
 };

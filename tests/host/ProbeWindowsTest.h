@@ -14,23 +14,16 @@
 #include <string>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#endif
-
-#include "GLIB/GLIB_StringUtils.h"
-#include "PluginFolder.h"
+#include "ProbeTest.h"
 #include "Win32.h"
 #include "host/Host.h"
 #include "win32sub/Desktop.h"
 
-class ProbeWindowsTest : public ::testing::Test {
+class ProbeWindowsTest : public ProbeTest {
 protected:
     static constexpr const char kAboutItem[] = "ORBA_TEST_Probe:ExtensionAboutORBA_TEST_Probe";
 
     ProbeWindowsTest() {
-        const std::string path = folder.Add("testplugins/Probe.api", "Probe.api");
-        // The test's own reference keeps the module, and so its state, alive between hosts.
-        module = LoadLibraryW(GLIB_Widen("Z:" + path).c_str());
         setenv("PROBE_WINDOWS", "1", 1);
         // "Debug.log" goes to the host's current directory.
         m_previousDirectory = std::filesystem::current_path();
@@ -39,7 +32,6 @@ protected:
     ~ProbeWindowsTest() override {
         WinSub_SetInputSource(nullptr, nullptr);
         host.reset();
-        FreeLibrary(module);
         unsetenv("PROBE_WINDOWS");
         std::filesystem::current_path(m_previousDirectory);
     }
@@ -53,26 +45,6 @@ protected:
         WindowLog();
     }
 
-    // A probe function; a missing one (a stale build) fails the test instead of crashing it.
-    template <class Function>
-    Function Export(const char* name) {
-        auto function = reinterpret_cast<Function>(reinterpret_cast<HostProc>(GetProcAddress(module, name)));
-        EXPECT_NE(function, nullptr) << "the probe exports no " << name;
-        return function;
-    }
-    // Calls a probe function the way the host calls plug-ins: inside a host frame. False when it failed.
-    template <class Function, class... Args>
-    bool Call(const char* name, Args... args) {
-        auto function = Export<Function>(name);
-        return function != nullptr && host->CallPlugin(name, [&] { function(args...); });
-    }
-    template <class Result, class... Args>
-    Result Ask(const char* name, Args... args) {
-        Result result{};
-        auto function = Export<Result (*)(Args...)>(name);
-        if (function != nullptr) host->CallPlugin(name, [&] { result = function(args...); });
-        return result;
-    }
     // What reached the probe's windows since the last call.
     std::string WindowLog() {
         char text[4096] = "";
@@ -127,11 +99,6 @@ protected:
     // Ends the debug output's pending line, so that it can be read.
     void FlushDebugLine() { Call<void (*)(const char*)>("Probe_DebugPrint", "\n"); }
 
-    int NestingCount() {
-        auto count = Export<int (*)()>("Probe_NestingCount");
-        return count != nullptr ? count() : -1;
-    }
-    HostExtension Extension() const { return host->Plugins().at(0)->extension; }
     // The callbacks of a handler record that the host knows as the probe's.
     std::size_t LiveCallbacks(const HostWindowHandlerRecord& record) const {
         std::size_t live = 0;
@@ -183,10 +150,6 @@ protected:
         return rect;
     }
 
-    PluginFolder folder;
-    HMODULE module = nullptr;
-    std::ostringstream out;
-    std::unique_ptr<Host> host;
 
 private:
     static BOOL ActAsUser(HWND waitingFor, void* context) {
