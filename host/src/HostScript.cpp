@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "host/Host.h"
+#include "host/HostBoxReport.h"
 #include "host/HostCommand.h"
 #include "host/HostDocument.h"
 #include "host/HostScriptError.h"
@@ -73,6 +74,7 @@ const HostScript::Command HostScript::kCommands[] = {
     {"open", 1, 1, false, "open FILE", &HostScript::OpenCommand},
     {"save", 0, 1, false, "save [FILE]", &HostScript::SaveCommand},
     {"close", 0, 0, false, "close", &HostScript::CloseCommand},
+    {"boxes", 0, 0, false, "boxes", &HostScript::BoxesCommand},
     {"menus", 0, 0, false, "menus", &HostScript::MenusCommand},
     {"toolbars", 0, 0, false, "toolbars", &HostScript::ToolbarsCommand},
     {"menu", 1, kAny, false, "menu NAME [shift] [ctrl] [alt] [command]", &HostScript::MenuCommand},
@@ -235,6 +237,10 @@ void HostScript::CloseCommand(const Arguments&) {
     const std::string name = DocumentName(doc);
     m_host.Documents().Close(doc);  // its view goes with it
     m_out << "[document] closed " << name << "\n";
+}
+
+void HostScript::BoxesCommand(const Arguments&) {
+    HostBoxReport::Print(m_host.Documents().Get(DocumentOrFail()), m_out);
 }
 
 // ---- Menus, toolbars and alerts ----

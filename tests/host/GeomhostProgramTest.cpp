@@ -36,6 +36,17 @@ TEST(GeomhostProgram, LoadsTheGeometryPlugInAndQuits) {
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;
 }
 
+TEST(GeomhostProgram, TheTourShowsTheSampleDocumentsBoxes) {
+    const ProgramRun run = Geomhost("--no-debugger --open " GEOM_SAMPLES_DIR "/sample.pdf --script " GEOM_SAMPLES_DIR
+                                    "/tour.script");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("page 1 (rotated 0)\n  MediaBox   0 0 612 792 (inherited)\n  CropBox    18 18 594 774\n"
+                              "  BleedBox   27 27 585 765\n  TrimBox    36 36 576 756\n  ArtBox     72 72 540 720\n"
+                              "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"),
+              std::string::npos)
+        << run.output;
+}
+
 TEST(GeomhostProgram, OldHostShowsTheRefusal) {
     const ProgramRun run = Geomhost("--host-version 3.1");
     EXPECT_EQ(run.status, 0);

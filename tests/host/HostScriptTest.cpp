@@ -344,6 +344,29 @@ TEST_F(HostScriptTest, OpensSavesAndClosesTheFrontDocument) {
     EXPECT_TRUE(Printed("[script] line 1: the document did not open\n")) << out.str();
 }
 
+TEST_F(HostScriptTest, BoxesShowWhatAReaderSees) {
+    TestFolder folder;
+    WritePdf(folder.Path("boxes.pdf"),
+             {"<< /Type /Catalog /Pages 2 0 R >>",
+              "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 /MediaBox [0 0 612 792] /Rotate 90 >>",
+              "<< /Type /Page /Parent 2 0 R /CropBox [0 0 /Wide 5] /TrimBox [10.5 20 600 780] >>",
+              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Rotate 180 /ArtBox [1 2 3] >>"});
+    ASSERT_TRUE(Run("open \"" + folder.Path("boxes.pdf") + "\"\nboxes\n")) << out.str();
+    EXPECT_TRUE(Printed("page 1 (rotated 90)\n"
+                        "  MediaBox   0 0 612 792 (inherited)\n"
+                        "  CropBox    0 0 612 792 (malformed, default: MediaBox)\n"
+                        "  BleedBox   0 0 612 792 (default: CropBox)\n"
+                        "  TrimBox    10.5 20 600 780\n"
+                        "  ArtBox     0 0 612 792 (default: CropBox)\n"
+                        "page 2 (rotated 180)\n"
+                        "  MediaBox   0 0 200 100\n"
+                        "  CropBox    0 0 200 100 (default: MediaBox)\n"
+                        "  BleedBox   0 0 200 100 (default: CropBox)\n"
+                        "  TrimBox    0 0 200 100 (default: CropBox)\n"
+                        "  ArtBox     0 0 200 100 (malformed, default: CropBox)\n"))
+        << out.str();
+}
+
 // ---- Mistakes in a script ----
 
 struct Mistake {

@@ -37,6 +37,7 @@ public:
         "  open FILE                  open a PDF file and show it in front\n"
         "  save [FILE]                save the front document (to FILE: save it as that file)\n"
         "  close                      close the front document without saving\n"
+        "  boxes                      print the page boxes of the front document, as a reader sees them\n"
         "  menus                      print the menu bar\n"
         "  toolbars                   print the toolbars\n"
         "  menu NAME [MODS]           click the menu item of that name, with the modifier keys held\n"
@@ -95,6 +96,7 @@ private:
     void OpenCommand(const Arguments& arguments);
     void SaveCommand(const Arguments& arguments);
     void CloseCommand(const Arguments& arguments);
+    void BoxesCommand(const Arguments& arguments);
     void MenusCommand(const Arguments& arguments);
     void ToolbarsCommand(const Arguments& arguments);
     void MenuCommand(const Arguments& arguments);
