@@ -45,7 +45,12 @@ static_assert(sizeof(HostHandshakeRecord) == 24);
 using HostSetupProc = HostBool (*)(HostVersion handshakeVersion, HostSetupRecord* record);
 using HostHandshakeProc = HostBool (*)(HostVersion handshakeVersion, HostHandshakeRecord* record);
 using HostLifecycleProc = HostBool (*)();
+// Notifications 0 and 1 (application did initialize, will quit) carry nothing but the client data.
 using HostNotificationProc = void (*)(void* clientData);
+// Notification 2: the document view now in front, None when the last one closed.
+using HostFrontDocDidChangeProc = void (*)(HostDocView front, void* clientData);
+// Notification 14: the page view and what changed in it (HostPageViewChange bits).
+using HostPageViewDidChangeProc = void (*)(HostPageView view, int32_t flags, void* clientData);
 using PlugInMainProc = HostBool (*)(HostVersion hostHandshakeVersion, HostVersion* handshakeVersion,
                                     HostSetupProc* setup, HostPlatformRecord* platform);
 
@@ -58,4 +63,13 @@ enum HostNotification : int32_t {
     kNotifyAppWillQuit = 1,
     kNotifyFrontDocDidChange = 2,
     kNotifyPageViewDidChange = 14,
+};
+
+// What changed in a page view, as notification 14 tells it. Bit 2 (value 4) is the page shown: a listener that
+// follows the current page reacts to it alone.
+enum HostPageViewChange : int32_t {
+    kPageViewScrolled = 1,
+    kPageViewZoomed = 2,
+    kPageViewPageChanged = 4,
+    kPageViewRotated = 8,
 };

@@ -187,6 +187,13 @@ using HostWindowAdjustCursorProc = void (*)(HostWindow window, int16_t x, int16_
 using HostWindowDidResizeProc = void (*)(HostWindow window, const HostDevRect* newRect);
 using HostWindowDestroyPlatformThingProc = void (*)(HostWindow window, void* platformThing);
 
+// What the host calls for page views. A draw procedure (registered with AcroView 135) is called with the page
+// view each time the host redraws it, after the host's own drawing, so that what it draws lies on top. An
+// enumeration procedure (AcroView 14) is called with the page view of each document view, front first, and
+// answers true to go on, false to stop.
+using HostPageViewDrawProc = void (*)(HostPageView view, void* clientData);
+using HostEnumPageViewsProc = HostBool (*)(HostPageView view, void* clientData);
+
 // A progress monitor the host lends for long operations: its operations and the client data they take.
 struct HostProgressMonitor {
     uint32_t size;

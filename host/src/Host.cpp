@@ -185,14 +185,7 @@ bool Host::RunLifecycleStep(const char* step, HostCallback callback) {
     return CallPlugin(step, [&] { ok = proc(); }) && ok;
 }
 
-void Host::SendNotification(int32_t selector) {
-    for (const HostNotificationListener& listener : m_notifications.ListenersOf(selector)) {
-        auto proc = reinterpret_cast<HostNotificationProc>(listener.proc);
-        CallPlugin("notification", [&] { proc(listener.clientData); });
-    }
-}
-
-void Host::FinishStartup() { SendNotification(kNotifyAppDidInitialize); }
+void Host::FinishStartup() { Notify(kNotifyAppDidInitialize); }
 
 void Host::Unload(HostPlugin& plugin) {
     if (plugin.module == nullptr) return;
@@ -203,6 +196,9 @@ void Host::Unload(HostPlugin& plugin) {
     if (plugin.leftoverNotifications != 0) {
         m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverNotifications
               << " notification registrations behind\n";
+    }
+    if (const std::size_t drawProcs = m_pageViews.ForgetDrawProcsOf(plugin.extension)) {
+        m_out << "[host] plug-in " << plugin.fileName << " left " << drawProcs << " page view draw procedures behind\n";
     }
     plugin.leftoverWindows = m_windows.ForgetWindowsOf(plugin.extension);
     if (plugin.leftoverWindows != 0) {
@@ -217,6 +213,6 @@ void Host::Unload(HostPlugin& plugin) {
 void Host::Quit() {
     if (!m_running) return;
     m_running = false;
-    SendNotification(kNotifyAppWillQuit);
+    Notify(kNotifyAppWillQuit);
     for (auto& plugin : m_plugins) Unload(*plugin);
 }

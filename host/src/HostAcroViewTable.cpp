@@ -59,10 +59,6 @@ HostDocView HostAcroViewTable::View_OpenDocView(HostDoc doc, const char* title) 
     return HostEntry([&] { return Host::Current().DocViews().Open(doc, title != nullptr ? title : ""); });
 }
 
-HostPageView HostAcroViewTable::View_PageViewOfDocView(HostDocView) {
-    return HostEntry([]() -> HostPageView { HostFail("no such document view"); });
-}
-
 // Entries whose host side comes with documents, views, windows, tools, menus and toolbars; until then each
 // fails the host's way, so a plug-in that calls one early gets a host error rather than undefined behaviour.
 #pragma GCC diagnostic push
@@ -71,25 +67,6 @@ HostPageView HostAcroViewTable::View_PageViewOfDocView(HostDocView) {
     Result HostAcroViewTable::Name Params { \
         return HostEntry([]() -> Result { HostFail("not offered by this host yet"); }); \
     }
-HOST_LATER(void, View_EnumPageViews, (HostProc proc, void* clientData))
 HOST_LATER(const HostProgressMonitor*, View_DocViewMonitor, (HostDocView view))
-HOST_LATER(HostWindow, View_WindowOfDocView, (HostDocView view))
-HOST_LATER(HostDocView, View_DocViewOfPageView, (HostPageView view))
-HOST_LATER(void, View_PageViewAperture, (HostPageView view, HostDevRect* aperture))
-HOST_LATER(HostPage, View_PageOfPageView, (HostPageView view))
-HOST_LATER(void, View_SetDrawingColor, (HostPageView view, const HostColor* color))
-HOST_LATER(void, View_BeginOperation, (HostPageView view))
-HOST_LATER(void, View_EndOperation, (HostPageView view))
-HOST_LATER(void, View_InvalidateRect, (HostPageView view, const HostDevRect* rect))
-HOST_LATER(void, View_DrawNow, (HostPageView view))
-HOST_LATER(void, View_DrawInvertedRect, (HostPageView view, const HostDevRect* rect))
-HOST_LATER(void, View_DrawRectOutline, (HostPageView view, const HostDevRect* rect, int32_t lineWidth, const Fixed* dashes, int32_t dashCount))
-HOST_LATER(void, View_MousePosition, (HostPageView view, int16_t* x, int16_t* y))
-HOST_LATER(HostCallback, View_RegisterDrawProc, (HostProc proc, void* clientData))
-HOST_LATER(void, View_UnregisterDrawProc, (HostCallback registration))
-HOST_LATER(void, View_PageRectToDevice, (HostPageView view, const FixedRect* page, HostDevRect* device))
-HOST_LATER(void, View_DeviceRectToPage, (HostPageView view, const HostDevRect* device, FixedRect* page))
-HOST_LATER(HostBool, View_MouseIsStillDown, ())
-HOST_LATER(int32_t, View_DocViewKind, (HostDocView view))
 #undef HOST_LATER
 #pragma GCC diagnostic pop

@@ -57,3 +57,9 @@ HostClickResult HostCommandClick(Host& host, const HostCommand& command, int32_t
 }
 
 int32_t HostKeyModifiers() { return s_keyModifiers; }
+
+int32_t HostSetKeyModifiers(int32_t modifiers) {
+    const int32_t previous = s_keyModifiers;
+    s_keyModifiers = modifiers;
+    return previous;
+}

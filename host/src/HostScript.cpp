@@ -1,12 +1,17 @@
 #include "host/HostScript.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "host/Host.h"
 #include "host/HostBoxReport.h"
 #include "host/HostCommand.h"
 #include "host/HostDocument.h"
+#include "host/HostFixedText.h"
+#include "host/HostPageViewState.h"
 #include "host/HostScriptError.h"
 #include "win32sub/Desktop.h"
 
@@ -62,6 +67,41 @@ const Modifier& ModifierOf(const HostScriptWord& word, bool forKey) {
          (forKey ? "shift, ctrl, alt" : "shift, ctrl, alt, command") + ")");
 }
 
+// A device pixel: an optional minus and digits, within 16 bits.
+HostDevPoint Position(const HostScriptWord& x, const HostScriptWord& y) {
+    const auto coordinate = [](const HostScriptWord& word) {
+        const std::string& text = word.text;
+        const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+        const bool digits = !word.quoted && text.size() > start && text.size() <= start + 5 &&
+                            std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+        const long value = digits ? std::stol(text) : 0;
+        if (!digits || value < -32768 || value > 32767) {
+            Fail("a position is a pixel from -32768 to 32767, not \"" + text + "\"");
+        }
+        return static_cast<int16_t>(value);
+    };
+    return {coordinate(x), coordinate(y)};
+}
+
+std::string Text(HostDevPoint point) { return std::to_string(point.h) + "," + std::to_string(point.v); }
+
+// A Fixed value with its trailing zeros dropped.
+std::string Decimal(Fixed value, int decimals) {
+    std::string text = HostFixedToText(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text;
+}
+
+std::string ModifierNames(const std::vector<HostScriptWord>& words, std::size_t first) {
+    std::string names;
+    for (std::size_t i = first; i < words.size(); ++i) names += (names.empty() ? " with " : "+") + words[i].text;
+    return names;
+}
+
 int32_t ClickModifiers(const std::vector<HostScriptWord>& words, std::size_t first) {
     int32_t bits = 0;
     for (std::size_t i = first; i < words.size(); ++i) bits |= ModifierOf(words[i], false).click;
@@ -75,6 +115,14 @@ const HostScript::Command HostScript::kCommands[] = {
     {"save", 0, 1, false, "save [FILE]", &HostScript::SaveCommand},
     {"close", 0, 0, false, "close", &HostScript::CloseCommand},
     {"boxes", 0, 0, false, "boxes", &HostScript::BoxesCommand},
+    {"page", 1, 1, false, "page N", &HostScript::PageCommand},
+    {"zoom", 1, 1, false, "zoom PERCENT", &HostScript::ZoomCommand},
+    {"rotate", 1, 1, false, "rotate DEGREES", &HostScript::RotateCommand},
+    {"pageview", 0, 0, false, "pageview", &HostScript::PageViewCommand},
+    {"tool", 1, 1, false, "tool NAME", &HostScript::ToolCommand},
+    {"click", 2, kAny, false, "click X Y [shift] [ctrl] [alt] [command]", &HostScript::ClickCommand},
+    {"drag", 4, kAny, false, "drag X1 Y1 X2 Y2 [STEPS] [shift] [ctrl] [alt] [command]", &HostScript::DragCommand},
+    {"drawn", 0, 0, false, "drawn", &HostScript::DrawnCommand},
     {"menus", 0, 0, false, "menus", &HostScript::MenusCommand},
     {"toolbars", 0, 0, false, "toolbars", &HostScript::ToolbarsCommand},
     {"menu", 1, kAny, false, "menu NAME [shift] [ctrl] [alt] [command]", &HostScript::MenuCommand},
@@ -235,12 +283,112 @@ void HostScript::SaveCommand(const Arguments& arguments) {
 void HostScript::CloseCommand(const Arguments&) {
     const HostDoc doc = DocumentOrFail();
     const std::string name = DocumentName(doc);
-    m_host.Documents().Close(doc);  // its view goes with it
+    m_host.DocViews().CloseDocument(doc);  // its view goes with it
     m_out << "[document] closed " << name << "\n";
 }
 
 void HostScript::BoxesCommand(const Arguments&) {
     HostBoxReport::Print(m_host.Documents().Get(DocumentOrFail()), m_out);
+}
+
+// ---- The page view ----
+
+HostPageViewState& HostScript::PageViewOrFail() {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) Fail("no document is open");
+    return *view;
+}
+
+void HostScript::PageCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const int32_t count = m_host.Documents().Get(view.Doc()).PageCount();
+    const auto page = static_cast<int32_t>(Number(arguments.words[0], "a page", 1000000));
+    if (page < 1 || page > count) {
+        Fail("the document has " + std::to_string(count) + (count == 1 ? " page" : " pages") + ", not " +
+             arguments.words[0].text);
+    }
+    m_out << "[page view] page " << page << " of " << count << "\n";
+    m_host.PageViews().ShowPage(view, page - 1);
+}
+
+void HostScript::ZoomCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const auto percent = static_cast<int64_t>(Number(arguments.words[0], "a zoom", 6400));
+    if (percent == 0) Fail("a zoom is 1 to 6400 percent");
+    m_out << "[page view] zoom " << percent << "%\n";
+    m_host.PageViews().SetZoom(view, static_cast<Fixed>((percent * kFixedOne + 50) / 100));
+}
+
+void HostScript::RotateCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const auto degrees = static_cast<int32_t>(Number(arguments.words[0], "a rotation", 270));
+    if (degrees % 90 != 0) Fail("a rotation is 0, 90, 180 or 270 degrees");
+    m_out << "[page view] rotation " << degrees << "\n";
+    m_host.PageViews().SetViewRotation(view, degrees);
+}
+
+void HostScript::PageViewCommand(const Arguments&) {
+    HostPageViewState& view = PageViewOrFail();
+    const int32_t count = m_host.Documents().Get(view.Doc()).PageCount();
+    m_out << "page view of \"" << m_host.DocViews().TitleOf(view.DocView()) << "\": page "
+          << view.PageNumber() + 1 << " of " << count << ", zoom " << Decimal(view.Zoom() * 100, 2)
+          << "%, rotation " << view.Rotation() << " (page " << view.PageRotation() << ", view "
+          << view.ViewRotation() << "), scroll " << Text(view.Scroll()) << "\n";
+    const auto line = [&](const char* name, const HostDevRect& rect) {
+        m_out << "  " << name << std::string(10 - std::strlen(name), ' ') << " " << HostPageViewState::Text(rect)
+              << "\n";
+    };
+    line("aperture", view.Aperture());
+    for (const char* name : {"MediaBox", "CropBox", "BleedBox", "TrimBox", "ArtBox"}) {
+        if (const std::optional<FixedRect> box = view.Box(name)) line(name, view.PageToDevice(*box));
+    }
+}
+
+void HostScript::ToolCommand(const Arguments& arguments) {
+    const std::string& name = arguments.words[0].text;
+    HostToolRecord* chosen = name == "default" ? m_host.Tools().Default() : nullptr;
+    std::string known = "default";
+    for (HostToolRecord* tool : m_host.Tools().All()) {
+        const std::string type = m_host.Tools().TypeOf(tool);
+        if (type == name && chosen == nullptr) chosen = tool;
+        known += ", " + type;
+    }
+    if (chosen == nullptr) Fail("no tool named \"" + name + "\" (" + known + ")");
+    m_out << "[tool] " << name << "\n";
+    m_host.Tools().SetActive(chosen, m_host.Tools().IsPersistent(chosen));
+}
+
+void HostScript::ClickCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const HostDevPoint at = Position(arguments.words[0], arguments.words[1]);
+    const int32_t modifiers = ClickModifiers(arguments.words, 2);
+    m_out << "[click] " << Text(at) << ModifierNames(arguments.words, 2) << "\n";
+    if (!m_host.PageViews().Drag(view, {at}, modifiers)) m_out << "[click] the tool did not take it\n";
+}
+
+void HostScript::DragCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const std::vector<HostScriptWord>& words = arguments.words;
+    const HostDevPoint from = Position(words[0], words[1]);
+    const HostDevPoint to = Position(words[2], words[3]);
+    std::size_t next = 4;
+    int steps = 4;
+    if (words.size() > 4 && !words[4].quoted && !words[4].text.empty() && std::isdigit(static_cast<unsigned char>(words[4].text[0]))) {
+        steps = static_cast<int>(Number(words[4], "the steps", 1000));
+        next = 5;
+    }
+    const int32_t modifiers = ClickModifiers(words, next);
+    m_out << "[drag] " << Text(from) << " to " << Text(to) << " in " << steps << (steps == 1 ? " step" : " steps")
+          << ModifierNames(words, next) << "\n";
+    if (!m_host.PageViews().Drag(view, HostPageViews::Path(from, to, steps), modifiers)) {
+        m_out << "[drag] the tool did not take it\n";
+    }
+}
+
+void HostScript::DrawnCommand(const Arguments&) {
+    const std::vector<std::string> drawn = PageViewOrFail().TakeDrawn();
+    if (drawn.empty()) m_out << "[drawn] nothing\n";
+    for (const std::string& line : drawn) m_out << "[drawn] " << line << "\n";
 }
 
 // ---- Menus, toolbars and alerts ----

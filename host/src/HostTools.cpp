@@ -33,6 +33,12 @@ bool HostTools::IsRegistered(const HostToolRecord* tool) const {
                                                  [&](const Registered& r) { return r.tool == tool; });
 }
 
+std::vector<HostToolRecord*> HostTools::All() const {
+    std::vector<HostToolRecord*> tools;
+    for (const Registered& registered : m_tools) tools.push_back(registered.tool);
+    return tools;
+}
+
 void HostTools::SetActive(HostToolRecord* tool, bool persistent) {
     if (tool == m_active) return;
     HostToolRecord* previous = m_active;

@@ -19,6 +19,7 @@
 #include "host/HostFrameStack.h"
 #include "host/HostMenus.h"
 #include "host/HostNotifications.h"
+#include "host/HostPageViews.h"
 #include "host/HostPaths.h"
 #include "host/HostPlugin.h"
 #include "host/HostTables.h"
@@ -55,6 +56,7 @@ public:
     HostPaths& Paths() { return m_paths; }
     HostDocuments& Documents() { return m_documents; }
     HostDocViews& DocViews() { return m_docViews; }
+    HostPageViews& PageViews() { return m_pageViews; }
     HostTools& Tools() { return m_tools; }
     HostMenus& Menus() { return m_menus; }
     HostToolbars& Toolbars() { return m_toolbars; }
@@ -72,6 +74,11 @@ public:
     template <class Call>
     bool CallPlugin(const char* what, const Call& call);
 
+    // Tells the listeners of `selector`, in registration order, each inside CallPlugin: a listener is called
+    // with `arguments` and then its client data (see the notification signatures in HostRecords.h).
+    template <class... Arguments>
+    void Notify(int32_t selector, Arguments... arguments);
+
     // Raised errors and escaped exceptions seen so far, for tests.
     int FailedCalls() const { return m_failedCalls; }
 
@@ -79,7 +86,6 @@ private:
     void Start(HostPlugin& plugin);
     bool RunLifecycleStep(const char* step, HostCallback callback);
     void Unload(HostPlugin& plugin);
-    void SendNotification(int32_t selector);
     void ReportFailedCall(const char* what, const std::string& why);
     static void RestoreHostFrame(HostExceptionFrame* frame);
 
@@ -93,7 +99,8 @@ private:
     HostNotifications m_notifications;
     HostPaths m_paths;
     HostDocuments m_documents;
-    HostDocViews m_docViews{m_documents, m_out};
+    HostDocViews m_docViews{*this};
+    HostPageViews m_pageViews{*this};
     HostTools m_tools{*this};
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};
@@ -133,4 +140,12 @@ bool Host::CallPlugin(const char* what, const Call& call) {
     }
     m_frames.Pop();
     return true;
+}
+
+template <class... Arguments>
+void Host::Notify(int32_t selector, Arguments... arguments) {
+    for (const HostNotificationListener& listener : m_notifications.ListenersOf(selector)) {
+        auto proc = reinterpret_cast<void (*)(Arguments..., void*)>(listener.proc);
+        CallPlugin("notification", [&] { proc(arguments..., listener.clientData); });
+    }
 }

@@ -51,3 +51,5 @@ HostClickResult HostCommandClick(Host& host, const HostCommand& command, int32_t
 
 // The modifiers of the click that is running, 0 when none is.
 int32_t HostKeyModifiers();
+// Holds `modifiers` down (for a click on the page view) and gives the ones held before, to be set back.
+int32_t HostSetKeyModifiers(int32_t modifiers);

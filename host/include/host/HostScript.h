@@ -25,6 +25,7 @@
 #include "host/HostScriptScreen.h"
 
 class Host;
+class HostPageViewState;
 
 class HostScript {
 public:
@@ -38,6 +39,17 @@ public:
         "  save [FILE]                save the front document (to FILE: save it as that file)\n"
         "  close                      close the front document without saving\n"
         "  boxes                      print the page boxes of the front document, as a reader sees them\n"
+        "  page N                     show page N (1 is the first) in the front page view\n"
+        "  zoom PERCENT               zoom the front page view (100: one pixel a point; 1 to 6400)\n"
+        "  rotate DEGREES             turn the front page view by 0, 90, 180 or 270 degrees clockwise,\n"
+        "                             on top of the page's own rotation\n"
+        "  pageview                   print the front page view: page, zoom, rotation, the visible area and\n"
+        "                             the page boxes in device pixels (x right, y down from the top left)\n"
+        "  tool NAME                  make the tool of that type name active (default: the host's own)\n"
+        "  click X Y [MODS]           click at pixel X, Y of the front page view with the active tool\n"
+        "  drag X1 Y1 X2 Y2 [STEPS] [MODS]  press at X1, Y1, move to X2, Y2 in STEPS moves (default 4)\n"
+        "                             and release there; the tool sees one position a poll of the mouse\n"
+        "  drawn                      print what was drawn in the front page view since the last \"drawn\"\n"
         "  menus                      print the menu bar\n"
         "  toolbars                   print the toolbars\n"
         "  menu NAME [MODS]           click the menu item of that name, with the modifier keys held\n"
@@ -91,12 +103,21 @@ private:
     void Execute(std::vector<HostScriptWord> words);
     void Report(const std::string& message);
     HostDoc DocumentOrFail();
+    HostPageViewState& PageViewOrFail();
     std::string DocumentName(HostDoc doc);
 
     void OpenCommand(const Arguments& arguments);
     void SaveCommand(const Arguments& arguments);
     void CloseCommand(const Arguments& arguments);
     void BoxesCommand(const Arguments& arguments);
+    void PageCommand(const Arguments& arguments);
+    void ZoomCommand(const Arguments& arguments);
+    void RotateCommand(const Arguments& arguments);
+    void PageViewCommand(const Arguments& arguments);
+    void ToolCommand(const Arguments& arguments);
+    void ClickCommand(const Arguments& arguments);
+    void DragCommand(const Arguments& arguments);
+    void DrawnCommand(const Arguments& arguments);
     void MenusCommand(const Arguments& arguments);
     void ToolbarsCommand(const Arguments& arguments);
     void MenuCommand(const Arguments& arguments);

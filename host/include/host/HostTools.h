@@ -22,6 +22,8 @@ public:
     // Deactivates the active tool and activates `tool`, telling both through their callbacks.
     void SetActive(HostToolRecord* tool, bool persistent);
     bool IsRegistered(const HostToolRecord* tool) const;
+    // The plug-ins' tools, in registration order.
+    std::vector<HostToolRecord*> All() const;
     bool IsPersistent(HostToolRecord* tool);
 
     // What a user's input does with the active tool; false when the tool does not handle it.

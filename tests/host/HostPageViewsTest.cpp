@@ -1,0 +1,423 @@
+// The host's page views as a plug-in meets them through the AcroView entries (the device mapping under
+// rotation, zoom and scroll, the drawing record, draw procedures, notifications, a drag polled through the
+// mouse entries) and as a user drives them through the script commands.
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "HostEntryTest.h"
+#include "HostRecords.h"
+#include "TestPdf.h"
+#include "host/HostCommand.h"
+#include "host/HostDocument.h"
+#include "host/HostPageViewState.h"
+#include "host/HostScript.h"
+#include "host/HostTables.h"
+
+namespace {
+
+using View = HostAcroViewTable;
+
+// Page 1: CropBox 10 20 410 620 inside a Letter MediaBox. Page 2: 200 x 100, turned by its own /Rotate 90.
+std::vector<std::string> TwoPagePdf() {
+    return {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /CropBox [10 20 410 620]"
+        " /TrimBox [60 70 360 570] >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Rotate 90 >>",
+    };
+}
+
+FixedRect Points(int left, int top, int right, int bottom) {
+    return {left * kFixedOne, top * kFixedOne, right * kFixedOne, bottom * kFixedOne};
+}
+
+std::string Text(const HostDevRect& r) { return HostPageViewState::Text(r); }
+std::string Text(const FixedRect& r) {
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
+}
+
+std::vector<std::string> g_calls;
+
+void OnDraw(HostPageView view, void* clientData) {
+    g_calls.push_back("draw " + std::to_string(static_cast<uint32_t>(view)) + " " +
+                      static_cast<const char*>(clientData));
+    // What a draw procedure draws lands in the record after the host's "redraw".
+    const HostDevRect mark{1, 2, 3, 4};
+    View::View_DrawInvertedRect(view, &mark);
+}
+
+void OnFrontChange(HostDocView front, void* clientData) {
+    g_calls.push_back(std::string(static_cast<const char*>(clientData)) + " front " +
+                      std::to_string(static_cast<uint32_t>(front)));
+}
+
+void OnPageViewChange(HostPageView view, int32_t flags, void* clientData) {
+    g_calls.push_back(std::string(static_cast<const char*>(clientData)) + " view " +
+                      std::to_string(static_cast<uint32_t>(view)) + " flags " + std::to_string(flags));
+}
+
+// A tool that follows the mouse while the button is down, as the box tools do.
+HostBool OnClick(HostToolRecord*, HostPageView view, int16_t x, int16_t y, int16_t flags, int16_t clickCount) {
+    g_calls.push_back("click " + std::to_string(x) + "," + std::to_string(y) + " flags " + std::to_string(flags) +
+                      " count " + std::to_string(clickCount));
+    while (View::View_MouseIsStillDown()) {
+        int16_t mx = 0;
+        int16_t my = 0;
+        View::View_MousePosition(view, &mx, &my);
+        g_calls.push_back(std::to_string(mx) + "," + std::to_string(my) + " keys " +
+                          std::to_string(View::View_KeyModifiers()));
+    }
+    return true;
+}
+
+HostBool OnAdjustCursor(HostToolRecord*, HostPageView, int16_t x, int16_t y) {
+    g_calls.push_back("cursor " + std::to_string(x) + "," + std::to_string(y));
+    return true;
+}
+
+HostAtom OnGetType(HostToolRecord*) { return Host::Current().Atoms().FromName("TEST:Follower"); }
+
+class HostPageViewEntries : public HostEntryTest {
+protected:
+    HostPageViewEntries() {
+        g_calls.clear();
+        WritePdf(docs.Path("a.pdf"), TwoPagePdf());
+        WritePdf(docs.Path("b.pdf"), TwoPagePdf());
+    }
+
+    HostDocView OpenView(const std::string& name) {
+        const HostDoc doc = host->Documents().Open(docs.Path(name));
+        EXPECT_NE(doc, HostDoc::None);
+        return host->DocViews().Open(doc, "");
+    }
+    HostPageView PageViewOf(HostDocView docView) {
+        HostPageView view = HostPageView::None;
+        EXPECT_TRUE(Entry([&] { view = View::View_PageViewOfDocView(docView); }));
+        return view;
+    }
+    HostDevRect ToDevice(HostPageView view, const FixedRect& page) {
+        HostDevRect device{};
+        EXPECT_TRUE(Entry([&] { View::View_PageRectToDevice(view, &page, &device); }));
+        return device;
+    }
+    FixedRect ToPage(HostPageView view, const HostDevRect& device) {
+        FixedRect page{};
+        EXPECT_TRUE(Entry([&] { View::View_DeviceRectToPage(view, &device, &page); }));
+        return page;
+    }
+    HostPageViewState& State(HostPageView view) { return host->DocViews().PageView(view); }
+
+    TestFolder docs;
+};
+
+TEST_F(HostPageViewEntries, MapsTheCropBoxCornerToTheTopLeftForEveryRotationAndZoom) {
+    const HostPageView view = PageViewOf(OpenView("a.pdf"));
+    HostDevRect aperture{};
+    ASSERT_TRUE(Entry([&] { View::View_PageViewAperture(view, &aperture); }));
+    EXPECT_EQ(Text(aperture), "0 0 800 600");
+
+    // 100 x 400 points, 100 points in from the crop box's left and top.
+    const FixedRect box = Points(110, 520, 210, 120);
+    const char* const kExpected[] = {"100 100 200 500", "100 100 500 200", "200 100 300 500", "100 200 500 300"};
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        host->PageViews().SetViewRotation(State(view), quarter * 90);
+        EXPECT_EQ(Text(ToDevice(view, box)), kExpected[quarter]) << quarter * 90;
+        // The whole crop box fills the device from the origin, turned.
+        const HostDevRect crop = ToDevice(view, Points(10, 620, 410, 20));
+        EXPECT_EQ(Text(crop), quarter % 2 == 0 ? "0 0 400 600" : "0 0 600 400") << quarter * 90;
+    }
+    host->PageViews().SetViewRotation(State(view), 0);
+    host->PageViews().SetZoom(State(view), 2 * kFixedOne);
+    EXPECT_EQ(Text(ToDevice(view, box)), "200 200 400 1000");
+    host->PageViews().SetScroll(State(view), {50, 150});
+    EXPECT_EQ(Text(ToDevice(view, box)), "150 50 350 850");
+    // A reversed page rectangle comes out normalised, and so does a reversed device rectangle.
+    EXPECT_EQ(Text(ToDevice(view, Points(210, 120, 110, 520))), "150 50 350 850");
+    EXPECT_EQ(Text(ToPage(view, {350, 850, 150, 50})), Text(box));
+}
+
+TEST_F(HostPageViewEntries, ThePagesOwnRotationAddsToTheViews) {
+    const HostPageView view = PageViewOf(OpenView("a.pdf"));
+    host->PageViews().ShowPage(State(view), 1);
+    EXPECT_EQ(State(view).Rotation(), 90);
+    // Turned by 90, the 200 x 100 page stands 100 wide and 200 high; its left edge runs along the top.
+    EXPECT_EQ(Text(ToDevice(view, Points(0, 100, 200, 0))), "0 0 100 200");
+    EXPECT_EQ(Text(ToDevice(view, Points(0, 100, 10, 90))), "90 0 100 10");
+    host->PageViews().SetViewRotation(State(view), 270);
+    EXPECT_EQ(State(view).Rotation(), 0);
+    EXPECT_EQ(Text(ToDevice(view, Points(0, 100, 10, 90))), "0 0 10 10");
+}
+
+TEST_F(HostPageViewEntries, DeviceRectanglesComeBackToTheSamePixels) {
+    const HostPageView view = PageViewOf(OpenView("a.pdf"));
+    const HostDevRect rects[] = {{0, 0, 800, 600}, {-7, 3, 11, 599}, {123, 45, 124, 46}, {-300, -200, 1000, 900}};
+    for (int percent : {100, 33, 250, 6400, 10}) {
+        host->PageViews().SetZoom(State(view), static_cast<Fixed>((int64_t{percent} * kFixedOne + 50) / 100));
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            host->PageViews().SetViewRotation(State(view), quarter * 90);
+            host->PageViews().SetScroll(State(view), {static_cast<int16_t>(quarter * 7 - 5), 13});
+            for (const HostDevRect& rect : rects) {
+                EXPECT_EQ(Text(ToDevice(view, ToPage(view, rect))), Text(rect))
+                    << percent << "% " << quarter * 90 << " degrees";
+            }
+        }
+    }
+    // Page rectangles on whole pixels come back exactly too; others to within half a pixel.
+    host->PageViews().SetScroll(State(view), {0, 0});
+    for (int percent : {100, 200}) {
+        host->PageViews().SetZoom(State(view), percent * kFixedOne / 100);
+        for (int quarter = 0; quarter < 4; ++quarter) {
+            host->PageViews().SetViewRotation(State(view), quarter * 90);
+            const FixedRect box = Points(37, 601, 409, 21);
+            EXPECT_EQ(Text(ToPage(view, ToDevice(view, box))), Text(box)) << percent << "% " << quarter * 90;
+        }
+    }
+    host->PageViews().SetZoom(State(view), kFixedOne);
+    host->PageViews().SetViewRotation(State(view), 0);
+    const FixedRect fraction{10 * kFixedOne + kFixedOne / 4, 620 * kFixedOne, 20 * kFixedOne + 3 * kFixedOne / 4,
+                             610 * kFixedOne};
+    EXPECT_EQ(Text(ToDevice(view, fraction)), "0 0 11 10");  // 0.25 rounds down, 10.75 up
+}
+
+TEST_F(HostPageViewEntries, ViewsAnswerForTheirDocumentPageAndWindowAndUnknownViewsAreRefused) {
+    const HostDocView docView = OpenView("a.pdf");
+    const HostPageView view = PageViewOf(docView);
+    HostDocView back = HostDocView::None;
+    HostPage page = HostPage::None;
+    HostWindow window = HostWindow::None;
+    int32_t kind = 0;
+    ASSERT_TRUE(Entry([&] {
+        back = View::View_DocViewOfPageView(view);
+        page = View::View_PageOfPageView(view);
+        window = View::View_WindowOfDocView(docView);
+        kind = View::View_DocViewKind(docView);
+    }));
+    EXPECT_EQ(back, docView);
+    EXPECT_EQ(page, host->Documents().Get(host->DocViews().DocOf(docView)).PageAt(0).handle);
+    EXPECT_EQ(kind, 1);
+    // The window is the host's, around a platform window a dialog can be parented on.
+    const HWND platform = host->Windows().PlatformOf(window);
+    EXPECT_EQ(GetParent(platform), host->Windows().MainWindow());
+    wchar_t title[32] = L"";
+    GetWindowTextW(platform, title, 32);
+    EXPECT_EQ(std::wstring(title), L"a.pdf");
+
+    HostDevRect rect{};
+    const auto unknown = static_cast<HostPageView>(999);
+    EXPECT_TRUE(Fails([&] { View::View_PageViewAperture(unknown, &rect); }));
+    EXPECT_TRUE(Fails([&] { View::View_DrawNow(unknown); }));
+    EXPECT_TRUE(Fails([&] { View::View_DocViewKind(static_cast<HostDocView>(999)); }));
+    EXPECT_TRUE(Fails([&] { View::View_PageViewOfDocView(static_cast<HostDocView>(999)); }));
+    EXPECT_TRUE(Fails([&] { View::View_PageViewAperture(view, nullptr); }));
+
+    // A closed document takes its views and their window along.
+    host->DocViews().CloseDocument(host->DocViews().DocOf(docView));
+    EXPECT_TRUE(Fails([&] { View::View_PageOfPageView(view); }));
+    EXPECT_TRUE(Fails([&] { View::View_WindowOfDocView(docView); }));
+    EXPECT_FALSE(IsWindow(platform));
+}
+
+TEST_F(HostPageViewEntries, RecordsEveryDrawingCallInOrder) {
+    const HostPageView view = PageViewOf(OpenView("a.pdf"));
+    State(view).TakeDrawn();
+    const HostColor halfBlue{1, {0, 0, kFixedOne / 2, 0}};
+    const HostDevRect r{10, -2, 10, 602};
+    const Fixed dashes[] = {3 * kFixedOne, kFixedOne / 2};
+    ASSERT_TRUE(Entry([&] {
+        View::View_BeginOperation(view);
+        View::View_SetDrawingColor(view, &halfBlue);
+        View::View_DrawRectOutline(view, &r, 1, nullptr, 0);
+        View::View_DrawRectOutline(view, &r, 2, dashes, 2);
+        View::View_DrawInvertedRect(view, &r);
+        const HostDevRect a{5, 5, 6, 50};
+        const HostDevRect b{40, 1, 41, 20};
+        View::View_InvalidateRect(view, &a);
+        View::View_InvalidateRect(view, &b);
+        View::View_DrawNow(view);
+        View::View_DrawNow(view);  // nothing left to repaint
+        View::View_EndOperation(view);
+    }));
+    EXPECT_EQ(State(view).TakeDrawn(), (std::vector<std::string>{
+                                           "begin operation",
+                                           "color rgb 0 0 0.5",
+                                           "outline 10 -2 10 602 width 1",
+                                           "outline 10 -2 10 602 width 2 dashes 3 0.5",
+                                           "inverted 10 -2 10 602",
+                                           "invalidate 5 5 6 50",
+                                           "invalidate 40 1 41 20",
+                                           "draw now",
+                                           "redraw 5 1 41 50",
+                                           "draw now",
+                                           "end operation",
+                                       }));
+    // What cannot be drawn is refused and leaves no trace.
+    const HostColor unknownSpace{7, {}};
+    EXPECT_TRUE(Fails([&] { View::View_EndOperation(view); }));
+    EXPECT_TRUE(Fails([&] { View::View_SetDrawingColor(view, &unknownSpace); }));
+    EXPECT_TRUE(Fails([&] { View::View_DrawRectOutline(view, &r, 1, nullptr, 2); }));
+    EXPECT_TRUE(Fails([&] { View::View_DrawInvertedRect(view, nullptr); }));
+    EXPECT_TRUE(State(view).Drawn().empty());
+}
+
+TEST_F(HostPageViewEntries, DrawProceduresRunOnEachRedrawUntilUnregistered) {
+    HostCallback registration = HostCallback::None;
+    char tag[] = "overlay";
+    ASSERT_TRUE(Entry([&] { registration = View::View_RegisterDrawProc(reinterpret_cast<HostProc>(OnDraw), tag); }));
+    const HostPageView view = PageViewOf(OpenView("a.pdf"));  // drawn on opening
+    const std::string drawn = "draw " + std::to_string(static_cast<uint32_t>(view)) + " overlay";
+    EXPECT_EQ(g_calls, std::vector<std::string>{drawn});
+    EXPECT_EQ(State(view).TakeDrawn(), (std::vector<std::string>{"redraw", "inverted 1 2 3 4"}));
+
+    host->PageViews().ShowPage(State(view), 1);
+    host->PageViews().SetZoom(State(view), 3 * kFixedOne);
+    ASSERT_TRUE(Entry([&] { View::View_DrawNow(view); }));  // nothing invalid: no redraw
+    const HostDevRect strip{0, 0, 800, 1};
+    ASSERT_TRUE(Entry([&] {
+        View::View_InvalidateRect(view, &strip);
+        View::View_DrawNow(view);
+    }));
+    EXPECT_EQ(g_calls, (std::vector<std::string>(4, drawn)));
+
+    g_calls.clear();
+    ASSERT_TRUE(Entry([&] { View::View_UnregisterDrawProc(registration); }));
+    host->PageViews().ShowPage(State(view), 0);
+    EXPECT_TRUE(g_calls.empty());
+    EXPECT_TRUE(Fails([&] { View::View_UnregisterDrawProc(registration); }));
+    EXPECT_TRUE(Fails([&] { View::View_RegisterDrawProc(nullptr, nullptr); }));
+}
+
+TEST_F(HostPageViewEntries, NotifiesFrontViewAndPageViewChangesWithTheirArguments) {
+    char front[] = "2";
+    char changed[] = "14";
+    ASSERT_TRUE(Entry([&] {
+        View::View_RegisterNotification(kNotifyFrontDocDidChange, owner, reinterpret_cast<HostProc>(OnFrontChange),
+                                        front);
+        View::View_RegisterNotification(kNotifyPageViewDidChange, owner,
+                                        reinterpret_cast<HostProc>(OnPageViewChange), changed);
+    }));
+    const HostDocView a = OpenView("a.pdf");
+    const HostDocView b = OpenView("b.pdf");
+    OpenView("a.pdf");  // brought forward
+    OpenView("a.pdf");  // already in front: no change
+    const auto number = [](auto handle) { return std::to_string(static_cast<uint32_t>(handle)); };
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"2 front " + number(a), "2 front " + number(b),
+                                                 "2 front " + number(a)}));
+
+    g_calls.clear();
+    HostPageViewState& state = State(PageViewOf(a));
+    const std::string view = number(state.Handle());
+    host->PageViews().ShowPage(state, 1);
+    host->PageViews().ShowPage(state, 1);  // the same page: no change
+    host->PageViews().SetZoom(state, 2 * kFixedOne);
+    host->PageViews().SetViewRotation(state, 450);  // 90
+    host->PageViews().SetViewRotation(state, 90);
+    host->PageViews().SetScroll(state, {0, 10});
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"14 view " + view + " flags 4", "14 view " + view + " flags 2",
+                                                 "14 view " + view + " flags 8", "14 view " + view + " flags 1"}));
+    EXPECT_THROW(host->PageViews().ShowPage(state, 2), std::exception);
+    EXPECT_THROW(host->PageViews().SetViewRotation(state, 45), std::exception);
+
+    g_calls.clear();
+    host->DocViews().CloseDocument(host->DocViews().DocOf(b));  // not in front: no change
+    host->DocViews().CloseDocument(host->DocViews().DocOf(a));
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"2 front 0"}));
+}
+
+class HostPageViewInput : public HostPageViewEntries {
+protected:
+    HostPageViewInput() {
+        tool.size = sizeof tool;
+        tool.doClick = Callback(OnClick);
+        tool.adjustCursor = Callback(OnAdjustCursor);
+        tool.getType = Callback(OnGetType);
+        EXPECT_TRUE(Entry([&] { View::View_RegisterTool(&tool); }));
+    }
+    HostToolRecord tool{};
+};
+
+TEST_F(HostPageViewInput, ADragGoesToTheActiveToolWhichWalksThePathByPolling) {
+    HostPageViewState& view = State(PageViewOf(OpenView("a.pdf")));
+    // The default tool takes nothing, but the mouse still ends where the user let go.
+    EXPECT_FALSE(host->PageViews().Drag(view, HostPageViews::Path({0, 0}, {5, 5}, 2), 0));
+    EXPECT_EQ(host->PageViews().MousePosition().h, 5);
+
+    host->Tools().SetActive(&tool, false);
+    EXPECT_TRUE(host->PageViews().Drag(view, HostPageViews::Path({10, 10}, {50, 31}, 4), kHostKeyShift));
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"cursor 10,10", "click 10,10 flags 1 count 1", "20,15 keys 1",
+                                                 "30,21 keys 1", "40,26 keys 1", "50,31 keys 1"}));
+    // Released: the button is up, the mouse stays at the end, the modifiers are let go.
+    int16_t x = 0;
+    int16_t y = 0;
+    HostBool down = true;
+    ASSERT_TRUE(Entry([&] {
+        down = View::View_MouseIsStillDown();
+        View::View_MousePosition(view.Handle(), &x, &y);
+    }));
+    EXPECT_FALSE(down);
+    EXPECT_EQ(x, 50);
+    EXPECT_EQ(y, 31);
+    EXPECT_EQ(HostKeyModifiers(), 0);
+    // Backwards too, ending on the exact pixel.
+    EXPECT_EQ(HostPageViews::Path({50, 31}, {10, 10}, 3).back().v, 10);
+    EXPECT_EQ(HostPageViews::Path({50, 31}, {10, 10}, 3)[1].h, 37);
+}
+
+TEST_F(HostPageViewInput, AUserDrivesThePageViewFromAScript) {
+    HostScript script(*host);
+    char tag[] = "overlay";
+    ASSERT_TRUE(Entry([&] { View::View_RegisterDrawProc(reinterpret_cast<HostProc>(OnDraw), tag); }));
+    std::istringstream commands("open " + docs.Path("a.pdf") +
+                                "\n"
+                                "drawn\n"
+                                "pageview\n"
+                                "page 2\n"
+                                "zoom 200\n"
+                                "rotate 90\n"
+                                "pageview\n"
+                                "tool TEST:Follower\n"
+                                "drag 10 10 20 10 2 shift ctrl\n"
+                                "click 5 6\n"
+                                "drawn\n"
+                                "drawn\n");
+    out.str("");
+    EXPECT_TRUE(script.Run(commands)) << out.str();
+    const std::string text = out.str();
+    EXPECT_NE(text.find("[drawn] redraw\n[drawn] inverted 1 2 3 4\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("page view of \"a.pdf\": page 1 of 2, zoom 100%, rotation 0 (page 0, view 0), scroll 0,0\n"
+                        "  aperture   0 0 800 600\n"
+                        "  MediaBox   -10 -172 602 620\n"
+                        "  CropBox    0 0 400 600\n"
+                        "  BleedBox   0 0 400 600\n"
+                        "  TrimBox    50 50 350 550\n"
+                        "  ArtBox     0 0 400 600\n"),
+              std::string::npos)
+        << text;
+    // Page 2 turned by its own 90 and the view's 90: upside down, 200 x 100 at 200%.
+    EXPECT_NE(text.find("[page view] page 2 of 2\n[page view] zoom 200%\n[page view] rotation 90\n"
+                        "page view of \"a.pdf\": page 2 of 2, zoom 200%, rotation 180 (page 90, view 90), "
+                        "scroll 0,0\n  aperture   0 0 800 600\n  MediaBox   0 0 400 200\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("[tool] TEST:Follower\n[drag] 10,10 to 20,10 in 2 steps with shift+ctrl\n"
+                        "[click] 5,6\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("[drawn] nothing\n"), std::string::npos) << text;
+    const std::size_t click = std::find(g_calls.begin(), g_calls.end(), "click 10,10 flags 9 count 1") - g_calls.begin();
+    ASSERT_LT(click + 2, g_calls.size());
+    EXPECT_EQ(g_calls[click + 1], "15,10 keys 9");
+    EXPECT_EQ(g_calls[click + 2], "20,10 keys 9");
+
+    std::istringstream mistakes("page 3\n");
+    EXPECT_FALSE(script.Run(mistakes));
+    EXPECT_NE(out.str().find("the document has 2 pages, not 3"), std::string::npos);
+    std::istringstream unknownTool("tool Nothing\n");
+    EXPECT_FALSE(script.Run(unknownTool));
+    EXPECT_NE(out.str().find("no tool named \"Nothing\" (default, TEST:Follower)"), std::string::npos) << out.str();
+}
+
+}  // namespace
