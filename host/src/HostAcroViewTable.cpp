@@ -59,14 +59,10 @@ HostDocView HostAcroViewTable::View_OpenDocView(HostDoc doc, const char* title) 
     return HostEntry([&] { return Host::Current().DocViews().Open(doc, title != nullptr ? title : ""); });
 }
 
-// Entries whose host side comes with documents, views, windows, tools, menus and toolbars; until then each
-// fails the host's way, so a plug-in that calls one early gets a host error rather than undefined behaviour.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#define HOST_LATER(Result, Name, Params) \
-    Result HostAcroViewTable::Name Params { \
-        return HostEntry([]() -> Result { HostFail("not offered by this host yet"); }); \
-    }
-HOST_LATER(const HostProgressMonitor*, View_DocViewMonitor, (HostDocView view))
-#undef HOST_LATER
-#pragma GCC diagnostic pop
+// Every document view shares the host's one progress bar.
+const HostProgressMonitor* HostAcroViewTable::View_DocViewMonitor(HostDocView view) {
+    return HostEntry([&] {
+        Host::Current().DocViews().DocOf(view);  // refuses a view that is not open
+        return Host::Current().Progress().Monitor();
+    });
+}

@@ -22,6 +22,7 @@
 #include "host/HostPageViews.h"
 #include "host/HostPaths.h"
 #include "host/HostPlugin.h"
+#include "host/HostProgress.h"
 #include "host/HostTables.h"
 #include "host/HostToolbars.h"
 #include "host/HostTools.h"
@@ -61,6 +62,7 @@ public:
     HostMenus& Menus() { return m_menus; }
     HostToolbars& Toolbars() { return m_toolbars; }
     HostWindows& Windows() { return m_windows; }
+    HostProgress& Progress() { return m_progress; }
     const std::vector<std::unique_ptr<HostPlugin>>& Plugins() const { return m_plugins; }
     HostPlugin* PluginOf(HostExtension extension);
 
@@ -105,6 +107,7 @@ private:
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};
     HostWindows m_windows{*this};
+    HostProgress m_progress{m_out};
     struct OfferedTable {
         std::string name;
         HostVersion version;
