@@ -119,6 +119,7 @@ HostBool HostAcroViewTable::View_MouseIsStillDown() {
     return HostEntry([&]() -> HostBool { return PageViews().MouseIsStillDown(); });
 }
 
-int32_t HostAcroViewTable::View_DocViewKind(HostDocView view) {
-    return HostEntry([&] { return DocViews().KindOf(view); });
+// The kind of the window a page view shows in; every caller holds a page view.
+int32_t HostAcroViewTable::View_PageViewKind(HostPageView view) {
+    return HostEntry([&] { return DocViews().KindOf(PageView(view).DocView()); });
 }

@@ -194,7 +194,7 @@ TEST_F(HostPageViewEntries, ViewsAnswerForTheirDocumentPageAndWindowAndUnknownVi
         back = View::View_DocViewOfPageView(view);
         page = View::View_PageOfPageView(view);
         window = View::View_WindowOfDocView(docView);
-        kind = View::View_DocViewKind(docView);
+        kind = View::View_PageViewKind(view);
     }));
     EXPECT_EQ(back, docView);
     EXPECT_EQ(page, host->Documents().Get(host->DocViews().DocOf(docView)).PageAt(0).handle);
@@ -210,7 +210,7 @@ TEST_F(HostPageViewEntries, ViewsAnswerForTheirDocumentPageAndWindowAndUnknownVi
     const auto unknown = static_cast<HostPageView>(999);
     EXPECT_TRUE(Fails([&] { View::View_PageViewAperture(unknown, &rect); }));
     EXPECT_TRUE(Fails([&] { View::View_DrawNow(unknown); }));
-    EXPECT_TRUE(Fails([&] { View::View_DocViewKind(static_cast<HostDocView>(999)); }));
+    EXPECT_TRUE(Fails([&] { View::View_PageViewKind(unknown); }));
     EXPECT_TRUE(Fails([&] { View::View_PageViewOfDocView(static_cast<HostDocView>(999)); }));
     EXPECT_TRUE(Fails([&] { View::View_PageViewAperture(view, nullptr); }));
 

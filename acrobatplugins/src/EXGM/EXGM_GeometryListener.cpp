@@ -1,0 +1,3 @@
+#include "EXGM/EXGM_GeometryListener.h"
+
+EXGM_GeometryListener::~EXGM_GeometryListener() = default;
