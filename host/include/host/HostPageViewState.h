@@ -57,7 +57,7 @@ public:
     void SetScroll(HostDevPoint scroll) { m_scroll = scroll; }
 
     HostDevRect Aperture() const { return {0, 0, kWidth, kHeight}; }
-    // The part of the page that is shown, normalised (left <= right, bottom <= top).
+    // The area of the page that is shown, normalised (left <= right, bottom <= top).
     FixedRect ShownBox();
     // A page box as a reader resolves it ("MediaBox", "CropBox", "BleedBox", "TrimBox", "ArtBox"), in the
     // file's order; none when the page has none and it has no default.
