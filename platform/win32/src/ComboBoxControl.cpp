@@ -10,14 +10,9 @@
 namespace win32sub {
 namespace {
 
-struct ComboEntry {
-    std::wstring text;
-    ULONG_PTR data = 0;
-};
-
 class ComboState final : public ControlState {
 public:
-    std::vector<ComboEntry> entries;
+    ListEntries entries;
     int selection = -1;
     bool dropped = false;
     bool dropDownList = false;
@@ -59,37 +54,12 @@ void Select(Window& window, ComboState& state, int index) {
 }
 
 int Insert(ComboState& state, int index, const wchar_t* text) {
-    ComboEntry entry{text != nullptr ? text : L"", 0};
+    ListEntry entry{text != nullptr ? text : L"", 0, false};
     state.entries.insert(state.entries.begin() + index, std::move(entry));
     if (state.selection >= index) {
         ++state.selection;
     }
     return index;
-}
-
-int SortedPosition(const ComboState& state, const wchar_t* text) {
-    const std::wstring key = text != nullptr ? text : L"";
-    const auto it = std::upper_bound(state.entries.begin(), state.entries.end(), key,
-                                     [](const std::wstring& a, const ComboEntry& b) { return CompareEntries(a, b.text) < 0; });
-    return static_cast<int>(it - state.entries.begin());
-}
-
-// The first entry after `start` (wrapping around) whose text starts with (or, `exact`, equals) `text`.
-int Find(const ComboState& state, int start, const wchar_t* text, bool exact) {
-    const int count = state.EntryCount();
-    if (text == nullptr || count == 0) {
-        return CB_ERR;
-    }
-    const std::wstring key = text;
-    const int first = start < 0 || start >= count ? 0 : start + 1;
-    for (int step = 0; step < count; ++step) {
-        const int index = (first + step) % count;
-        const std::wstring& entry = state.entries[static_cast<std::size_t>(index)].text;
-        if (exact ? CompareEntries(entry, key) == 0 : StartsWithFolded(entry, key)) {
-            return index;
-        }
-    }
-    return CB_ERR;
 }
 
 void ShowDropDown(HWND handle, ComboState& state, bool show) {
@@ -228,7 +198,7 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
             if (!hasEdit) {
                 // Typing a letter in a drop-down list selects the next entry that starts with it.
                 const wchar_t key[2] = {character, L'\0'};
-                const int found = character >= 0x20 ? Find(*state, state->selection, key, false) : CB_ERR;
+                const int found = character >= 0x20 ? FindEntry(state->entries, state->selection, key, false) : CB_ERR;
                 if (found != CB_ERR) {
                     UserSelect(handle, found);
                 }
@@ -263,7 +233,7 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
         case WM_SETTEXT:
             if (!hasEdit) {
                 // A drop-down list shows entries only: the text selects the entry that has it.
-                const int found = Find(*state, -1, reinterpret_cast<const wchar_t*>(lParam), true);
+                const int found = FindEntry(state->entries, -1, reinterpret_cast<const wchar_t*>(lParam), true);
                 if (found == CB_ERR) {
                     return CB_ERR;
                 }
@@ -283,7 +253,7 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
         }
         case CB_ADDSTRING: {
             const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-            const int index = (window->style & CBS_SORT) != 0 ? SortedPosition(*state, text) : count;
+            const int index = (window->style & CBS_SORT) != 0 ? SortedPosition(state->entries, text) : count;
             return Insert(*state, index, text);
         }
         case CB_INSERTSTRING: {
@@ -319,39 +289,24 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
             Select(*window, *state, index);
             return state->Valid(index) ? index : CB_ERR;
         }
-        case CB_GETLBTEXT: {
-            const int index = static_cast<int>(wParam);
-            auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-            if (!state->Valid(index) || buffer == nullptr) {
-                return CB_ERR;
-            }
-            // The buffer must hold the whole entry, as on Windows.
-            const std::wstring& text = state->entries[static_cast<std::size_t>(index)].text;
-            std::copy(text.begin(), text.end(), buffer);
-            buffer[text.size()] = L'\0';
-            return static_cast<LRESULT>(text.size());
-        }
-        case CB_GETLBTEXTLEN: {
-            const int index = static_cast<int>(wParam);
-            return state->Valid(index) ? static_cast<LRESULT>(state->entries[static_cast<std::size_t>(index)].text.size())
-                                       : CB_ERR;
-        }
+        case CB_GETLBTEXT:
+            return CopyEntryText(state->entries, static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
+        case CB_GETLBTEXTLEN:
+            return EntryTextLength(state->entries, static_cast<int>(wParam));
         case CB_FINDSTRING:
         case CB_FINDSTRINGEXACT:
-            return Find(*state, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
+            return FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
                         message == CB_FINDSTRINGEXACT);
         case CB_SELECTSTRING: {
-            const int found = Find(*state, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
+            const int found =
+                FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
             if (found != CB_ERR) {
                 Select(*window, *state, found);
             }
             return found;
         }
-        case CB_GETITEMDATA: {
-            const int index = static_cast<int>(wParam);
-            return state->Valid(index) ? static_cast<LRESULT>(state->entries[static_cast<std::size_t>(index)].data)
-                                       : CB_ERR;
-        }
+        case CB_GETITEMDATA:
+            return EntryData(state->entries, static_cast<int>(wParam));
         case CB_SETITEMDATA: {
             const int index = static_cast<int>(wParam);
             if (!state->Valid(index)) {

@@ -21,15 +21,59 @@ bool StartsWithFolded(const std::wstring& text, const std::wstring& prefix) {
 
 namespace {
 
-struct ListEntry {
-    std::wstring text;
-    ULONG_PTR data = 0;
-    bool selected = false;  // multiple-selection lists
-};
+bool ValidIn(const ListEntries& entries, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < entries.size();
+}
+
+}  // namespace
+
+int FindEntry(const ListEntries& entries, int start, const wchar_t* text, bool exact) {
+    const int count = static_cast<int>(entries.size());
+    if (text == nullptr || count == 0) {
+        return -1;
+    }
+    const std::wstring key = text;
+    const int first = start < 0 || start >= count ? 0 : start + 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (first + step) % count;
+        const std::wstring& entry = entries[static_cast<std::size_t>(index)].text;
+        if (exact ? CompareEntries(entry, key) == 0 : StartsWithFolded(entry, key)) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+int SortedPosition(const ListEntries& entries, const wchar_t* text) {
+    const std::wstring key = text != nullptr ? text : L"";
+    const auto sortsBefore = [](const std::wstring& a, const ListEntry& b) { return CompareEntries(a, b.text) < 0; };
+    const auto it = std::upper_bound(entries.begin(), entries.end(), key, sortsBefore);
+    return static_cast<int>(it - entries.begin());
+}
+
+LRESULT CopyEntryText(const ListEntries& entries, int index, wchar_t* buffer) {
+    if (!ValidIn(entries, index) || buffer == nullptr) {
+        return -1;
+    }
+    const std::wstring& text = entries[static_cast<std::size_t>(index)].text;
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
+    return static_cast<LRESULT>(text.size());
+}
+
+LRESULT EntryTextLength(const ListEntries& entries, int index) {
+    return ValidIn(entries, index) ? static_cast<LRESULT>(entries[static_cast<std::size_t>(index)].text.size()) : -1;
+}
+
+LRESULT EntryData(const ListEntries& entries, int index) {
+    return ValidIn(entries, index) ? static_cast<LRESULT>(entries[static_cast<std::size_t>(index)].data) : -1;
+}
+
+namespace {
 
 class ListState final : public ControlState {
 public:
-    std::vector<ListEntry> entries;
+    ListEntries entries;
     bool multiple = false;
     int selection = -1;  // single-selection lists
     int caret = 0;
@@ -73,23 +117,6 @@ int Insert(ListState& state, int index, const wchar_t* text) {
         ++state.selection;
     }
     return index;
-}
-
-int Find(const ListState& state, int start, const wchar_t* text, bool exact) {
-    const int count = state.EntryCount();
-    if (text == nullptr || count == 0) {
-        return LB_ERR;
-    }
-    const std::wstring key = text;
-    const int first = start < 0 || start >= count ? 0 : start + 1;
-    for (int step = 0; step < count; ++step) {
-        const int index = (first + step) % count;
-        const std::wstring& entry = state.entries[static_cast<std::size_t>(index)].text;
-        if (exact ? CompareEntries(entry, key) == 0 : StartsWithFolded(entry, key)) {
-            return index;
-        }
-    }
-    return LB_ERR;
 }
 
 bool Notifies(const Window& window) {
@@ -209,11 +236,7 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
             const auto* text = reinterpret_cast<const wchar_t*>(lParam);
             int index = count;
             if ((window->style & LBS_SORT) != 0) {
-                const std::wstring key = text != nullptr ? text : L"";
-                index = static_cast<int>(
-                    std::upper_bound(state->entries.begin(), state->entries.end(), key,
-                                     [](const std::wstring& a, const ListEntry& b) { return CompareEntries(a, b.text) < 0; }) -
-                    state->entries.begin());
+                index = SortedPosition(state->entries, text);
             }
             InvalidateWindow(handle, nullptr, true);
             return Insert(*state, index, text);
@@ -250,28 +273,12 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
             return LB_OKAY;
         case LB_GETCOUNT:
             return count;
-        case LB_GETTEXT: {
-            const int index = static_cast<int>(wParam);
-            auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-            if (!state->Valid(index) || buffer == nullptr) {
-                return LB_ERR;
-            }
-            // The buffer must hold the whole entry, as on Windows.
-            const std::wstring& text = state->entries[static_cast<std::size_t>(index)].text;
-            std::copy(text.begin(), text.end(), buffer);
-            buffer[text.size()] = L'\0';
-            return static_cast<LRESULT>(text.size());
-        }
-        case LB_GETTEXTLEN: {
-            const int index = static_cast<int>(wParam);
-            return state->Valid(index) ? static_cast<LRESULT>(state->entries[static_cast<std::size_t>(index)].text.size())
-                                       : LB_ERR;
-        }
-        case LB_GETITEMDATA: {
-            const int index = static_cast<int>(wParam);
-            return state->Valid(index) ? static_cast<LRESULT>(state->entries[static_cast<std::size_t>(index)].data)
-                                       : LB_ERR;
-        }
+        case LB_GETTEXT:
+            return CopyEntryText(state->entries, static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
+        case LB_GETTEXTLEN:
+            return EntryTextLength(state->entries, static_cast<int>(wParam));
+        case LB_GETITEMDATA:
+            return EntryData(state->entries, static_cast<int>(wParam));
         case LB_SETITEMDATA: {
             const int index = static_cast<int>(wParam);
             if (!state->Valid(index)) {
@@ -340,7 +347,8 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
             if (state->multiple) {
                 return LB_ERR;
             }
-            const int found = Find(*state, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
+            const int found =
+                FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
             if (found != LB_ERR) {
                 state->selection = state->caret = found;
                 ScrollIntoView(*window, *state, found);
@@ -350,7 +358,7 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
         }
         case LB_FINDSTRING:
         case LB_FINDSTRINGEXACT:
-            return Find(*state, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
+            return FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
                         message == LB_FINDSTRINGEXACT);
         case LB_GETTOPINDEX:
             return state->top;
