@@ -152,6 +152,21 @@ Failure FailureOf(DWORD error) {
     GFIL_THROW(GFIL_ERR_UNKNOWN, message);
 }
 
+// A failed create, open or delete of the file at `path`; `doing` names the operation ("open").
+[[noreturn]] void ThrowFileFailure(const std::wstring& path, DWORD error, const wchar_t* doing) {
+    const std::wstring text = GLIB_GetWin32ErrorText(error);
+    switch (FailureOf(error)) {
+        case Failure::NotFound:
+            GFIL_THROW(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(path) + L"; " + text);
+        case Failure::Busy:
+            GFIL_THROW(GFIL_ERR_BUSY, L"The file " + Quoted(path) + L" is busy or locked; " + text);
+        case Failure::Other:
+            break;
+    }
+    GFIL_THROW(GFIL_ERR_UNKNOWN, L"Unable to " + std::wstring(doing) + L" the file " + Quoted(path) +
+                                     L". An unknown error occured; " + text);
+}
+
 // Closes a directory search however the listing ends.
 class SearchHandle {
 public:
@@ -294,21 +309,11 @@ void GFIL_FileSystemWin32::CreateFile(uint32_t mode) {
         return;
     }
     const DWORD error = GetLastError();
-    const std::wstring text = GLIB_GetWin32ErrorText(error);
     if (error == ERROR_FILE_EXISTS) {
-        GFIL_THROW(GFIL_ERR_ALREADY_EXISTS,
-                   L"Unable to create the file " + Quoted(m_path) + L" because it already exists; " + text);
+        GFIL_THROW(GFIL_ERR_ALREADY_EXISTS, L"Unable to create the file " + Quoted(m_path) +
+                                                L" because it already exists; " + GLIB_GetWin32ErrorText(error));
     }
-    switch (FailureOf(error)) {
-        case Failure::NotFound:
-            GFIL_THROW(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(m_path) + L"; " + text);
-        case Failure::Busy:
-            GFIL_THROW(GFIL_ERR_BUSY, L"The file " + Quoted(m_path) + L" is busy or locked; " + text);
-        case Failure::Other:
-            break;
-    }
-    GFIL_THROW(GFIL_ERR_UNKNOWN,
-               L"Unable to create the file " + Quoted(m_path) + L". An unknown error occured; " + text);
+    ThrowFileFailure(m_path, error, L"create");
 }
 
 void GFIL_FileSystemWin32::OpenFile(uint32_t mode) {
@@ -316,18 +321,7 @@ void GFIL_FileSystemWin32::OpenFile(uint32_t mode) {
     if (m_handle != INVALID_HANDLE_VALUE) {
         return;
     }
-    const DWORD error = GetLastError();
-    const std::wstring text = GLIB_GetWin32ErrorText(error);
-    switch (FailureOf(error)) {
-        case Failure::NotFound:
-            GFIL_THROW(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(m_path) + L"; " + text);
-        case Failure::Busy:
-            GFIL_THROW(GFIL_ERR_BUSY, L"The file " + Quoted(m_path) + L" is busy or locked; " + text);
-        case Failure::Other:
-            break;
-    }
-    GFIL_THROW(GFIL_ERR_UNKNOWN,
-               L"Unable to open the file " + Quoted(m_path) + L". An unknown error occured; " + text);
+    ThrowFileFailure(m_path, GetLastError(), L"open");
 }
 
 void GFIL_FileSystemWin32::CloseFile() {
@@ -344,18 +338,7 @@ void GFIL_FileSystemWin32::DeleteFile() {
     if (DeleteFileW(m_path.c_str())) {
         return;
     }
-    const DWORD error = GetLastError();
-    const std::wstring text = GLIB_GetWin32ErrorText(error);
-    switch (FailureOf(error)) {
-        case Failure::NotFound:
-            GFIL_THROW(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(m_path) + L"; " + text);
-        case Failure::Busy:
-            GFIL_THROW(GFIL_ERR_BUSY, L"The file " + Quoted(m_path) + L" is busy or locked; " + text);
-        case Failure::Other:
-            break;
-    }
-    GFIL_THROW(GFIL_ERR_UNKNOWN,
-               L"Unable to delete the file " + Quoted(m_path) + L". An unknown error occured; " + text);
+    ThrowFileFailure(m_path, GetLastError(), L"delete");
 }
 
 uint64_t GFIL_FileSystemWin32::GetSize() {
