@@ -261,14 +261,18 @@ void EXGM_RectTool::ChangeBox(const FixedRect& box, HostPageView view) {
     DrawBox(view);
 }
 
+void EXGM_RectTool::LocateBox(HostPageView view, HostPage page, HostDevRect& visible, HostDevRect& box) {
+    GetBox(page, m_box);
+    View_PageViewAperture(view, &visible);
+    View_PageRectToDevice(view, &m_box, &box);
+}
+
 void EXGM_RectTool::DrawBox(HostPageView view) {
     const AcquiredPage page(view);
     if (page.Get() == HostPage::None) return;
-    GetBox(page.Get(), m_box);
     HostDevRect visible;
-    View_PageViewAperture(view, &visible);
     HostDevRect box;
-    View_PageRectToDevice(view, &m_box, &box);
+    LocateBox(view, page.Get(), visible, box);
 
     View_SetDrawingColor(view, &m_guideColor);
     const HostDevRect across = Grown(visible, kGuideOverhang);
@@ -285,11 +289,9 @@ void EXGM_RectTool::DrawBox(HostPageView view) {
 void EXGM_RectTool::EraseBox(HostPageView view) {
     const AcquiredPage page(view);
     if (page.Get() == HostPage::None) return;
-    GetBox(page.Get(), m_box);
     HostDevRect visible;
-    View_PageViewAperture(view, &visible);
     HostDevRect box;
-    View_PageRectToDevice(view, &m_box, &box);
+    LocateBox(view, page.Get(), visible, box);
 
     const HostDevRect across = Grown(visible, kStripOverhang);
     const HostDevRect strips[] = {

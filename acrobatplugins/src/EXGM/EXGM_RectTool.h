@@ -49,6 +49,8 @@ public:
     const HostColor& GuideColor() const { return m_guideColor; }
 
 private:
+    // Reads the box of `page` into the box copy; where the box and the visible area lie in the view.
+    void LocateBox(HostPageView view, HostPage page, HostDevRect& visible, HostDevRect& box);
     // The device rectangle back to points; edges that did not move keep the start's exact values.
     FixedRect DeviceToPage(HostPageView view, const HostDevRect& device, const HostDevRect& startDevice,
                            const FixedRect& startPage);
