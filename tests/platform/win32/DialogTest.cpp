@@ -7,6 +7,7 @@
 
 namespace {
 
+using windowtest::First;
 using windowtest::Log;
 using windowtest::MessagesOf;
 using windowtest::NotificationsFrom;
@@ -80,8 +81,11 @@ protected:
         EXPECT_TRUE(FreeLibrary(module_));
     }
 
-    HWND Create(int id = IDD_TEST, HWND parent = nullptr) {
-        return CreateDialogParamW(module_, MAKEINTRESOURCEW(id), parent, DialogProc, 1234);
+    HWND Create(int id = IDD_TEST, HWND parent = nullptr, DLGPROC proc = DialogProc, LPARAM param = 1234) {
+        return CreateDialogParamW(module_, MAKEINTRESOURCEW(id), parent, proc, param);
+    }
+    INT_PTR Modal(HWND owner = nullptr, int id = IDD_TEST, DLGPROC proc = DialogProc, LPARAM param = 0) {
+        return DialogBoxParamW(module_, MAKEINTRESOURCEW(id), owner, proc, param);
     }
 
     // The test dialog, shown and with its first paint done, and a clean log.
@@ -145,8 +149,7 @@ TEST_F(Dialogs, TemplateBecomesAHiddenDialogWithItsControlsInPixels) {
     RECT dropped;
     SendDlgItemMessageW(dialog, IDC_TEST_COMBO, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 81);
-    EXPECT_EQ(GetDlgItem(dialog, 4711), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CONTROL_ID_NOT_FOUND));
+    EXPECT_FAILS_WITH(GetDlgItem(dialog, 4711) == nullptr, ERROR_CONTROL_ID_NOT_FOUND);
     EXPECT_EQ(reinterpret_cast<DLGPROC>(GetWindowLongPtrW(dialog, DWLP_DLGPROC)), DialogProc);
     SetWindowLongPtrW(dialog, DWLP_USER, 77);
     EXPECT_EQ(GetWindowLongPtrW(dialog, DWLP_USER), 77);
@@ -193,14 +196,11 @@ TEST_F(Dialogs, ShowingActivatesTheDialogAndFocusesTheFirstControlWithItsTextSel
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 3u);
     EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_SETFOCUS}));
-}
-
-TEST_F(Dialogs, WithoutTrueFromInitDialogNoControlIsFocused) {
+    // Without TRUE from WM_INITDIALOG, the dialog manager still focuses the first tab stop on activation.
     gScript.initResult = FALSE;
-    const HWND dialog = Create();
-    ShowWindow(dialog, SW_SHOW);
-    // The dialog manager gives the focus to the first tab stop when it is activated.
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TEST_EDIT));
+    const HWND second = Create();
+    ShowWindow(second, SW_SHOW);
+    EXPECT_EQ(GetFocus(), GetDlgItem(second, IDC_TEST_EDIT));
 }
 
 // ---- The user in a dialog ----
@@ -210,11 +210,10 @@ TEST_F(Dialogs, TypingSendsUpdateAndChangeToTheDialogProcedure) {
     const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
     EXPECT_TRUE(WinSub_TypeText(edit, L"12"));
     EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
-    for (const Received& received : Log()) {
-        if (received.message == WM_COMMAND) {
-            EXPECT_EQ(LOWORD(received.wParam), IDC_TEST_EDIT);
-        }
+    for (WORD code : {EN_UPDATE, EN_CHANGE}) {
+        EXPECT_EQ(Commands(dialog, code), (std::vector<WORD>{IDC_TEST_EDIT, IDC_TEST_EDIT})) << code;
     }
+    EXPECT_EQ(MessagesOf(dialog, {WM_COMMAND}).size(), 4u);  // and no others
     wchar_t text[16];
     EXPECT_EQ(GetDlgItemTextW(dialog, IDC_TEST_EDIT, text, 16), 2u);
     EXPECT_STREQ(text, L"12");
@@ -225,8 +224,7 @@ TEST_F(Dialogs, TypingSendsUpdateAndChangeToTheDialogProcedure) {
     EXPECT_EQ(TextOf(edit), L"7.50");
     EXPECT_TRUE(WinSub_ReplaceText(edit, L""));
     EXPECT_EQ(TextOf(edit), L"");
-    EXPECT_FALSE(WinSub_ReplaceText(GetDlgItem(dialog, IDOK), L"x"));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    EXPECT_FAILS_WITH(!WinSub_ReplaceText(GetDlgItem(dialog, IDOK), L"x"), ERROR_NOT_SUPPORTED);
 }
 
 TEST_F(Dialogs, TypingIntoAnotherFieldClicksItFirstAndAppends) {
@@ -293,12 +291,9 @@ TEST_F(Dialogs, ComboChoiceSendsSelChangeOnlyWhenTheSelectionChanges) {
     EXPECT_EQ(NotificationsFrom(dialog, combo), (std::vector<WORD>{CBN_DROPDOWN, CBN_SELENDOK, CBN_CLOSEUP}));
     EXPECT_TRUE(WinSub_ChooseEntryText(combo, L"millimeters"));
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
-    EXPECT_FALSE(WinSub_ChooseEntryText(combo, L"Feet"));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_FALSE(WinSub_ChooseEntry(combo, 3));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    EXPECT_FALSE(WinSub_ChooseEntry(GetDlgItem(dialog, IDC_TEST_EDIT), 0));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
+    EXPECT_FAILS_WITH(!WinSub_ChooseEntryText(combo, L"Feet"), ERROR_INVALID_PARAMETER);
+    EXPECT_FAILS_WITH(!WinSub_ChooseEntry(combo, 3), ERROR_INVALID_PARAMETER);
+    EXPECT_FAILS_WITH(!WinSub_ChooseEntry(GetDlgItem(dialog, IDC_TEST_EDIT), 0), ERROR_NOT_SUPPORTED);
 }
 
 TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
@@ -310,11 +305,9 @@ TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
     EXPECT_EQ(GetFocus(), ok);  // a push button takes the focus when clicked
     Log().clear();
     EnableWindow(ok, FALSE);
-    EXPECT_FALSE(WinSub_Click(ok));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FAILS_WITH(!WinSub_Click(ok), ERROR_ACCESS_DENIED);
     ShowWindow(dialog, SW_HIDE);
-    EXPECT_FALSE(WinSub_Click(GetDlgItem(dialog, IDCANCEL)));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FAILS_WITH(!WinSub_Click(GetDlgItem(dialog, IDCANCEL)), ERROR_ACCESS_DENIED);
     EXPECT_TRUE(Commands(dialog, BN_CLICKED).empty());
     // BM_CLICK is a program's click: the same messages.
     ShowWindow(dialog, SW_SHOW);
@@ -326,12 +319,7 @@ TEST_F(Dialogs, ClickOnATextReachesTheDialogBehindIt) {
     const HWND dialog = Shown();
     EXPECT_TRUE(WinSub_Click(GetDlgItem(dialog, IDC_TEST_LABEL)));
     ASSERT_EQ(MessagesOf(dialog, {WM_LBUTTONDOWN}).size(), 1u);
-    for (const Received& received : Log()) {
-        if (received.message == WM_LBUTTONDOWN) {
-            // The middle of the label, in the dialog's client coordinates.
-            EXPECT_EQ(received.lParam, MAKELPARAM(30, 16));
-        }
-    }
+    EXPECT_EQ(First(dialog, WM_LBUTTONDOWN).lParam, MAKELPARAM(30, 16));  // the label's middle, in client pixels
 }
 
 TEST_F(Dialogs, PictureControlTakesTheBitmapAndItsSize) {
@@ -457,7 +445,7 @@ TEST_F(Dialogs, ModalDialogDisablesItsOwnerAndRunsUntilEndDialog) {
     ModalUser user;
     user.owner = owner;
     WinSub_SetInputSource(TypeAndPressOk, &user);
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), owner, DialogProc, 5), 42);
+    EXPECT_EQ(Modal(owner, IDD_TEST, DialogProc, 5), 42);
     EXPECT_EQ(user.calls, 1);
     EXPECT_NE(user.waitingFor, nullptr);
     EXPECT_FALSE(user.ownerEnabled);
@@ -478,23 +466,20 @@ TEST_F(Dialogs, ModalDialogDisablesItsOwnerAndRunsUntilEndDialog) {
     EXPECT_EQ(MessagesOf(owner, {WM_ENABLE}).size(), 2u);
 }
 
-TEST_F(Dialogs, ModalDialogWithoutAUserIsLeftWithEscape) {
+TEST_F(Dialogs, ModalDialogWithoutAUserIsLeftWithEscapeOrCancelledWhenNoOneCanEndIt) {
+    EXPECT_EQ(Modal(), IDCANCEL);  // the dialog procedure ignores the Escape
+    EXPECT_EQ(Commands(FirstDialog(), BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
     gScript.endOnCommand = IDCANCEL;
     gScript.endResult = 7;
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), 7);
+    EXPECT_EQ(Modal(), 7);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
-}
-
-TEST_F(Dialogs, ModalDialogThatIgnoresEscapeIsCancelledWhenNoOneCanEndIt) {
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), IDCANCEL);
-    EXPECT_EQ(Commands(FirstDialog(), BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
 }
 
 TEST_F(Dialogs, EndDialogDuringInitDialogReturnsWithoutShowing) {
     const HWND owner = TopLevel();
     gScript.endInInit = true;
     gScript.endResult = 5;
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), owner, DialogProc, 0), 5);
+    EXPECT_EQ(Modal(owner), 5);
     const HWND dialog = FirstDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(MessagesOf(dialog, {WM_SHOWWINDOW}).empty());
@@ -507,8 +492,7 @@ TEST_F(Dialogs, ModelessDialogIsOnlyHiddenByEndDialog) {
     EXPECT_TRUE(EndDialog(dialog, 3));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog));
-    EXPECT_FALSE(EndDialog(TopLevel(), 1));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_WINDOW_NOT_DIALOG));
+    EXPECT_FAILS_WITH(!EndDialog(TopLevel(), 1), ERROR_WINDOW_NOT_DIALOG);
 }
 
 HMODULE gNestedModule = nullptr;
@@ -552,7 +536,7 @@ TEST_F(Dialogs, ModalDialogsNestAndTheInputSourceActsInTheInnerOne) {
     gNestedModule = module_;
     NestedUser user;
     WinSub_SetInputSource(PressThrough, &user);
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), TopLevel(), OuterProc, 0), 109);
+    EXPECT_EQ(Modal(TopLevel(), IDD_TEST, OuterProc), 109);
     EXPECT_EQ(user.waitedFor, (std::vector<std::wstring>{L"Test Dialog", L"Options"}));
     EXPECT_FALSE(user.outerEnabledDuringInner);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 1);  // the owner alone is left
@@ -561,27 +545,21 @@ TEST_F(Dialogs, ModalDialogsNestAndTheInputSourceActsInTheInnerOne) {
 // ---- Templates that do not make a dialog ----
 
 TEST_F(Dialogs, MissingBrokenAndUnknownTemplatesFail) {
-    EXPECT_EQ(Create(999), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(999), nullptr, DialogProc, 0), -1);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_NAME_NOT_FOUND));
-    EXPECT_EQ(Create(IDD_BROKEN), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DATA));
+    EXPECT_FAILS_WITH(Create(999) == nullptr, ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_FAILS_WITH(Modal(nullptr, 999) == -1, ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_FAILS_WITH(Create(IDD_BROKEN) == nullptr, ERROR_INVALID_DATA);
     // The test program itself has no resources.
-    EXPECT_EQ(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_RESOURCE_DATA_NOT_FOUND));
+    EXPECT_FAILS_WITH(CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_TEST), nullptr, DialogProc, 0) == nullptr,
+                      ERROR_RESOURCE_DATA_NOT_FOUND);
     const HWND bad = reinterpret_cast<HWND>(0x77770);
-    EXPECT_EQ(Create(IDD_TEST, bad), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), bad, DialogProc, 0), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FAILS_WITH(Create(IDD_TEST, bad) == nullptr, ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_FAILS_WITH(Modal(bad) == 0, ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
     EXPECT_TRUE(Log().empty());  // no dialog procedure ran
 }
 
 TEST_F(Dialogs, ControlOfAnUnknownClassFailsTheDialogUnlessNoFailCreate) {
-    EXPECT_EQ(Create(IDD_UNKNOWN_CLASS), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
+    EXPECT_FAILS_WITH(Create(IDD_UNKNOWN_CLASS) == nullptr, ERROR_CANNOT_FIND_WND_CLASS);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
     const HWND dialog = Create(IDD_UNKNOWN_CLASS_NOFAIL);
     ASSERT_NE(dialog, nullptr);
@@ -601,8 +579,8 @@ INT_PTR CALLBACK DestroyedInInit(HWND dialog, UINT message, WPARAM, LPARAM) {
 }
 
 TEST_F(Dialogs, DialogDestroyedByItsInitDialogIsNotReturned) {
-    EXPECT_EQ(CreateDialogParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DestroyedInInit, 0), nullptr);
-    EXPECT_EQ(DialogBoxParamW(module_, MAKEINTRESOURCEW(IDD_TEST), nullptr, DestroyedInInit, 0), -1);
+    EXPECT_EQ(Create(IDD_TEST, nullptr, DestroyedInInit), nullptr);
+    EXPECT_EQ(Modal(nullptr, IDD_TEST, DestroyedInInit), -1);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
 }
 

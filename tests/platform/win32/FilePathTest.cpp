@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ExpectFailure.h"
 #include "ScratchFolder.h"
 #include "Win32.h"
 
@@ -72,8 +73,7 @@ TEST(FullPath, AnswersWithTheRoomItNeedsWhenTheBufferIsTooSmall) {
     EXPECT_EQ(GetFullPathNameW(L"c:\\abcd", 8, buffer, nullptr), 7u);
     EXPECT_STREQ(buffer, L"c:\\abcd");
     SetLastError(0);
-    EXPECT_EQ(GetFullPathNameW(L"", 8, buffer, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
+    EXPECT_FAILS_WITH(GetFullPathNameW(L"", 8, buffer, nullptr) == 0u, ERROR_INVALID_NAME);
 }
 
 TEST_F(InScratchFolder, RelativePathsStartFromTheCurrentDirectory) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ExpectFailure.h"
 #include "ScratchFolder.h"
 #include "Win32.h"
 
@@ -119,10 +120,8 @@ TEST_F(FileTest, ReadsAndWritesFollowTheHandlesOwnFilePointer) {
     EXPECT_EQ(ReadAt(file, 0, 100), std::string("hello World") + std::string(9, '\0') + "!");
 
     move.QuadPart = -1;
-    EXPECT_FALSE(SetFilePointerEx(file, move, nullptr, FILE_BEGIN));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NEGATIVE_SEEK));
-    EXPECT_FALSE(SetFilePointerEx(file, move, nullptr, 3));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FAILS_WITH(!SetFilePointerEx(file, move, nullptr, FILE_BEGIN), ERROR_NEGATIVE_SEEK);
+    EXPECT_FAILS_WITH(!SetFilePointerEx(file, move, nullptr, 3), ERROR_INVALID_PARAMETER);
     CloseHandle(file);
 }
 
@@ -159,8 +158,7 @@ TEST_F(FileTest, OpenHandlesKeepOutWhatTheyDoNotShare) {
 TEST_F(FileTest, DeletionWaitsForEveryHandleToShareIt) {
     scratch.Put("data", "x");
     HANDLE holder = Open(L"data", GENERIC_READ, FILE_SHARE_READ);
-    EXPECT_FALSE(DeleteFileW(scratch.Win32(L"data").c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_FAILS_WITH(!DeleteFileW(scratch.Win32(L"data").c_str()), ERROR_SHARING_VIOLATION);
     EXPECT_TRUE(scratch.Has("data"));
     CloseHandle(holder);
     holder = Open(L"data", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE);
@@ -169,10 +167,8 @@ TEST_F(FileTest, DeletionWaitsForEveryHandleToShareIt) {
     CloseHandle(holder);
 
     std::filesystem::create_directory(scratch.Linux("folder"));
-    EXPECT_FALSE(DeleteFileW(scratch.Win32(L"folder").c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(DeleteFileW(scratch.Win32(L"data").c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FAILS_WITH(!DeleteFileW(scratch.Win32(L"folder").c_str()), ERROR_ACCESS_DENIED);
+    EXPECT_FAILS_WITH(!DeleteFileW(scratch.Win32(L"data").c_str()), ERROR_FILE_NOT_FOUND);
 }
 
 // Whoever runs the tests, root included: the attribute is Win32's, not the permissions'.
@@ -184,8 +180,7 @@ TEST_F(FileTest, TheReadOnlyAttributeRefusesWritingAndDeleting) {
               static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, 0), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, 0, CREATE_ALWAYS), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(DeleteFileW(path.c_str()));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FAILS_WITH(!DeleteFileW(path.c_str()), ERROR_ACCESS_DENIED);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
     EXPECT_EQ(GetFileAttributesW(path.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_TRUE(DeleteFileW(path.c_str()));
@@ -197,8 +192,7 @@ TEST_F(FileTest, HandlesAreClosedOnceAndOnlyByTheirOwnFunction) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(scratch.Win32(L"*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(CloseHandle(search));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_FAILS_WITH(!CloseHandle(search), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(FindClose(file));
     EXPECT_TRUE(FindNextFileW(search, &found));  // both still work
     EXPECT_TRUE(CloseHandle(file));
@@ -206,8 +200,7 @@ TEST_F(FileTest, HandlesAreClosedOnceAndOnlyByTheirOwnFunction) {
     char byte;
     DWORD count;
     EXPECT_FALSE(CloseHandle(file));
-    EXPECT_FALSE(ReadFile(file, &byte, 1, &count, nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_FAILS_WITH(!ReadFile(file, &byte, 1, &count, nullptr), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
 }
 

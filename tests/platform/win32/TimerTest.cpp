@@ -63,8 +63,7 @@ TEST_F(Timers, SettingAgainReplacesAndKillingStopsTheTimer) {
     EXPECT_TRUE(KillTimer(window, 1));
     WinSub_AdvanceClock(1000);
     EXPECT_EQ(WinSub_Idle(), 0);
-    EXPECT_FALSE(KillTimer(window, 1));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FAILS_WITH(!KillTimer(window, 1), ERROR_INVALID_PARAMETER);
     // Periods below the minimum are raised to it.
     SetTimer(window, 2, 1, nullptr);
     WinSub_AdvanceClock(9);
@@ -79,8 +78,7 @@ TEST_F(Timers, DestroyedWindowTakesItsTimersWithIt) {
     ASSERT_TRUE(DestroyWindow(window));
     WinSub_AdvanceClock(100);
     EXPECT_EQ(WinSub_Idle(), 0);
-    EXPECT_FALSE(KillTimer(window, 1));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FAILS_WITH(!KillTimer(window, 1), ERROR_INVALID_WINDOW_HANDLE);
 }
 
 struct Tick {
@@ -154,8 +152,8 @@ TEST_F(MessageQueue, FiltersSelectByWindowAndRange) {
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 1, WM_USER + 1, PM_REMOVE));
     EXPECT_EQ(msg.hwnd, first);
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_FALSE(PeekMessageW(&msg, reinterpret_cast<HWND>(0x12340), 0, 0, PM_REMOVE));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FAILS_WITH(!PeekMessageW(&msg, reinterpret_cast<HWND>(0x12340), 0, 0, PM_REMOVE),
+                      ERROR_INVALID_WINDOW_HANDLE);
 }
 
 TEST_F(MessageQueue, MessagesOfADestroyedWindowAreDropped) {

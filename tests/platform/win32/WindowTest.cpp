@@ -2,15 +2,18 @@
 // properties, text, positions, showing and enabling, focus and activation, painting, the tree, and handles
 // that are not (or no longer) windows.
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "WindowTestSupport.h"
 
 namespace {
 
+using windowtest::First;
 using windowtest::Log;
 using windowtest::MessagesOf;
 using windowtest::Received;
+using windowtest::Text;
 using windowtest::TextOf;
 
 using Windows = windowtest::Desktop;
@@ -61,15 +64,9 @@ TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
               (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGING,
                                  WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGED}));
     // The client area: a 3-pixel dialog frame around it and the 19-pixel caption above.
-    for (const Received& received : Log()) {
-        if (received.message == WM_SIZE) {
-            EXPECT_EQ(received.wParam, static_cast<WPARAM>(SIZE_RESTORED));
-            EXPECT_EQ(received.lParam, MAKELPARAM(294, 175));
-        }
-        if (received.message == WM_MOVE) {
-            EXPECT_EQ(received.lParam, MAKELPARAM(13, 42));
-        }
-    }
+    EXPECT_EQ(First(window, WM_SIZE).wParam, static_cast<WPARAM>(SIZE_RESTORED));
+    EXPECT_EQ(First(window, WM_SIZE).lParam, MAKELPARAM(294, 175));
+    EXPECT_EQ(First(window, WM_MOVE).lParam, MAKELPARAM(13, 42));
     EXPECT_EQ(TextOf(window), L"Main");
     EXPECT_EQ(GetActiveWindow(), window);
     EXPECT_EQ(GetFocus(), window);
@@ -107,31 +104,23 @@ TEST_F(Windows, ChildTakesItsIdFromTheMenuArgumentAndIsAnnouncedToItsParent) {
     EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
                                                     WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
     ASSERT_EQ(MessagesOf(parent, {WM_PARENTNOTIFY}).size(), 1u);
-    for (const Received& received : Log()) {
-        if (received.message == WM_PARENTNOTIFY) {
-            EXPECT_EQ(received.wParam, MAKEWPARAM(WM_CREATE, 42));
-            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(child));
-        }
-    }
+    EXPECT_EQ(First(parent, WM_PARENTNOTIFY).wParam, MAKEWPARAM(WM_CREATE, 42));
+    EXPECT_EQ(First(parent, WM_PARENTNOTIFY).lParam, reinterpret_cast<LPARAM>(child));
     // A child activates nothing; its parent stays the active window.
     EXPECT_EQ(GetActiveWindow(), parent);
 }
 
 TEST_F(Windows, FailedCreationLeavesNoWindow) {
     // WS_CHILD without a parent, a top-level window with a menu, an unknown class, a bad parent.
-    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TLW_WITH_WSCHILD));
-    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_POPUP, 0, 0, 1, 1, nullptr, reinterpret_cast<HMENU>(5),
-                              nullptr, nullptr),
-              nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_MENU_HANDLE));
-    EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-              nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
-    EXPECT_EQ(CreateWindowExW(0, L"Recorder", L"", WS_CHILD, 0, 0, 1, 1, reinterpret_cast<HWND>(0x4440), nullptr,
-                              nullptr, nullptr),
-              nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    const auto create = [](const wchar_t* className, DWORD style, HWND parent, HMENU menu) {
+        return CreateWindowExW(0, className, L"", style, 0, 0, 1, 1, parent, menu, nullptr, nullptr);
+    };
+    EXPECT_FAILS_WITH(create(L"Recorder", WS_CHILD, nullptr, nullptr) == nullptr, ERROR_TLW_WITH_WSCHILD);
+    EXPECT_FAILS_WITH(create(L"Recorder", WS_POPUP, nullptr, reinterpret_cast<HMENU>(5)) == nullptr,
+                      ERROR_INVALID_MENU_HANDLE);
+    EXPECT_FAILS_WITH(create(L"NoSuchClass", WS_POPUP, nullptr, nullptr) == nullptr, ERROR_CANNOT_FIND_WND_CLASS);
+    EXPECT_FAILS_WITH(create(L"Recorder", WS_CHILD, reinterpret_cast<HWND>(0x4440), nullptr) == nullptr,
+                      ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
 }
 
@@ -184,21 +173,13 @@ TEST_F(Windows, DestroyingAChildTellsItsParentAndLeavesItsSiblings) {
     const HWND second = Child(parent, 2);
     Log().clear();
     EXPECT_TRUE(DestroyWindow(first));
-    for (const Received& received : Log()) {
-        if (received.message == WM_PARENTNOTIFY) {
-            EXPECT_EQ(received.window, parent);
-            EXPECT_EQ(received.wParam, MAKEWPARAM(WM_DESTROY, 1));
-        }
-    }
     EXPECT_EQ(MessagesOf(parent, {WM_PARENTNOTIFY}).size(), 1u);
+    EXPECT_EQ(First(parent, WM_PARENTNOTIFY).wParam, MAKEWPARAM(WM_DESTROY, 1));
     EXPECT_EQ(GetWindow(parent, GW_CHILD), second);
     EXPECT_TRUE(IsWindow(second));
-}
-
-TEST_F(Windows, CloseByDefaultDestroysTheWindow) {
-    const HWND window = TopLevel();
-    EXPECT_EQ(SendMessageW(window, WM_CLOSE, 0, 0), 0);
-    EXPECT_FALSE(IsWindow(window));
+    // WM_CLOSE by default destroys the window.
+    EXPECT_EQ(SendMessageW(parent, WM_CLOSE, 0, 0), 0);
+    EXPECT_FALSE(IsWindow(parent));
 }
 
 LRESULT CALLBACK DestroysItselfOnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -284,13 +265,11 @@ TEST_F(Windows, ExtraBytesAndUserDataKeepTheirValues) {
     EXPECT_EQ(SetWindowLongPtrW(window, 8, 9), -3);
     // The class has 16 extra bytes: a pointer-sized value at 9 would reach beyond them.
     SetLastError(0);
-    EXPECT_EQ(GetWindowLongPtrW(window, 9), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
-    EXPECT_EQ(SetWindowLongPtrW(window, -100, 1), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
-    // Pointers need the pointer form.
-    EXPECT_EQ(GetWindowLongW(window, GWLP_WNDPROC), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX));
+    EXPECT_FAILS_WITH(GetWindowLongPtrW(window, 9) == 0, ERROR_INVALID_INDEX);
+    SetLastError(0);
+    EXPECT_FAILS_WITH(SetWindowLongPtrW(window, -100, 1) == 0, ERROR_INVALID_INDEX);
+    SetLastError(0);
+    EXPECT_FAILS_WITH(GetWindowLongW(window, GWLP_WNDPROC) == 0, ERROR_INVALID_INDEX);  // pointers need the pointer form
     EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, 1234), 0);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), 1234);
 }
@@ -321,8 +300,7 @@ TEST_F(Windows, PropertiesAreFoundByNameWithoutRegardToCaseOrByAtom) {
     EXPECT_EQ(GetPropW(window, L"XCHG_WinWindowSubclassProp"), nullptr);
     EXPECT_EQ(RemovePropW(window, L"XCHG_WinWindowSubclassProp"), nullptr);
     EXPECT_TRUE(DestroyWindow(window));
-    EXPECT_EQ(GetPropW(window, MAKEINTATOM(42)), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+    EXPECT_FAILS_WITH(GetPropW(window, MAKEINTATOM(42)) == nullptr, ERROR_INVALID_WINDOW_HANDLE);
 }
 
 // ---- Text ----
@@ -338,10 +316,7 @@ TEST_F(Windows, TextGoesThroughMessagesAndIsCutToTheBuffer) {
     EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH}));
     EXPECT_TRUE(SetWindowTextW(window, nullptr));
     EXPECT_EQ(TextOf(window), L"");
-}
-
-TEST_F(Windows, NarrowTextIsUtf8CutToWholeCharacters) {
-    const HWND window = TopLevel();
+    // Narrow text is UTF-8, cut to whole characters.
     EXPECT_TRUE(SetWindowTextA(window, "Gr\xC3\xB6\xC3\x9F" "e"));
     EXPECT_EQ(TextOf(window), L"Gr\u00F6\u00DFe");
     char buffer[5];
@@ -358,31 +333,23 @@ TEST_F(Windows, RectanglesFollowFramesAndParents) {
     const HWND top = TopLevel(WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 50, 400, 300);
     RECT rect;
     ASSERT_TRUE(GetWindowRect(top, &rect));
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.bottom, 350);
+    EXPECT_EQ(Text(rect), "100,50,500,350");
     const HWND child = Child(top, 1, WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 6, 50, 20);
     ASSERT_TRUE(GetWindowRect(child, &rect));
-    // The parent's client area starts at (103, 72).
-    EXPECT_EQ(rect.left, 108);
-    EXPECT_EQ(rect.top, 78);
-    EXPECT_EQ(rect.right, 158);
+    EXPECT_EQ(Text(rect), "108,78,158,98");  // the parent's client area starts at (103, 72)
     ASSERT_TRUE(GetClientRect(child, &rect));
-    EXPECT_EQ(rect.right, 48);
-    EXPECT_EQ(rect.bottom, 18);
+    EXPECT_EQ(Text(rect), "0,0,48,18");
     POINT point{0, 0};
     EXPECT_TRUE(ClientToScreen(child, &point));
-    EXPECT_EQ(point.x, 109);
-    EXPECT_EQ(point.y, 79);
+    EXPECT_EQ(Text(point), "109,79");
     EXPECT_TRUE(ScreenToClient(top, &point));
-    EXPECT_EQ(point.x, 6);
-    EXPECT_EQ(point.y, 7);
+    EXPECT_EQ(Text(point), "6,7");
     POINT points[1] = {{1, 1}};
     EXPECT_EQ(MapWindowPoints(child, top, points, 1), MAKELONG(6, 7));
-    EXPECT_EQ(points[0].x, 7);
+    EXPECT_EQ(Text(points[0]), "7,8");
     RECT adjusted{0, 0, 100, 50};
     EXPECT_TRUE(AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, WS_EX_CLIENTEDGE));
-    EXPECT_EQ(adjusted.left, -5);
-    EXPECT_EQ(adjusted.top, -24);
+    EXPECT_EQ(Text(adjusted), "-5,-24,105,55");
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
     EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
 }
@@ -406,9 +373,7 @@ TEST_F(Windows, MovingSendsPositionChangesThenMoveAndSize) {
     EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE}));
     SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WidthKeeper));
     EXPECT_TRUE(MoveWindow(child, 0, 0, 10, 10, FALSE));
-    RECT rect = windowtest::RectOf(child);
-    EXPECT_EQ(rect.right - rect.left, 77);
-    EXPECT_EQ(rect.bottom - rect.top, 10);
+    EXPECT_EQ(Text(windowtest::RectOf(child)), "0,0,77,10");
 }
 
 TEST_F(Windows, ZOrderOfSiblings) {
@@ -445,8 +410,7 @@ TEST_F(Windows, VisibilityNeedsEveryParent) {
     EXPECT_TRUE(ShowWindow(child, SW_HIDE));
     EXPECT_FALSE(IsWindowVisible(child));
     EXPECT_FALSE(ShowWindow(child, SW_HIDE));
-    EXPECT_FALSE(ShowWindow(child, 99));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_FAILS_WITH(!ShowWindow(child, 99), ERROR_INVALID_PARAMETER);
 }
 
 TEST_F(Windows, EnablingReportsThePreviousStateAndDisablingTakesTheFocus) {
@@ -480,15 +444,9 @@ TEST_F(Windows, FocusIntoAnInactiveWindowActivatesItFirst) {
     EXPECT_EQ(MessagesOf(second), (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS}));
     EXPECT_EQ(MessagesOf(first), (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_KILLFOCUS}));
     EXPECT_EQ(MessagesOf(control), (std::vector<UINT>{WM_SETFOCUS}));
-    for (const Received& received : Log()) {
-        if (received.window == second && received.message == WM_ACTIVATE) {
-            EXPECT_EQ(LOWORD(received.wParam), WA_INACTIVE);
-            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(first));
-        }
-        if (received.window == control && received.message == WM_SETFOCUS) {
-            EXPECT_EQ(received.wParam, reinterpret_cast<WPARAM>(first));
-        }
-    }
+    EXPECT_EQ(LOWORD(First(second, WM_ACTIVATE).wParam), WA_INACTIVE);
+    EXPECT_EQ(First(second, WM_ACTIVATE).lParam, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(First(control, WM_SETFOCUS).wParam, reinterpret_cast<WPARAM>(first));
     // The active window came to the top.
     EXPECT_EQ(GetTopWindow(nullptr), first);
     // Hiding the active window activates the next visible one.
@@ -535,8 +493,8 @@ TEST_F(Windows, PaintCarriesTheUpdateRectangleAndBeginPaintValidates) {
     gPainted = Painted{};
     EXPECT_EQ(WinSub_Idle(), 1);  // shown: the whole client area
     EXPECT_EQ(gPainted.count, 1);
-    EXPECT_EQ(gPainted.update.right, 200);
-    EXPECT_EQ(gPainted.paint.bottom, 100);
+    EXPECT_EQ(Text(gPainted.update), "0,0,200,100");
+    EXPECT_EQ(Text(gPainted.paint), "0,0,200,100");
     RECT rect;
     EXPECT_FALSE(GetUpdateRect(window, &rect, FALSE));
     EXPECT_TRUE(IsRectEmpty(&rect));
@@ -546,13 +504,10 @@ TEST_F(Windows, PaintCarriesTheUpdateRectangleAndBeginPaintValidates) {
     InvalidateRect(window, &first, FALSE);
     InvalidateRect(window, &second, TRUE);
     EXPECT_TRUE(GetUpdateRect(window, &rect, FALSE));
-    EXPECT_EQ(rect.left, 10);
-    EXPECT_EQ(rect.top, 5);
-    EXPECT_EQ(rect.right, 60);
-    EXPECT_EQ(rect.bottom, 20);
+    EXPECT_EQ(Text(rect), "10,5,60,20");
     EXPECT_TRUE(UpdateWindow(window));  // at once, not through the queue
     EXPECT_EQ(gPainted.count, 2);
-    EXPECT_EQ(gPainted.paint.right, 60);
+    EXPECT_EQ(Text(gPainted.paint), "10,5,60,20");
     EXPECT_EQ(WinSub_Idle(), 0);
 }
 
@@ -573,8 +528,7 @@ TEST_F(Windows, UnpaintedWindowIsPaintedOncePerStepAndHiddenWindowsCollectNothin
     const RECT top{0, 0, 200, 40};
     EXPECT_TRUE(ValidateRect(window, &top));
     EXPECT_TRUE(GetUpdateRect(window, &rect, FALSE));
-    EXPECT_EQ(rect.top, 40);
-    EXPECT_EQ(rect.bottom, 100);
+    EXPECT_EQ(Text(rect), "0,40,200,100");
 }
 
 // ---- The tree ----
@@ -614,8 +568,7 @@ TEST_F(Windows, TreeIsWalkedInOrderAndFound) {
     EXPECT_STREQ(name, L"#32769");
     RECT screen;
     GetWindowRect(GetDesktopWindow(), &screen);
-    EXPECT_EQ(screen.right, 1280);
-    EXPECT_EQ(screen.bottom, 1024);
+    EXPECT_EQ(Text(screen), "0,0,1280,1024");
     EXPECT_FALSE(DestroyWindow(GetDesktopWindow()));
 }
 
@@ -625,13 +578,10 @@ TEST_F(Windows, ClassesRegisterOnceAndUnregisterWhenNoWindowIsLeft) {
     WNDCLASSW again{};
     again.lpfnWndProc = windowtest::RecordingProc;
     again.lpszClassName = L"RECORDER";
-    EXPECT_EQ(RegisterClassW(&again), 0);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS));
+    EXPECT_FAILS_WITH(RegisterClassW(&again) == 0, ERROR_CLASS_ALREADY_EXISTS);
     const HWND window = TopLevel();
-    EXPECT_FALSE(UnregisterClassW(L"Recorder", nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS));
-    EXPECT_FALSE(UnregisterClassW(L"NoSuchClass", nullptr));
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_DOES_NOT_EXIST));
+    EXPECT_FAILS_WITH(!UnregisterClassW(L"Recorder", nullptr), ERROR_CLASS_HAS_WINDOWS);
+    EXPECT_FAILS_WITH(!UnregisterClassW(L"NoSuchClass", nullptr), ERROR_CLASS_DOES_NOT_EXIST);
     EXPECT_TRUE(DestroyWindow(window));
     // The system's classes can be looked at, to be superclassed, but not unregistered.
     WNDCLASSEXW button{};
@@ -652,73 +602,51 @@ TEST_F(Windows, BadAndStaleHandlesFailWithInvalidWindowHandle) {
     const HWND stale = TopLevel();
     ASSERT_TRUE(DestroyWindow(stale));
     for (HWND bad : {stale, reinterpret_cast<HWND>(0x12345), reinterpret_cast<HWND>(-1), HWND_BROADCAST}) {
-        const auto expectError = [&](const char* what) {
-            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE)) << what;
-            SetLastError(0);
-        };
-        SetLastError(0);
         EXPECT_FALSE(IsWindow(bad));
-        EXPECT_EQ(SendMessageW(bad, WM_USER, 0, 0), 0);
-        expectError("SendMessageW");
-        EXPECT_FALSE(PostMessageW(bad, WM_USER, 0, 0));
-        expectError("PostMessageW");
-        EXPECT_FALSE(DestroyWindow(bad));
-        expectError("DestroyWindow");
-        EXPECT_FALSE(ShowWindow(bad, SW_SHOW));
-        expectError("ShowWindow");
-        EXPECT_FALSE(EnableWindow(bad, TRUE));
-        expectError("EnableWindow");
         EXPECT_FALSE(IsWindowVisible(bad));
-        EXPECT_EQ(SetWindowLongPtrW(bad, GWLP_WNDPROC, 0), 0);
-        expectError("SetWindowLongPtrW");
-        EXPECT_EQ(GetWindowLongPtrW(bad, GWLP_USERDATA), 0);
-        expectError("GetWindowLongPtrW");
-        wchar_t text[4] = {L'x', 0, 0, 0};
-        EXPECT_EQ(GetWindowTextW(bad, text, 4), 0);
-        EXPECT_EQ(text[0], L'\0');
-        expectError("GetWindowTextW");
-        EXPECT_FALSE(SetWindowTextW(bad, L"x"));
-        expectError("SetWindowTextW");
-        EXPECT_FALSE(SetPropW(bad, L"x", nullptr));
-        expectError("SetPropW");
-        EXPECT_EQ(SetTimer(bad, 1, 100, nullptr), 0u);
-        expectError("SetTimer");
-        EXPECT_FALSE(KillTimer(bad, 1));
-        expectError("KillTimer");
         RECT rect;
-        EXPECT_FALSE(GetWindowRect(bad, &rect));
-        expectError("GetWindowRect");
-        EXPECT_FALSE(MoveWindow(bad, 0, 0, 1, 1, TRUE));
-        expectError("MoveWindow");
-        EXPECT_FALSE(InvalidateRect(bad, nullptr, TRUE));
-        expectError("InvalidateRect");
-        EXPECT_FALSE(GetUpdateRect(bad, &rect, FALSE));
-        expectError("GetUpdateRect");
         PAINTSTRUCT paint;
-        EXPECT_EQ(BeginPaint(bad, &paint), nullptr);
-        expectError("BeginPaint");
-        EXPECT_EQ(GetParent(bad), nullptr);
-        expectError("GetParent");
-        EXPECT_EQ(SetFocus(bad), nullptr);
-        expectError("SetFocus");
-        EXPECT_EQ(GetDlgItem(bad, 1), nullptr);
-        expectError("GetDlgItem");
-        EXPECT_FALSE(EndDialog(bad, 1));
-        expectError("EndDialog");
-        EXPECT_EQ(DefDlgProcW(bad, WM_USER, 0, 0), 0);
-        expectError("DefDlgProcW");
-        EXPECT_EQ(DefWindowProcW(bad, WM_GETTEXTLENGTH, 0, 0), 0);
-        expectError("DefWindowProcW");
         MSG msg{bad, WM_USER, 0, 0, 0, {0, 0}};
-        EXPECT_EQ(DispatchMessageW(&msg), 0);
-        expectError("DispatchMessageW");
         WINSUB_WINDOWINFO info;
-        EXPECT_FALSE(WinSub_GetWindowInfo(bad, &info));
-        expectError("WinSub_GetWindowInfo");
-        EXPECT_FALSE(WinSub_Click(bad));
-        expectError("WinSub_Click");
-        EXPECT_EQ(WinSub_DumpWindows(bad, 0, nullptr, 0), 0);
-        expectError("WinSub_DumpWindows");
+        // Each call fails (true) and sets ERROR_INVALID_WINDOW_HANDLE.
+        const std::pair<const char*, std::function<bool()>> calls[] = {
+            {"SendMessageW", [&] { return SendMessageW(bad, WM_USER, 0, 0) == 0; }},
+            {"PostMessageW", [&] { return !PostMessageW(bad, WM_USER, 0, 0); }},
+            {"DestroyWindow", [&] { return !DestroyWindow(bad); }},
+            {"ShowWindow", [&] { return !ShowWindow(bad, SW_SHOW); }},
+            {"EnableWindow", [&] { return !EnableWindow(bad, TRUE); }},
+            {"SetWindowLongPtrW", [&] { return SetWindowLongPtrW(bad, GWLP_WNDPROC, 0) == 0; }},
+            {"GetWindowLongPtrW", [&] { return GetWindowLongPtrW(bad, GWLP_USERDATA) == 0; }},
+            {"GetWindowTextW",
+             [&] {
+                 wchar_t text[4] = {L'x', 0, 0, 0};
+                 return GetWindowTextW(bad, text, 4) == 0 && text[0] == L'\0';
+             }},
+            {"SetWindowTextW", [&] { return !SetWindowTextW(bad, L"x"); }},
+            {"SetPropW", [&] { return !SetPropW(bad, L"x", nullptr); }},
+            {"SetTimer", [&] { return SetTimer(bad, 1, 100, nullptr) == 0; }},
+            {"KillTimer", [&] { return !KillTimer(bad, 1); }},
+            {"GetWindowRect", [&] { return !GetWindowRect(bad, &rect); }},
+            {"MoveWindow", [&] { return !MoveWindow(bad, 0, 0, 1, 1, TRUE); }},
+            {"InvalidateRect", [&] { return !InvalidateRect(bad, nullptr, TRUE); }},
+            {"GetUpdateRect", [&] { return !GetUpdateRect(bad, &rect, FALSE); }},
+            {"BeginPaint", [&] { return BeginPaint(bad, &paint) == nullptr; }},
+            {"GetParent", [&] { return GetParent(bad) == nullptr; }},
+            {"SetFocus", [&] { return SetFocus(bad) == nullptr; }},
+            {"GetDlgItem", [&] { return GetDlgItem(bad, 1) == nullptr; }},
+            {"EndDialog", [&] { return !EndDialog(bad, 1); }},
+            {"DefDlgProcW", [&] { return DefDlgProcW(bad, WM_USER, 0, 0) == 0; }},
+            {"DefWindowProcW", [&] { return DefWindowProcW(bad, WM_GETTEXTLENGTH, 0, 0) == 0; }},
+            {"DispatchMessageW", [&] { return DispatchMessageW(&msg) == 0; }},
+            {"WinSub_GetWindowInfo", [&] { return !WinSub_GetWindowInfo(bad, &info); }},
+            {"WinSub_Click", [&] { return !WinSub_Click(bad); }},
+            {"WinSub_DumpWindows", [&] { return WinSub_DumpWindows(bad, 0, nullptr, 0) == 0; }},
+        };
+        for (const auto& [name, fails] : calls) {
+            SetLastError(0);
+            EXPECT_TRUE(fails()) << name;
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE)) << name;
+        }
     }
     // No window at all is a different thing for some of them.
     EXPECT_TRUE(PostMessageW(nullptr, WM_USER, 0, 0));  // a message for the thread

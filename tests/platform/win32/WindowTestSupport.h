@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "Win32.h"
 #include "win32sub/Desktop.h"
 
@@ -54,6 +55,23 @@ inline std::vector<WORD> NotificationsFrom(HWND parent, HWND control) {
     }
     return codes;
 }
+
+// The first message `message` that `window` received; all zero when there is none.
+inline Received First(HWND window, UINT message) {
+    for (const Received& received : Log()) {
+        if (received.window == window && received.message == message) {
+            return received;
+        }
+    }
+    return Received{};
+}
+
+// A rectangle as "left,top,right,bottom" and a point as "x,y", to compare them whole.
+inline std::string Text(const RECT& rect) {
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
+}
+inline std::string Text(const POINT& point) { return std::to_string(point.x) + "," + std::to_string(point.y); }
 
 inline std::wstring TextOf(HWND window) {
     wchar_t text[256];
