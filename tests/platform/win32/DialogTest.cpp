@@ -298,6 +298,11 @@ TEST_F(Dialogs, ComboChoiceSendsSelChangeOnlyWhenTheSelectionChanges) {
 
 TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
     const HWND dialog = Shown();
+    // A click on a text reaches the dialog behind it, at the label's middle in client pixels.
+    EXPECT_TRUE(WinSub_Click(GetDlgItem(dialog, IDC_TEST_LABEL)));
+    ASSERT_EQ(MessagesOf(dialog, {WM_LBUTTONDOWN}).size(), 1u);
+    EXPECT_EQ(First(dialog, WM_LBUTTONDOWN).lParam, MAKELPARAM(30, 16));
+    Log().clear();
     const HWND ok = GetDlgItem(dialog, IDOK);
     EXPECT_TRUE(WinSub_Click(ok));
     EXPECT_EQ(NotificationsFrom(dialog, ok), (std::vector<WORD>{BN_CLICKED}));
@@ -313,13 +318,6 @@ TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
     ShowWindow(dialog, SW_SHOW);
     SendMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
-}
-
-TEST_F(Dialogs, ClickOnATextReachesTheDialogBehindIt) {
-    const HWND dialog = Shown();
-    EXPECT_TRUE(WinSub_Click(GetDlgItem(dialog, IDC_TEST_LABEL)));
-    ASSERT_EQ(MessagesOf(dialog, {WM_LBUTTONDOWN}).size(), 1u);
-    EXPECT_EQ(First(dialog, WM_LBUTTONDOWN).lParam, MAKELPARAM(30, 16));  // the label's middle, in client pixels
 }
 
 TEST_F(Dialogs, PictureControlTakesTheBitmapAndItsSize) {
@@ -544,6 +542,14 @@ TEST_F(Dialogs, ModalDialogsNestAndTheInputSourceActsInTheInnerOne) {
 
 // ---- Templates that do not make a dialog ----
 
+INT_PTR CALLBACK DestroyedInInit(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        DestroyWindow(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
 TEST_F(Dialogs, MissingBrokenAndUnknownTemplatesFail) {
     EXPECT_FAILS_WITH(Create(999) == nullptr, ERROR_RESOURCE_NAME_NOT_FOUND);
     EXPECT_FAILS_WITH(Modal(nullptr, 999) == -1, ERROR_RESOURCE_NAME_NOT_FOUND);
@@ -556,6 +562,10 @@ TEST_F(Dialogs, MissingBrokenAndUnknownTemplatesFail) {
     EXPECT_FAILS_WITH(Modal(bad) == 0, ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
     EXPECT_TRUE(Log().empty());  // no dialog procedure ran
+    // A dialog destroyed by its own WM_INITDIALOG is not returned.
+    EXPECT_EQ(Create(IDD_TEST, nullptr, DestroyedInInit), nullptr);
+    EXPECT_EQ(Modal(nullptr, IDD_TEST, DestroyedInInit), -1);
+    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
 }
 
 TEST_F(Dialogs, ControlOfAnUnknownClassFailsTheDialogUnlessNoFailCreate) {
@@ -568,20 +578,6 @@ TEST_F(Dialogs, ControlOfAnUnknownClassFailsTheDialogUnlessNoFailCreate) {
     RECT units{0, 0, 4, 8};
     MapDialogRect(dialog, &units);
     EXPECT_TRUE(RectIs(units, 0, 0, 8, 16));  // no font: the system font's base units
-}
-
-INT_PTR CALLBACK DestroyedInInit(HWND dialog, UINT message, WPARAM, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        DestroyWindow(dialog);
-        return TRUE;
-    }
-    return FALSE;
-}
-
-TEST_F(Dialogs, DialogDestroyedByItsInitDialogIsNotReturned) {
-    EXPECT_EQ(Create(IDD_TEST, nullptr, DestroyedInInit), nullptr);
-    EXPECT_EQ(Modal(nullptr, IDD_TEST, DestroyedInInit), -1);
-    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
 }
 
 // Answers DM_GETDEFID itself, through DWLP_MSGRESULT.

@@ -72,10 +72,13 @@ TEST_F(Timers, SettingAgainReplacesAndKillingStopsTheTimer) {
     EXPECT_EQ(WinSub_Idle(), 1);
 }
 
-TEST_F(Timers, DestroyedWindowTakesItsTimersWithIt) {
+TEST_F(Timers, DestroyedWindowTakesItsTimersAndPostedMessagesWithIt) {
     const HWND window = TopLevel(WS_POPUP);
     SetTimer(window, 1, 100, nullptr);
+    PostMessageW(window, WM_USER, 0, 0);
     ASSERT_TRUE(DestroyWindow(window));
+    MSG msg;
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     WinSub_AdvanceClock(100);
     EXPECT_EQ(WinSub_Idle(), 0);
     EXPECT_FAILS_WITH(!KillTimer(window, 1), ERROR_INVALID_WINDOW_HANDLE);
@@ -154,14 +157,6 @@ TEST_F(MessageQueue, FiltersSelectByWindowAndRange) {
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_FAILS_WITH(!PeekMessageW(&msg, reinterpret_cast<HWND>(0x12340), 0, 0, PM_REMOVE),
                       ERROR_INVALID_WINDOW_HANDLE);
-}
-
-TEST_F(MessageQueue, MessagesOfADestroyedWindowAreDropped) {
-    const HWND window = TopLevel(WS_POPUP);
-    PostMessageW(window, WM_USER, 0, 0);
-    DestroyWindow(window);
-    MSG msg;
-    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
 }
 
 TEST_F(MessageQueue, QuitComesAfterPostedMessagesWhateverTheFilter) {

@@ -192,13 +192,6 @@ LRESULT CALLBACK DestroysItselfOnCommand(HWND window, UINT message, WPARAM wPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST_F(Windows, ProcedureMayDestroyItsOwnWindowWhileItRuns) {
-    const HWND window = TopLevel();
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DestroysItselfOnCommand));
-    EXPECT_EQ(SendMessageW(window, WM_COMMAND, 0, 0), 5);
-    EXPECT_FALSE(IsWindow(window));
-}
-
 LRESULT CALLBACK DestroysAgain(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     windowtest::RecordingProc(window, message, wParam, lParam);
     if (message == WM_DESTROY) {
@@ -209,7 +202,11 @@ LRESULT CALLBACK DestroysAgain(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-TEST_F(Windows, DestroyingAWindowAgainWhileItGoesDoesNothing) {
+TEST_F(Windows, ProcedureMayDestroyItsOwnWindowWhileItRunsAndAgainWhileItGoes) {
+    const HWND first = TopLevel();
+    SetWindowLongPtrW(first, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DestroysItselfOnCommand));
+    EXPECT_EQ(SendMessageW(first, WM_COMMAND, 0, 0), 5);
+    EXPECT_FALSE(IsWindow(first));
     const HWND window = TopLevel();
     SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DestroysAgain));
     Log().clear();
