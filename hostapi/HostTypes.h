@@ -17,6 +17,8 @@ struct FixedRect {
     Fixed top;
     Fixed right;
     Fixed bottom;
+
+    bool operator==(const FixedRect&) const = default;
 };
 static_assert(sizeof(FixedRect) == 16);
 

@@ -7,6 +7,7 @@
 
 #include "HostRecords.h"
 #include "Win32.h"
+#include "host/HostError.h"
 #include "host/HostText.h"
 
 namespace {
@@ -204,7 +205,15 @@ void Host::Unload(HostPlugin& plugin) {
     if (plugin.leftoverWindows != 0) {
         m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverWindows << " windows behind\n";
     }
-    m_callbacks.RemoveAllOf(plugin.extension);
+    // The start-up callbacks are the host's to forget: the plug-in is still inside one of them.
+    for (HostCallback lifecycle : {plugin.setup.handshakeCallback, plugin.handshake.exportTables,
+                                   plugin.handshake.importReplaceAndRegister, plugin.handshake.initialize,
+                                   plugin.handshake.unload}) {
+        m_callbacks.Remove(lifecycle);
+    }
+    if (const std::size_t callbacks = m_callbacks.RemoveAllOf(plugin.extension)) {
+        m_out << "[host] plug-in " << plugin.fileName << " left " << callbacks << " callbacks behind\n";
+    }
     FreeLibrary(plugin.module);
     plugin.module = nullptr;
     if (plugin.state != HostPlugin::State::Failed) plugin.state = HostPlugin::State::Unloaded;
@@ -215,4 +224,22 @@ void Host::Quit() {
     m_running = false;
     Notify(kNotifyAppWillQuit);
     for (auto& plugin : m_plugins) Unload(*plugin);
+}
+
+HostRegistrations Host::Registrations() const {
+    return {m_tools.All().size(),          m_callbacks.Count(),        m_notifications.Count(),
+            m_toolbars.ButtonCount(),      m_menus.ItemCount(),        m_pageViews.DrawProcCount(),
+            m_windows.Count()};
+}
+
+std::ostream& operator<<(std::ostream& out, const HostRegistrations& counts) {
+    return out << counts.tools << " tools, " << counts.callbacks << " callbacks, " << counts.notifications
+               << " notifications, " << counts.toolButtons << " tool buttons, " << counts.menuItems
+               << " menu items, " << counts.drawProcs << " draw procedures, " << counts.windows << " windows";
+}
+
+void Host::NoteBoxWrite() {
+    if (m_config.failBoxWrite > 0 && ++m_boxWrites == m_config.failBoxWrite) {
+        throw HostError(kHostGeneralError, "the page box could not be written");
+    }
 }

@@ -13,8 +13,8 @@ HostProc HostCallbackTable::Find(HostCallback callback) const {
     return it != m_callbacks.end() ? it->second.proc : nullptr;
 }
 
-void HostCallbackTable::RemoveAllOf(HostExtension owner) {
-    std::erase_if(m_callbacks, [&](const auto& entry) { return entry.second.owner == owner; });
+std::size_t HostCallbackTable::RemoveAllOf(HostExtension owner) {
+    return std::erase_if(m_callbacks, [&](const auto& entry) { return entry.second.owner == owner; });
 }
 
 HostExtension HostCallbackTable::OwnerOf(HostCallback callback) const {

@@ -86,6 +86,13 @@ std::string KeyOf(HostAtom key) {
     return std::string("/") + name;
 }
 
+bool IsPageBoxKey(const std::string& key) {
+    for (const char* box : {"/MediaBox", "/CropBox", "/TrimBox", "/ArtBox", "/BleedBox"}) {
+        if (key == box) return true;
+    }
+    return false;
+}
+
 CosObj New(HostCosDoc doc, HostBool indirect, QPDFObjectHandle object) {
     HostDocument& document = Documents().GetByCosDoc(doc);
     if (indirect) object = document.Pdf().makeIndirectObject(object);
@@ -172,6 +179,7 @@ void HostCosTable::Cos_DictPut(CosObj dict, HostAtom key, CosObj value) {
     HostDocumentEntry([&] {
         const Resolved resolved = ResolveDict(dict);
         const std::string name = KeyOf(key);
+        if (IsPageBoxKey(name)) Host::Current().NoteBoxWrite();
         QPDFObjectHandle stored = StorableValue(resolved, value);
         QPDFObjectHandle target = resolved.object;
         if (ContainsDirectly(stored, target)) HostFail("a direct object cannot contain itself");

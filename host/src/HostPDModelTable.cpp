@@ -104,6 +104,7 @@ namespace {
 
 void SetPageBox(HostPage page, const char* key, const FixedRect& box) {
     const PageOfDoc resolved = Resolve(page);
+    Host::Current().NoteBoxWrite();
     // The page's own entry; an inherited value up the tree stays as it is.
     resolved.page.dict.replaceKey(key, HostBoxArray(box));
     resolved.document.MarkModified();

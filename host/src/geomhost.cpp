@@ -22,6 +22,8 @@ constexpr const char kUsage[] =
     "  --lang XXX           the host's three-letter language code (default ENU)\n"
     "  --no-edit            play a host that may not edit documents\n"
     "  --no-debugger        offer no debugger window\n"
+    "  --toolbar-room N     room for N more buttons on each toolbar (default 8; 0 plays a full toolbar)\n"
+    "  --fail-box-write N   make the N-th write of a page box fail, as a damaged document would\n"
     "  --handshake X.Y      offer that handshake version (default 2.0)\n"
     "  --open FILE          open the PDF file FILE after start-up\n"
     "  --script FILE        then run the commands of FILE (\"-\": standard input; on a terminal, typed one\n"
@@ -39,6 +41,14 @@ bool ParseVersion(const char* text, uint16_t& major, uint16_t& minor) {
     if (std::sscanf(text, "%u.%u%c", &a, &b, &end) != 2 || a > 0xFFFF || b > 0xFFFF) return false;
     major = static_cast<uint16_t>(a);
     minor = static_cast<uint16_t>(b);
+    return true;
+}
+
+bool ParseCount(const char* text, int& count) {
+    unsigned value = 0;
+    char end = 0;
+    if (std::sscanf(text, "%u%c", &value, &end) != 1 || value > 1000000) return false;
+    count = static_cast<int>(value);
     return true;
 }
 
@@ -78,12 +88,16 @@ int main(int argc, char** argv) {
             documentPath = argv[++i];
         } else if (option == "--script" && hasValue) {
             scriptPath = argv[++i];
+        } else if ((option == "--toolbar-room" || option == "--fail-box-write") && hasValue) {
+            int& number = option == "--toolbar-room" ? config.toolbarRoom : config.failBoxWrite;
+            if (!ParseCount(argv[++i], number)) return Fail("not a count: '" + std::string(argv[i]) + "'");
         } else if (option == "--no-edit") {
             config.canEdit = false;
         } else if (option == "--no-debugger") {
             config.debuggerWindow = false;
         } else if (option == "--plugins" || option == "--host-version" || option == "--handshake" ||
-                   option == "--lang" || option == "--open" || option == "--script") {
+                   option == "--lang" || option == "--open" || option == "--script" || option == "--toolbar-room" ||
+                   option == "--fail-box-write") {
             return Fail("option '" + option + "' needs a value");
         } else {
             return Fail("unknown option '" + option + "'");

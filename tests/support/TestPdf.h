@@ -141,10 +141,6 @@ inline std::vector<std::string> InheritedBoxesPdf() {
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612] /ORBA_TrimBox [1 2 3 4] >>"};
 }
 
-inline bool operator==(const FixedRect& a, const FixedRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 inline void PrintTo(const FixedRect& r, std::ostream* out) {
     *out << "{left " << r.left << ", bottom " << r.bottom << ", right " << r.right << ", top " << r.top
          << "}";

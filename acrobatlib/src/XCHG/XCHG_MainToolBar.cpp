@@ -1,6 +1,7 @@
 #include "XCHG/XCHG_MainToolBar.h"
 
 #include "XCHG/XCHG_AVCalls5.h"
+#include "XCHG/XCHG_Utils.h"
 
 XCHG_MainToolBar::XCHG_MainToolBar() : m_toolbar(HostToolbar::None) {}
 
@@ -18,10 +19,7 @@ XCHG_MainToolBar& XCHG_MainToolBar::GetMainToolBar() {
 void XCHG_MainToolBar::ReleaseMainToolBar() { Instance().Release(); }
 
 void XCHG_MainToolBar::Setup() {
-    int16_t major = 0;
-    int16_t minor = 0;
-    View_GetVersion(&major, &minor);
-    if (major < 6) {
+    if (XCHG_HostMajorVersion() < 6) {
         m_toolbar = View_Toolbar();
         return;
     }

@@ -4,17 +4,11 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_PluginContext.h"
+#include "XCHG/XCHG_Utils.h"
 
 namespace {
 
 constexpr int32_t kNameSize = 256;
-
-int HostMajorVersion() {
-    int16_t major = 0;
-    int16_t minor = 0;
-    View_GetVersion(&major, &minor);
-    return major;
-}
 
 }  // namespace
 
@@ -29,7 +23,7 @@ XCHG_ToolBar::~XCHG_ToolBar() { Release(); }
 void XCHG_ToolBar::Create(const char* name, const char* title, const HostDockingRecord* docking) {
     m_toolbar = View_NewToolbar(name, title);
     View_DockToolbar(name, 0, docking);
-    if (HostMajorVersion() >= 6) {
+    if (XCHG_HostMajorVersion() >= 6) {
         char separatorName[kNameSize];
         GLIB_StrCopy(separatorName, name, sizeof separatorName);
         GLIB_StrAppend(separatorName, ":", sizeof separatorName);
@@ -40,7 +34,7 @@ void XCHG_ToolBar::Create(const char* name, const char* title, const HostDocking
 }
 
 void XCHG_ToolBar::AddMenuItem(XCHG_AVMenuItemObj& item, const char* toolbarName) {
-    if (HostMajorVersion() >= 7) {
+    if (XCHG_HostMajorVersion() >= 7) {
         AddToAdvancedMenu(item);
     } else {
         AddToToolbarMenu(item, toolbarName);

@@ -7,6 +7,7 @@
 #include "PDFL/PDFL_ASCalls5.h"
 #include "PDFL/PDFL_CorCalls5.h"
 #include "Win32.h"
+#include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_PluginContext.h"
 
 namespace {
@@ -132,4 +133,11 @@ int HitTestRect(int16_t x, int16_t y, const HostDevRect& rect) {
         hit |= kHitBottom;
     }
     return hit;
+}
+
+int XCHG_HostMajorVersion() {
+    int16_t major = 0;
+    int16_t minor = 0;
+    View_GetVersion(&major, &minor);
+    return major;
 }

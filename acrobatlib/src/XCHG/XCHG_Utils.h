@@ -6,6 +6,8 @@
 
 #include "HostTypes.h"
 
+// The host's major version (AcroView 7).
+int XCHG_HostMajorVersion();
 // The plug-in's file name as the host knows it, without an ".api" extension (any case).
 char* GetPluginFileName(char* buffer, int32_t size);
 // The folder of the plug-in in the host's path form ("/Z/home/plugins/"), with the trailing separator.

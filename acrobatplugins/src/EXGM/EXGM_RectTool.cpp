@@ -230,6 +230,8 @@ FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& devi
 
 void EXGM_RectTool::AddListener(EXGM_GeometryListener* listener) { m_listeners.push_back(listener); }
 
+void EXGM_RectTool::RemoveListener(EXGM_GeometryListener* listener) { std::erase(m_listeners, listener); }
+
 void EXGM_RectTool::NotifyListeners(const FixedRect& box) {
     const BoxKind kind = GetBoxKind();
     for (EXGM_GeometryListener* listener : m_listeners) listener->GeometryChanged(box, kind);

@@ -35,6 +35,8 @@ public:
 
     // Listeners are not owned; one added twice hears everything twice.
     void AddListener(EXGM_GeometryListener* listener);
+    // Removes every entry of the listener.
+    void RemoveListener(EXGM_GeometryListener* listener);
     void NotifyListeners(const FixedRect& box);
     // The one way the box is written: only on a change, with the document's stamp, notice to the listeners
     // and the moved edges redrawn.

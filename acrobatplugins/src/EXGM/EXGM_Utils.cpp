@@ -1,7 +1,9 @@
 #include "EXGM/EXGM_Utils.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <set>
@@ -263,7 +265,14 @@ Fixed EXGM_KeepOrConvert(Fixed valueInUnit, Fixed previousInPoints, float unitTo
     const double a = valueInUnit / 65536.0;
     const double d = previousInPoints / 65536.0 / unitToPoints - a;
     if (-tolerance < d && d < tolerance) return previousInPoints;
-    return static_cast<Fixed>(std::trunc(a * unitToPoints * 65536.0 + 0.5));
+    // Beyond the range the nearest value; callers refuse such numbers first (EXGM_FitsInPoints).
+    return static_cast<Fixed>(std::clamp(std::trunc(a * unitToPoints * 65536.0 + 0.5), double{INT32_MIN},
+                                         double{INT32_MAX}));
+}
+
+bool EXGM_FitsInPoints(Fixed valueInUnit, UnitKind unit) {
+    const double points = std::trunc(valueInUnit / 65536.0 * kUnits[unit].unitToPoints * 65536.0 + 0.5);
+    return points >= INT32_MIN && points <= INT32_MAX;
 }
 
 void EXGM_UnitsToPoints(FixedRect& rect, UnitKind unit, const FixedRect& previousInPoints) {

@@ -58,6 +58,9 @@ void EXGM_UnitsToPoints(FixedRect& rect, UnitKind unit, const FixedRect& previou
 // A number in the unit back to points; the previous value in points stays to the last bit when the number
 // is within the tolerance of it.
 Fixed EXGM_KeepOrConvert(Fixed valueInUnit, Fixed previousInPoints, float unitToPoints, float tolerance);
+// Whether a number in the unit can be held in points (500 inches cannot); one that cannot is refused, never
+// wrapped.
+bool EXGM_FitsInPoints(Fixed valueInUnit, UnitKind unit);
 
 std::string EXGM_MakeDateString();
 void EXGM_StampModDate(HostDoc doc);

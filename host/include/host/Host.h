@@ -29,6 +29,21 @@
 #include "host/HostWindows.h"
 #include "Win32.h"
 
+// What the plug-ins have registered with the host, counted: after a plug-in unloads, the counts are back to
+// what they were before it loaded.
+struct HostRegistrations {
+    std::size_t tools = 0;
+    std::size_t callbacks = 0;
+    std::size_t notifications = 0;
+    std::size_t toolButtons = 0;
+    std::size_t menuItems = 0;
+    std::size_t drawProcs = 0;
+    std::size_t windows = 0;
+
+    bool operator==(const HostRegistrations&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const HostRegistrations& counts);
+
 class Host {
 public:
     explicit Host(HostConfig config, std::ostream& out);
@@ -83,6 +98,9 @@ public:
 
     // Raised errors and escaped exceptions seen so far, for tests.
     int FailedCalls() const { return m_failedCalls; }
+    HostRegistrations Registrations() const;
+    // Every write of a page box passes here; the one the configuration names fails with HostError.
+    void NoteBoxWrite();
 
 private:
     void Start(HostPlugin& plugin);
@@ -117,6 +135,7 @@ private:
     std::vector<std::unique_ptr<HostPlugin>> m_plugins;
     uint32_t m_nextExtension = 1;
     int m_failedCalls = 0;
+    int m_boxWrites = 0;
     bool m_running = false;
     WinSubMessageBoxPresenter m_previousPresenter = nullptr;
 };

@@ -16,7 +16,8 @@ public:
     Function FindAs(HostCallback callback) const {
         return reinterpret_cast<Function>(Find(callback));
     }
-    void RemoveAllOf(HostExtension owner);
+    // Returns how many there were.
+    std::size_t RemoveAllOf(HostExtension owner);
     // The owner of a live handle; None otherwise.
     HostExtension OwnerOf(HostCallback callback) const;
     std::size_t Count() const { return m_callbacks.size(); }

@@ -16,6 +16,8 @@ struct HostConfig {
     bool debuggerWindow = true;  // offer the debugger-window table; its lines go to standard error
     // How many buttons (a separator counts as one) the plug-ins may add to each toolbar before it is full.
     int toolbarRoom = 8;
+    // The write of a page box (1: the first) that fails as a damaged object or a full disk would; 0: none.
+    int failBoxWrite = 0;
     HostVersion handshakeVersion = MakeHostVersion(2, 0);
     // Every function table offered by name, with the newest version offered; a plug-in asking for that
     // version or an older one gets the table. Filled by the host version unless set.

@@ -19,7 +19,8 @@ public:
 
     HostToolRecord* Active() const { return m_active; }
     HostToolRecord* Default() { return &m_defaultTool; }
-    // Deactivates the active tool and activates `tool`, telling both through their callbacks.
+    // Deactivates the active tool and activates `tool`, telling both through their callbacks; the active tool
+    // chosen again is deactivated and activated.
     void SetActive(HostToolRecord* tool, bool persistent);
     bool IsRegistered(const HostToolRecord* tool) const;
     // The plug-ins' tools, in registration order.

@@ -1,0 +1,43 @@
+// A host tool that opens one of the editor's dialogs and lets the user drag the dialog's box on the page: a
+// multi-tool whose sub-tools are the box rectangle tools. While its dialog is shown it draws the boxes over
+// every page view, the selected box last.
+#pragma once
+
+#include <cstdint>
+
+#include "EXGM/EXGM_RectTool.h"
+#include "HostTypes.h"
+#include "XCHG/XCHG_MultiTool.h"
+
+class EXGM_EditDialog;
+
+class EXGM_EditDialogTool : public XCHG_MultiTool {
+public:
+    ~EXGM_EditDialogTool() override;
+
+    void Activate(HostBool persistent) override;
+    // Disabled only while the front page view shows something other than editable PDF pages.
+    bool ComputeEnabled() override;
+    void Deactivate() override;
+    void WillUnregister() override;
+    void DidRegister() override;
+    EXGM_RectTool* GetTool(int index) override = 0;
+
+    // The tool's dialog, with its window made (hidden) when it has none.
+    EXGM_EditDialog* GetDialog();
+    // Draws while the dialog is shown.
+    virtual void OnPageViewDraw(HostPageView view);
+
+    void DrawOverlay(HostPageView view);
+    void EraseOverlay(HostPageView view);
+
+protected:
+    // The dialog object, whether or not it has a window, and the template its window is made from.
+    virtual EXGM_EditDialog& Dialog() = 0;
+    virtual uint16_t DialogTemplate() = 0;
+
+private:
+    static void DrawCallback(HostPageView view, void* clientData);
+
+    HostCallback m_drawRegistration = HostCallback::None;
+};
