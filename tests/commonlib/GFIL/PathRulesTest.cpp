@@ -24,18 +24,14 @@ std::wstring MessageFor(const std::wstring& given) {
 
 }  // namespace
 
-TEST(PathRules, SlashesBecomeBackslashesAndDotsAreResolved) {
-    EXPECT_EQ(PathOf(L"c:/dir/file.txt"), L"c:\\dir\\file.txt");
-    EXPECT_EQ(PathOf(L"c:\\dir\\sub\\..\\.\\file.txt"), L"c:\\dir\\file.txt");
-    EXPECT_EQ(PathOf(L"c:\\dir\\file. "), L"c:\\dir\\file");
-}
-
-TEST(PathRules, TrailingBackslashesGoButADriveRootKeepsItsOwn) {
-    EXPECT_EQ(PathOf(L"c:\\dir\\"), L"c:\\dir");
-    EXPECT_EQ(PathOf(L"c:\\dir\\\\\\"), L"c:\\dir");
-    EXPECT_EQ(PathOf(L"c:\\"), L"c:\\");
-    EXPECT_EQ(PathOf(L"c:\\\\"), L"c:\\");
-    EXPECT_EQ(PathOf(L"\\\\server\\share\\"), L"\\\\server\\share");
+TEST(PathRules, SlashesDotsAndTrailingBackslashesAreNormalisedButADriveRootKeepsItsOwn) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"c:/dir/file.txt", L"c:\\dir\\file.txt"}, {L"c:\\dir\\sub\\..\\.\\file.txt", L"c:\\dir\\file.txt"},
+        {L"c:\\dir\\file. ", L"c:\\dir\\file"},     {L"c:\\dir\\", L"c:\\dir"},
+        {L"c:\\dir\\\\\\", L"c:\\dir"},             {L"c:\\", L"c:\\"},
+        {L"c:\\\\", L"c:\\"},                     {L"\\\\server\\share\\", L"\\\\server\\share"},
+    };
+    for (const auto& [given, expected] : cases) EXPECT_EQ(PathOf(given), expected) << given;
 }
 
 TEST(PathRules, RelativePathsBecomeAbsolutePathsOnDriveZ) {
@@ -47,31 +43,25 @@ TEST(PathRules, RelativePathsBecomeAbsolutePathsOnDriveZ) {
     std::filesystem::current_path(previous);
 }
 
-TEST(PathRules, AControlCharacterIsNamedByItsCode) {
-    EXPECT_EQ(MessageFor(L"c:\\dir\\a\tb"), L"The path \"c:\\dir\\a\tb\" contains the invalid character 0x9");
-    EXPECT_EQ(MessageFor(L"c:\\dir\\a\x1f"),
-              L"The path \"c:\\dir\\a\x1f\" contains the invalid character 0x1f");
-}
-
-TEST(PathRules, ACharacterThatNoWin32PathHoldsIsQuoted) {
+TEST(PathRules, ABadCharacterAColonOrAnEmptyNameIsRefusedWithItsPlace) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        // A control character is named by its code.
+        {L"c:\\dir\\a\tb", L"The path \"c:\\dir\\a\tb\" contains the invalid character 0x9"},
+        {L"c:\\dir\\a\x1f", L"The path \"c:\\dir\\a\x1f\" contains the invalid character 0x1f"},
+        // The first offender in the path is the one named.
+        {L"c:\\a|b\tc", L"The path \"c:\\a|b\tc\" contains the invalid character \"|\""},
+        // A colon stands only behind a drive letter.
+        {L"c:\\a:b", L"The path \"c:\\a:b\" cannot contain \":\""},
+        {L"1:\\x", L"The path \"1:\\x\" isn't using the \"[A-Z]:\\\" format"},
+        {L"c:\\dir\\\\file.txt", L"The path \"c:\\dir\\\\file.txt\" contains an empty name component at pos 7"},
+        {L"c:\\\\dir", L"The path \"c:\\\\dir\" contains an empty name component at pos 3"},
+    };
+    for (const auto& [given, message] : cases) EXPECT_EQ(MessageFor(given), message);
+    // A character that no Win32 path holds is quoted.
     for (const wchar_t c : std::wstring(L"<>*\"|")) {
         const std::wstring path = std::wstring(L"c:\\a") + c + L"b";
-        EXPECT_EQ(MessageFor(path),
-                  L"The path \"" + path + L"\" contains the invalid character \"" + c + L"\"");
+        EXPECT_EQ(MessageFor(path), L"The path \"" + path + L"\" contains the invalid character \"" + c + L"\"");
     }
-    // The first offender in the path is the one named.
-    EXPECT_EQ(MessageFor(L"c:\\a|b\tc"), L"The path \"c:\\a|b\tc\" contains the invalid character \"|\"");
-}
-
-TEST(PathRules, AColonStandsOnlyBehindADriveLetter) {
-    EXPECT_EQ(MessageFor(L"c:\\a:b"), L"The path \"c:\\a:b\" cannot contain \":\"");
-    EXPECT_EQ(MessageFor(L"1:\\x"), L"The path \"1:\\x\" isn't using the \"[A-Z]:\\\" format");
-}
-
-TEST(PathRules, AnEmptyNameIsRefusedAtItsPosition) {
-    EXPECT_EQ(MessageFor(L"c:\\dir\\\\file.txt"),
-              L"The path \"c:\\dir\\\\file.txt\" contains an empty name component at pos 7");
-    EXPECT_EQ(MessageFor(L"c:\\\\dir"), L"The path \"c:\\\\dir\" contains an empty name component at pos 3");
 }
 
 TEST(PathRules, LowerCaseDeviceNamesAreRefusedAnywhereInThePath) {
