@@ -25,10 +25,6 @@ std::wstring DescribeWide(const GLIB_Exception& e) {
     return out.str();
 }
 
-TEST(ExceptionDescription, DefaultConstructedHasOnlyCodeAndLocalizedMessage) {
-    EXPECT_EQ(Describe(GLIB_Exception()), "code = 0; localized Message = '( code = 0 )'");
-}
-
 TEST(ExceptionDescription, FullFormNarrowAndWide) {
     const GLIB_Exception e(1158001, "M", "F", 160);
     EXPECT_EQ(Describe(e),
@@ -40,6 +36,7 @@ TEST(ExceptionDescription, FullFormNarrowAndWide) {
 }
 
 TEST(ExceptionDescription, OmitsEmptyPartsAndLinesBelowOne) {
+    EXPECT_EQ(Describe(GLIB_Exception()), "code = 0; localized Message = '( code = 0 )'");  // default constructed
     EXPECT_EQ(Describe(GLIB_Exception(5, "", "F", 0)), "code = 5; source file = F; localized Message = '( code = 5 )'");
     EXPECT_EQ(Describe(GLIB_Exception(5, "M", nullptr, -3)),
               "code = 5; developer-speak message = 'M'; localized Message = '( code = 5 )'");
@@ -101,7 +98,7 @@ TEST(ExceptionParameters, SetParamGrowsWithEmptyEntries) {
     EXPECT_EQ(e.GetParam(1000), L"");
 }
 
-TEST(ExceptionErrors, SameCodeKeepsParametersOtherCodeDropsThem) {
+TEST(ExceptionErrors, SameCodeKeepsParametersAndMessageOtherCodeDropsThem) {
     GLIB_Exception e(10, {"p"}, "old", "f", 1);
     e.SetError(10, "new");
     EXPECT_EQ(e.GetMessageString(), L"new");
@@ -111,19 +108,17 @@ TEST(ExceptionErrors, SameCodeKeepsParametersOtherCodeDropsThem) {
     EXPECT_EQ(e.GetCode(), 11);
     EXPECT_EQ(e.GetMessageString(), L"newer");
     EXPECT_TRUE(e.GetParams().empty());
-}
-
-TEST(ExceptionErrors, CodeAloneClearsMessageOnlyWhenItChanges) {
-    GLIB_Exception e(10, {"p"}, "kept", "f", 1);
-    e.SetError(10);
-    EXPECT_STREQ(e.GetMessage(), L"kept");
-    EXPECT_EQ(e.GetParams().size(), 1u);
-    e.SetError(12);
-    EXPECT_STREQ(e.GetMessage(), L"");
-    EXPECT_TRUE(e.GetParams().empty());
-    e.SetMessage("again");
-    EXPECT_EQ(e.GetCode(), 12);
-    EXPECT_EQ(e.GetMessageNarrow(), "again");
+    // A code alone clears the message only when it changes.
+    GLIB_Exception kept(10, {"p"}, "kept", "f", 1);
+    kept.SetError(10);
+    EXPECT_STREQ(kept.GetMessage(), L"kept");
+    EXPECT_EQ(kept.GetParams().size(), 1u);
+    kept.SetError(12);
+    EXPECT_STREQ(kept.GetMessage(), L"");
+    EXPECT_TRUE(kept.GetParams().empty());
+    kept.SetMessage("again");
+    EXPECT_EQ(kept.GetCode(), 12);
+    EXPECT_EQ(kept.GetMessageNarrow(), "again");
 }
 
 TEST(ExceptionCopies, AreDeepAndIndependent) {

@@ -14,13 +14,10 @@ namespace {
 const char kMixed[] = "a\xC3\xA4\xE2\x82\xAC\xF0\x9F\x93\x84z";
 const wchar_t kMixedWide[] = L"a\u00E4\u20AC\U0001F4C4z";
 
-TEST(Conversion, RoundTripsEveryCharacterSize) {
+TEST(Conversion, RoundTripsEveryCharacterSizeAndEmptyAndNullTextsGiveEmptyTexts) {
     EXPECT_EQ(GLIB_Widen(kMixed), kMixedWide);
     EXPECT_EQ(GLIB_Narrow(kMixedWide), kMixed);
     EXPECT_EQ(GLIB_Narrow(GLIB_Widen(std::string(kMixed))), kMixed);
-}
-
-TEST(Conversion, EmptyAndNullTextsGiveEmptyTexts) {
     EXPECT_EQ(GLIB_Widen(""), L"");
     EXPECT_EQ(GLIB_Narrow(L""), "");
     EXPECT_EQ(GLIB_Widen(static_cast<const char*>(nullptr)), L"");
@@ -80,7 +77,7 @@ TEST(FixedBuffers, CapacityZeroWritesNothingAndReturnsAnEmptyText) {
     EXPECT_STREQ(GLIB_StrCopy(nullptr, "x", 5), "");
 }
 
-TEST(FixedBuffers, CopyCutsAtEveryCapacity) {
+TEST(FixedBuffers, CopyCutsAtEveryCapacityButNeverInsideACharacter) {
     for (std::size_t capacity = 1; capacity <= 7; ++capacity) {
         char narrow[8];
         std::memset(narrow, '#', sizeof narrow);
@@ -96,9 +93,7 @@ TEST(FixedBuffers, CopyCutsAtEveryCapacity) {
     }
     char narrow[4];
     EXPECT_STREQ(GLIB_StrCopy(narrow, nullptr, 4), "");
-}
-
-TEST(FixedBuffers, NarrowCopyNeverEndsInsideACharacter) {
+    // A narrow copy never ends inside a character.
     char buffer[16];
     EXPECT_STREQ(GLIB_StrCopy(buffer, kMixed, 3), "a");
     EXPECT_STREQ(GLIB_StrCopy(buffer, kMixed, 4), "a\xC3\xA4");
