@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 #include "host/HostCosNumbers.h"
 #include "host/HostError.h"
@@ -20,38 +21,22 @@ TEST(HostIntegerToFixed, ShiftsBy16BitsWithinTheFixedRange) {
     EXPECT_EQ(HostIntegerToFixed(LLONG_MAX), std::nullopt);
 }
 
-TEST(HostRealTextToFixed, ReadsEveryFormOfAPdfReal) {
-    EXPECT_EQ(HostRealTextToFixed("612.5"), 0x2648000);
-    EXPECT_EQ(HostRealTextToFixed("792"), 0x3180000);
-    EXPECT_EQ(HostRealTextToFixed("-.25"), -0x4000);
-    EXPECT_EQ(HostRealTextToFixed("+3."), 0x30000);
-    EXPECT_EQ(HostRealTextToFixed("0007.50"), 0x78000);
-    EXPECT_EQ(HostRealTextToFixed("-0.0"), 0);
-}
-
-TEST(HostRealTextToFixed, RoundsToTheNearestWithHalvesAwayFromZero) {
-    EXPECT_EQ(HostRealTextToFixed("0.1"), 6554);  // 6553.6
-    EXPECT_EQ(HostRealTextToFixed("-0.1"), -6554);
-    EXPECT_EQ(HostRealTextToFixed("0.00000762939453125"), 1);  // exactly half a unit
-    EXPECT_EQ(HostRealTextToFixed("-0.00000762939453125"), -1);
-    EXPECT_EQ(HostRealTextToFixed("0.00000762939453124999999999"), 0);
-    EXPECT_EQ(HostRealTextToFixed("0.000007629394531250000000001"), 1);
-    EXPECT_EQ(HostRealTextToFixed("72.000000000000000000000000000001"), 72 * 65536);
-}
-
-TEST(HostRealTextToFixed, KeepsNegativeWholeNumbersExact) {
-    // "Add 0.5 and truncate toward zero" would make these -65535 and -655359.
-    EXPECT_EQ(HostRealTextToFixed("-1.0"), -65536);
-    EXPECT_EQ(HostRealTextToFixed("-10"), -655360);
-    EXPECT_EQ(HostRealTextToFixed("-1.5"), -98304);
-}
-
-TEST(HostRealTextToFixed, RefusesValuesBeyondTheRange) {
-    EXPECT_EQ(HostRealTextToFixed("32767.99999"), INT32_MAX);
-    EXPECT_EQ(HostRealTextToFixed("32768"), std::nullopt);
-    EXPECT_EQ(HostRealTextToFixed("-32768"), INT32_MIN);
-    EXPECT_EQ(HostRealTextToFixed("-32768.00001"), std::nullopt);
-    EXPECT_EQ(HostRealTextToFixed("99999999999999999999999999999999.5"), std::nullopt);
+TEST(HostRealTextToFixed, ReadsEveryFormRoundsHalvesAwayFromZeroAndRefusesValuesBeyondTheRange) {
+    const std::pair<const char*, std::optional<Fixed>> cases[] = {
+        {"612.5", 0x2648000}, {"792", 0x3180000}, {"-.25", -0x4000}, {"+3.", 0x30000}, {"0007.50", 0x78000},
+        {"-0.0", 0},
+        // The nearest value, halves away from zero.
+        {"0.1", 6554},  // 6553.6
+        {"-0.1", -6554}, {"0.00000762939453125", 1}, {"-0.00000762939453125", -1},
+        {"0.00000762939453124999999999", 0}, {"0.000007629394531250000000001", 1},
+        {"72.000000000000000000000000000001", 72 * 65536},
+        // Negative whole numbers stay exact: "add 0.5 and truncate toward zero" would make -65535 and -655359.
+        {"-1.0", -65536}, {"-10", -655360}, {"-1.5", -98304},
+        // The range.
+        {"32767.99999", INT32_MAX}, {"32768", std::nullopt}, {"-32768", INT32_MIN}, {"-32768.00001", std::nullopt},
+        {"99999999999999999999999999999999.5", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(HostRealTextToFixed(text), expected) << text;
 }
 
 TEST(HostRealTextToFixed, RefusesTextThatIsNoPdfReal) {

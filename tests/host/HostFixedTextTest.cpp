@@ -18,25 +18,16 @@ TEST(HostFixedToText, RoundsToTheNearestAtTheRequestedDecimals) {
     EXPECT_EQ(HostFixedToText(INT32_MIN, 1), "-32768.0");
 }
 
-TEST(HostTextToFixed, GivesTheNearestFixedValue) {
-    EXPECT_EQ(HostTextToFixed("1.5"), 0x18000);
-    EXPECT_EQ(HostTextToFixed("  -2 "), -0x20000);
-    EXPECT_EQ(HostTextToFixed(".25"), 0x4000);
-    EXPECT_EQ(HostTextToFixed("0.1"), 6554);    // 6553.6
-    EXPECT_EQ(HostTextToFixed("-0.1"), -6554);
-    EXPECT_EQ(HostTextToFixed("0.0000076293945"), 0);  // just below half a unit
-    EXPECT_EQ(HostTextToFixed("0.00000762939453125"), 1);  // exactly half a unit: away from zero
-    EXPECT_EQ(HostTextToFixed("72.000000000000000000000000000001"), 72 * 65536);
-}
-
-TEST(HostTextToFixed, RejectsNonNumbersAndClampsTheRange) {
-    EXPECT_EQ(HostTextToFixed("abc"), 0);
-    EXPECT_EQ(HostTextToFixed("1.5x"), 0);
-    EXPECT_EQ(HostTextToFixed(""), 0);
-    EXPECT_EQ(HostTextToFixed("."), 0);
+TEST(HostTextToFixed, GivesTheNearestFixedValueRejectsNonNumbersAndClampsTheRange) {
+    const std::pair<const char*, Fixed> cases[] = {
+        {"1.5", 0x18000}, {"  -2 ", -0x20000}, {".25", 0x4000}, {"0.1", 6554} /* 6553.6 */, {"-0.1", -6554},
+        {"0.0000076293945", 0},      // just below half a unit
+        {"0.00000762939453125", 1},  // exactly half a unit: away from zero
+        {"72.000000000000000000000000000001", 72 * 65536},
+        {"abc", 0}, {"1.5x", 0}, {"", 0}, {".", 0}, {"40000", INT32_MAX}, {"-99999999999999999999", INT32_MIN},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(HostTextToFixed(text), expected) << '"' << text << '"';
     EXPECT_EQ(HostTextToFixed(nullptr), 0);
-    EXPECT_EQ(HostTextToFixed("40000"), INT32_MAX);
-    EXPECT_EQ(HostTextToFixed("-99999999999999999999"), INT32_MIN);
 }
 
 TEST(HostPathTexts, MapDriveZOntoThisMachine) {
