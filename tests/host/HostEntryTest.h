@@ -25,6 +25,13 @@ protected:
     bool Entry(const Call& call) {
         return host->CallPlugin("entry", call);
     }
+    // What `call` returned when run as an entry; a value-initialized one when it raised.
+    template <class Call>
+    auto Value(const Call& call) {
+        decltype(call()) result{};
+        Entry([&] { result = call(); });
+        return result;
+    }
     // True when the call ended in exactly one host error.
     template <class Call>
     bool Fails(const Call& call) {
@@ -34,17 +41,6 @@ protected:
     template <class Function>
     HostCallback Callback(Function function) {
         return host->Callbacks().Add(owner, reinterpret_cast<HostProc>(function));
-    }
-    // The printed line that ends with "[name]", without its indentation; empty when there is none.
-    static std::string LineOf(const std::string& text, const std::string& name) {
-        std::istringstream lines(text);
-        const std::string end = "[" + name + "]";
-        for (std::string line; std::getline(lines, line);) {
-            if (line.size() >= end.size() && line.compare(line.size() - end.size(), end.size(), end) == 0) {
-                return line.substr(line.find_first_not_of(' '));
-            }
-        }
-        return "";
     }
 
     PluginFolder folder;

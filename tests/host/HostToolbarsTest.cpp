@@ -33,20 +33,17 @@ protected:
         return config;
     }
     HostAtom Atom(const char* name) { return host->Atoms().FromName(name); }
-    HostToolButton NewButton(const char* name, bool separator = false) {
-        HostToolButton button = HostToolButton::None;
-        Entry([&] { button = View::View_NewToolButton(Atom(name), nullptr, 0, separator ? 1 : 0); });
-        return button;
+    HostToolButton NewButton(const char* name) {
+        return Value([&] { return View::View_NewToolButton(Atom(name), nullptr, 0, 0); });
     }
     HostToolButton ByName(HostToolbar toolbar, const char* name) {
-        HostToolButton button = HostToolButton::None;
-        Entry([&] { button = View::View_ToolButtonByName(toolbar, Atom(name)); });
-        return button;
+        return Value([&] { return View::View_ToolButtonByName(toolbar, Atom(name)); });
     }
     bool HasRoom(HostToolbar toolbar, int32_t buttons, int32_t separators) {
-        HostBool room = false;
-        Entry([&] { room = View::View_ToolbarHasRoom(toolbar, buttons, separators); });
-        return room != 0;
+        return Value([&] { return View::View_ToolbarHasRoom(toolbar, buttons, separators); }) != 0;
+    }
+    HostToolbar NewFlyout() {
+        return Value([] { return View::View_NewFlyout(); });
     }
     Names HostButtons() const { return host->Toolbars().ButtonNames("Toolbar"); }
 
@@ -58,14 +55,10 @@ TEST_F(HostToolbarEntries, HostToolbarHasItsButtonsAndEndsTheToolGroup) {
     EXPECT_EQ(HostButtons(), kHostButtons);
     const HostToolButton groupEnd = ByName(toolbar, "endToolsGroup");
     EXPECT_NE(groupEnd, HostToolButton::None);
-    HostAtom name = HostAtom::None;
-    Entry([&] { name = View::View_ToolButtonName(groupEnd); });
-    EXPECT_STREQ(host->Atoms().NameOf(name), "endToolsGroup");
+    EXPECT_STREQ(host->Atoms().NameOf(Value([&] { return View::View_ToolButtonName(groupEnd); })), "endToolsGroup");
     EXPECT_EQ(ByName(toolbar, ""), HostToolButton::None);
     EXPECT_EQ(ByName(toolbar, "NoSuchButton"), HostToolButton::None);
-    HostToolbar byName = HostToolbar::None;
-    Entry([&] { byName = View::View_ToolbarByName("Toolbar"); });
-    EXPECT_EQ(byName, toolbar);
+    EXPECT_EQ(Value([] { return View::View_ToolbarByName("Toolbar"); }), toolbar);
 }
 
 TEST_F(HostToolbarEntries, ButtonsGoNextToTheirNeighbourOrFirstOrLast) {
@@ -84,11 +77,10 @@ TEST_F(HostToolbarEntries, ButtonsGoNextToTheirNeighbourOrFirstOrLast) {
                                     "ZoomIn", "P:Before", "endToolsGroup", "P:Last"}));
 
     // A neighbour standing elsewhere is no neighbour here.
-    HostToolbar flyout = HostToolbar::None;
+    const HostToolbar flyout = NewFlyout();
     const HostToolButton inFlyout = NewButton("P:InFlyout");
     const HostToolButton placed = NewButton("P:Placed");
     ASSERT_TRUE(Entry([&] {
-        flyout = View::View_NewFlyout();
         View::View_AddToolButton(flyout, inFlyout, 0, HostToolButton::None);
         View::View_AddToolButton(toolbar, placed, 0, inFlyout);
     }));
@@ -105,10 +97,7 @@ TEST_F(HostToolbarEntries, RoomIsWhatThePlugInsHaveNotTakenYet) {
     EXPECT_FALSE(HasRoom(toolbar, 2, 1));
     Entry([&] { View::View_ReleaseToolButton(button); });
     EXPECT_TRUE(HasRoom(toolbar, 2, 1));  // given back
-
-    HostToolbar flyout = HostToolbar::None;
-    Entry([&] { flyout = View::View_NewFlyout(); });
-    EXPECT_TRUE(HasRoom(flyout, 100, 100));
+    EXPECT_TRUE(HasRoom(NewFlyout(), 100, 100));
     EXPECT_TRUE(Fails([&] { View::View_ToolbarHasRoom(toolbar, -1, 0); }));
 }
 
@@ -116,9 +105,8 @@ TEST_F(HostToolbarEntries, AFlyoutHangsOnItsButtonWhichHoldsIt) {
     const HostToolbar toolbar = View::View_Toolbar();
     const HostToolButton button = NewButton("P:WithFlyout");
     const HostToolButton inside = NewButton("P:Inside");
-    HostToolbar flyout = HostToolbar::None;
+    const HostToolbar flyout = NewFlyout();
     ASSERT_TRUE(Entry([&] {
-        flyout = View::View_NewFlyout();
         View::View_AttachFlyout(button, flyout);
         View::View_AddToolButton(flyout, inside, 0, HostToolButton::None);
         View::View_AddToolButton(toolbar, button, 1, ByName(toolbar, "endToolsGroup"));
@@ -131,8 +119,7 @@ TEST_F(HostToolbarEntries, AFlyoutHangsOnItsButtonWhichHoldsIt) {
     ASSERT_TRUE(Entry([&] { View::View_ReleaseToolButton(button); }));
     EXPECT_EQ(host->Toolbars().BarCount(), bars - 1);  // the flyout went with its button
     EXPECT_TRUE(Fails([&] { View::View_ReleaseFlyout(flyout); }));
-    HostAtom name = HostAtom::None;
-    EXPECT_TRUE(Entry([&] { name = View::View_ToolButtonName(inside); }));  // still held by whoever made it
+    EXPECT_TRUE(Entry([&] { View::View_ToolButtonName(inside); }));  // still held by whoever made it
     EXPECT_EQ(HostButtons(), kHostButtons);
 }
 
@@ -159,14 +146,11 @@ TEST_F(HostToolbarEntries, NamedToolbarsAreMadeOnceAndDocked) {
         toolbar = View::View_NewToolbar("P:Bar", "My Bar");
         View::View_DockToolbar("P:Bar", 1, &docking);
     }));
-    HostToolbar found = HostToolbar::None;
-    Entry([&] { found = View::View_ToolbarByName("P:Bar"); });
-    EXPECT_EQ(found, toolbar);
+    EXPECT_EQ(Value([] { return View::View_ToolbarByName("P:Bar"); }), toolbar);
     EXPECT_TRUE(host->Toolbars().IsFloating("P:Bar"));
     EXPECT_EQ(host->Toolbars().DockingOf("P:Bar").word[8], 9);
     EXPECT_TRUE(Fails([&] { View::View_NewToolbar("P:Bar", "Again"); }));
-    Entry([&] { found = View::View_ToolbarByName("P:Unknown"); });
-    EXPECT_EQ(found, HostToolbar::None);
+    EXPECT_EQ(Value([] { return View::View_ToolbarByName("P:Unknown"); }), HostToolbar::None);
 
     HostDockingRecord wrongSize = docking;
     wrongSize.size = 20;
@@ -197,20 +181,16 @@ TEST_F(HostToolbarEntries, BadHandlesAndValuesFailWithAHostError) {
     Entry([&] { View::View_AddToolButton(toolbar, button, 0, HostToolButton::None); });
     EXPECT_TRUE(Fails([&] { View::View_AddToolButton(toolbar, button, 0, HostToolButton::None); }));
     // A flyout hangs on one button, and cannot hold the button it hangs on.
-    HostToolbar flyout = HostToolbar::None;
+    const HostToolbar flyout = NewFlyout();
     const HostToolButton other = NewButton("P:Other");
     const HostToolButton inner = NewButton("P:Inner");
     ASSERT_TRUE(Entry([&] {
-        flyout = View::View_NewFlyout();
         View::View_AttachFlyout(button, flyout);
         View::View_AddToolButton(flyout, inner, 0, HostToolButton::None);
     }));
     EXPECT_TRUE(Fails([&] { View::View_AttachFlyout(other, flyout); }));
-    HostToolbar innerFlyout = HostToolbar::None;
-    Entry([&] {
-        innerFlyout = View::View_NewFlyout();
-        View::View_AttachFlyout(inner, innerFlyout);
-    });
+    const HostToolbar innerFlyout = NewFlyout();
+    Entry([&] { View::View_AttachFlyout(inner, innerFlyout); });
     EXPECT_TRUE(Fails([&] { View::View_AddToolButton(innerFlyout, button, 0, HostToolButton::None); }));
     EXPECT_TRUE(Fails([&] { View::View_AttachFlyout(inner, flyout); }));
     EXPECT_EQ(host->Toolbars().FlyoutButtonNames("P:Mine"), Names{"P:Inner"});  // and the host goes on
@@ -256,13 +236,12 @@ TEST_F(HostToolbarEntries, ClickAsksEnabledThenExecutesWithModifiersHeld) {
     const HostToolbar toolbar = View::View_Toolbar();
     const HostToolButton button = NewButton("P:Run");
     const HostToolButton inside = NewButton("P:InFlyout");
-    HostToolbar flyout = HostToolbar::None;
+    const HostToolbar flyout = NewFlyout();
     ASSERT_TRUE(Entry([&] {
         View::View_SetToolButtonHelpText(button, "Run Tool");
         View::View_SetToolButtonExecute(button, Callback(CountExecution), nullptr);
         View::View_SetToolButtonComputeEnabled(button, Callback(AnswerYes), nullptr);
         View::View_SetToolButtonExecute(inside, Callback(CountExecution), nullptr);
-        flyout = View::View_NewFlyout();
         View::View_AddToolButton(flyout, inside, 0, HostToolButton::None);
         View::View_AttachFlyout(button, flyout);
         View::View_AddToolButton(toolbar, button, 0, HostToolButton::None);

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 class PluginFolder {
@@ -31,3 +32,16 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// The line of the host's printed menus or toolbars that ends with "[name]", without its indentation; empty
+// when there is none.
+inline std::string LineOf(const std::string& text, const std::string& name) {
+    std::istringstream lines(text);
+    const std::string end = "[" + name + "]";
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() >= end.size() && line.compare(line.size() - end.size(), end.size(), end) == 0) {
+            return line.substr(line.find_first_not_of(' '));
+        }
+    }
+    return "";
+}

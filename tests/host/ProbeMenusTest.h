@@ -69,17 +69,6 @@ protected:
     void SetState(bool enabled, bool marked, bool failing = false) {
         Call<void (*)(int, int, int)>("Probe_SetMenuState", enabled, marked, failing);
     }
-    // The printed line that ends with "[name]", without its indentation; empty when there is none.
-    static std::string LineOf(const std::string& text, const std::string& name) {
-        std::istringstream lines(text);
-        const std::string end = "[" + name + "]";
-        for (std::string line; std::getline(lines, line);) {
-            if (line.size() >= end.size() && line.compare(line.size() - end.size(), end.size(), end) == 0) {
-                return line.substr(line.find_first_not_of(' '));
-            }
-        }
-        return "";
-    }
     std::string MenuLine(const std::string& name) { return LineOf(host->Menus().Text(), name); }
     std::string ButtonLine(const std::string& name) { return LineOf(host->Toolbars().Text(), name); }
     const HostShownAlert& LastAlert() const { return host->Alerts().Shown().back(); }
