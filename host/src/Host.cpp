@@ -240,6 +240,8 @@ std::ostream& operator<<(std::ostream& out, const HostRegistrations& counts) {
 
 void Host::NoteBoxWrite() {
     if (m_config.failBoxWrite > 0 && ++m_boxWrites == m_config.failBoxWrite) {
-        throw HostError(kHostGeneralError, "the page box could not be written");
+        // Raised with a text of its own, as a host tells a failed write, so the user learns what failed.
+        static constexpr char kText[] = "The page box could not be written.";
+        throw HostError(m_errorTexts.Register(0, kText), kText);
     }
 }

@@ -103,10 +103,9 @@ const std::string& HostDocViews::TitleOf(HostDocView view) { return Get(view).ti
 
 HostWindow HostDocViews::WindowOf(HostDocView view) { return Get(view).window; }
 
-int32_t HostDocViews::KindOf(HostDocView view) {
-    Get(view);
-    return 1;
-}
+int32_t HostDocViews::KindOf(HostDocView view) { return Get(view).kind; }
+
+void HostDocViews::SetKind(HostDocView view, int32_t kind) { Get(view).kind = kind; }
 
 HostPageView HostDocViews::PageViewOf(HostDocView view) { return Get(view).pageView->Handle(); }
 

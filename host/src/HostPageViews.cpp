@@ -144,6 +144,7 @@ bool HostPageViews::Drag(HostPageViewState& view, const std::vector<HostDevPoint
 }
 
 bool HostPageViews::MouseIsStillDown() {
+    if (m_pollObserver) m_pollObserver();
     if (m_path.empty()) return false;
     m_mouse = m_path.front();
     m_path.erase(m_path.begin());

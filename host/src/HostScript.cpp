@@ -273,9 +273,15 @@ void HostScript::OpenCommand(const Arguments& arguments) {
 void HostScript::SaveCommand(const Arguments& arguments) {
     const HostDoc doc = DocumentOrFail();
     std::string why;
-    const bool saved = arguments.words.empty()
-                           ? m_host.Documents().Save(doc, &why)
-                           : m_host.Documents().SaveAs(doc, arguments.words[0].text, &why);
+    bool saved;
+    if (arguments.words.empty()) {
+        saved = m_host.Documents().Save(doc, &why);
+    } else {
+        // As a Save As dialog opens in the document's folder, a bare name lands beside the document.
+        std::filesystem::path target = arguments.words[0].text;
+        if (!target.has_parent_path()) target = std::filesystem::path(m_host.Documents().Get(doc).Path()).parent_path() / target;
+        saved = m_host.Documents().SaveAs(doc, target.string(), &why);
+    }
     if (!saved) Fail("cannot save " + DocumentName(doc) + ": " + why);
     m_out << "[document] saved " << DocumentName(doc) << "\n";
 }

@@ -39,9 +39,8 @@ std::vector<HostToolRecord*> HostTools::All() const {
     return tools;
 }
 
-// Choosing the active tool again starts it afresh: it is deactivated and activated, so that a tool that
-// changed what it stands for (a multi-tool's new sub-tool) is set up as chosen.
 void HostTools::SetActive(HostToolRecord* tool, bool persistent) {
+    if (tool == m_active) return;
     HostToolRecord* previous = m_active;
     m_active = tool;
     if (auto deactivate = CallbackOf<HostToolDeactivateProc>(previous, &HostToolRecord::deactivate)) {

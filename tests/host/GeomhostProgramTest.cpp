@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
 
 #include "PluginFolder.h"
@@ -36,15 +38,21 @@ TEST(GeomhostProgram, LoadsTheGeometryPlugInAndQuits) {
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;
 }
 
-TEST(GeomhostProgram, TheTourShowsTheSampleDocumentsBoxes) {
-    const ProgramRun run = Geomhost("--no-debugger --open " GEOM_SAMPLES_DIR "/sample.pdf --script " GEOM_SAMPLES_DIR
-                                    "/tour.script");
+// The main job: the sample is edited through the dialog and by dragging, and saved beside itself.
+TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
+    TestFolder folder;
+    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    const std::string original = ReadFile(folder.Path("sample.pdf"));
+    const ProgramRun run =
+        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " GEOM_SAMPLES_DIR "/tour.script");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("page 1 (rotated 0)\n  MediaBox   0 0 612 792 (inherited)\n  CropBox    18 18 594 774\n"
-                              "  BleedBox   27 27 585 765\n  TrimBox    36 36 576 756\n  ArtBox     72 72 540 720\n"
-                              "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"),
-              std::string::npos)
-        << run.output;
+    const std::string page2After = "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"
+                                   "  CropBox    0 0 842 595 (default: MediaBox)\n  BleedBox   18 18 594 774\n"
+                                   "  TrimBox    0 0 802 595\n";
+    EXPECT_NE(run.output.find(page2After), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("edit #1002 \"11.139\""), std::string::npos) << run.output;
+    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"sample-edited.pdf", "sample.pdf"}));
 }
 
 TEST(GeomhostProgram, OldHostShowsTheRefusal) {

@@ -70,6 +70,9 @@ void EXGM_EditGeomDialog::ChangeBox(BoxKind box) {
     if (EXGM_EditDialogTool* tool = GetTool()) {
         tool->SwitchTo(box);
         View_SetActiveTool(tool->GetHostTool(), true);
+        // The switch only tells the new rectangle tool to draw itself, and the host leaves its active tool as
+        // it is: the new one must be marked active too, or it would not take the mouse.
+        if (tool->IsActive()) tool->GetTool(box)->PrivateActivate(tool->ActivatedPersistent());
     }
     DrawOverlayEverywhere();
 }

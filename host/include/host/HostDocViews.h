@@ -39,8 +39,10 @@ public:
     HostDoc DocOf(HostDocView view);
     const std::string& TitleOf(HostDocView view);
     HostWindow WindowOf(HostDocView view);
-    // 1, an ordinary document window, for every view of this host.
+    // 1 for an ordinary document window, which a view is when it opens; another kind (a document shown
+    // inside another program, say) is one in which pages cannot be edited.
     int32_t KindOf(HostDocView view);
+    void SetKind(HostDocView view, int32_t kind);
     HostPageView PageViewOf(HostDocView view);
     // Views whose documents are no longer open are gone; front view last.
     std::vector<HostDocView> Views();
@@ -57,6 +59,7 @@ private:
         std::string title;
         HWND platform = nullptr;
         HostWindow window = HostWindow::None;
+        int32_t kind = 1;
         std::unique_ptr<HostPageViewState> pageView;
     };
     // Views of documents closed elsewhere go silently; the next look at the views finds them gone.

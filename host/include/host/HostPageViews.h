@@ -18,6 +18,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "HostTypes.h"
@@ -59,6 +61,9 @@ public:
     static std::vector<HostDevPoint> Path(HostDevPoint from, HostDevPoint to, int steps);
     bool MouseIsStillDown();
     HostDevPoint MousePosition() const { return m_mouse; }
+    // Called at every poll of a drag, before the mouse moves on, so that a test sees the screen as the user
+    // does while the mouse moves.
+    void SetPollObserver(std::function<void()> observer) { m_pollObserver = std::move(observer); }
 
 private:
     struct DrawProc {
@@ -76,4 +81,5 @@ private:
     HostDevPoint m_mouse{0, 0};
     std::vector<HostDevPoint> m_path;  // the rest of the drag's path, while the button is down
     bool m_buttonDown = false;
+    std::function<void()> m_pollObserver;
 };

@@ -19,8 +19,7 @@ public:
 
     HostToolRecord* Active() const { return m_active; }
     HostToolRecord* Default() { return &m_defaultTool; }
-    // Deactivates the active tool and activates `tool`, telling both through their callbacks; the active tool
-    // chosen again is deactivated and activated.
+    // Deactivates the active tool and activates `tool`, telling both through their callbacks.
     void SetActive(HostToolRecord* tool, bool persistent);
     bool IsRegistered(const HostToolRecord* tool) const;
     // The plug-ins' tools, in registration order.
