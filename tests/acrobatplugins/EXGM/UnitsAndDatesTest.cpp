@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <climits>
 #include <ctime>
 #include <regex>
 #include <string>
@@ -51,6 +52,25 @@ TEST(UnitConversion, ChangedNumbersAreConvertedWithTheFactor) {
     EXPECT_NE(EXGM_KeepOrConvert(9102 + 40, 10 << 16, 72.0f, 0.0005f), 10 << 16);
 }
 
+TEST(UnitConversion, NumbersThePageCannotHoldAreRefusedNotWrapped) {
+    struct Row {
+        double value;
+        UnitKind unit;
+        bool fits;
+    };
+    // Points hold -32768 to just under 32768.
+    const Row rows[] = {{455, kInches, true},         {500, kInches, false},      {-455, kInches, true},
+                        {-500, kInches, false},       {1100, kCentimeters, true}, {1200, kCentimeters, false},
+                        {11500, kMillimeters, true},  {11600, kMillimeters, false}, {32767.5, kPoints, true}};
+    for (const Row& row : rows) {
+        const auto value = static_cast<Fixed>(row.value * 65536);
+        EXPECT_EQ(EXGM_FitsInPoints(value, row.unit), row.fits) << row.value << " in unit " << row.unit;
+    }
+    // Converted anyway, such a number stops at the end of the range instead of wrapping round.
+    EXPECT_EQ(EXGM_KeepOrConvert(500 << 16, 0, 72.0f, 0.0005f), INT32_MAX);
+    EXPECT_EQ(EXGM_KeepOrConvert(-500 * 65536, 0, 72.0f, 0.0005f), INT32_MIN);
+}
+
 // Runs the date stamp in the time zone TZ names, then puts the process's zone back.
 std::string DateIn(const char* zone) {
     const char* previous = std::getenv("TZ");
@@ -71,15 +91,6 @@ TEST(DateString, NamesTheOffsetOfTheLocalClock) {
     EXPECT_TRUE(std::regex_match(DateIn("UTC0"), utc)) << DateIn("UTC0");
     EXPECT_TRUE(std::regex_match(DateIn("EST5"), std::regex(R"(D:\d{14}-05'00')"))) << DateIn("EST5");
     EXPECT_TRUE(std::regex_match(DateIn("IST-5:30"), std::regex(R"(D:\d{14}\+05'30')"))) << DateIn("IST-5:30");
-}
-
-TEST(BoxTables, KeysNamesAndDecimals) {
-    EXPECT_STREQ(EXGM_BoxKey(kMediaBox), "MediaBox");
-    EXPECT_STREQ(EXGM_BoxKey(kBleedBox), "BleedBox");
-    EXPECT_EQ(EXGM_BoxNameId(kArtBox), 1016);
-    EXPECT_EQ(EXGM_UnitNameId(kCentimeters), 1020);
-    EXPECT_EQ(EXGM_UnitDecimals(kPoints), 2);
-    EXPECT_EQ(EXGM_UnitDecimals(kInches), 3);
 }
 
 }  // namespace
