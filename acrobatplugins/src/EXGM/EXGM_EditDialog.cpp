@@ -278,29 +278,29 @@ void EXGM_EditDialog::Apply() {
     RefreshFromFrontDoc();
 }
 
-void EXGM_EditDialog::WriteBoxToPage(HostDoc doc, int32_t index, const FixedRect& rectangle, BoxKind box) {
-    const HostPage page = Model_AcquirePage(doc, index);
-    m_heldPage = page;
-    switch (box) {
+void EXGM_EditDialog::WriteBoxToPage(int32_t index) {
+    const HostPage page = Model_AcquirePage(m_run.doc, index);
+    m_run.held = page;
+    switch (m_run.box) {
         case kMediaBox:
-            Model_SetMediaBox(page, rectangle);
+            Model_SetMediaBox(page, m_run.rectangle);
             break;
         case kCropBox:
-            Model_SetCropBox(page, rectangle);
+            Model_SetCropBox(page, m_run.rectangle);
             break;
         case kTrimBox:
-            EXGM_SetTrimBox(page, rectangle);
+            EXGM_SetTrimBox(page, m_run.rectangle);
             break;
         case kArtBox:
-            EXGM_SetArtBox(page, rectangle);
+            EXGM_SetArtBox(page, m_run.rectangle);
             break;
         case kBleedBox:
-            EXGM_SetBleedBox(page, rectangle);
+            EXGM_SetBleedBox(page, m_run.rectangle);
             break;
         default:
             break;
     }
-    m_heldPage = HostPage::None;
+    m_run.held = HostPage::None;
     Model_ReleasePage(page);
 }
 
@@ -308,38 +308,42 @@ void EXGM_EditDialog::EXGM_ApplyBox(const FixedRect& rectangle, BoxKind box, Pag
     const HostDocView docView = View_FrontDocView();
     const HostPageView view = PageViewOf(docView);
     if (view == HostPageView::None) return;
-    const HostDoc doc = View_DocOfDocView(docView);
-    const HostPage page = View_PageOfPageView(view);
-    const int32_t current = Model_PageNumber(page);
-    int32_t first = 0;
-    int32_t end = Model_PageCount(doc);
-    int32_t step = 1;
+    ApplyRun& run = m_run;
+    run = ApplyRun{};
+    run.rectangle = rectangle;
+    run.box = box;
+    run.view = view;
+    run.doc = View_DocOfDocView(docView);
+    run.page = View_PageOfPageView(view);
+    run.current = Model_PageNumber(run.page);
+    run.end = Model_PageCount(run.doc);
     switch (pages) {
         case kThisPage:
-            first = current;
-            end = current + 1;
+            run.first = run.current;
+            run.end = run.current + 1;
             break;
         case kEvenPages:
-            first = 1;
-            step = 2;
+            run.first = 1;
+            run.step = 2;
             break;
         case kOddPages:
-            step = 2;
+            run.step = 2;
             break;
         default:
             break;
     }
-
-    const HostProgressMonitor* monitor = View_DocViewMonitor(docView);
-    monitor->beginOperation(monitor->clientData);
-    monitor->setDuration(end - first, monitor->clientData);
+    run.monitor = View_DocViewMonitor(docView);
+    run.monitor->beginOperation(run.monitor->clientData);
+    run.monitor->setDuration(run.end - run.first, run.monitor->clientData);
     View_BeginOperation(view);
     SetEnabled(false);
-    auto finish = [&] {
-        SetEnabled(true);
-        View_EndOperation(view);
-        monitor->endOperation(monitor->clientData);
-    };
+    WritePages();
+    EndApply();
+    Model_DidChangePages(run.page, false);
+}
+
+// What the loop needs after a raise lives in m_run, not in locals that the jump back may have lost.
+void EXGM_EditDialog::WritePages() {
     // A failing write leaves the pages written so far as they are; the dialog, the view's operation and the
     // progress bar end as on success, and the failure goes on to the host, which tells the user.
     HostExceptionFrame frame;
@@ -347,21 +351,25 @@ void EXGM_EditDialog::EXGM_ApplyBox(const FixedRect& rectangle, BoxKind box, Pag
     if (setjmp(frame.environment) != 0) {
         PDFL_HostFrames::Pop();
         const HostErrorCode code = PDFL_HostFrames::ErrorCode();
-        if (m_heldPage != HostPage::None) Model_ReleasePage(std::exchange(m_heldPage, HostPage::None));
-        finish();
+        if (m_run.held != HostPage::None) Model_ReleasePage(std::exchange(m_run.held, HostPage::None));
+        EndApply();
         PDFL_HostFrames::Raise(code);
     }
-    for (int32_t index = first; index < end; index += step) {
-        if (index == current) {
-            EXGM_BoxToolFor(box)->ChangeBox(rectangle, view);
+    for (int32_t index = m_run.first; index < m_run.end; index += m_run.step) {
+        if (index == m_run.current) {
+            EXGM_BoxToolFor(m_run.box)->ChangeBox(m_run.rectangle, m_run.view);
         } else {
-            WriteBoxToPage(doc, index, rectangle, box);
+            WriteBoxToPage(index);
         }
-        monitor->setCurrentValue(index - first + 1, monitor->clientData);
+        m_run.monitor->setCurrentValue(index - m_run.first + 1, m_run.monitor->clientData);
     }
     PDFL_HostFrames::Pop();
-    finish();
-    Model_DidChangePages(page, false);
+}
+
+void EXGM_EditDialog::EndApply() {
+    SetEnabled(true);
+    View_EndOperation(m_run.view);
+    m_run.monitor->endOperation(m_run.monitor->clientData);
 }
 
 void EXGM_EditDialog::RefreshFromFrontDoc() {

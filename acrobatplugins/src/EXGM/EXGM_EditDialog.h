@@ -102,7 +102,10 @@ private:
     void ReportBadFields(const std::array<bool, 4>& bad);
     void ChangeUnit(UnitKind unit);
     void HideAndReactivate();
-    void WriteBoxToPage(HostDoc doc, int32_t index, const FixedRect& rectangle, BoxKind box);
+    // The steps of EXGM_ApplyBox, which share m_run.
+    void WritePages();
+    void WriteBoxToPage(int32_t index);
+    void EndApply();
 
     FixedRect m_boxRect{};
     BoxKind m_box = kTrimBox;
@@ -112,6 +115,20 @@ private:
     EXGM_EditDialogTool* m_tool = nullptr;
     bool m_enabled = true;
     bool m_notificationsRegistered = false;
-    // The page a write holds, so that a failing write still gives it back.
-    HostPage m_heldPage = HostPage::None;
+
+    // An Apply under way: the box, the pages and what must be put right when a write fails.
+    struct ApplyRun {
+        FixedRect rectangle{};
+        BoxKind box = kTrimBox;
+        HostDoc doc = HostDoc::None;
+        HostPageView view = HostPageView::None;
+        HostPage page = HostPage::None;  // the current page
+        int32_t current = 0;
+        int32_t first = 0;
+        int32_t end = 0;
+        int32_t step = 1;
+        const HostProgressMonitor* monitor = nullptr;
+        HostPage held = HostPage::None;  // a page acquired for a write, until it is released
+    };
+    ApplyRun m_run;
 };
