@@ -1,0 +1,247 @@
+// The "Edit" class: a field of text with a selection. Typing (WM_CHAR) replaces the selection with the
+// character; every change of the text, typed or set with WM_SETTEXT, sends EN_UPDATE and then EN_CHANGE to
+// the parent, as a single-line edit control does on Windows (a multiline one sends nothing for WM_SETTEXT).
+// The text is the window text, so GetWindowTextW reads what the user typed.
+#include <algorithm>
+#include <cwctype>
+
+#include "user/controls/Controls.h"
+
+namespace win32sub {
+namespace {
+
+// The limit the user can type before EM_LIMITTEXT, and the one that EM_LIMITTEXT 0 sets.
+constexpr std::size_t kDefaultLimit = 32767;
+constexpr std::size_t kLargestLimit = 0x7FFFFFFE;
+
+class EditState final : public ControlState {
+public:
+    std::size_t anchor = 0;  // where the selection began
+    std::size_t caret = 0;   // where it ends: the caret
+    std::size_t limit = kDefaultLimit;
+    bool modified = false;
+
+    std::size_t Start() const { return std::min(anchor, caret); }
+    std::size_t End() const { return std::max(anchor, caret); }
+};
+
+bool IsMultiline(const Window& window) {
+    return (window.style & ES_MULTILINE) != 0;
+}
+
+void Changed(HWND edit) {
+    InvalidateWindow(edit, nullptr, false);
+    NotifyParent(edit, EN_UPDATE);
+    NotifyParent(edit, EN_CHANGE);
+}
+
+// Replaces the selection with `text`, within the limit. Returns whether the text changed.
+bool ReplaceSelection(HWND edit, std::wstring text) {
+    const std::shared_ptr<Window> window = FindWindowObject(edit);
+    const std::shared_ptr<EditState> state = ControlOf<EditState>(edit);
+    if (window == nullptr || state == nullptr) {
+        return false;
+    }
+    const std::size_t length = window->text.size();
+    const std::size_t start = std::min(state->Start(), length);
+    const std::size_t end = std::min(state->End(), length);
+    const std::size_t kept = length - (end - start);
+    const std::size_t room = state->limit > kept ? state->limit - kept : 0;
+    const bool cut = text.size() > room;
+    if (cut) {
+        text.resize(room);
+    }
+    if (text.empty() && start == end) {
+        if (cut) {
+            NotifyParent(edit, EN_MAXTEXT);
+        }
+        return false;
+    }
+    window->text = window->text.substr(0, start) + text + window->text.substr(end);
+    state->anchor = state->caret = start + text.size();
+    state->modified = true;
+    Changed(edit);
+    if (cut) {
+        NotifyParent(edit, EN_MAXTEXT);
+    }
+    return true;
+}
+
+void Type(HWND edit, const Window& window, EditState& state, wchar_t character) {
+    if ((window.style & ES_READONLY) != 0) {
+        return;
+    }
+    if (character == L'\b') {
+        if (state.Start() == state.End() && state.caret > 0) {
+            state.anchor = state.caret - 1;
+        }
+        ReplaceSelection(edit, std::wstring());
+        return;
+    }
+    if (character < 0x20 || character == 0x7F) {
+        return;  // control characters type nothing
+    }
+    if ((window.style & ES_NUMBER) != 0 && !(character >= L'0' && character <= L'9')) {
+        return;
+    }
+    if ((window.style & ES_UPPERCASE) != 0) {
+        character = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(character)));
+    } else if ((window.style & ES_LOWERCASE) != 0) {
+        character = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(character)));
+    }
+    ReplaceSelection(edit, std::wstring(1, character));
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::shared_ptr<Window> window = FindWindowObject(handle);
+    if (window == nullptr) {
+        return 0;
+    }
+    if (message == WM_NCCREATE) {
+        window->control = std::make_shared<EditState>();
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    const std::shared_ptr<EditState> state = std::dynamic_pointer_cast<EditState>(window->control);
+    if (state == nullptr) {
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    const std::size_t length = window->text.size();
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
+        case WM_SETTEXT:
+            DefWindowProcW(handle, message, wParam, lParam);
+            state->anchor = state->caret = 0;
+            state->modified = false;
+            if (IsMultiline(*window)) {
+                InvalidateWindow(handle, nullptr, false);
+            } else {
+                Changed(handle);
+            }
+            return TRUE;
+        case WM_CHAR:
+            Type(handle, *window, *state, static_cast<wchar_t>(wParam));
+            return 0;
+        case WM_KEYDOWN:
+            switch (wParam) {
+                case VK_DELETE:
+                    if ((window->style & ES_READONLY) == 0) {
+                        if (state->Start() == state->End() && state->caret < length) {
+                            state->anchor = state->caret + 1;
+                        }
+                        ReplaceSelection(handle, std::wstring());
+                    }
+                    return 0;
+                case VK_LEFT:
+                    state->caret = state->Start() != state->End() ? state->Start()
+                                                                   : (state->caret > 0 ? state->caret - 1 : 0);
+                    state->anchor = state->caret;
+                    return 0;
+                case VK_RIGHT:
+                    state->caret = state->Start() != state->End() ? state->End() : std::min(state->caret + 1, length);
+                    state->anchor = state->caret;
+                    return 0;
+                case VK_HOME:
+                    state->anchor = state->caret = 0;
+                    return 0;
+                case VK_END:
+                    state->anchor = state->caret = length;
+                    return 0;
+                default:
+                    return 0;
+            }
+        case WM_CLEAR:
+            if ((window->style & ES_READONLY) == 0) {
+                ReplaceSelection(handle, std::wstring());
+            }
+            return 0;
+        case WM_CUT:
+        case WM_COPY:
+        case WM_PASTE:
+        case WM_UNDO:
+            return 0;  // there is no clipboard, and no undo
+        case EM_GETSEL: {
+            const auto start = static_cast<DWORD>(std::min(state->Start(), length));
+            const auto end = static_cast<DWORD>(std::min(state->End(), length));
+            if (wParam != 0) {
+                *reinterpret_cast<DWORD*>(wParam) = start;
+            }
+            if (lParam != 0) {
+                *reinterpret_cast<DWORD*>(lParam) = end;
+            }
+            return start > 0xFFFF || end > 0xFFFF ? -1 : MAKELRESULT(start, end);
+        }
+        case EM_SETSEL: {
+            const auto start = static_cast<int>(wParam);
+            const auto end = static_cast<int>(lParam);
+            if (start == -1) {
+                state->anchor = state->caret;  // no selection; the caret stays
+                return 0;
+            }
+            state->anchor = std::min<std::size_t>(static_cast<std::size_t>(std::max(start, 0)), length);
+            state->caret = end < 0 ? length : std::min<std::size_t>(static_cast<std::size_t>(end), length);
+            return 0;
+        }
+        case EM_REPLACESEL: {
+            const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+            ReplaceSelection(handle, text != nullptr ? std::wstring(text) : std::wstring());
+            return 0;
+        }
+        case EM_GETMODIFY:
+            return state->modified ? TRUE : FALSE;
+        case EM_SETMODIFY:
+            state->modified = wParam != 0;
+            return 0;
+        case EM_LIMITTEXT:
+            state->limit = wParam == 0 ? kLargestLimit : std::min<std::size_t>(wParam, kLargestLimit);
+            return 0;
+        case EM_GETLIMITTEXT:
+            return static_cast<LRESULT>(state->limit);
+        case EM_SETREADONLY:
+            if (wParam != 0) {
+                window->style |= ES_READONLY;
+            } else {
+                window->style &= ~static_cast<DWORD>(ES_READONLY);
+            }
+            InvalidateWindow(handle, nullptr, true);
+            return TRUE;
+        case EM_GETLINECOUNT:
+            return IsMultiline(*window) ? static_cast<LRESULT>(std::count(window->text.begin(), window->text.end(), L'\n') + 1)
+                                        : 1;
+        case EM_LINELENGTH:
+            return static_cast<LRESULT>(length);
+        case EM_CANUNDO:
+        case EM_UNDO:
+            return FALSE;
+        case EM_EMPTYUNDOBUFFER:
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // A click right of the text: the focus, and the caret at the end.
+            SetFocus(handle);
+            if (const std::shared_ptr<EditState> after = ControlOf<EditState>(handle)) {
+                const std::shared_ptr<Window> now = FindWindowObject(handle);
+                after->anchor = after->caret = now != nullptr ? now->text.size() : 0;
+            }
+            return 0;
+        case WM_LBUTTONUP:
+            return 0;
+        case WM_SETFOCUS:
+            InvalidateWindow(handle, nullptr, false);
+            NotifyParent(handle, EN_SETFOCUS);
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateWindow(handle, nullptr, false);
+            NotifyParent(handle, EN_KILLFOCUS);
+            return 0;
+        case WM_ENABLE:
+            InvalidateWindow(handle, nullptr, true);
+            return 0;
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
+    }
+}
+
+}  // namespace win32sub

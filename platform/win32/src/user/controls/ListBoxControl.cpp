@@ -1,0 +1,415 @@
+// The "ListBox" class: entries in rows of one line each, with one selected entry (or, with
+// LBS_MULTIPLESEL and LBS_EXTENDEDSEL, a set of them). A click on an entry selects it when the button goes
+// down; LBN_SELCHANGE follows when it comes up, with LBS_NOTIFY, if the selection changed. Without
+// LBS_NOINTEGRALHEIGHT the list's height is cut to whole rows, as on Windows.
+#include <algorithm>
+
+#include "user/controls/Controls.h"
+#include "kernel/WideText.h"
+
+namespace win32sub {
+
+int CompareEntries(const std::wstring& a, const std::wstring& b) {
+    const std::wstring foldedA = FoldCase(a);
+    const std::wstring foldedB = FoldCase(b);
+    return foldedA < foldedB ? -1 : (foldedA == foldedB ? 0 : 1);
+}
+
+bool StartsWithFolded(const std::wstring& text, const std::wstring& prefix) {
+    return text.size() >= prefix.size() && EqualFolded(std::wstring_view(text).substr(0, prefix.size()), prefix);
+}
+
+namespace {
+
+bool ValidIn(const ListEntries& entries, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < entries.size();
+}
+
+}  // namespace
+
+int FindEntry(const ListEntries& entries, int start, const wchar_t* text, bool exact) {
+    const int count = static_cast<int>(entries.size());
+    if (text == nullptr || count == 0) {
+        return -1;
+    }
+    const std::wstring key = text;
+    const int first = start < 0 || start >= count ? 0 : start + 1;
+    for (int step = 0; step < count; ++step) {
+        const int index = (first + step) % count;
+        const std::wstring& entry = entries[static_cast<std::size_t>(index)].text;
+        if (exact ? CompareEntries(entry, key) == 0 : StartsWithFolded(entry, key)) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+int SortedPosition(const ListEntries& entries, const wchar_t* text) {
+    const std::wstring key = text != nullptr ? text : L"";
+    const auto sortsBefore = [](const std::wstring& a, const ListEntry& b) { return CompareEntries(a, b.text) < 0; };
+    const auto it = std::upper_bound(entries.begin(), entries.end(), key, sortsBefore);
+    return static_cast<int>(it - entries.begin());
+}
+
+LRESULT CopyEntryText(const ListEntries& entries, int index, wchar_t* buffer) {
+    if (!ValidIn(entries, index) || buffer == nullptr) {
+        return -1;
+    }
+    const std::wstring& text = entries[static_cast<std::size_t>(index)].text;
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
+    return static_cast<LRESULT>(text.size());
+}
+
+LRESULT EntryTextLength(const ListEntries& entries, int index) {
+    return ValidIn(entries, index) ? static_cast<LRESULT>(entries[static_cast<std::size_t>(index)].text.size()) : -1;
+}
+
+LRESULT EntryData(const ListEntries& entries, int index) {
+    return ValidIn(entries, index) ? static_cast<LRESULT>(entries[static_cast<std::size_t>(index)].data) : -1;
+}
+
+namespace {
+
+class ListState final : public ControlState {
+public:
+    ListEntries entries;
+    bool multiple = false;
+    int selection = -1;  // single-selection lists
+    int caret = 0;
+    int top = 0;
+    int itemHeight = 0;
+    bool pendingNotify = false;
+
+    ListKind Lists() const override { return ListKind::ListBox; }
+    int EntryCount() const override { return static_cast<int>(entries.size()); }
+    const std::wstring* Entry(int index) const override {
+        return Valid(index) ? &entries[static_cast<std::size_t>(index)].text : nullptr;
+    }
+    bool EntrySelected(int index) const override {
+        if (!Valid(index)) {
+            return false;
+        }
+        return multiple ? entries[static_cast<std::size_t>(index)].selected : index == selection;
+    }
+    int Selection() const override { return multiple ? -1 : selection; }
+
+    bool Valid(int index) const { return index >= 0 && index < EntryCount(); }
+};
+
+int VisibleRows(const Window& window, const ListState& state) {
+    const RECT client = ClientRectOf(window);
+    return std::max(1, static_cast<int>(client.bottom) / std::max(1, state.itemHeight));
+}
+
+void ScrollIntoView(const Window& window, ListState& state, int index) {
+    const int rows = VisibleRows(window, state);
+    if (index < state.top) {
+        state.top = index;
+    } else if (index >= state.top + rows) {
+        state.top = index - rows + 1;
+    }
+}
+
+int Insert(ListState& state, int index, const wchar_t* text) {
+    state.entries.insert(state.entries.begin() + index, ListEntry{text != nullptr ? text : L"", 0, false});
+    if (state.selection >= index) {
+        ++state.selection;
+    }
+    return index;
+}
+
+bool Notifies(const Window& window) {
+    return (window.style & LBS_NOTIFY) != 0;
+}
+
+// The user moves a single selection to `index` with the keyboard.
+void KeySelect(HWND handle, const Window& window, ListState& state, int index) {
+    if (!state.Valid(index) || state.multiple) {
+        return;
+    }
+    const bool changed = index != state.selection;
+    state.selection = state.caret = index;
+    ScrollIntoView(window, state, index);
+    InvalidateWindow(handle, nullptr, false);
+    if (changed && Notifies(window)) {
+        NotifyParent(handle, LBN_SELCHANGE);
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::shared_ptr<Window> window = FindWindowObject(handle);
+    if (window == nullptr) {
+        return 0;
+    }
+    if (message == WM_NCCREATE) {
+        auto state = std::make_shared<ListState>();
+        state->multiple = (window->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+        state->itemHeight = LineHeightFor(window->parent);
+        if ((window->style & LBS_NOINTEGRALHEIGHT) == 0) {
+            const RECT client = ClientRectOf(*window);
+            const LONG rows = std::max<LONG>(1, client.bottom / state->itemHeight);
+            window->rect.bottom -= client.bottom - rows * state->itemHeight;
+        }
+        window->control = state;
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    const std::shared_ptr<ListState> state = std::dynamic_pointer_cast<ListState>(window->control);
+    if (state == nullptr) {
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    const int count = state->EntryCount();
+    switch (message) {
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            SetFocus(handle);
+            const std::shared_ptr<ListState> after = ControlOf<ListState>(handle);
+            if (after == nullptr) {
+                return 0;
+            }
+            const int index = after->top + GET_Y_LPARAM(lParam) / std::max(1, after->itemHeight);
+            if (!after->Valid(index) || (window->style & LBS_NOSEL) != 0) {
+                return 0;
+            }
+            bool changed = false;
+            if ((window->style & LBS_MULTIPLESEL) != 0) {
+                after->entries[static_cast<std::size_t>(index)].selected =
+                    !after->entries[static_cast<std::size_t>(index)].selected;
+                changed = true;
+            } else if (after->multiple) {
+                // An extended-selection list: a plain click selects that entry alone.
+                for (std::size_t i = 0; i < after->entries.size(); ++i) {
+                    const bool select = static_cast<int>(i) == index;
+                    changed = changed || after->entries[i].selected != select;
+                    after->entries[i].selected = select;
+                }
+            } else {
+                changed = after->selection != index;
+                after->selection = index;
+            }
+            after->caret = index;
+            after->pendingNotify = after->pendingNotify || changed;
+            InvalidateWindow(handle, nullptr, false);
+            if (message == WM_LBUTTONDBLCLK && Notifies(*window)) {
+                NotifyParent(handle, LBN_DBLCLK);
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            if (state->pendingNotify) {
+                state->pendingNotify = false;
+                if (Notifies(*window)) {
+                    NotifyParent(handle, LBN_SELCHANGE);
+                }
+            }
+            return 0;
+        case WM_KEYDOWN:
+            switch (wParam) {
+                case VK_UP:
+                    KeySelect(handle, *window, *state, std::max(state->caret - 1, 0));
+                    return 0;
+                case VK_DOWN:
+                    KeySelect(handle, *window, *state, state->selection < 0 ? 0 : std::min(state->caret + 1, count - 1));
+                    return 0;
+                case VK_HOME:
+                    KeySelect(handle, *window, *state, 0);
+                    return 0;
+                case VK_END:
+                    KeySelect(handle, *window, *state, count - 1);
+                    return 0;
+                default:
+                    return 0;
+            }
+        case WM_SETFOCUS:
+            InvalidateWindow(handle, nullptr, false);
+            NotifyParent(handle, LBN_SETFOCUS);
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateWindow(handle, nullptr, false);
+            NotifyParent(handle, LBN_KILLFOCUS);
+            return 0;
+        case LB_ADDSTRING: {
+            const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+            int index = count;
+            if ((window->style & LBS_SORT) != 0) {
+                index = SortedPosition(state->entries, text);
+            }
+            InvalidateWindow(handle, nullptr, true);
+            return Insert(*state, index, text);
+        }
+        case LB_INSERTSTRING: {
+            const int index = static_cast<int>(wParam);
+            if (index < -1 || index > count) {
+                return LB_ERR;
+            }
+            InvalidateWindow(handle, nullptr, true);
+            return Insert(*state, index == -1 ? count : index, reinterpret_cast<const wchar_t*>(lParam));
+        }
+        case LB_DELETESTRING: {
+            const int index = static_cast<int>(wParam);
+            if (!state->Valid(index)) {
+                return LB_ERR;
+            }
+            state->entries.erase(state->entries.begin() + index);
+            if (state->selection == index) {
+                state->selection = -1;
+            } else if (state->selection > index) {
+                --state->selection;
+            }
+            state->caret = std::min(state->caret, std::max(0, state->EntryCount() - 1));
+            state->top = std::min(state->top, std::max(0, state->EntryCount() - 1));
+            InvalidateWindow(handle, nullptr, true);
+            return state->EntryCount();
+        }
+        case LB_RESETCONTENT:
+            state->entries.clear();
+            state->selection = -1;
+            state->caret = state->top = 0;
+            InvalidateWindow(handle, nullptr, true);
+            return LB_OKAY;
+        case LB_GETCOUNT:
+            return count;
+        case LB_GETTEXT:
+            return CopyEntryText(state->entries, static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
+        case LB_GETTEXTLEN:
+            return EntryTextLength(state->entries, static_cast<int>(wParam));
+        case LB_GETITEMDATA:
+            return EntryData(state->entries, static_cast<int>(wParam));
+        case LB_SETITEMDATA: {
+            const int index = static_cast<int>(wParam);
+            if (!state->Valid(index)) {
+                return LB_ERR;
+            }
+            state->entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(lParam);
+            return TRUE;
+        }
+        case LB_SETCURSEL: {
+            const int index = static_cast<int>(wParam);
+            if (state->multiple) {
+                return LB_ERR;
+            }
+            InvalidateWindow(handle, nullptr, false);
+            if (index == -1) {
+                state->selection = -1;
+                return LB_ERR;  // as documented: -1 answers LB_ERR although nothing failed
+            }
+            if (!state->Valid(index)) {
+                return LB_ERR;
+            }
+            state->selection = state->caret = index;
+            ScrollIntoView(*window, *state, index);
+            return index;
+        }
+        case LB_GETCURSEL:
+            return state->multiple ? (count > 0 ? state->caret : LB_ERR) : state->selection;
+        case LB_SETSEL: {
+            const int index = static_cast<int>(lParam);
+            if (!state->multiple || (index != -1 && !state->Valid(index))) {
+                return LB_ERR;
+            }
+            for (int i = 0; i < count; ++i) {
+                if (index == -1 || i == index) {
+                    state->entries[static_cast<std::size_t>(i)].selected = wParam != 0;
+                }
+            }
+            if (index != -1) {
+                state->caret = index;
+            }
+            InvalidateWindow(handle, nullptr, false);
+            return LB_OKAY;
+        }
+        case LB_GETSEL: {
+            const int index = static_cast<int>(wParam);
+            return state->Valid(index) ? (state->EntrySelected(index) ? 1 : 0) : LB_ERR;
+        }
+        case LB_GETSELCOUNT:
+            return state->multiple ? std::count_if(state->entries.begin(), state->entries.end(),
+                                                   [](const ListEntry& entry) { return entry.selected; })
+                                   : LB_ERR;
+        case LB_GETSELITEMS: {
+            if (!state->multiple) {
+                return LB_ERR;
+            }
+            auto* items = reinterpret_cast<int*>(lParam);
+            int stored = 0;
+            for (int i = 0; i < count && items != nullptr && static_cast<WPARAM>(stored) < wParam; ++i) {
+                if (state->entries[static_cast<std::size_t>(i)].selected) {
+                    items[stored++] = i;
+                }
+            }
+            return stored;
+        }
+        case LB_SELECTSTRING: {
+            if (state->multiple) {
+                return LB_ERR;
+            }
+            const int found =
+                FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
+            if (found != LB_ERR) {
+                state->selection = state->caret = found;
+                ScrollIntoView(*window, *state, found);
+                InvalidateWindow(handle, nullptr, false);
+            }
+            return found;
+        }
+        case LB_FINDSTRING:
+        case LB_FINDSTRINGEXACT:
+            return FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
+                        message == LB_FINDSTRINGEXACT);
+        case LB_GETTOPINDEX:
+            return state->top;
+        case LB_SETTOPINDEX: {
+            const int index = static_cast<int>(wParam);
+            if (!state->Valid(index) && !(index == 0 && count == 0)) {
+                return LB_ERR;
+            }
+            state->top = index;
+            InvalidateWindow(handle, nullptr, true);
+            return LB_OKAY;
+        }
+        case LB_GETITEMRECT: {
+            const int index = static_cast<int>(wParam);
+            auto* rect = reinterpret_cast<RECT*>(lParam);
+            if (!state->Valid(index) || rect == nullptr) {
+                return LB_ERR;
+            }
+            const RECT client = ClientRectOf(*window);
+            const LONG y = static_cast<LONG>(index - state->top) * state->itemHeight;
+            *rect = RECT{0, y, client.right, y + state->itemHeight};
+            return LB_OKAY;
+        }
+        case LB_SETCARETINDEX: {
+            const int index = static_cast<int>(wParam);
+            if (!state->Valid(index)) {
+                return LB_ERR;
+            }
+            state->caret = index;
+            ScrollIntoView(*window, *state, index);
+            return LB_OKAY;
+        }
+        case LB_GETCARETINDEX:
+            return state->caret;
+        case LB_SETITEMHEIGHT: {
+            const int height = static_cast<int>(LOWORD(lParam));
+            if (height <= 0 || height > 255) {
+                return LB_ERR;
+            }
+            state->itemHeight = height;
+            InvalidateWindow(handle, nullptr, true);
+            return LB_OKAY;
+        }
+        case LB_GETITEMHEIGHT:
+            return state->itemHeight;
+        case WM_ENABLE:
+            InvalidateWindow(handle, nullptr, true);
+            return 0;
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
+    }
+}
+
+}  // namespace win32sub
