@@ -34,6 +34,8 @@ struct HostDevRect {
     int16_t top;
     int16_t right;
     int16_t bottom;
+
+    bool operator==(const HostDevRect&) const = default;
 };
 static_assert(sizeof(HostDevRect) == 8);
 
@@ -86,6 +88,8 @@ enum class HostCursor : uintptr_t { None = 0 };
 struct CosObj {
     uint32_t id;
     uint32_t doc;
+
+    bool operator==(const CosObj&) const = default;
 };
 static_assert(sizeof(CosObj) == 8);
 

@@ -20,8 +20,6 @@ constexpr CosObj kNullObj = {0, 0};
 // An array put far beyond its end is a caller's error, not a reason to fill memory with nulls.
 constexpr int32_t kMaxArrayLength = 1 << 20;
 
-bool IsNull(CosObj object) { return object.id == 0 && object.doc == 0; }
-
 // The object behind a value: its document and its handle. The null object has neither.
 struct Resolved {
     HostDocument* document;
@@ -29,7 +27,7 @@ struct Resolved {
 };
 
 Resolved Resolve(CosObj object) {
-    if (IsNull(object)) return {nullptr, QPDFObjectHandle::newNull()};
+    if (object == kNullObj) return {nullptr, QPDFObjectHandle::newNull()};
     HostDocument& document = Documents().GetByCosDoc(static_cast<HostCosDoc>(object.doc));
     const QPDFObjectHandle* handle = document.Objects().Find(object);
     if (handle == nullptr) HostFail("no such Cos object");

@@ -21,8 +21,6 @@ HostDevRect ToDevRect(LONG left, LONG top, LONG right, LONG bottom) {
 
 HostDevRect ToDevRect(const RECT& rect) { return ToDevRect(rect.left, rect.top, rect.right, rect.bottom); }
 
-bool IsZero(const HostDevRect& rect) { return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0; }
-
 HostWindowEvent EventOf(UINT message, WPARAM wParam, LPARAM lParam) {
     return HostWindowEvent{message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)};
 }
@@ -201,7 +199,7 @@ void XCHG_AVWindowObj::PrivateKeyDown(uint32_t key, const HostWindowEvent* event
 void XCHG_AVWindowObj::PrivateDraw(const HostDevRect& updateRect) { Draw(updateRect); }
 
 HostBool XCHG_AVWindowObj::PrivateWillBeResized(HostDevRect& rect) {
-    if (IsZero(m_resizeStart)) m_resizeStart = WindowRect();
+    if (m_resizeStart == HostDevRect{}) m_resizeStart = WindowRect();
     return WillBeResized(rect);
 }
 

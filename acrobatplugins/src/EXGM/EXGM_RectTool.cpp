@@ -34,10 +34,6 @@ HostDevRect Grown(const HostDevRect& rect, int by) {
     return {Px(rect.left - by), Px(rect.top - by), Px(rect.right + by), Px(rect.bottom + by)};
 }
 
-bool SameRect(const FixedRect& a, const FixedRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 int32_t CursorIdOf(int zone) {
     switch (zone) {
         case kHitTop:
@@ -238,7 +234,7 @@ void EXGM_RectTool::NotifyListeners(const FixedRect& box) {
 }
 
 void EXGM_RectTool::ChangeBox(const FixedRect& box, HostPageView view) {
-    if (SameRect(box, m_box)) return;
+    if (box == m_box) return;
     HostDevRect before;
     View_PageRectToDevice(view, &m_box, &before);
     EXGM_StampModDate(View_DocOfDocView(View_DocViewOfPageView(view)));

@@ -43,10 +43,6 @@ bool IsDictionary(CosObj object) { return Cos_ObjectType(object) == CosDict; }
 
 void LogMalformed(const char* text, int line) { GLIB_Log(GLIB_LOG_WARNING, text, __FILE__, line); }
 
-bool SameRect(const FixedRect& a, const FixedRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // AFTER grew beyond BEFORE on some side: what the page shows has changed.
 bool GrewBeyond(const FixedRect& after, const FixedRect& before) {
     return before.left > after.left || before.right < after.right || before.bottom > after.bottom ||
@@ -210,7 +206,7 @@ void EXGM_SetCropBox(HostPage page, const FixedRect& rect) {
     EXGM_IntersectRect(crop, media, &before);
     EXGM_IntersectRect(rect, media, &after);
     const CosObj dict = PageDict(page);
-    if (SameRect(after, before)) {
+    if (after == before) {
         EXGM_SetRect(dict, Atom("CropBox"), rect);
         return;
     }
@@ -245,7 +241,7 @@ void EXGM_SetMediaBox(HostPage page, const FixedRect& rect) {
     const FixedRect& reference = cropFound ? crop : rect;
     EXGM_IntersectRect(media, crop, &before);
     EXGM_IntersectRect(rect, reference, &after);
-    if (SameRect(after, before)) {
+    if (after == before) {
         EXGM_SetRect(PageDict(page), Atom("MediaBox"), rect);
         return;
     }
