@@ -185,103 +185,119 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessChar(int c) {
     switch (m_state) {
         case StateStart:
             return ProcessStart(c);
-
         case StateAngleLeft:
-            if (c == '<') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateStart);
-                return TokenDictBegin;
-            }
-            m_tokenValue.clear();
-            ChangeState(StateHexString1);
-            return TokenMoreData;
-
         case StateAngleRight:
-            if (c == '>') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateStart);
-                return TokenDictEnd;
-            }
-            return Fail("Unexpected '>'");
-
+            return ProcessAngle(c);
         case StateComment:
-            if (c == EndOfData || IsLineEnd(c)) {
-                Consume();
-                ChangeState(StateStart);
-                return TokenComment;
-            }
-            Consume();
-            AppendText(c);
-            AppendValue(c);
-            return TokenMoreData;
-
+            return ProcessComment(c);
         case StateError:
             return TokenError;
-
         case StateFileName:
-            if (c == EndOfData) {
-                ChangeState(StateStart);
-                return TokenFileRef;
-            }
-            if (c == '"') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateFileNameQuote);
-                return TokenMoreData;
-            }
-            if (IsWhitespace(c)) {
-                ChangeState(StateStart);
-                return TokenFileRef;
-            }
-            if (IsRegularPrintable(c)) {
-                AppendText(c);
-                AppendValue(c);
-                Consume();
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in filename: '", c);
-
         case StateFileNameQuote:
-            if (c == EndOfData) return Fail("Filename is missing closing quote");
-            if (c == '"') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateFileName);
-                return TokenMoreData;
-            }
-            if (c >= 32 && c <= 126) {
-                AppendText(c);
-                AppendValue(c);
-                Consume();
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in filename: '", c);
-
+            return ProcessFileName(c);
         case StateHexString1:
         case StateHexString2:
             return ProcessHexString(c);
-
         case StateName:
-            if (c == '#') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateNameEscape1);
-                return TokenMoreData;
-            }
-            if (IsDelimiter(c)) {
-                ChangeState(StateStart);
-                return TokenName;
-            }
-            if (IsRegularPrintable(c) && m_tokenValue.size() < 127) {
-                AppendText(c);
-                AppendValue(c);
-                Consume();
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in name: '", c);
+        case StateNameEscape1:
+        case StateNameEscape2:
+            return ProcessName(c);
+        case StateNumberInteger:
+        case StateNumberFixed:
+            return ProcessNumber(c);
+        case StateString:
+        case StateStringEscape1:
+        case StateStringEscape2:
+        case StateStringEscape3:
+        case StateStringEscapeCRLF:
+            return ProcessString(c);
+        case StateSymbol:
+            return ProcessSymbol(c);
+    }
+    // Only a corrupted state gets here; leave it as it is for whoever looks at the lexer.
+    m_errorMessage.str("");
+    m_errorMessage << "Internal Error: Invalid state";
+    return TokenError;
+}
 
+// After "<": a second one begins a dictionary, anything else a hexadecimal string. After ">": only ">".
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessAngle(int c) {
+    if (m_state == StateAngleLeft) {
+        if (c == '<') {
+            AppendText(c);
+            Consume();
+            ChangeState(StateStart);
+            return TokenDictBegin;
+        }
+        m_tokenValue.clear();
+        ChangeState(StateHexString1);
+        return TokenMoreData;
+    }
+    if (c == '>') {
+        AppendText(c);
+        Consume();
+        ChangeState(StateStart);
+        return TokenDictEnd;
+    }
+    return Fail("Unexpected '>'");
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessComment(int c) {
+    if (c == EndOfData || IsLineEnd(c)) {
+        Consume();
+        ChangeState(StateStart);
+        return TokenComment;
+    }
+    Consume();
+    AppendText(c);
+    AppendValue(c);
+    return TokenMoreData;
+}
+
+// A file name runs to whitespace; double quotes keep what lies between them, blanks included.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessFileName(int c) {
+    if (m_state == StateFileNameQuote) {
+        if (c == EndOfData) return Fail("Filename is missing closing quote");
+        if (c == '"') {
+            AppendText(c);
+            Consume();
+            ChangeState(StateFileName);
+            return TokenMoreData;
+        }
+        if (c >= 32 && c <= 126) {
+            AppendText(c);
+            AppendValue(c);
+            Consume();
+            return TokenMoreData;
+        }
+        return FailAt("Unexpected character encountered in filename: '", c);
+    }
+    if (c == EndOfData) {
+        ChangeState(StateStart);
+        return TokenFileRef;
+    }
+    if (c == '"') {
+        AppendText(c);
+        Consume();
+        ChangeState(StateFileNameQuote);
+        return TokenMoreData;
+    }
+    if (IsWhitespace(c)) {
+        ChangeState(StateStart);
+        return TokenFileRef;
+    }
+    if (IsRegularPrintable(c)) {
+        AppendText(c);
+        AppendValue(c);
+        Consume();
+        return TokenMoreData;
+    }
+    return FailAt("Unexpected character encountered in filename: '", c);
+}
+
+// A name, with "#" and two hexadecimal digits for any byte.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessName(int c) {
+    switch (m_state) {
         case StateNameEscape1:
             if (IsHexDigit(c)) {
                 AppendText(c);
@@ -291,7 +307,6 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessChar(int c) {
                 return TokenMoreData;
             }
             return FailAt("Unexpected character encountered in name: '", c);
-
         case StateNameEscape2:
             if (IsHexDigit(c)) {
                 AppendText(c);
@@ -303,62 +318,74 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessChar(int c) {
                 return TokenMoreData;
             }
             return FailAt("Unexpected character encountered in name: '", c);
-
-        case StateNumberInteger:
-            if (IsDelimiter(c)) {
-                ReadInteger();
-                ChangeState(StateStart);
-                return TokenInteger;
-            }
-            if (IsDigit(c)) {
-                AppendText(c);
-                Consume();
-                return TokenMoreData;
-            }
-            if (c == '.') {
-                AppendText(c);
-                Consume();
-                ChangeState(StateNumberFixed);
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in integer number: '", c);
-
-        case StateNumberFixed:
-            if (IsDelimiter(c)) {
-                // Decimal text to 16.16 is the host's business, so that a typed number reads as the host
-                // itself would read it.
-                m_fixedValue = Support_TextToFixed(m_tokenText.c_str());
-                ChangeState(StateStart);
-                return TokenFixed;
-            }
-            if (IsDigit(c)) {
-                AppendText(c);
-                Consume();
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in fixed number: '", c);
-
-        case StateString:
-        case StateStringEscape1:
-        case StateStringEscape2:
-        case StateStringEscape3:
-        case StateStringEscapeCRLF:
-            return ProcessString(c);
-
-        case StateSymbol:
-            if (IsDelimiter(c)) return FinishSymbol();
-            if (IsRegularPrintable(c)) {
-                AppendText(c);
-                AppendValue(c);
-                Consume();
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered: '", c);
+        default:
+            break;
     }
-    // Only a corrupted state gets here; leave it as it is for whoever looks at the lexer.
-    m_errorMessage.str("");
-    m_errorMessage << "Internal Error: Invalid state";
-    return TokenError;
+    if (c == '#') {
+        AppendText(c);
+        Consume();
+        ChangeState(StateNameEscape1);
+        return TokenMoreData;
+    }
+    if (IsDelimiter(c)) {
+        ChangeState(StateStart);
+        return TokenName;
+    }
+    if (IsRegularPrintable(c) && m_tokenValue.size() < 127) {
+        AppendText(c);
+        AppendValue(c);
+        Consume();
+        return TokenMoreData;
+    }
+    return FailAt("Unexpected character encountered in name: '", c);
+}
+
+// Digits, and once a point came, the digits of a fixed-point number.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessNumber(int c) {
+    if (m_state == StateNumberFixed) {
+        if (IsDelimiter(c)) {
+            // Decimal text to 16.16 is the host's business, so that a typed number reads as the host
+            // itself would read it.
+            m_fixedValue = Support_TextToFixed(m_tokenText.c_str());
+            ChangeState(StateStart);
+            return TokenFixed;
+        }
+        if (IsDigit(c)) {
+            AppendText(c);
+            Consume();
+            return TokenMoreData;
+        }
+        return FailAt("Unexpected character encountered in fixed number: '", c);
+    }
+    if (IsDelimiter(c)) {
+        ReadInteger();
+        ChangeState(StateStart);
+        return TokenInteger;
+    }
+    if (IsDigit(c)) {
+        AppendText(c);
+        Consume();
+        return TokenMoreData;
+    }
+    if (c == '.') {
+        AppendText(c);
+        Consume();
+        ChangeState(StateNumberFixed);
+        return TokenMoreData;
+    }
+    return FailAt("Unexpected character encountered in integer number: '", c);
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessSymbol(int c) {
+    if (IsDelimiter(c))
+        return FinishSymbol();
+    if (IsRegularPrintable(c)) {
+        AppendText(c);
+        AppendValue(c);
+        Consume();
+        return TokenMoreData;
+    }
+    return FailAt("Unexpected character encountered: '", c);
 }
 
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStart(int c) {

@@ -110,6 +110,12 @@ protected:
 private:
     LexerToken ProcessChar(int c);
     LexerToken ProcessStart(int c);
+    LexerToken ProcessAngle(int c);
+    LexerToken ProcessComment(int c);
+    LexerToken ProcessFileName(int c);
+    LexerToken ProcessName(int c);
+    LexerToken ProcessNumber(int c);
+    LexerToken ProcessSymbol(int c);
     LexerToken ProcessHexString(int c);
     LexerToken ProcessString(int c);
     LexerToken FinishSymbol();
