@@ -27,7 +27,6 @@ constexpr int16_t kPageSetList = 1007;
 constexpr int16_t kUnitList = 1008;
 constexpr int16_t kFirstControl = 1001;
 constexpr int16_t kLastControl = 1019;
-constexpr int32_t kFirstUnitName = 1018;
 constexpr int32_t kFirstPageSetName = 1022;
 constexpr int32_t kFieldsInvalid = 1044;
 constexpr int32_t kFieldInvalid = 1045;
@@ -101,7 +100,7 @@ void EXGM_EditDialog::DidCreate() {
     XCHG_Dialog::DidCreate();
     char name[kNameSize];
     for (int32_t unit = 0; unit < kUnitKindCount; ++unit) {
-        ListAdd(kUnitList, GetString(kFirstUnitName + unit, name, sizeof name));
+        ListAdd(kUnitList, GetString(EXGM_UnitNameId(static_cast<UnitKind>(unit)), name, sizeof name));
     }
     for (int32_t pages = 0; pages < kPageSetCount; ++pages) {
         ListAdd(kPageSetList, GetString(kFirstPageSetName + pages, name, sizeof name));

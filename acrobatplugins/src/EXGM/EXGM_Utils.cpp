@@ -25,13 +25,22 @@ struct Unit {
     int32_t nameId;
 };
 
+constexpr float Bits(uint32_t pattern) { return std::bit_cast<float>(pattern); }
+
 // Single-precision constants, given by their bit patterns so that every build rounds the same way.
 const Unit kUnits[kUnitKindCount] = {
-    {std::bit_cast<float>(0x3F800000u), std::bit_cast<float>(0x3F800000u), std::bit_cast<float>(0x3BA3D70Au), 2, 1018},
-    {std::bit_cast<float>(0x3C638E39u), std::bit_cast<float>(0x42900000u), std::bit_cast<float>(0x3A03126Fu), 3, 1019},
-    {std::bit_cast<float>(0x3D107F6Eu), std::bit_cast<float>(0x41E2C58Bu), std::bit_cast<float>(0x3A03126Fu), 3, 1020},
-    {std::bit_cast<float>(0x3EB49F4Au), std::bit_cast<float>(0x40356AD6u), std::bit_cast<float>(0x3BA3D70Au), 2, 1021},
+    // points: 1 and 1, within 0.005; "Points"
+    {Bits(0x3F800000u), Bits(0x3F800000u), Bits(0x3BA3D70Au), 2, 1018},
+    // inches: 1/72 and 72, within 0.0005; "Inches"
+    {Bits(0x3C638E39u), Bits(0x42900000u), Bits(0x3A03126Fu), 3, 1019},
+    // centimetres: 2.54/72 and 72/2.54, within 0.0005; "Centimeters"
+    {Bits(0x3D107F6Eu), Bits(0x41E2C58Bu), Bits(0x3A03126Fu), 3, 1020},
+    // millimetres: 25.4/72 and 72/25.4, within 0.005; "Millimeters"
+    {Bits(0x3EB49F4Au), Bits(0x40356AD6u), Bits(0x3BA3D70Au), 2, 1021},
 };
+
+// The names of the boxes in the user interface, in BoxKind order from "Media Box".
+constexpr int32_t kFirstBoxNameId = 1013;
 
 const char* const kBoxKeys[kBoxKindCount] = {"MediaBox", "CropBox", "TrimBox", "ArtBox", "BleedBox"};
 
@@ -61,7 +70,7 @@ Fixed ToUnit(Fixed value, float pointsToUnit) {
 }  // namespace
 
 const char* EXGM_BoxKey(BoxKind kind) { return kBoxKeys[kind]; }
-int32_t EXGM_BoxNameId(BoxKind kind) { return 1013 + kind; }
+int32_t EXGM_BoxNameId(BoxKind kind) { return kFirstBoxNameId + kind; }
 int32_t EXGM_UnitNameId(UnitKind kind) { return kUnits[kind].nameId; }
 int EXGM_UnitDecimals(UnitKind kind) { return kUnits[kind].decimals; }
 
