@@ -221,130 +221,91 @@ void XCHG_AVWindowObj::PrivateDidClose() {
 }
 
 void XCHG_AVWindowObj::MakeCallbacks() {
-    m_handlers.mouseDown = XCHG_NewCallback<HostWindowMouseDownProc>(MouseDownCallback);
-    m_handlers.willClose = XCHG_NewCallback<HostWindowWillCloseProc>(WillCloseCallback);
-    m_handlers.didClose = XCHG_NewCallback<HostWindowNoticeProc>(DidCloseCallback);
-    m_handlers.didActivate = XCHG_NewCallback<HostWindowNoticeProc>(DidActivateCallback);
-    m_handlers.didBecomeKey = XCHG_NewCallback<HostWindowNoticeProc>(DidBecomeKeyCallback);
-    m_handlers.keyDown = XCHG_NewCallback<HostWindowKeyDownProc>(KeyDownCallback);
-    m_handlers.willResignKey = XCHG_NewCallback<HostWindowNoticeProc>(WillResignKeyCallback);
-    m_handlers.willDeactivate = XCHG_NewCallback<HostWindowNoticeProc>(WillDeactivateCallback);
-    m_handlers.draw = XCHG_NewCallback<HostWindowDrawProc>(DrawCallback);
-    m_handlers.willBeResized = XCHG_NewCallback<HostWindowWillBeResizedProc>(WillBeResizedCallback);
-    m_handlers.performEditOp = XCHG_NewCallback<HostWindowPerformEditOpProc>(PerformEditOpCallback);
-    m_handlers.canPerformEditOp = XCHG_NewCallback<HostWindowCanPerformEditOpProc>(CanPerformEditOpCallback);
-    m_handlers.adjustCursor = XCHG_NewCallback<HostWindowAdjustCursorProc>(AdjustCursorCallback);
-    m_handlers.didResize = XCHG_NewCallback<HostWindowDidResizeProc>(DidResizeCallback);
-    m_handlers.destroyPlatformThing = XCHG_NewCallback<HostWindowDestroyPlatformThingProc>(DestroyPlatformThingCallback);
+    static_assert(sizeof(HostWindowHandlerRecord) == sizeof(uint32_t) + kHandlerCount * sizeof(HostCallback),
+                  "a slot of the handler record without its handler");
+    for (const Handler& handler : kHandlerTable) m_handlers.*handler.slot = XCHG_NewCallback(handler.proc);
 }
 
 void XCHG_AVWindowObj::ReleaseCallbacks() {
-    for (HostCallback* callback :
-         {&m_handlers.mouseDown, &m_handlers.willClose, &m_handlers.didClose, &m_handlers.didActivate,
-          &m_handlers.didBecomeKey, &m_handlers.keyDown, &m_handlers.willResignKey, &m_handlers.willDeactivate,
-          &m_handlers.draw, &m_handlers.willBeResized, &m_handlers.performEditOp, &m_handlers.canPerformEditOp,
-          &m_handlers.adjustCursor, &m_handlers.didResize, &m_handlers.destroyPlatformThing}) {
-        XCHG_DestroyCallback(*callback);
-    }
+    for (const Handler& handler : kHandlerTable) XCHG_DestroyCallback(m_handlers.*handler.slot);
 }
 
 // The host's callbacks. Each finds its object through the host window's owner data; a window that has none
 // (yet) has nobody to tell, and the host gets the neutral answer.
 
-void XCHG_AVWindowObj::MouseDownCallback(HostWindow window, int16_t x, int16_t y, const HostWindowEvent* event) {
-    PDFL_Guard<void>(kClassName, "PrivateMouseDown", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->PrivateMouseDown(x, y, event);
+template <class Call>
+void XCHG_AVWindowObj::Tell(HostWindow window, const char* operation, const Call& call) {
+    PDFL_Guard<void>(kClassName, operation, [&] {
+        if (XCHG_AVWindowObj* object = FromHostWindow(window)) call(*object);
     });
 }
 
-HostBool XCHG_AVWindowObj::WillCloseCallback(HostWindow window, HostBool quitting) {
-    return PDFL_Guard<HostBool>(kClassName, "WillClose", [&]() -> HostBool {
+template <class Call>
+HostBool XCHG_AVWindowObj::Ask(HostWindow window, const char* operation, HostBool neutral, const Call& call) {
+    return PDFL_Guard<HostBool>(kClassName, operation, [&]() -> HostBool {
         XCHG_AVWindowObj* object = FromHostWindow(window);
-        return object != nullptr ? object->WillClose(quitting) : HostBool{1};
+        return object != nullptr ? call(*object) : neutral;
     });
 }
 
-void XCHG_AVWindowObj::DidCloseCallback(HostWindow window) {
-    PDFL_Guard<void>(kClassName, "PrivateDidClose", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->PrivateDidClose();
-    });
+template <class Proc>
+HostProc XCHG_AVWindowObj::AsProc(Proc proc) {
+    return reinterpret_cast<HostProc>(proc);
 }
 
-void XCHG_AVWindowObj::DidActivateCallback(HostWindow window) {
-    PDFL_Guard<void>(kClassName, "DidActivate", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->DidActivate();
-    });
-}
-
-void XCHG_AVWindowObj::DidBecomeKeyCallback(HostWindow window) {
-    PDFL_Guard<void>(kClassName, "DidBecomeKey", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->DidBecomeKey();
-    });
-}
-
-void XCHG_AVWindowObj::KeyDownCallback(HostWindow window, uint32_t key, const HostWindowEvent* event) {
-    PDFL_Guard<void>(kClassName, "PrivateKeyDown", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->PrivateKeyDown(key, event);
-    });
-}
-
-void XCHG_AVWindowObj::WillResignKeyCallback(HostWindow window) {
-    PDFL_Guard<void>(kClassName, "WillResignKey", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->WillResignKey();
-    });
-}
-
-void XCHG_AVWindowObj::WillDeactivateCallback(HostWindow window) {
-    PDFL_Guard<void>(kClassName, "WillDeactivate", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->WillDeactivate();
-    });
-}
-
-void XCHG_AVWindowObj::DrawCallback(HostWindow window, const HostDevRect* updateRect) {
-    PDFL_Guard<void>(kClassName, "PrivateDraw", [&] {
-        XCHG_AVWindowObj* object = FromHostWindow(window);
-        if (object != nullptr) object->PrivateDraw(updateRect != nullptr ? *updateRect : HostDevRect{});
-    });
-}
-
-HostBool XCHG_AVWindowObj::WillBeResizedCallback(HostWindow window, HostDevRect* newRect) {
-    return PDFL_Guard<HostBool>(kClassName, "PrivateWillBeResized", [&]() -> HostBool {
-        XCHG_AVWindowObj* object = FromHostWindow(window);
-        if (object == nullptr || newRect == nullptr) return 1;
-        return object->PrivateWillBeResized(*newRect);
-    });
-}
-
-void XCHG_AVWindowObj::PerformEditOpCallback(HostWindow window, HostAtom operation) {
-    PDFL_Guard<void>(kClassName, "PerformEditOp", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->PerformEditOp(operation);
-    });
-}
-
-HostBool XCHG_AVWindowObj::CanPerformEditOpCallback(HostWindow window, HostAtom operation) {
-    return PDFL_Guard<HostBool>(kClassName, "CanPerformEditOp", [&]() -> HostBool {
-        XCHG_AVWindowObj* object = FromHostWindow(window);
-        return object != nullptr ? object->CanPerformEditOp(operation) : HostBool{0};
-    });
-}
-
-void XCHG_AVWindowObj::AdjustCursorCallback(HostWindow window, int16_t x, int16_t y) {
-    PDFL_Guard<void>(kClassName, "AdjustCursor", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) object->AdjustCursor(x, y);
-    });
-}
-
-void XCHG_AVWindowObj::DidResizeCallback(HostWindow window, const HostDevRect* newRect) {
-    PDFL_Guard<void>(kClassName, "PrivateDidResize", [&] {
-        XCHG_AVWindowObj* object = FromHostWindow(window);
-        if (object != nullptr) object->PrivateDidResize(newRect != nullptr ? *newRect : HostDevRect{});
-    });
-}
-
-void XCHG_AVWindowObj::DestroyPlatformThingCallback(HostWindow window, void* platformThing) {
-    PDFL_Guard<void>(kClassName, "DestroyPlatformThing", [&] {
-        if (XCHG_AVWindowObj* object = FromHostWindow(window)) {
-            object->DestroyPlatformThing(static_cast<HWND>(platformThing));
-        }
-    });
-}
+const XCHG_AVWindowObj::Handler XCHG_AVWindowObj::kHandlerTable[kHandlerCount] = {
+    {&HostWindowHandlerRecord::mouseDown,
+     AsProc<HostWindowMouseDownProc>([](HostWindow w, int16_t x, int16_t y, const HostWindowEvent* event) {
+         Tell(w, "PrivateMouseDown", [&](XCHG_AVWindowObj& o) { o.PrivateMouseDown(x, y, event); });
+     })},
+    {&HostWindowHandlerRecord::willClose, AsProc<HostWindowWillCloseProc>([](HostWindow w, HostBool quitting) {
+         return Ask(w, "WillClose", 1, [&](XCHG_AVWindowObj& o) { return o.WillClose(quitting); });
+     })},
+    {&HostWindowHandlerRecord::didClose, AsProc<HostWindowNoticeProc>([](HostWindow w) {
+         Tell(w, "PrivateDidClose", [](XCHG_AVWindowObj& o) { o.PrivateDidClose(); });
+     })},
+    {&HostWindowHandlerRecord::didActivate, AsProc<HostWindowNoticeProc>([](HostWindow w) {
+         Tell(w, "DidActivate", [](XCHG_AVWindowObj& o) { o.DidActivate(); });
+     })},
+    {&HostWindowHandlerRecord::didBecomeKey, AsProc<HostWindowNoticeProc>([](HostWindow w) {
+         Tell(w, "DidBecomeKey", [](XCHG_AVWindowObj& o) { o.DidBecomeKey(); });
+     })},
+    {&HostWindowHandlerRecord::keyDown,
+     AsProc<HostWindowKeyDownProc>([](HostWindow w, uint32_t key, const HostWindowEvent* event) {
+         Tell(w, "PrivateKeyDown", [&](XCHG_AVWindowObj& o) { o.PrivateKeyDown(key, event); });
+     })},
+    {&HostWindowHandlerRecord::willResignKey, AsProc<HostWindowNoticeProc>([](HostWindow w) {
+         Tell(w, "WillResignKey", [](XCHG_AVWindowObj& o) { o.WillResignKey(); });
+     })},
+    {&HostWindowHandlerRecord::willDeactivate, AsProc<HostWindowNoticeProc>([](HostWindow w) {
+         Tell(w, "WillDeactivate", [](XCHG_AVWindowObj& o) { o.WillDeactivate(); });
+     })},
+    {&HostWindowHandlerRecord::draw, AsProc<HostWindowDrawProc>([](HostWindow w, const HostDevRect* update) {
+         Tell(w, "PrivateDraw",
+              [&](XCHG_AVWindowObj& o) { o.PrivateDraw(update != nullptr ? *update : HostDevRect{}); });
+     })},
+    {&HostWindowHandlerRecord::willBeResized, AsProc<HostWindowWillBeResizedProc>([](HostWindow w, HostDevRect* rect) {
+         return Ask(w, "PrivateWillBeResized", 1, [&](XCHG_AVWindowObj& o) -> HostBool {
+             return rect != nullptr ? o.PrivateWillBeResized(*rect) : HostBool{1};
+         });
+     })},
+    {&HostWindowHandlerRecord::performEditOp, AsProc<HostWindowPerformEditOpProc>([](HostWindow w, HostAtom op) {
+         Tell(w, "PerformEditOp", [&](XCHG_AVWindowObj& o) { o.PerformEditOp(op); });
+     })},
+    {&HostWindowHandlerRecord::canPerformEditOp,
+     AsProc<HostWindowCanPerformEditOpProc>([](HostWindow w, HostAtom op) {
+         return Ask(w, "CanPerformEditOp", 0, [&](XCHG_AVWindowObj& o) { return o.CanPerformEditOp(op); });
+     })},
+    {&HostWindowHandlerRecord::adjustCursor, AsProc<HostWindowAdjustCursorProc>([](HostWindow w, int16_t x, int16_t y) {
+         Tell(w, "AdjustCursor", [&](XCHG_AVWindowObj& o) { o.AdjustCursor(x, y); });
+     })},
+    {&HostWindowHandlerRecord::didResize, AsProc<HostWindowDidResizeProc>([](HostWindow w, const HostDevRect* rect) {
+         Tell(w, "PrivateDidResize",
+              [&](XCHG_AVWindowObj& o) { o.PrivateDidResize(rect != nullptr ? *rect : HostDevRect{}); });
+     })},
+    {&HostWindowHandlerRecord::destroyPlatformThing,
+     AsProc<HostWindowDestroyPlatformThingProc>([](HostWindow w, void* platformThing) {
+         Tell(w, "DestroyPlatformThing",
+              [&](XCHG_AVWindowObj& o) { o.DestroyPlatformThing(static_cast<HWND>(platformThing)); });
+     })},
+};

@@ -81,21 +81,20 @@ protected:
     void PrivateDidClose();
 
 private:
-    static void MouseDownCallback(HostWindow window, int16_t x, int16_t y, const HostWindowEvent* event);
-    static HostBool WillCloseCallback(HostWindow window, HostBool quitting);
-    static void DidCloseCallback(HostWindow window);
-    static void DidActivateCallback(HostWindow window);
-    static void DidBecomeKeyCallback(HostWindow window);
-    static void KeyDownCallback(HostWindow window, uint32_t key, const HostWindowEvent* event);
-    static void WillResignKeyCallback(HostWindow window);
-    static void WillDeactivateCallback(HostWindow window);
-    static void DrawCallback(HostWindow window, const HostDevRect* updateRect);
-    static HostBool WillBeResizedCallback(HostWindow window, HostDevRect* newRect);
-    static void PerformEditOpCallback(HostWindow window, HostAtom operation);
-    static HostBool CanPerformEditOpCallback(HostWindow window, HostAtom operation);
-    static void AdjustCursorCallback(HostWindow window, int16_t x, int16_t y);
-    static void DidResizeCallback(HostWindow window, const HostDevRect* newRect);
-    static void DestroyPlatformThingCallback(HostWindow window, void* platformThing);
+    // The handler record's fifteen callbacks: the slot of each, and the guarded function that leads from the
+    // host window to this object's operation.
+    struct Handler {
+        HostCallback HostWindowHandlerRecord::*slot;
+        HostProc proc;
+    };
+    static constexpr int kHandlerCount = 15;
+    static const Handler kHandlerTable[kHandlerCount];
+    template <class Call>
+    static void Tell(HostWindow window, const char* operation, const Call& call);
+    template <class Call>
+    static HostBool Ask(HostWindow window, const char* operation, HostBool neutral, const Call& call);
+    template <class Proc>
+    static HostProc AsProc(Proc proc);
 
     void MakeCallbacks();
     void ReleaseCallbacks();
