@@ -21,6 +21,7 @@ struct HostScript::Command {
     std::size_t maxArguments;  // kAny: no limit
     bool takesWindow;          // may end with "in TITLE"
     const char* usage;
+    const char* description;   // what "help" says of it; a line feed starts another line of it
     void (HostScript::*run)(const Arguments&);
 };
 
@@ -111,37 +112,88 @@ int32_t ClickModifiers(const std::vector<HostScriptWord>& words, std::size_t fir
 }  // namespace
 
 const HostScript::Command HostScript::kCommands[] = {
-    {"open", 1, 1, false, "open FILE", &HostScript::OpenCommand},
-    {"save", 0, 1, false, "save [FILE]", &HostScript::SaveCommand},
-    {"close", 0, 0, false, "close", &HostScript::CloseCommand},
-    {"boxes", 0, 0, false, "boxes", &HostScript::BoxesCommand},
-    {"page", 1, 1, false, "page N", &HostScript::PageCommand},
-    {"zoom", 1, 1, false, "zoom PERCENT", &HostScript::ZoomCommand},
-    {"rotate", 1, 1, false, "rotate DEGREES", &HostScript::RotateCommand},
-    {"pageview", 0, 0, false, "pageview", &HostScript::PageViewCommand},
-    {"tool", 1, 1, false, "tool NAME", &HostScript::ToolCommand},
-    {"click", 2, kAny, false, "click X Y [shift] [ctrl] [alt] [command]", &HostScript::ClickCommand},
-    {"drag", 4, kAny, false, "drag X1 Y1 X2 Y2 [STEPS] [shift] [ctrl] [alt] [command]", &HostScript::DragCommand},
-    {"drawn", 0, 0, false, "drawn", &HostScript::DrawnCommand},
-    {"menus", 0, 0, false, "menus", &HostScript::MenusCommand},
-    {"toolbars", 0, 0, false, "toolbars", &HostScript::ToolbarsCommand},
-    {"menu", 1, kAny, false, "menu NAME [shift] [ctrl] [alt] [command]", &HostScript::MenuCommand},
-    {"button", 1, kAny, false, "button NAME [shift] [ctrl] [alt] [command]", &HostScript::ButtonCommand},
-    {"answer", 1, 1, false, "answer N", &HostScript::AnswerCommand},
-    {"windows", 0, 0, false, "windows", &HostScript::WindowsCommand},
-    {"window", 1, 1, true, "window TITLE, or window #ID [in TITLE]", &HostScript::WindowCommand},
-    {"type", 2, 2, true, "type #ID TEXT [in TITLE]", &HostScript::TypeCommand},
-    {"choose", 2, 2, true, "choose #ID ENTRY [in TITLE]", &HostScript::ChooseCommand},
-    {"press", 1, 1, true, "press #ID [in TITLE]", &HostScript::PressCommand},
-    {"check", 1, 1, true, "check #ID [in TITLE]", &HostScript::CheckCommand},
-    {"uncheck", 1, 1, true, "uncheck #ID [in TITLE]", &HostScript::UncheckCommand},
-    {"key", 1, kAny, false, "key KEY [shift] [ctrl] [alt]", &HostScript::KeyCommand},
-    {"close-window", 0, 1, false, "close-window [TITLE]", &HostScript::CloseWindowCommand},
-    {"idle", 0, 1, false, "idle [MS]", &HostScript::IdleCommand},
-    {"echo", 0, kAny, false, "echo TEXT", &HostScript::EchoCommand},
-    {"help", 0, 0, false, "help", &HostScript::HelpCommand},
-    {"quit", 0, 0, false, "quit", &HostScript::QuitCommand},
+    {"open", 1, 1, false, "open FILE", "open a PDF file and show it in front", &HostScript::OpenCommand},
+    {"save", 0, 1, false, "save [FILE]",
+     "save the front document (to FILE: save it as that file; a FILE\nwithout a folder goes beside the document)",
+     &HostScript::SaveCommand},
+    {"close", 0, 0, false, "close", "close the front document without saving", &HostScript::CloseCommand},
+    {"boxes", 0, 0, false, "boxes", "print the page boxes of the front document, as a reader sees them",
+     &HostScript::BoxesCommand},
+    {"page", 1, 1, false, "page N", "show page N (1 is the first) in the front page view", &HostScript::PageCommand},
+    {"zoom", 1, 1, false, "zoom PERCENT", "zoom the front page view (100: one pixel a point; 1 to 6400)",
+     &HostScript::ZoomCommand},
+    {"rotate", 1, 1, false, "rotate DEGREES",
+     "turn the front page view by 0, 90, 180 or 270 degrees clockwise,\non top of the page's own rotation",
+     &HostScript::RotateCommand},
+    {"pageview", 0, 0, false, "pageview",
+     "print the front page view: page, zoom, rotation, the visible area and\nthe page boxes in device pixels (x "
+     "right, y down from the top left)",
+     &HostScript::PageViewCommand},
+    {"tool", 1, 1, false, "tool NAME", "make the tool of that type name active (default: the host's own)",
+     &HostScript::ToolCommand},
+    {"click", 2, kAny, false, "click X Y [MODS]", "click at pixel X, Y of the front page view with the active tool",
+     &HostScript::ClickCommand},
+    {"drag", 4, kAny, false, "drag X1 Y1 X2 Y2 [STEPS] [MODS]",
+     "press at X1, Y1, move to X2, Y2 in STEPS moves (default 4)\nand release there; the tool sees one position a "
+     "poll of the mouse",
+     &HostScript::DragCommand},
+    {"drawn", 0, 0, false, "drawn", "print what was drawn in the front page view since the last \"drawn\"",
+     &HostScript::DrawnCommand},
+    {"menus", 0, 0, false, "menus", "print the menu bar", &HostScript::MenusCommand},
+    {"toolbars", 0, 0, false, "toolbars", "print the toolbars", &HostScript::ToolbarsCommand},
+    {"menu", 1, kAny, false, "menu NAME [MODS]", "click the menu item of that name, with the modifier keys held",
+     &HostScript::MenuCommand},
+    {"button", 1, kAny, false, "button NAME [MODS]", "click the tool button of that name, with the modifier keys held",
+     &HostScript::ButtonCommand},
+    {"answer", 1, 1, false, "answer N", "answer the next alert with its button N (1 is the first)",
+     &HostScript::AnswerCommand},
+    {"windows", 0, 0, false, "windows", "print every window on the screen", &HostScript::WindowsCommand},
+    {"window", 1, 1, true, "window TITLE | #ID [in TITLE]",
+     "print the window of that title, or a control: #ID is its id, as\nthe window dump shows it",
+     &HostScript::WindowCommand},
+    {"type", 2, 2, true, "type #ID TEXT [in TITLE]", "replace the text of an edit field with TEXT",
+     &HostScript::TypeCommand},
+    {"choose", 2, 2, true, "choose #ID ENTRY [in TITLE]",
+     "choose an entry of a combo box or list box by its text; a number\nN (not quoted) chooses the N-th entry",
+     &HostScript::ChooseCommand},
+    {"press", 1, 1, true, "press #ID [in TITLE]", "click a control", &HostScript::PressCommand},
+    {"check", 1, 1, true, "check #ID [in TITLE]", "click a check box or radio button until it is checked",
+     &HostScript::CheckCommand},
+    {"uncheck", 1, 1, true, "uncheck #ID [in TITLE]", "click a check box until it is not checked",
+     &HostScript::UncheckCommand},
+    {"key", 1, kAny, false, "key KEY [MODS]",
+     "press a key: enter, escape, tab, space, backspace, delete, up, down,\nleft, right, home, end, pageup, "
+     "pagedown, f1 to f12, a letter or\na digit",
+     &HostScript::KeyCommand},
+    {"close-window", 0, 1, false, "close-window [TITLE]",
+     "close the active window (or the one of that title) with its close box", &HostScript::CloseWindowCommand},
+    {"idle", 0, 1, false, "idle [MS]", "let MS milliseconds pass (default 0) and deliver what is waiting",
+     &HostScript::IdleCommand},
+    {"echo", 0, kAny, false, "echo TEXT...", "print the text", &HostScript::EchoCommand},
+    {"help", 0, 0, false, "help", "print this list", &HostScript::HelpCommand},
+    {"quit", 0, 0, false, "quit", "end the script", &HostScript::QuitCommand},
 };
+
+std::string HostScript::Help() {
+    constexpr std::size_t kColumn = 29;
+    std::string text =
+        "Script commands, one a line. Words are separated by blanks; \"double quotes\" keep blanks\n"
+        "and # in a word (\\\" is a quote and \\\\ a backslash inside them). A line starting with # is\n"
+        "a comment, and so is the rest of a line after a # standing alone. MODS are any of shift, ctrl,\n"
+        "alt (and command for clicks).\n";
+    for (const Command& command : kCommands) {
+        std::string usage = std::string("  ") + command.usage;
+        usage += usage.size() < kColumn ? std::string(kColumn - usage.size(), ' ') : "  ";
+        std::string description = command.description;
+        for (std::size_t at = 0; (at = description.find('\n', at)) != std::string::npos; at += kColumn + 1) {
+            description.insert(at + 1, kColumn, ' ');
+        }
+        text += usage + description + "\n";
+    }
+    return text +
+           "Controls are looked for in the active window (a running modal dialog is active), or in the\n"
+           "top-level window that \"in TITLE\" names.\n";
+}
 
 HostScript::HostScript(Host& host) : m_host(host), m_out(host.Out()), m_screen(host.Out()) {}
 
@@ -480,7 +532,7 @@ void HostScript::EchoCommand(const Arguments& arguments) {
 }
 
 void HostScript::HelpCommand(const Arguments&) {
-    m_out << kHelp;
+    m_out << Help();
 }
 
 void HostScript::QuitCommand(const Arguments&) {

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
         if (option == "--help") {
-            std::cout << kUsage << "\n" << HostScript::kHelp;
+            std::cout << kUsage << "\n" << HostScript::Help();
             return 0;
         } else if (option == "--plugins" && hasValue) {
             pluginFolder = argv[++i];

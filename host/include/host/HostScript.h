@@ -29,52 +29,8 @@ class HostPageViewState;
 
 class HostScript {
 public:
-    // The language, as geomhost's usage shows it.
-    static constexpr const char kHelp[] =
-        "Script commands, one a line. Words are separated by blanks; \"double quotes\" keep blanks\n"
-        "and # in a word (\\\" is a quote and \\\\ a backslash inside them). A line starting with # is\n"
-        "a comment, and so is the rest of a line after a # standing alone. MODS are any of shift, ctrl,\n"
-        "alt (and command for clicks).\n"
-        "  open FILE                  open a PDF file and show it in front\n"
-        "  save [FILE]                save the front document (to FILE: save it as that file; a FILE\n"
-        "                             without a folder goes beside the document)\n"
-        "  close                      close the front document without saving\n"
-        "  boxes                      print the page boxes of the front document, as a reader sees them\n"
-        "  page N                     show page N (1 is the first) in the front page view\n"
-        "  zoom PERCENT               zoom the front page view (100: one pixel a point; 1 to 6400)\n"
-        "  rotate DEGREES             turn the front page view by 0, 90, 180 or 270 degrees clockwise,\n"
-        "                             on top of the page's own rotation\n"
-        "  pageview                   print the front page view: page, zoom, rotation, the visible area and\n"
-        "                             the page boxes in device pixels (x right, y down from the top left)\n"
-        "  tool NAME                  make the tool of that type name active (default: the host's own)\n"
-        "  click X Y [MODS]           click at pixel X, Y of the front page view with the active tool\n"
-        "  drag X1 Y1 X2 Y2 [STEPS] [MODS]  press at X1, Y1, move to X2, Y2 in STEPS moves (default 4)\n"
-        "                             and release there; the tool sees one position a poll of the mouse\n"
-        "  drawn                      print what was drawn in the front page view since the last \"drawn\"\n"
-        "  menus                      print the menu bar\n"
-        "  toolbars                   print the toolbars\n"
-        "  menu NAME [MODS]           click the menu item of that name, with the modifier keys held\n"
-        "  button NAME [MODS]         click the tool button of that name, with the modifier keys held\n"
-        "  answer N                   answer the next alert with its button N (1 is the first)\n"
-        "  windows                    print every window on the screen\n"
-        "  window TITLE               print the window of that title\n"
-        "  window #ID [in TITLE]      print a control: #ID is its id, as the window dump shows it\n"
-        "  type #ID TEXT [in TITLE]   replace the text of an edit field with TEXT\n"
-        "  choose #ID ENTRY [in TITLE]  choose an entry of a combo box or list box by its text; a number\n"
-        "                             N (not quoted) chooses the N-th entry\n"
-        "  press #ID [in TITLE]       click a control\n"
-        "  check #ID [in TITLE]       click a check box or radio button until it is checked\n"
-        "  uncheck #ID [in TITLE]     click a check box until it is not checked\n"
-        "  key KEY [MODS]             press a key: enter, escape, tab, space, backspace, delete, up, down,\n"
-        "                             left, right, home, end, pageup, pagedown, f1 to f12, a letter or\n"
-        "                             a digit\n"
-        "  close-window [TITLE]       close the active window (or the one of that title) with its close box\n"
-        "  idle [MS]                  let MS milliseconds pass (default 0) and deliver what is waiting\n"
-        "  echo TEXT...               print the text\n"
-        "  help                       print this list\n"
-        "  quit                       end the script\n"
-        "Controls are looked for in the active window (a running modal dialog is active), or in the\n"
-        "top-level window that \"in TITLE\" names.\n";
+    // The language, as geomhost's usage shows it: made from the table of commands.
+    static std::string Help();
 
     explicit HostScript(Host& host);
     ~HostScript();
