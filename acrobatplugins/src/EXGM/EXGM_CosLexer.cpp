@@ -1,77 +1,19 @@
 #include "EXGM/EXGM_CosLexer.h"
 
-#include <iterator>
-
 #include "GLIB/GLIB_Log.h"
 #include "GLIB/GLIB_StringUtils.h"
 #include "PDFL/PDFL_ASCalls5.h"
 
 namespace {
 
-// Trace entries carry fixed positions rather than __LINE__, so filters written for these lines keep
-// working whatever happens to this file.
-constexpr int32_t kTokenTraceLine = 269;
-constexpr int32_t kStateTraceLine = 1091;
+// The trace's log entries carry fixed numbers in their line field rather than __LINE__, so that filters
+// written for them keep working whatever happens to this file.
+constexpr int32_t kTokenTraceLogLine = 269;
+constexpr int32_t kStateTraceLogLine = 1091;
 constexpr std::size_t kTraceCapacity = 100;
 
 // Largest magnitude an integer text is read to before it is clamped: anything beyond 32 bits.
 constexpr int64_t kIntegerSaturation = int64_t{1} << 31;
-
-struct StateNameEntry {
-    EXGM_CosLexer::LexerState state;
-    const char* name;
-};
-
-constexpr StateNameEntry kStateNames[] = {
-    {EXGM_CosLexer::StateAngleLeft, "StateAngleLeft"},
-    {EXGM_CosLexer::StateAngleRight, "StateAngleRight"},
-    {EXGM_CosLexer::StateComment, "StateComment"},
-    {EXGM_CosLexer::StateError, "StateError"},
-    {EXGM_CosLexer::StateFileName, "StateFileName"},
-    {EXGM_CosLexer::StateFileNameQuote, "StateFileNameQuote"},
-    {EXGM_CosLexer::StateHexString1, "StateHexString1"},
-    {EXGM_CosLexer::StateHexString2, "StateHexString2"},
-    {EXGM_CosLexer::StateName, "StateName"},
-    {EXGM_CosLexer::StateNameEscape1, "StateNameEscape1"},
-    {EXGM_CosLexer::StateNameEscape2, "StateNameEscape2"},
-    {EXGM_CosLexer::StateNumberFixed, "StateNumberFixed"},
-    {EXGM_CosLexer::StateNumberInteger, "StateNumberInteger"},
-    {EXGM_CosLexer::StateStart, "StateStart"},
-    {EXGM_CosLexer::StateString, "StateString"},
-    {EXGM_CosLexer::StateStringEscape1, "StateStringEscape1"},
-    {EXGM_CosLexer::StateStringEscape2, "StateStringEscape2"},
-    {EXGM_CosLexer::StateStringEscape3, "StateStringEscape3"},
-    {EXGM_CosLexer::StateStringEscapeCRLF, "StateStringEscapeCRLF"},
-    {EXGM_CosLexer::StateSymbol, "StateSymbol"},
-};
-static_assert(std::size(kStateNames) == EXGM_CosLexer::kStateCount);
-
-struct TokenNameEntry {
-    EXGM_CosLexer::LexerToken token;
-    const char* name;
-};
-
-constexpr TokenNameEntry kTokenNames[] = {
-    {EXGM_CosLexer::TokenMoreData, "TokenMoreData"},
-    {EXGM_CosLexer::TokenEndOfData, "TokenEndOfData"},
-    {EXGM_CosLexer::TokenError, "TokenError"},
-    {EXGM_CosLexer::TokenNull, "TokenNull"},
-    {EXGM_CosLexer::TokenBoolean, "TokenBoolean"},
-    {EXGM_CosLexer::TokenInteger, "TokenInteger"},
-    {EXGM_CosLexer::TokenFixed, "TokenFixed"},
-    {EXGM_CosLexer::TokenName, "TokenName"},
-    {EXGM_CosLexer::TokenString, "TokenString"},
-    {EXGM_CosLexer::TokenArrayBegin, "TokenArrayBegin"},
-    {EXGM_CosLexer::TokenArrayEnd, "TokenArrayEnd"},
-    {EXGM_CosLexer::TokenDictBegin, "TokenDictBegin"},
-    {EXGM_CosLexer::TokenDictEnd, "TokenDictEnd"},
-    {EXGM_CosLexer::TokenStreamBegin, "TokenStreamBegin"},
-    {EXGM_CosLexer::TokenStreamEnd, "TokenStreamEnd"},
-    {EXGM_CosLexer::TokenFileRef, "TokenFileRef"},
-    {EXGM_CosLexer::TokenSymbol, "TokenSymbol"},
-    {EXGM_CosLexer::TokenComment, "TokenComment"},
-};
-static_assert(std::size(kTokenNames) == EXGM_CosLexer::kTokenCount);
 
 // C-locale classes by hand: a byte above 127 is never a digit or a letter, whatever the locale says.
 bool IsDigit(int c) { return c >= '0' && c <= '9'; }
@@ -146,7 +88,7 @@ void EXGM_CosLexer::TraceToken(LexerToken token) {
                     m_tokenText.c_str());
         GLIB_StrAppend(line, "...", sizeof line);
     }
-    GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kTokenTraceLine);
+    GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kTokenTraceLogLine);
 }
 
 void EXGM_CosLexer::ChangeState(LexerState newState) {
@@ -154,7 +96,7 @@ void EXGM_CosLexer::ChangeState(LexerState newState) {
         char line[kTraceCapacity];
         GLIB_Format(line, sizeof line, "EXGM_CosLexer: Changing state from %s to %s", ::StateName(m_state),
                     ::StateName(newState));
-        GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kStateTraceLine);
+        GLIB_Log(GLIB_LOG_INFO, line, __FILE__, kStateTraceLogLine);
     }
     m_state = newState;
 }
@@ -623,16 +565,6 @@ void EXGM_CosLexer::ReadInteger() {
     m_integerValue = static_cast<int32_t>(value > INT32_MAX ? INT32_MAX : value);
 }
 
-const char* StateName(EXGM_CosLexer::LexerState state) {
-    if (state < 0 || state >= EXGM_CosLexer::kStateCount) return "InvalidState";
-    return kStateNames[state].name;
-}
-
-const char* TokenName(EXGM_CosLexer::LexerToken token) {
-    if (token < 0 || token >= EXGM_CosLexer::kTokenCount) return "InvalidToken";
-    return kTokenNames[token].name;
-}
-
 bool EXGM_CosLexer::IsWhitespace(int c) {
     return c == EndOfData || c == 0 || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == ' ';
 }
@@ -654,28 +586,4 @@ bool EXGM_CosLexer::IsDelimiter(int c) {
         default:
             return false;
     }
-}
-
-const char* EXGM_CosLexer::DescribeChar(int c) {
-    switch (c) {
-        case EndOfData:
-            return GLIB_StrCopy(m_description, "EndOfData", sizeof m_description);
-        case '\t':
-            return GLIB_StrCopy(m_description, "\\t", sizeof m_description);
-        case '\n':
-            return GLIB_StrCopy(m_description, "\\n", sizeof m_description);
-        case '\f':
-            return GLIB_StrCopy(m_description, "\\f", sizeof m_description);
-        case '\r':
-            return GLIB_StrCopy(m_description, "\\r", sizeof m_description);
-        default:
-            break;
-    }
-    if (c >= 32 && c <= 126) {
-        m_description[0] = static_cast<char>(c);
-        m_description[1] = '\0';
-    } else {
-        GLIB_Format(m_description, sizeof m_description, "\\%03o", static_cast<unsigned>(c));
-    }
-    return m_description;
 }
