@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char kClassName[] = "XCHG_AVWindowObj";
-constexpr int32_t kGetUpdateRectLine = 654;  // the log position this failure has always had
+constexpr int32_t kGetUpdateRectLogLine = 654;  // the log position this failure has always had
 constexpr int32_t kStandardCursor = 0;
 
 HostDevRect ToDevRect(LONG left, LONG top, LONG right, LONG bottom) {
@@ -141,7 +141,7 @@ LRESULT XCHG_AVWindowObj::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             if (GetUpdateRect(m_platformWindow, &rect, FALSE)) {
                 PrivateDraw(ToDevRect(rect));
             } else {
-                GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", __FILE__, kGetUpdateRectLine);  // throws
+                GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", __FILE__, kGetUpdateRectLogLine);  // throws
             }
             return 0;
         }

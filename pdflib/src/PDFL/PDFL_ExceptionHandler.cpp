@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int32_t kExceptionReportLine = 264;
-constexpr int32_t kOutOfMemoryReportLine = 165;
-constexpr int32_t kUnknownReportLine = 308;
+constexpr int32_t kExceptionReportLogLine = 264;
+constexpr int32_t kOutOfMemoryReportLogLine = 165;
+constexpr int32_t kUnknownReportLogLine = 308;
 constexpr int32_t kErrorSeverityClass = 4;
 constexpr const char kOutOfMemoryText[] =
     "Out of Memory\n\nTry to increase the amount of memory\ndedicated to this program";
@@ -88,7 +88,7 @@ void PDFL_ExceptionHandler::DefaultExceptionReport(const GLIB_Exception& e, cons
     }
     GLIB_OStringStream text;
     text << className << "::" << operation << " caught an exception: " << e;
-    GLIB_Log(GLIB_LOG_ERROR, text.str(), __FILE__, kExceptionReportLine);
+    GLIB_Log(GLIB_LOG_ERROR, text.str(), __FILE__, kExceptionReportLogLine);
 }
 
 HostErrorCode PDFL_ExceptionHandler::DefaultExceptionCode(const GLIB_Exception& e) {
@@ -97,12 +97,12 @@ HostErrorCode PDFL_ExceptionHandler::DefaultExceptionCode(const GLIB_Exception& 
 
 void PDFL_ExceptionHandler::DefaultOutOfMemoryReport(const char* className, const char* operation) {
     if (s_nesting == 1) {
-        LogNamed("%s::%s out of memory: ", className, operation, kOutOfMemoryReportLine);
+        LogNamed("%s::%s out of memory: ", className, operation, kOutOfMemoryReportLogLine);
     }
 }
 
 HostErrorCode PDFL_ExceptionHandler::DefaultOutOfMemoryCode() { return s_outOfMemoryCodes[1]; }
 
 void PDFL_ExceptionHandler::DefaultUnknownReport(const char* className, const char* operation) {
-    LogNamed("%s::%s caught a system exception: ", className, operation, kUnknownReportLine);
+    LogNamed("%s::%s caught a system exception: ", className, operation, kUnknownReportLogLine);
 }
