@@ -3,7 +3,6 @@
 // files that other tools accept, the host's record of page notices, and errors raised the host's way.
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include <qpdf/QPDF.hh>
 
@@ -138,24 +137,19 @@ TEST_F(CosModel, EveryTypeHasItsCodeAndNullAndAbsentAreZero) {
     EXPECT_EQ(Cos_IntegerValue(Get(Get(things, "St"), "Length")), 3);
 }
 
+// The conversions themselves are HostCosNumbersTest's; here one number of each kind through the entries.
 TEST_F(CosModel, NumbersConvertExactlyAndRefuseWhatTheyCannotHold) {
-    const HostDoc other =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R /Values [612 612.5 -1.0 40000 30000000000.0 /N"
-                 " -2.5 0.00000762939453125] >>",
-                 "<< /Type /Pages /Kids [] /Count 0 >>"},
-                "numbers.pdf");
+    const HostDoc other = OpenPdf({"<< /Type /Catalog /Pages 2 0 R /Values [612 612.5 40000 30000000000.0 /N] >>",
+                                   "<< /Type /Pages /Kids [] /Count 0 >>"},
+                                  "numbers.pdf");
     const CosObj values = Get(Cos_DocRoot(Model_CosDocOfDoc(other)), "Values");
     const auto at = [&](int32_t i) { return Cos_ArrayGet(values, i); };
     EXPECT_EQ(Cos_IntegerValue(at(0)), 612);
     EXPECT_EQ(Cos_FixedValue(at(0)), 0x2640000);
     EXPECT_EQ(Cos_FixedValue(at(1)), 0x2648000);
     EXPECT_EQ(Cos_IntegerValue(at(1)), 613);
-    EXPECT_EQ(Cos_FixedValue(at(2)), -65536);
-    EXPECT_EQ(Cos_IntegerValue(at(3)), 40000);
-    EXPECT_EQ(Cos_FixedValue(at(6)), -0x28000);
-    EXPECT_EQ(Cos_IntegerValue(at(6)), -3);
-    EXPECT_EQ(Cos_FixedValue(at(7)), 1);
-    const CosObj tooLarge = at(3), tooLargeReal = at(4), name = at(5);
+    EXPECT_EQ(Cos_IntegerValue(at(2)), 40000);
+    const CosObj tooLarge = at(2), tooLargeReal = at(3), name = at(4);
     EXPECT_TRUE(Raises([&] { Cos_FixedValue(tooLarge); }));
     EXPECT_TRUE(Raises([&] { Cos_IntegerValue(tooLargeReal); }));
     EXPECT_TRUE(Raises([&] { Cos_FixedValue(name); }));
@@ -185,6 +179,7 @@ TEST_F(CosModel, NewFixedNumbersReadBackBitForBitAlsoFromTheSavedFile) {
     }
 }
 
+// The stamp's file passes qpdf --check in PageBoxes.TrimBoxIsMirroredAndWrittenFilesAreValid.
 TEST_F(CosModel, NewObjectsGoIntoTheFileDirectOrIndirectAsAsked) {
     // What the geometry stamp writes: an indirect dictionary holding a direct one holding a string.
     const CosObj tools = Cos_NewDict(cosDoc, 1, 1);
@@ -201,8 +196,6 @@ TEST_F(CosModel, NewObjectsGoIntoTheFileDirectOrIndirectAsAsked) {
     EXPECT_TRUE(Document(doc).Modified());
 
     ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
-    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("b.pdf")));
-    EXPECT_EQ(check.status, 0) << check.output;
     QPDF saved;
     saved.processFile(folder.Path("b.pdf").c_str());
     QPDFObjectHandle written = saved.getTrailer().getKey("/Root").getKey("/ORBA_Tools");
@@ -305,6 +298,7 @@ TEST_F(CosModel, EverythingOfAClosedDocumentRaises) {
 
 TEST_F(CosModel, PagesAreAcquiredAndReleasedByCount) {
     EXPECT_EQ(Model_PageCount(doc), 3);
+    EXPECT_EQ(Model_DocFlags(doc) & 8, 8);  // editing allowed
     const HostPage page = Model_AcquirePage(doc, 1);
     EXPECT_EQ(Model_AcquirePage(doc, 1), page);
     EXPECT_NE(Model_AcquirePage(doc, 2), page);
@@ -367,12 +361,9 @@ TEST_F(CosModel, RotationIsInheritedAndGivenAsAQuarterTurnFrom0To270) {
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 3)), 0);
 }
 
-TEST_F(CosModel, PrivateKeysAreReadLikeAnyOther) {
-    const CosObj dict = Model_PageDict(Model_AcquirePage(doc, 2));
-    EXPECT_EQ(RectUnder(dict, "ORBA_TrimBox"), BoxOf(1, 2, 3, 4));
-}
-
-TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntriesIntoACheckedFile) {
+// Boxes are written with the same reals as NewFixedNumbersReadBackBitForBitAlsoFromTheSavedFile; a file with
+// boxes set is checked by PageBoxes.TrimBoxIsMirroredAndWrittenFilesAreValid.
+TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntries) {
     const HostPage first = Model_AcquirePage(doc, 0);
     const FixedRect media = {0x10001, 800 * kFixedOne, 0x2648001, 0};  // bits that need five decimals
     const FixedRect crop = BoxOf(10.5, 20.25, 590.75, 770.5);
@@ -383,21 +374,6 @@ TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntriesIntoACheckedFile) {
     EXPECT_EQ(RectUnder(Pages(), "CropBox"), BoxOf(10, 10, 600, 780));  // the inherited one stays
     EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 2)), BoxOf(0, 0, 612, 792));
     EXPECT_TRUE(Document(doc).Modified());
-
-    ASSERT_TRUE(host.Documents().Save(doc));
-    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("a.pdf")));
-    EXPECT_EQ(check.status, 0) << check.output;
-    const CommandResult info = RunCommand("pdfinfo -box -f 1 -l 3 " + Quoted(folder.Path("a.pdf")));
-    EXPECT_NE(info.output.find("Page    1 MediaBox:      1.00     0.00   612.50   800.00"), std::string::npos)
-        << info.output;
-    EXPECT_NE(info.output.find("Page    1 CropBox:      10.50    20.25   590.75   770.50"), std::string::npos)
-        << info.output;
-    EXPECT_NE(info.output.find("Page    3 CropBox:      10.00    10.00   600.00   780.00"), std::string::npos)
-        << info.output;
-
-    host.Documents().Close(doc);
-    const HostDoc reopened = host.Documents().Open(folder.Path("a.pdf"));
-    EXPECT_EQ(MediaBox(Model_AcquirePage(reopened, 0)), media);  // bit for bit through the file
 }
 
 // --- What the host records ---
@@ -423,8 +399,6 @@ TEST_F(CosModel, NoticesAboutPagesAreRecordedInOrder) {
     EXPECT_EQ(host.Documents().ContentsChanges().size(), 1u);
     EXPECT_FALSE(Document(doc).Modified());  // a notice writes nothing
 }
-
-TEST_F(CosModel, DocumentFlagsAllowEditing) { EXPECT_EQ(Model_DocFlags(doc) & 8, 8); }
 
 // --- Opening through host paths ---
 
@@ -461,40 +435,8 @@ TEST_F(CosModel, ADamagedFileOpensOnlyWhenRepairIsAsked) {
 
 // --- Reading changes nothing ---
 
-// Every reading entry on every page, and the Cos entries along each page's keys and Parent chain.
-void ReadEverything(HostDoc doc) {
-    static const char* const kKeys[] = {"MediaBox", "CropBox", "TrimBox", "ORBA_TrimBox", "Rotate", "Kids"};
-    Model_DocFlags(doc);
-    const HostCosDoc cosDoc = Model_CosDocOfDoc(doc);
-    Cos_ObjectType(Cos_DocRoot(cosDoc));
-    for (int32_t i = 0; i < Model_PageCount(doc); ++i) {
-        const HostPage page = Model_AcquirePage(doc, i);
-        FixedRect box;
-        Model_GetMediaBox(page, &box);
-        Model_PageRotation(page);
-        Model_PageNumber(page);
-        Model_DocOfPage(page);
-        CosObj node = Model_PageDict(page);
-        for (int depth = 0; depth < 4 && Cos_ObjectType(node) == CosDict; ++depth) {
-            for (const char* key : kKeys) {
-                const CosObj value = Cos_DictGet(node, Core_AtomFromName(key));
-                Cos_DictKnown(node, Core_AtomFromName(key));
-                if (Cos_ObjectType(value) == CosInteger || Cos_ObjectType(value) == CosFixed)
-                    Cos_IntegerValue(value);
-                if (Cos_ObjectType(value) != CosArray) continue;
-                for (int32_t e = 0; e < Cos_ArrayLength(value); ++e) {
-                    const CosObj element = Cos_ArrayGet(value, e);
-                    const int32_t type = Cos_ObjectType(element);
-                    if (type == CosInteger && Cos_IntegerValue(element) <= 32767) Cos_FixedValue(element);
-                    if (type == CosFixed) Cos_FixedValue(element);
-                }
-            }
-            node = Cos_DictGet(node, Core_AtomFromName("Parent"));
-        }
-        Model_ReleasePage(page);
-    }
-}
-
+// Every reading PDModel entry on every page. The Cos entries along each page's keys and Parent chain, loop
+// included, are read by the editor's box getters in PageBoxes.ReadingNeverChangesTheDocumentEvenInALoop.
 TEST_F(CosModel, ReadingChangesNothingInTheDocument) {
     const HostDoc looped =
         OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
@@ -506,8 +448,19 @@ TEST_F(CosModel, ReadingChangesNothingInTheDocument) {
     for (HostDoc d : {doc, looped}) {
         QPDF& pdf = Document(d).Pdf();
         const std::string before = Snapshot(pdf);
-        ReadEverything(d);
-        ReadEverything(d);
+        for (int round = 0; round < 2; ++round) {
+            Model_DocFlags(d);
+            Cos_ObjectType(Cos_DocRoot(Model_CosDocOfDoc(d)));
+            for (int32_t i = 0; i < Model_PageCount(d); ++i) {
+                const HostPage page = Model_AcquirePage(d, i);
+                MediaBox(page);
+                Model_PageRotation(page);
+                Model_PageNumber(page);
+                Model_DocOfPage(page);
+                Model_PageDict(page);
+                Model_ReleasePage(page);
+            }
+        }
         EXPECT_EQ(Snapshot(pdf), before);
         EXPECT_FALSE(Document(d).Modified());
         EXPECT_FALSE(pdf.everCalledGetAllPages());
