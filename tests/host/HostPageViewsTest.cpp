@@ -95,19 +95,13 @@ protected:
         return host->DocViews().Open(doc, "");
     }
     HostPageView PageViewOf(HostDocView docView) {
-        HostPageView view = HostPageView::None;
-        EXPECT_TRUE(Entry([&] { view = View::View_PageViewOfDocView(docView); }));
-        return view;
+        return Value([&] { return View::View_PageViewOfDocView(docView); });
     }
     HostDevRect ToDevice(HostPageView view, const FixedRect& page) {
-        HostDevRect device{};
-        EXPECT_TRUE(Entry([&] { View::View_PageRectToDevice(view, &page, &device); }));
-        return device;
+        return Value([&] { HostDevRect device{}; View::View_PageRectToDevice(view, &page, &device); return device; });
     }
     FixedRect ToPage(HostPageView view, const HostDevRect& device) {
-        FixedRect page{};
-        EXPECT_TRUE(Entry([&] { View::View_DeviceRectToPage(view, &device, &page); }));
-        return page;
+        return Value([&] { FixedRect page{}; View::View_DeviceRectToPage(view, &device, &page); return page; });
     }
     HostPageViewState& State(HostPageView view) { return host->DocViews().PageView(view); }
 
@@ -221,39 +215,24 @@ TEST_F(HostPageViewEntries, ViewsAnswerForTheirDocumentPageAndWindowAndUnknownVi
     EXPECT_FALSE(IsWindow(platform));
 }
 
-TEST_F(HostPageViewEntries, RecordsEveryDrawingCallInOrder) {
+// Operations, colours, plain outlines and inverted rectangles are recorded as RectTools' drags read them.
+TEST_F(HostPageViewEntries, RecordsDashesAndOneRedrawOfAllThatWasInvalidated) {
     const HostPageView view = PageViewOf(OpenView("a.pdf"));
     State(view).TakeDrawn();
-    const HostColor halfBlue{1, {0, 0, kFixedOne / 2, 0}};
     const HostDevRect r{10, -2, 10, 602};
     const Fixed dashes[] = {3 * kFixedOne, kFixedOne / 2};
     ASSERT_TRUE(Entry([&] {
-        View::View_BeginOperation(view);
-        View::View_SetDrawingColor(view, &halfBlue);
-        View::View_DrawRectOutline(view, &r, 1, nullptr, 0);
         View::View_DrawRectOutline(view, &r, 2, dashes, 2);
-        View::View_DrawInvertedRect(view, &r);
         const HostDevRect a{5, 5, 6, 50};
         const HostDevRect b{40, 1, 41, 20};
         View::View_InvalidateRect(view, &a);
         View::View_InvalidateRect(view, &b);
         View::View_DrawNow(view);
         View::View_DrawNow(view);  // nothing left to repaint
-        View::View_EndOperation(view);
     }));
-    EXPECT_EQ(State(view).TakeDrawn(), (std::vector<std::string>{
-                                           "begin operation",
-                                           "color rgb 0 0 0.5",
-                                           "outline 10 -2 10 602 width 1",
-                                           "outline 10 -2 10 602 width 2 dashes 3 0.5",
-                                           "inverted 10 -2 10 602",
-                                           "invalidate 5 5 6 50",
-                                           "invalidate 40 1 41 20",
-                                           "draw now",
-                                           "redraw 5 1 41 50",
-                                           "draw now",
-                                           "end operation",
-                                       }));
+    EXPECT_EQ(State(view).TakeDrawn(),
+              (std::vector<std::string>{"outline 10 -2 10 602 width 2 dashes 3 0.5", "invalidate 5 5 6 50",
+                                        "invalidate 40 1 41 20", "draw now", "redraw 5 1 41 50", "draw now"}));
     // What cannot be drawn is refused and leaves no trace.
     const HostColor unknownSpace{7, {}};
     EXPECT_TRUE(Fails([&] { View::View_EndOperation(view); }));
