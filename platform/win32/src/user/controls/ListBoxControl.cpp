@@ -75,6 +75,300 @@ void KeySelect(HWND handle, const Window& window, ListState& state, int index) {
     }
 }
 
+// A list box as its message handlers see it: its handle, its window and its state, which the window
+// procedure holds while they run.
+struct ListBox {
+    HWND handle;
+    Window& window;
+    ListState& state;
+};
+
+LRESULT OnNcCreate(HWND handle, Window& window, WPARAM wParam, LPARAM lParam) {
+    auto state = std::make_shared<ListState>();
+    state->multiple = (window.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+    state->itemHeight = LineHeightFor(window.parent);
+    if ((window.style & LBS_NOINTEGRALHEIGHT) == 0) {
+        const RECT client = ClientRectOf(window);
+        const LONG rows = std::max<LONG>(1, client.bottom / state->itemHeight);
+        window.rect.bottom -= client.bottom - rows * state->itemHeight;
+    }
+    window.control = state;
+    return DefWindowProcW(handle, WM_NCCREATE, wParam, lParam);
+}
+
+// WM_LBUTTONDOWN and WM_LBUTTONDBLCLK.
+LRESULT OnLButtonDown(const ListBox& list, UINT message, LPARAM lParam) {
+    SetFocus(list.handle);
+    const std::shared_ptr<ListState> after = ControlOf<ListState>(list.handle);
+    if (after == nullptr) {
+        return 0;
+    }
+    const int index = after->top + GET_Y_LPARAM(lParam) / std::max(1, after->itemHeight);
+    if (!after->Valid(index) || (list.window.style & LBS_NOSEL) != 0) {
+        return 0;
+    }
+    bool changed = false;
+    if ((list.window.style & LBS_MULTIPLESEL) != 0) {
+        after->entries[static_cast<std::size_t>(index)].selected =
+            !after->entries[static_cast<std::size_t>(index)].selected;
+        changed = true;
+    } else if (after->multiple) {
+        // An extended-selection list: a plain click selects that entry alone.
+        for (std::size_t i = 0; i < after->entries.size(); ++i) {
+            const bool select = static_cast<int>(i) == index;
+            changed = changed || after->entries[i].selected != select;
+            after->entries[i].selected = select;
+        }
+    } else {
+        changed = after->selection != index;
+        after->selection = index;
+    }
+    after->caret = index;
+    after->pendingNotify = after->pendingNotify || changed;
+    InvalidateWindow(list.handle, nullptr, false);
+    if (message == WM_LBUTTONDBLCLK && Notifies(list.window)) {
+        NotifyParent(list.handle, LBN_DBLCLK);
+    }
+    return 0;
+}
+
+LRESULT OnLButtonUp(const ListBox& list) {
+    if (list.state.pendingNotify) {
+        list.state.pendingNotify = false;
+        if (Notifies(list.window)) {
+            NotifyParent(list.handle, LBN_SELCHANGE);
+        }
+    }
+    return 0;
+}
+
+LRESULT OnKeyDown(const ListBox& list, WPARAM key) {
+    ListState& state = list.state;
+    const int count = state.EntryCount();
+    switch (key) {
+        case VK_UP:
+            KeySelect(list.handle, list.window, state, std::max(state.caret - 1, 0));
+            return 0;
+        case VK_DOWN:
+            KeySelect(list.handle, list.window, state, state.selection < 0 ? 0 : std::min(state.caret + 1, count - 1));
+            return 0;
+        case VK_HOME:
+            KeySelect(list.handle, list.window, state, 0);
+            return 0;
+        case VK_END:
+            KeySelect(list.handle, list.window, state, count - 1);
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+LRESULT OnSetFocus(const ListBox& list) {
+    InvalidateWindow(list.handle, nullptr, false);
+    NotifyParent(list.handle, LBN_SETFOCUS);
+    return 0;
+}
+
+LRESULT OnKillFocus(const ListBox& list) {
+    InvalidateWindow(list.handle, nullptr, false);
+    NotifyParent(list.handle, LBN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT OnAddString(const ListBox& list, LPARAM lParam) {
+    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+    int index = list.state.EntryCount();
+    if ((list.window.style & LBS_SORT) != 0) {
+        index = SortedPosition(list.state.entries, text);
+    }
+    InvalidateWindow(list.handle, nullptr, true);
+    return Insert(list.state, index, text);
+}
+
+LRESULT OnInsertString(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    const int count = list.state.EntryCount();
+    const int index = static_cast<int>(wParam);
+    if (index < -1 || index > count) {
+        return LB_ERR;
+    }
+    InvalidateWindow(list.handle, nullptr, true);
+    return Insert(list.state, index == -1 ? count : index, reinterpret_cast<const wchar_t*>(lParam));
+}
+
+LRESULT OnDeleteString(const ListBox& list, WPARAM wParam) {
+    ListState& state = list.state;
+    const int index = static_cast<int>(wParam);
+    if (!state.Valid(index)) {
+        return LB_ERR;
+    }
+    state.entries.erase(state.entries.begin() + index);
+    if (state.selection == index) {
+        state.selection = -1;
+    } else if (state.selection > index) {
+        --state.selection;
+    }
+    state.caret = std::min(state.caret, std::max(0, state.EntryCount() - 1));
+    state.top = std::min(state.top, std::max(0, state.EntryCount() - 1));
+    InvalidateWindow(list.handle, nullptr, true);
+    return state.EntryCount();
+}
+
+LRESULT OnResetContent(const ListBox& list) {
+    list.state.entries.clear();
+    list.state.selection = -1;
+    list.state.caret = list.state.top = 0;
+    InvalidateWindow(list.handle, nullptr, true);
+    return LB_OKAY;
+}
+
+LRESULT OnSetItemData(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    if (!list.state.Valid(index)) {
+        return LB_ERR;
+    }
+    list.state.entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(lParam);
+    return TRUE;
+}
+
+LRESULT OnSetCurSel(const ListBox& list, WPARAM wParam) {
+    ListState& state = list.state;
+    const int index = static_cast<int>(wParam);
+    if (state.multiple) {
+        return LB_ERR;
+    }
+    InvalidateWindow(list.handle, nullptr, false);
+    if (index == -1) {
+        state.selection = -1;
+        return LB_ERR;  // as documented: -1 answers LB_ERR although nothing failed
+    }
+    if (!state.Valid(index)) {
+        return LB_ERR;
+    }
+    state.selection = state.caret = index;
+    ScrollIntoView(list.window, state, index);
+    return index;
+}
+
+LRESULT OnGetCurSel(const ListBox& list) {
+    const ListState& state = list.state;
+    return state.multiple ? (state.EntryCount() > 0 ? state.caret : LB_ERR) : state.selection;
+}
+
+LRESULT OnSetSel(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    ListState& state = list.state;
+    const int count = state.EntryCount();
+    const int index = static_cast<int>(lParam);
+    if (!state.multiple || (index != -1 && !state.Valid(index))) {
+        return LB_ERR;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (index == -1 || i == index) {
+            state.entries[static_cast<std::size_t>(i)].selected = wParam != 0;
+        }
+    }
+    if (index != -1) {
+        state.caret = index;
+    }
+    InvalidateWindow(list.handle, nullptr, false);
+    return LB_OKAY;
+}
+
+LRESULT OnGetSel(const ListBox& list, WPARAM wParam) {
+    const int index = static_cast<int>(wParam);
+    return list.state.Valid(index) ? (list.state.EntrySelected(index) ? 1 : 0) : LB_ERR;
+}
+
+LRESULT OnGetSelCount(const ListBox& list) {
+    const ListEntries& entries = list.state.entries;
+    return list.state.multiple
+               ? std::count_if(entries.begin(), entries.end(), [](const ListEntry& entry) { return entry.selected; })
+               : LB_ERR;
+}
+
+LRESULT OnGetSelItems(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    const ListState& state = list.state;
+    const int count = state.EntryCount();
+    if (!state.multiple) {
+        return LB_ERR;
+    }
+    auto* items = reinterpret_cast<int*>(lParam);
+    int stored = 0;
+    for (int i = 0; i < count && items != nullptr && static_cast<WPARAM>(stored) < wParam; ++i) {
+        if (state.entries[static_cast<std::size_t>(i)].selected) {
+            items[stored++] = i;
+        }
+    }
+    return stored;
+}
+
+LRESULT OnSelectString(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    ListState& state = list.state;
+    if (state.multiple) {
+        return LB_ERR;
+    }
+    const int found =
+        FindEntry(state.entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
+    if (found != LB_ERR) {
+        state.selection = state.caret = found;
+        ScrollIntoView(list.window, state, found);
+        InvalidateWindow(list.handle, nullptr, false);
+    }
+    return found;
+}
+
+// LB_FINDSTRING and LB_FINDSTRINGEXACT.
+LRESULT OnFindString(const ListBox& list, UINT message, WPARAM wParam, LPARAM lParam) {
+    return FindEntry(list.state.entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
+                     message == LB_FINDSTRINGEXACT);
+}
+
+LRESULT OnSetTopIndex(const ListBox& list, WPARAM wParam) {
+    const int index = static_cast<int>(wParam);
+    if (!list.state.Valid(index) && !(index == 0 && list.state.EntryCount() == 0)) {
+        return LB_ERR;
+    }
+    list.state.top = index;
+    InvalidateWindow(list.handle, nullptr, true);
+    return LB_OKAY;
+}
+
+LRESULT OnGetItemRect(const ListBox& list, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(wParam);
+    auto* rect = reinterpret_cast<RECT*>(lParam);
+    if (!list.state.Valid(index) || rect == nullptr) {
+        return LB_ERR;
+    }
+    const RECT client = ClientRectOf(list.window);
+    const LONG y = static_cast<LONG>(index - list.state.top) * list.state.itemHeight;
+    *rect = RECT{0, y, client.right, y + list.state.itemHeight};
+    return LB_OKAY;
+}
+
+LRESULT OnSetCaretIndex(const ListBox& list, WPARAM wParam) {
+    const int index = static_cast<int>(wParam);
+    if (!list.state.Valid(index)) {
+        return LB_ERR;
+    }
+    list.state.caret = index;
+    ScrollIntoView(list.window, list.state, index);
+    return LB_OKAY;
+}
+
+LRESULT OnSetItemHeight(const ListBox& list, LPARAM lParam) {
+    const int height = static_cast<int>(LOWORD(lParam));
+    if (height <= 0 || height > 255) {
+        return LB_ERR;
+    }
+    list.state.itemHeight = height;
+    InvalidateWindow(list.handle, nullptr, true);
+    return LB_OKAY;
+}
+
+LRESULT OnEnable(const ListBox& list) {
+    InvalidateWindow(list.handle, nullptr, true);
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -83,268 +377,78 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message == WM_NCCREATE) {
-        auto state = std::make_shared<ListState>();
-        state->multiple = (window->style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
-        state->itemHeight = LineHeightFor(window->parent);
-        if ((window->style & LBS_NOINTEGRALHEIGHT) == 0) {
-            const RECT client = ClientRectOf(*window);
-            const LONG rows = std::max<LONG>(1, client.bottom / state->itemHeight);
-            window->rect.bottom -= client.bottom - rows * state->itemHeight;
-        }
-        window->control = state;
-        return DefWindowProcW(handle, message, wParam, lParam);
+        return OnNcCreate(handle, *window, wParam, lParam);
     }
     const std::shared_ptr<ListState> state = std::dynamic_pointer_cast<ListState>(window->control);
     if (state == nullptr) {
         return DefWindowProcW(handle, message, wParam, lParam);
     }
-    const int count = state->EntryCount();
+    const ListBox list{handle, *window, *state};
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
-            SetFocus(handle);
-            const std::shared_ptr<ListState> after = ControlOf<ListState>(handle);
-            if (after == nullptr) {
-                return 0;
-            }
-            const int index = after->top + GET_Y_LPARAM(lParam) / std::max(1, after->itemHeight);
-            if (!after->Valid(index) || (window->style & LBS_NOSEL) != 0) {
-                return 0;
-            }
-            bool changed = false;
-            if ((window->style & LBS_MULTIPLESEL) != 0) {
-                after->entries[static_cast<std::size_t>(index)].selected =
-                    !after->entries[static_cast<std::size_t>(index)].selected;
-                changed = true;
-            } else if (after->multiple) {
-                // An extended-selection list: a plain click selects that entry alone.
-                for (std::size_t i = 0; i < after->entries.size(); ++i) {
-                    const bool select = static_cast<int>(i) == index;
-                    changed = changed || after->entries[i].selected != select;
-                    after->entries[i].selected = select;
-                }
-            } else {
-                changed = after->selection != index;
-                after->selection = index;
-            }
-            after->caret = index;
-            after->pendingNotify = after->pendingNotify || changed;
-            InvalidateWindow(handle, nullptr, false);
-            if (message == WM_LBUTTONDBLCLK && Notifies(*window)) {
-                NotifyParent(handle, LBN_DBLCLK);
-            }
-            return 0;
-        }
+        case WM_LBUTTONDBLCLK:
+            return OnLButtonDown(list, message, lParam);
         case WM_LBUTTONUP:
-            if (state->pendingNotify) {
-                state->pendingNotify = false;
-                if (Notifies(*window)) {
-                    NotifyParent(handle, LBN_SELCHANGE);
-                }
-            }
-            return 0;
+            return OnLButtonUp(list);
         case WM_KEYDOWN:
-            switch (wParam) {
-                case VK_UP:
-                    KeySelect(handle, *window, *state, std::max(state->caret - 1, 0));
-                    return 0;
-                case VK_DOWN:
-                    KeySelect(handle, *window, *state, state->selection < 0 ? 0 : std::min(state->caret + 1, count - 1));
-                    return 0;
-                case VK_HOME:
-                    KeySelect(handle, *window, *state, 0);
-                    return 0;
-                case VK_END:
-                    KeySelect(handle, *window, *state, count - 1);
-                    return 0;
-                default:
-                    return 0;
-            }
+            return OnKeyDown(list, wParam);
         case WM_SETFOCUS:
-            InvalidateWindow(handle, nullptr, false);
-            NotifyParent(handle, LBN_SETFOCUS);
-            return 0;
+            return OnSetFocus(list);
         case WM_KILLFOCUS:
-            InvalidateWindow(handle, nullptr, false);
-            NotifyParent(handle, LBN_KILLFOCUS);
-            return 0;
-        case LB_ADDSTRING: {
-            const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-            int index = count;
-            if ((window->style & LBS_SORT) != 0) {
-                index = SortedPosition(state->entries, text);
-            }
-            InvalidateWindow(handle, nullptr, true);
-            return Insert(*state, index, text);
-        }
-        case LB_INSERTSTRING: {
-            const int index = static_cast<int>(wParam);
-            if (index < -1 || index > count) {
-                return LB_ERR;
-            }
-            InvalidateWindow(handle, nullptr, true);
-            return Insert(*state, index == -1 ? count : index, reinterpret_cast<const wchar_t*>(lParam));
-        }
-        case LB_DELETESTRING: {
-            const int index = static_cast<int>(wParam);
-            if (!state->Valid(index)) {
-                return LB_ERR;
-            }
-            state->entries.erase(state->entries.begin() + index);
-            if (state->selection == index) {
-                state->selection = -1;
-            } else if (state->selection > index) {
-                --state->selection;
-            }
-            state->caret = std::min(state->caret, std::max(0, state->EntryCount() - 1));
-            state->top = std::min(state->top, std::max(0, state->EntryCount() - 1));
-            InvalidateWindow(handle, nullptr, true);
-            return state->EntryCount();
-        }
+            return OnKillFocus(list);
+        case LB_ADDSTRING:
+            return OnAddString(list, lParam);
+        case LB_INSERTSTRING:
+            return OnInsertString(list, wParam, lParam);
+        case LB_DELETESTRING:
+            return OnDeleteString(list, wParam);
         case LB_RESETCONTENT:
-            state->entries.clear();
-            state->selection = -1;
-            state->caret = state->top = 0;
-            InvalidateWindow(handle, nullptr, true);
-            return LB_OKAY;
+            return OnResetContent(list);
         case LB_GETCOUNT:
-            return count;
+            return state->EntryCount();
         case LB_GETTEXT:
             return CopyEntryText(state->entries, static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
         case LB_GETTEXTLEN:
             return EntryTextLength(state->entries, static_cast<int>(wParam));
         case LB_GETITEMDATA:
             return EntryData(state->entries, static_cast<int>(wParam));
-        case LB_SETITEMDATA: {
-            const int index = static_cast<int>(wParam);
-            if (!state->Valid(index)) {
-                return LB_ERR;
-            }
-            state->entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(lParam);
-            return TRUE;
-        }
-        case LB_SETCURSEL: {
-            const int index = static_cast<int>(wParam);
-            if (state->multiple) {
-                return LB_ERR;
-            }
-            InvalidateWindow(handle, nullptr, false);
-            if (index == -1) {
-                state->selection = -1;
-                return LB_ERR;  // as documented: -1 answers LB_ERR although nothing failed
-            }
-            if (!state->Valid(index)) {
-                return LB_ERR;
-            }
-            state->selection = state->caret = index;
-            ScrollIntoView(*window, *state, index);
-            return index;
-        }
+        case LB_SETITEMDATA:
+            return OnSetItemData(list, wParam, lParam);
+        case LB_SETCURSEL:
+            return OnSetCurSel(list, wParam);
         case LB_GETCURSEL:
-            return state->multiple ? (count > 0 ? state->caret : LB_ERR) : state->selection;
-        case LB_SETSEL: {
-            const int index = static_cast<int>(lParam);
-            if (!state->multiple || (index != -1 && !state->Valid(index))) {
-                return LB_ERR;
-            }
-            for (int i = 0; i < count; ++i) {
-                if (index == -1 || i == index) {
-                    state->entries[static_cast<std::size_t>(i)].selected = wParam != 0;
-                }
-            }
-            if (index != -1) {
-                state->caret = index;
-            }
-            InvalidateWindow(handle, nullptr, false);
-            return LB_OKAY;
-        }
-        case LB_GETSEL: {
-            const int index = static_cast<int>(wParam);
-            return state->Valid(index) ? (state->EntrySelected(index) ? 1 : 0) : LB_ERR;
-        }
+            return OnGetCurSel(list);
+        case LB_SETSEL:
+            return OnSetSel(list, wParam, lParam);
+        case LB_GETSEL:
+            return OnGetSel(list, wParam);
         case LB_GETSELCOUNT:
-            return state->multiple ? std::count_if(state->entries.begin(), state->entries.end(),
-                                                   [](const ListEntry& entry) { return entry.selected; })
-                                   : LB_ERR;
-        case LB_GETSELITEMS: {
-            if (!state->multiple) {
-                return LB_ERR;
-            }
-            auto* items = reinterpret_cast<int*>(lParam);
-            int stored = 0;
-            for (int i = 0; i < count && items != nullptr && static_cast<WPARAM>(stored) < wParam; ++i) {
-                if (state->entries[static_cast<std::size_t>(i)].selected) {
-                    items[stored++] = i;
-                }
-            }
-            return stored;
-        }
-        case LB_SELECTSTRING: {
-            if (state->multiple) {
-                return LB_ERR;
-            }
-            const int found =
-                FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam), false);
-            if (found != LB_ERR) {
-                state->selection = state->caret = found;
-                ScrollIntoView(*window, *state, found);
-                InvalidateWindow(handle, nullptr, false);
-            }
-            return found;
-        }
+            return OnGetSelCount(list);
+        case LB_GETSELITEMS:
+            return OnGetSelItems(list, wParam, lParam);
+        case LB_SELECTSTRING:
+            return OnSelectString(list, wParam, lParam);
         case LB_FINDSTRING:
         case LB_FINDSTRINGEXACT:
-            return FindEntry(state->entries, static_cast<int>(wParam), reinterpret_cast<const wchar_t*>(lParam),
-                        message == LB_FINDSTRINGEXACT);
+            return OnFindString(list, message, wParam, lParam);
         case LB_GETTOPINDEX:
             return state->top;
-        case LB_SETTOPINDEX: {
-            const int index = static_cast<int>(wParam);
-            if (!state->Valid(index) && !(index == 0 && count == 0)) {
-                return LB_ERR;
-            }
-            state->top = index;
-            InvalidateWindow(handle, nullptr, true);
-            return LB_OKAY;
-        }
-        case LB_GETITEMRECT: {
-            const int index = static_cast<int>(wParam);
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (!state->Valid(index) || rect == nullptr) {
-                return LB_ERR;
-            }
-            const RECT client = ClientRectOf(*window);
-            const LONG y = static_cast<LONG>(index - state->top) * state->itemHeight;
-            *rect = RECT{0, y, client.right, y + state->itemHeight};
-            return LB_OKAY;
-        }
-        case LB_SETCARETINDEX: {
-            const int index = static_cast<int>(wParam);
-            if (!state->Valid(index)) {
-                return LB_ERR;
-            }
-            state->caret = index;
-            ScrollIntoView(*window, *state, index);
-            return LB_OKAY;
-        }
+        case LB_SETTOPINDEX:
+            return OnSetTopIndex(list, wParam);
+        case LB_GETITEMRECT:
+            return OnGetItemRect(list, wParam, lParam);
+        case LB_SETCARETINDEX:
+            return OnSetCaretIndex(list, wParam);
         case LB_GETCARETINDEX:
             return state->caret;
-        case LB_SETITEMHEIGHT: {
-            const int height = static_cast<int>(LOWORD(lParam));
-            if (height <= 0 || height > 255) {
-                return LB_ERR;
-            }
-            state->itemHeight = height;
-            InvalidateWindow(handle, nullptr, true);
-            return LB_OKAY;
-        }
+        case LB_SETITEMHEIGHT:
+            return OnSetItemHeight(list, lParam);
         case LB_GETITEMHEIGHT:
             return state->itemHeight;
         case WM_ENABLE:
-            InvalidateWindow(handle, nullptr, true);
-            return 0;
+            return OnEnable(list);
         default:
             return DefWindowProcW(handle, message, wParam, lParam);
     }
