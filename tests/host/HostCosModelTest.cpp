@@ -91,18 +91,6 @@ TEST_F(CosModel, TheSameObjectGivesTheSameValue) {
     Model_ReleasePage(page);
 }
 
-TEST_F(CosModel, ADirectPageDictionaryKeepsItsValue) {
-    const HostDoc other =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                 "<< /Type /Pages /Kids [<< /Type /Page /Parent 2 0 R /Rotate 90 >>] /Count 1 >>"},
-                "direct.pdf");
-    const HostPage page = Model_AcquirePage(other, 0);
-    const CosObj dict = Model_PageDict(page);
-    EXPECT_TRUE(Same(Model_PageDict(page), dict));
-    EXPECT_EQ(Cos_IntegerValue(Get(dict, "Rotate")), 90);
-    EXPECT_EQ(Model_PageRotation(page), 90);
-}
-
 TEST_F(CosModel, AReplacedObjectGetsANewValueAndTheOldOneStaysValid) {
     const CosObj pages = Pages();
     const CosObj before = Get(pages, "CropBox");
@@ -335,23 +323,14 @@ TEST_F(CosModel, TheMediaBoxIsTheNearestWellFormedOneUpTheTree) {
     EXPECT_TRUE(Raises([&] { Model_GetMediaBox(page, nullptr); }));
 }
 
-TEST_F(CosModel, AParentLoopEndsTheSearchForInheritedValues) {
-    const HostDoc looped =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                 "<< /Type /Pages /Kids [3 0 R] /Count 1 /Parent 4 0 R >>", "<< /Type /Page /Parent 2 0 R >>",
-                 "<< /Type /Pages /Parent 2 0 R /Kids [] /Count 0 /MediaBox [1 2] /Rotate 45 >>"},
-                "loop.pdf");
-    const HostPage page = Model_AcquirePage(looped, 0);
-    EXPECT_EQ(MediaBox(page), BoxOf(0, 0, 612, 792));
-    EXPECT_EQ(Model_PageRotation(page), 0);
-}
-
 TEST_F(CosModel, RotationIsInheritedAndGivenAsAQuarterTurnFrom0To270) {
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 0)), 90);
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 1)), 270);  // -90
+    // The last page is a direct dictionary, which keeps its value too.
     const HostDoc other = OpenPdf(
         {"<< /Type /Catalog /Pages 2 0 R >>",
-         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 /Rotate 180 >>",
+         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R << /Type /Page /Parent 2 0 R /Rotate 270 >>] /Count 5"
+         " /Rotate 180 >>",
          "<< /Type /Page /Parent 2 0 R /Rotate 450 >>", "<< /Type /Page /Parent 2 0 R /Rotate 45 >>",
          "<< /Type /Page /Parent 2 0 R /Rotate 90.0 >>", "<< /Type /Page /Parent 2 0 R /Rotate -720 >>"},
         "rotated.pdf");
@@ -359,6 +338,10 @@ TEST_F(CosModel, RotationIsInheritedAndGivenAsAQuarterTurnFrom0To270) {
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 1)), 180);  // not a quarter turn: the parent's
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 2)), 180);  // not an integer: the parent's
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 3)), 0);
+    const HostPage direct = Model_AcquirePage(other, 4);
+    EXPECT_TRUE(Same(Model_PageDict(direct), Model_PageDict(direct)));
+    EXPECT_EQ(Cos_IntegerValue(Get(Model_PageDict(direct), "Rotate")), 270);
+    EXPECT_EQ(Model_PageRotation(direct), 270);
 }
 
 // Boxes are written with the same reals as NewFixedNumbersReadBackBitForBitAlsoFromTheSavedFile; a file with
@@ -437,14 +420,17 @@ TEST_F(CosModel, ADamagedFileOpensOnlyWhenRepairIsAsked) {
 
 // Every reading PDModel entry on every page. The Cos entries along each page's keys and Parent chain, loop
 // included, are read by the editor's box getters in PageBoxes.ReadingNeverChangesTheDocumentEvenInALoop.
-TEST_F(CosModel, ReadingChangesNothingInTheDocument) {
+TEST_F(CosModel, ReadingChangesNothingInTheDocumentAndAParentLoopEndsTheSearch) {
     const HostDoc looped =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                 "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 /Parent 4 0 R /Rotate 90 >>",
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 /Parent 4 0 R >>",
                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 /W 5] >>",
-                 "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 0 /CropBox [0 0 1] >>",
+                 "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 0 /CropBox [0 0 1] /MediaBox [1 2] /Rotate 45 >>",
                  "<< /Parent 2 0 R /MediaBox [9 9 0 0] /ORBA_TrimBox [1 2 3 4] >>"},
                 "loop.pdf");
+    const HostPage first = Model_AcquirePage(looped, 0);
+    EXPECT_EQ(MediaBox(first), BoxOf(0, 0, 612, 792));
+    EXPECT_EQ(Model_PageRotation(first), 0);
+    Model_ReleasePage(first);
     for (HostDoc d : {doc, looped}) {
         QPDF& pdf = Document(d).Pdf();
         const std::string before = Snapshot(pdf);

@@ -145,14 +145,6 @@ TEST_F(HostDocs, PagesComeInTreeOrderAndMalformedTreesAreWalkedOnce) {
     }
 }
 
-TEST_F(HostDocs, OpeningChangesNothingAndPushesNothingDown) {
-    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
-    QPDF& pdf = Document(doc).Pdf();
-    EXPECT_FALSE(pdf.everCalledGetAllPages());  // QPDF's page list repairs trees; the host walks its own
-    EXPECT_FALSE(pdf.everPushedInheritedAttributesToPages());
-    EXPECT_FALSE(Document(doc).PageAt(0).dict.hasKey("/MediaBox"));
-}
-
 // --- Saving ---
 
 class HostDocsSave : public HostDocs {
