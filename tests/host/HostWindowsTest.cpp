@@ -192,20 +192,14 @@ TEST_F(HostWindowEntries, ModelessDialogsAreKeptWhileTheyLive) {
     EXPECT_TRUE(Fails([&] { HostWinTable::Win_AddModelessDialog(dialog); }));
 }
 
-TEST_F(HostWindowEntries, CursorsArePlatformCursors) {
-    HostCursor arrow = HostCursor::None;
-    ASSERT_TRUE(Entry([&] {
-        arrow = View::View_StandardCursor(0);
-        View::View_SetCursor(arrow);
-    }));
+// Standard and own cursors set: RectTools.CursorsFollowTheZones.
+TEST_F(HostWindowEntries, UnknownCursorsAreRefusedAndChangeNothing) {
+    const HostCursor arrow = Value([] { return View::View_StandardCursor(0); });
+    ASSERT_TRUE(Entry([&] { View::View_SetCursor(arrow); }));
     EXPECT_EQ(reinterpret_cast<HCURSOR>(arrow), LoadCursorW(nullptr, IDC_ARROW));
-    EXPECT_EQ(host->Windows().Cursor(), arrow);
-    const HCURSOR own = LoadCursorW(resources, MAKEINTRESOURCEW(1001));
-    ASSERT_NE(own, nullptr);
-    EXPECT_TRUE(Entry([&] { View::View_SetCursor(static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own))); }));
     EXPECT_TRUE(Fails([&] { View::View_StandardCursor(99); }));
     EXPECT_TRUE(Fails([&] { View::View_SetCursor(static_cast<HostCursor>(12345)); }));
-    EXPECT_EQ(host->Windows().Cursor(), static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own)));
+    EXPECT_EQ(host->Windows().Cursor(), arrow);
 }
 
 TEST_F(HostWindowEntries, BadWindowsAndRecordsAreRefused) {
