@@ -92,6 +92,160 @@ void Type(HWND edit, const Window& window, EditState& state, wchar_t character) 
     ReplaceSelection(edit, std::wstring(1, character));
 }
 
+// An edit control as its message handlers see it: its handle, its window and its state, which the window
+// procedure holds while they run.
+struct Edit {
+    HWND handle;
+    Window& window;
+    EditState& state;
+};
+
+LRESULT OnNcCreate(HWND handle, Window& window, WPARAM wParam, LPARAM lParam) {
+    window.control = std::make_shared<EditState>();
+    return DefWindowProcW(handle, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT OnSetText(const Edit& edit, WPARAM wParam, LPARAM lParam) {
+    DefWindowProcW(edit.handle, WM_SETTEXT, wParam, lParam);
+    edit.state.anchor = edit.state.caret = 0;
+    edit.state.modified = false;
+    if (IsMultiline(edit.window)) {
+        InvalidateWindow(edit.handle, nullptr, false);
+    } else {
+        Changed(edit.handle);
+    }
+    return TRUE;
+}
+
+LRESULT OnChar(const Edit& edit, WPARAM wParam) {
+    Type(edit.handle, edit.window, edit.state, static_cast<wchar_t>(wParam));
+    return 0;
+}
+
+LRESULT OnKeyDown(const Edit& edit, WPARAM key) {
+    EditState& state = edit.state;
+    const std::size_t length = edit.window.text.size();
+    switch (key) {
+        case VK_DELETE:
+            if ((edit.window.style & ES_READONLY) == 0) {
+                if (state.Start() == state.End() && state.caret < length) {
+                    state.anchor = state.caret + 1;
+                }
+                ReplaceSelection(edit.handle, std::wstring());
+            }
+            return 0;
+        case VK_LEFT:
+            state.caret = state.Start() != state.End() ? state.Start() : (state.caret > 0 ? state.caret - 1 : 0);
+            state.anchor = state.caret;
+            return 0;
+        case VK_RIGHT:
+            state.caret = state.Start() != state.End() ? state.End() : std::min(state.caret + 1, length);
+            state.anchor = state.caret;
+            return 0;
+        case VK_HOME:
+            state.anchor = state.caret = 0;
+            return 0;
+        case VK_END:
+            state.anchor = state.caret = length;
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+LRESULT OnClear(const Edit& edit) {
+    if ((edit.window.style & ES_READONLY) == 0) {
+        ReplaceSelection(edit.handle, std::wstring());
+    }
+    return 0;
+}
+
+LRESULT OnGetSel(const Edit& edit, WPARAM wParam, LPARAM lParam) {
+    const std::size_t length = edit.window.text.size();
+    const auto start = static_cast<DWORD>(std::min(edit.state.Start(), length));
+    const auto end = static_cast<DWORD>(std::min(edit.state.End(), length));
+    if (wParam != 0) {
+        *reinterpret_cast<DWORD*>(wParam) = start;
+    }
+    if (lParam != 0) {
+        *reinterpret_cast<DWORD*>(lParam) = end;
+    }
+    return start > 0xFFFF || end > 0xFFFF ? -1 : MAKELRESULT(start, end);
+}
+
+LRESULT OnSetSel(const Edit& edit, WPARAM wParam, LPARAM lParam) {
+    EditState& state = edit.state;
+    const std::size_t length = edit.window.text.size();
+    const auto start = static_cast<int>(wParam);
+    const auto end = static_cast<int>(lParam);
+    if (start == -1) {
+        state.anchor = state.caret;  // no selection; the caret stays
+        return 0;
+    }
+    state.anchor = std::min<std::size_t>(static_cast<std::size_t>(std::max(start, 0)), length);
+    state.caret = end < 0 ? length : std::min<std::size_t>(static_cast<std::size_t>(end), length);
+    return 0;
+}
+
+LRESULT OnReplaceSel(const Edit& edit, LPARAM lParam) {
+    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+    ReplaceSelection(edit.handle, text != nullptr ? std::wstring(text) : std::wstring());
+    return 0;
+}
+
+LRESULT OnSetModify(const Edit& edit, WPARAM wParam) {
+    edit.state.modified = wParam != 0;
+    return 0;
+}
+
+LRESULT OnLimitText(const Edit& edit, WPARAM wParam) {
+    edit.state.limit = wParam == 0 ? kLargestLimit : std::min<std::size_t>(wParam, kLargestLimit);
+    return 0;
+}
+
+LRESULT OnSetReadOnly(const Edit& edit, WPARAM wParam) {
+    if (wParam != 0) {
+        edit.window.style |= ES_READONLY;
+    } else {
+        edit.window.style &= ~static_cast<DWORD>(ES_READONLY);
+    }
+    InvalidateWindow(edit.handle, nullptr, true);
+    return TRUE;
+}
+
+LRESULT OnGetLineCount(const Edit& edit) {
+    const std::wstring& text = edit.window.text;
+    return IsMultiline(edit.window) ? static_cast<LRESULT>(std::count(text.begin(), text.end(), L'\n') + 1) : 1;
+}
+
+// WM_LBUTTONDOWN and WM_LBUTTONDBLCLK.
+LRESULT OnLButtonDown(const Edit& edit) {
+    // A click right of the text: the focus, and the caret at the end.
+    SetFocus(edit.handle);
+    if (const std::shared_ptr<EditState> after = ControlOf<EditState>(edit.handle)) {
+        const std::shared_ptr<Window> now = FindWindowObject(edit.handle);
+        after->anchor = after->caret = now != nullptr ? now->text.size() : 0;
+    }
+    return 0;
+}
+
+LRESULT OnSetFocus(const Edit& edit) {
+    InvalidateWindow(edit.handle, nullptr, false);
+    NotifyParent(edit.handle, EN_SETFOCUS);
+    return 0;
+}
+
+LRESULT OnKillFocus(const Edit& edit) {
+    InvalidateWindow(edit.handle, nullptr, false);
+    NotifyParent(edit.handle, EN_KILLFOCUS);
+    return 0;
+}
+
+LRESULT OnEnable(const Edit& edit) {
+    InvalidateWindow(edit.handle, nullptr, true);
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -100,147 +254,43 @@ LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     if (message == WM_NCCREATE) {
-        window->control = std::make_shared<EditState>();
-        return DefWindowProcW(handle, message, wParam, lParam);
+        return OnNcCreate(handle, *window, wParam, lParam);
     }
     const std::shared_ptr<EditState> state = std::dynamic_pointer_cast<EditState>(window->control);
     if (state == nullptr) {
         return DefWindowProcW(handle, message, wParam, lParam);
     }
-    const std::size_t length = window->text.size();
+    const Edit edit{handle, *window, *state};
     switch (message) {
-        case WM_GETDLGCODE:
-            return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
-        case WM_SETTEXT:
-            DefWindowProcW(handle, message, wParam, lParam);
-            state->anchor = state->caret = 0;
-            state->modified = false;
-            if (IsMultiline(*window)) {
-                InvalidateWindow(handle, nullptr, false);
-            } else {
-                Changed(handle);
-            }
-            return TRUE;
-        case WM_CHAR:
-            Type(handle, *window, *state, static_cast<wchar_t>(wParam));
-            return 0;
-        case WM_KEYDOWN:
-            switch (wParam) {
-                case VK_DELETE:
-                    if ((window->style & ES_READONLY) == 0) {
-                        if (state->Start() == state->End() && state->caret < length) {
-                            state->anchor = state->caret + 1;
-                        }
-                        ReplaceSelection(handle, std::wstring());
-                    }
-                    return 0;
-                case VK_LEFT:
-                    state->caret = state->Start() != state->End() ? state->Start()
-                                                                   : (state->caret > 0 ? state->caret - 1 : 0);
-                    state->anchor = state->caret;
-                    return 0;
-                case VK_RIGHT:
-                    state->caret = state->Start() != state->End() ? state->End() : std::min(state->caret + 1, length);
-                    state->anchor = state->caret;
-                    return 0;
-                case VK_HOME:
-                    state->anchor = state->caret = 0;
-                    return 0;
-                case VK_END:
-                    state->anchor = state->caret = length;
-                    return 0;
-                default:
-                    return 0;
-            }
-        case WM_CLEAR:
-            if ((window->style & ES_READONLY) == 0) {
-                ReplaceSelection(handle, std::wstring());
-            }
-            return 0;
+        case WM_GETDLGCODE: return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
+        case WM_SETTEXT: return OnSetText(edit, wParam, lParam);
+        case WM_CHAR: return OnChar(edit, wParam);
+        case WM_KEYDOWN: return OnKeyDown(edit, wParam);
+        case WM_CLEAR: return OnClear(edit);
         case WM_CUT:
         case WM_COPY:
         case WM_PASTE:
-        case WM_UNDO:
-            return 0;  // there is no clipboard, and no undo
-        case EM_GETSEL: {
-            const auto start = static_cast<DWORD>(std::min(state->Start(), length));
-            const auto end = static_cast<DWORD>(std::min(state->End(), length));
-            if (wParam != 0) {
-                *reinterpret_cast<DWORD*>(wParam) = start;
-            }
-            if (lParam != 0) {
-                *reinterpret_cast<DWORD*>(lParam) = end;
-            }
-            return start > 0xFFFF || end > 0xFFFF ? -1 : MAKELRESULT(start, end);
-        }
-        case EM_SETSEL: {
-            const auto start = static_cast<int>(wParam);
-            const auto end = static_cast<int>(lParam);
-            if (start == -1) {
-                state->anchor = state->caret;  // no selection; the caret stays
-                return 0;
-            }
-            state->anchor = std::min<std::size_t>(static_cast<std::size_t>(std::max(start, 0)), length);
-            state->caret = end < 0 ? length : std::min<std::size_t>(static_cast<std::size_t>(end), length);
-            return 0;
-        }
-        case EM_REPLACESEL: {
-            const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-            ReplaceSelection(handle, text != nullptr ? std::wstring(text) : std::wstring());
-            return 0;
-        }
-        case EM_GETMODIFY:
-            return state->modified ? TRUE : FALSE;
-        case EM_SETMODIFY:
-            state->modified = wParam != 0;
-            return 0;
-        case EM_LIMITTEXT:
-            state->limit = wParam == 0 ? kLargestLimit : std::min<std::size_t>(wParam, kLargestLimit);
-            return 0;
-        case EM_GETLIMITTEXT:
-            return static_cast<LRESULT>(state->limit);
-        case EM_SETREADONLY:
-            if (wParam != 0) {
-                window->style |= ES_READONLY;
-            } else {
-                window->style &= ~static_cast<DWORD>(ES_READONLY);
-            }
-            InvalidateWindow(handle, nullptr, true);
-            return TRUE;
-        case EM_GETLINECOUNT:
-            return IsMultiline(*window) ? static_cast<LRESULT>(std::count(window->text.begin(), window->text.end(), L'\n') + 1)
-                                        : 1;
-        case EM_LINELENGTH:
-            return static_cast<LRESULT>(length);
+        case WM_UNDO: return 0;  // there is no clipboard, and no undo
+        case EM_GETSEL: return OnGetSel(edit, wParam, lParam);
+        case EM_SETSEL: return OnSetSel(edit, wParam, lParam);
+        case EM_REPLACESEL: return OnReplaceSel(edit, lParam);
+        case EM_GETMODIFY: return state->modified ? TRUE : FALSE;
+        case EM_SETMODIFY: return OnSetModify(edit, wParam);
+        case EM_LIMITTEXT: return OnLimitText(edit, wParam);
+        case EM_GETLIMITTEXT: return static_cast<LRESULT>(state->limit);
+        case EM_SETREADONLY: return OnSetReadOnly(edit, wParam);
+        case EM_GETLINECOUNT: return OnGetLineCount(edit);
+        case EM_LINELENGTH: return static_cast<LRESULT>(window->text.size());
         case EM_CANUNDO:
-        case EM_UNDO:
-            return FALSE;
-        case EM_EMPTYUNDOBUFFER:
-            return 0;
+        case EM_UNDO: return FALSE;
+        case EM_EMPTYUNDOBUFFER: return 0;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            // A click right of the text: the focus, and the caret at the end.
-            SetFocus(handle);
-            if (const std::shared_ptr<EditState> after = ControlOf<EditState>(handle)) {
-                const std::shared_ptr<Window> now = FindWindowObject(handle);
-                after->anchor = after->caret = now != nullptr ? now->text.size() : 0;
-            }
-            return 0;
-        case WM_LBUTTONUP:
-            return 0;
-        case WM_SETFOCUS:
-            InvalidateWindow(handle, nullptr, false);
-            NotifyParent(handle, EN_SETFOCUS);
-            return 0;
-        case WM_KILLFOCUS:
-            InvalidateWindow(handle, nullptr, false);
-            NotifyParent(handle, EN_KILLFOCUS);
-            return 0;
-        case WM_ENABLE:
-            InvalidateWindow(handle, nullptr, true);
-            return 0;
-        default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK: return OnLButtonDown(edit);
+        case WM_LBUTTONUP: return 0;
+        case WM_SETFOCUS: return OnSetFocus(edit);
+        case WM_KILLFOCUS: return OnKillFocus(edit);
+        case WM_ENABLE: return OnEnable(edit);
+        default: return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 
