@@ -79,7 +79,8 @@ void Clicked(HWND button) {
             break;
         case BS_AUTORADIOBUTTON:
             for (HWND other : GroupOf(button)) {
-                if (other != button && TypeOf(other) == BS_AUTORADIOBUTTON && ControlOf<ButtonState>(other) != nullptr) {
+                if (other != button && TypeOf(other) == BS_AUTORADIOBUTTON &&
+                    ControlOf<ButtonState>(other) != nullptr) {
                     Deliver(other, BM_SETCHECK, BST_UNCHECKED, 0);
                 }
             }
@@ -91,6 +92,175 @@ void Clicked(HWND button) {
     NotifyParent(button, BN_CLICKED);
 }
 
+// A button as its message handlers see it: its handle, its window and its state, which the window procedure
+// holds while they run, and its type (BS_TYPEMASK of its style) when the message came.
+struct Button {
+    HWND handle;
+    Window& window;
+    ButtonState& state;
+    DWORD type;
+};
+
+LRESULT OnNcCreate(HWND handle, Window& window, WPARAM wParam, LPARAM lParam) {
+    auto state = std::make_shared<ButtonState>();
+    state->checkable = IsCheckable(window.style & BS_TYPEMASK);
+    window.control = state;
+    return DefWindowProcW(handle, WM_NCCREATE, wParam, lParam);
+}
+
+LRESULT OnGetDlgCode(const Button& button) {
+    switch (button.type) {
+        case BS_PUSHBUTTON:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        case BS_DEFPUSHBUTTON:
+            return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return DLGC_BUTTON | DLGC_RADIOBUTTON;
+        case BS_GROUPBOX:
+            return DLGC_STATIC;
+        default:
+            return DLGC_BUTTON;
+    }
+}
+
+LRESULT OnNcHitTest(const Button& button, WPARAM wParam, LPARAM lParam) {
+    // A group box lets clicks through to what lies under it.
+    return button.type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProcW(button.handle, WM_NCHITTEST, wParam, lParam);
+}
+
+// WM_LBUTTONDOWN and WM_LBUTTONDBLCLK.
+LRESULT OnLButtonDown(const Button& button) {
+    if (button.type == BS_GROUPBOX) {
+        return 0;
+    }
+    SetFocus(button.handle);
+    if (const std::shared_ptr<ButtonState> after = ControlOf<ButtonState>(button.handle)) {
+        after->pushed = true;
+        InvalidateWindow(button.handle, nullptr, true);
+    }
+    return 0;
+}
+
+LRESULT OnLButtonUp(const Button& button, LPARAM lParam) {
+    if (!button.state.pushed) {
+        return 0;
+    }
+    button.state.pushed = false;
+    InvalidateWindow(button.handle, nullptr, true);
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const RECT client = ClientRectOf(button.window);
+    if (PtInRect(&client, point)) {
+        Clicked(button.handle);
+    }
+    return 0;
+}
+
+LRESULT OnKeyDown(const Button& button, WPARAM key) {
+    if (key == VK_SPACE && button.type != BS_GROUPBOX) {
+        button.state.pushed = true;
+    }
+    return 0;
+}
+
+LRESULT OnKeyUp(const Button& button, WPARAM key) {
+    if (key == VK_SPACE && button.state.pushed) {
+        button.state.pushed = false;
+        Clicked(button.handle);
+    }
+    return 0;
+}
+
+LRESULT OnClick(const Button& button) {
+    Deliver(button.handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
+    Deliver(button.handle, WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    return 0;
+}
+
+LRESULT OnSetCheck(const Button& button, WPARAM wParam) {
+    if (!button.state.checkable) {
+        return 0;
+    }
+    int check = static_cast<int>(wParam);
+    // Only the three-state kinds have the third state; the others show it as checked.
+    if (check == BST_INDETERMINATE && button.type != BS_3STATE && button.type != BS_AUTO3STATE) {
+        check = BST_CHECKED;
+    }
+    if (check != BST_UNCHECKED && check != BST_CHECKED && check != BST_INDETERMINATE) {
+        check = BST_UNCHECKED;
+    }
+    if (check != button.state.check) {
+        button.state.check = check;
+        InvalidateWindow(button.handle, nullptr, true);
+    }
+    return 0;
+}
+
+LRESULT OnGetState(const Button& button) {
+    const ButtonState& state = button.state;
+    return (state.checkable ? state.check : 0) | (state.pushed ? BST_PUSHED : 0) | (state.focused ? BST_FOCUS : 0);
+}
+
+LRESULT OnSetState(const Button& button, WPARAM wParam) {
+    button.state.pushed = wParam != 0;
+    InvalidateWindow(button.handle, nullptr, true);
+    return 0;
+}
+
+LRESULT OnSetStyle(const Button& button, WPARAM wParam, LPARAM lParam) {
+    button.window.style = (button.window.style & 0xFFFF0000u) | static_cast<DWORD>(wParam & 0xFFFF);
+    button.state.checkable = IsCheckable(button.window.style & BS_TYPEMASK);
+    if (lParam != 0) {
+        InvalidateWindow(button.handle, nullptr, true);
+    }
+    return 0;
+}
+
+LRESULT OnSetImage(const Button& button, WPARAM wParam, LPARAM lParam) {
+    if (wParam != IMAGE_BITMAP && wParam != IMAGE_ICON && wParam != IMAGE_CURSOR) {
+        return 0;
+    }
+    const HANDLE previous = button.state.image;
+    button.state.image = reinterpret_cast<HANDLE>(lParam);
+    button.state.imageType = wParam;
+    InvalidateWindow(button.handle, nullptr, true);
+    return reinterpret_cast<LRESULT>(previous);
+}
+
+LRESULT OnGetImage(const Button& button, WPARAM wParam) {
+    return button.state.imageType == wParam ? reinterpret_cast<LRESULT>(button.state.image) : 0;
+}
+
+LRESULT OnSetFocus(const Button& button) {
+    button.state.focused = true;
+    InvalidateWindow(button.handle, nullptr, true);
+    if (Notifies(button.handle)) {
+        NotifyParent(button.handle, BN_SETFOCUS);
+    }
+    return 0;
+}
+
+LRESULT OnKillFocus(const Button& button) {
+    button.state.focused = false;
+    button.state.pushed = false;
+    InvalidateWindow(button.handle, nullptr, true);
+    if (Notifies(button.handle)) {
+        NotifyParent(button.handle, BN_KILLFOCUS);
+    }
+    return 0;
+}
+
+LRESULT OnSetText(const Button& button, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcW(button.handle, WM_SETTEXT, wParam, lParam);
+    InvalidateWindow(button.handle, nullptr, true);
+    return result;
+}
+
+LRESULT OnEnable(const Button& button) {
+    InvalidateWindow(button.handle, nullptr, true);
+    return 0;
+}
+
 }  // namespace
 
 LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,146 +269,36 @@ LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     if (message == WM_NCCREATE) {
-        auto state = std::make_shared<ButtonState>();
-        state->checkable = IsCheckable(window->style & BS_TYPEMASK);
-        window->control = state;
-        return DefWindowProcW(handle, message, wParam, lParam);
+        return OnNcCreate(handle, *window, wParam, lParam);
     }
     const std::shared_ptr<ButtonState> state = std::dynamic_pointer_cast<ButtonState>(window->control);
     if (state == nullptr) {
         return DefWindowProcW(handle, message, wParam, lParam);
     }
     const DWORD type = window->style & BS_TYPEMASK;
+    const Button button{handle, *window, *state, type};
     switch (message) {
-        case WM_GETDLGCODE:
-            switch (type) {
-                case BS_PUSHBUTTON:
-                    return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-                case BS_DEFPUSHBUTTON:
-                    return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-                case BS_RADIOBUTTON:
-                case BS_AUTORADIOBUTTON:
-                    return DLGC_BUTTON | DLGC_RADIOBUTTON;
-                case BS_GROUPBOX:
-                    return DLGC_STATIC;
-                default:
-                    return DLGC_BUTTON;
-            }
-        case WM_NCHITTEST:
-            // A group box lets clicks through to what lies under it.
-            return type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProcW(handle, message, wParam, lParam);
+        case WM_GETDLGCODE: return OnGetDlgCode(button);
+        case WM_NCHITTEST: return OnNcHitTest(button, wParam, lParam);
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (type == BS_GROUPBOX) {
-                return 0;
-            }
-            SetFocus(handle);
-            if (const std::shared_ptr<ButtonState> after = ControlOf<ButtonState>(handle)) {
-                after->pushed = true;
-                InvalidateWindow(handle, nullptr, true);
-            }
-            return 0;
-        case WM_LBUTTONUP: {
-            if (!state->pushed) {
-                return 0;
-            }
-            state->pushed = false;
-            InvalidateWindow(handle, nullptr, true);
-            const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const RECT client = ClientRectOf(*window);
-            if (PtInRect(&client, point)) {
-                Clicked(handle);
-            }
-            return 0;
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_SPACE && type != BS_GROUPBOX) {
-                state->pushed = true;
-            }
-            return 0;
-        case WM_KEYUP:
-            if (wParam == VK_SPACE && state->pushed) {
-                state->pushed = false;
-                Clicked(handle);
-            }
-            return 0;
-        case WM_CHAR:
-            return 0;
-        case BM_CLICK:
-            Deliver(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
-            Deliver(handle, WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
-            return 0;
-        case BM_GETCHECK:
-            return state->checkable ? state->check : BST_UNCHECKED;
-        case BM_SETCHECK: {
-            if (!state->checkable) {
-                return 0;
-            }
-            int check = static_cast<int>(wParam);
-            // Only the three-state kinds have the third state; the others show it as checked.
-            if (check == BST_INDETERMINATE && type != BS_3STATE && type != BS_AUTO3STATE) {
-                check = BST_CHECKED;
-            }
-            if (check != BST_UNCHECKED && check != BST_CHECKED && check != BST_INDETERMINATE) {
-                check = BST_UNCHECKED;
-            }
-            if (check != state->check) {
-                state->check = check;
-                InvalidateWindow(handle, nullptr, true);
-            }
-            return 0;
-        }
-        case BM_GETSTATE:
-            return (state->checkable ? state->check : 0) | (state->pushed ? BST_PUSHED : 0) |
-                   (state->focused ? BST_FOCUS : 0);
-        case BM_SETSTATE:
-            state->pushed = wParam != 0;
-            InvalidateWindow(handle, nullptr, true);
-            return 0;
-        case BM_SETSTYLE:
-            window->style = (window->style & 0xFFFF0000u) | static_cast<DWORD>(wParam & 0xFFFF);
-            state->checkable = IsCheckable(window->style & BS_TYPEMASK);
-            if (lParam != 0) {
-                InvalidateWindow(handle, nullptr, true);
-            }
-            return 0;
-        case BM_SETIMAGE: {
-            if (wParam != IMAGE_BITMAP && wParam != IMAGE_ICON && wParam != IMAGE_CURSOR) {
-                return 0;
-            }
-            const HANDLE previous = state->image;
-            state->image = reinterpret_cast<HANDLE>(lParam);
-            state->imageType = wParam;
-            InvalidateWindow(handle, nullptr, true);
-            return reinterpret_cast<LRESULT>(previous);
-        }
-        case BM_GETIMAGE:
-            return state->imageType == wParam ? reinterpret_cast<LRESULT>(state->image) : 0;
-        case WM_SETFOCUS:
-            state->focused = true;
-            InvalidateWindow(handle, nullptr, true);
-            if (Notifies(handle)) {
-                NotifyParent(handle, BN_SETFOCUS);
-            }
-            return 0;
-        case WM_KILLFOCUS:
-            state->focused = false;
-            state->pushed = false;
-            InvalidateWindow(handle, nullptr, true);
-            if (Notifies(handle)) {
-                NotifyParent(handle, BN_KILLFOCUS);
-            }
-            return 0;
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcW(handle, message, wParam, lParam);
-            InvalidateWindow(handle, nullptr, true);
-            return result;
-        }
-        case WM_ENABLE:
-            InvalidateWindow(handle, nullptr, true);
-            return 0;
-        default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK: return OnLButtonDown(button);
+        case WM_LBUTTONUP: return OnLButtonUp(button, lParam);
+        case WM_KEYDOWN: return OnKeyDown(button, wParam);
+        case WM_KEYUP: return OnKeyUp(button, wParam);
+        case WM_CHAR: return 0;
+        case BM_CLICK: return OnClick(button);
+        case BM_GETCHECK: return state->checkable ? state->check : BST_UNCHECKED;
+        case BM_SETCHECK: return OnSetCheck(button, wParam);
+        case BM_GETSTATE: return OnGetState(button);
+        case BM_SETSTATE: return OnSetState(button, wParam);
+        case BM_SETSTYLE: return OnSetStyle(button, wParam, lParam);
+        case BM_SETIMAGE: return OnSetImage(button, wParam, lParam);
+        case BM_GETIMAGE: return OnGetImage(button, wParam);
+        case WM_SETFOCUS: return OnSetFocus(button);
+        case WM_KILLFOCUS: return OnKillFocus(button);
+        case WM_SETTEXT: return OnSetText(button, wParam, lParam);
+        case WM_ENABLE: return OnEnable(button);
+        default: return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 
