@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "host/HostError.h"
 
@@ -20,13 +21,33 @@ namespace {
 
 std::string SystemText(int error) { return std::strerror(error); }
 
-// The new file's content goes straight to its descriptor, so every failed write is seen where it happens.
+// The new file's content gathers in a buffer and goes to the descriptor a buffer at a time: qpdf hands its
+// writer many small pieces, and a system call for each would cost more than the rest of the save. A write
+// that fails is still seen before the file is put in place, at the latest when the writer finishes.
 class DescriptorPipeline : public Pipeline {
 public:
-    DescriptorPipeline(int fd, long long failAfter)
-        : Pipeline("save", nullptr), m_fd(fd), m_budget(failAfter) {}
+    static constexpr size_t kBufferSize = 64 * 1024;
+
+    DescriptorPipeline(int fd, long long failAfter) : Pipeline("save", nullptr), m_fd(fd), m_budget(failAfter) {
+        m_buffer.reserve(kBufferSize);
+    }
 
     void write(unsigned char const* data, size_t length) override {
+        if (m_buffer.size() + length > kBufferSize) Flush();
+        if (length >= kBufferSize) return WriteOut(data, length);  // a large piece needs no gathering
+        m_buffer.insert(m_buffer.end(), data, data + length);
+    }
+    void finish() override {
+        Flush();
+        if (m_budget >= 0) throw std::runtime_error("simulated write failure");  // a short file fails too
+    }
+
+private:
+    void Flush() {
+        WriteOut(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+    }
+    void WriteOut(unsigned char const* data, size_t length) {
         while (length > 0) {
             size_t chunk = length;
             if (m_budget >= 0) {
@@ -43,13 +64,10 @@ public:
             if (m_budget >= 0) m_budget -= written;
         }
     }
-    void finish() override {
-        if (m_budget >= 0) throw std::runtime_error("simulated write failure");  // a short file fails too
-    }
 
-private:
     int m_fd;
     long long m_budget;  // bytes left before a simulated failure; -1 for none
+    std::vector<unsigned char> m_buffer;
 };
 
 // The new file until it has been renamed into place: closed and removed unless kept.
