@@ -19,6 +19,9 @@ struct DialogState {
 
 // The dialog state of a window made by a dialog function, or nullptr.
 std::shared_ptr<DialogState> DialogOf(HWND window);
+// Whether the dialog's window has extra bytes at `index` for a value (DWLP_DLGPROC, DWLP_MSGRESULT), as a
+// window of the dialog class has.
+bool HasExtra(HWND dialog, int index);
 
 // Base units of the system font, for windows outside dialogs.
 constexpr int kSystemBaseX = 8;
