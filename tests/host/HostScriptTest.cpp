@@ -23,57 +23,45 @@ constexpr int kAsk = 106;      // asks a question in a message box
 constexpr int kRadio = 107;
 
 // A dialog template written in memory, as a resource compiler lays it out: UTF-16 words, items on 4 bytes.
-class DialogTemplate {
-public:
-    DialogTemplate(const std::wstring& title, short cx, short cy) {
-        Dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
-        Dword(0);
-        m_words.push_back(0);  // item count, set as items are added
-        for (short value : {short(10), short(10), cx, cy}) m_words.push_back(static_cast<WORD>(value));
-        m_words.push_back(0);  // no menu
-        m_words.push_back(0);  // the dialog class
-        Text(title);
-        m_words.push_back(8);
-        Text(L"MS Shell Dlg");
-    }
-    DialogTemplate& Item(WORD classOrdinal, int id, const std::wstring& text, DWORD style, short x, short y,
-                         short cx, short cy) {
-        if (m_words.size() % 2 != 0) m_words.push_back(0);
-        Dword(WS_CHILD | WS_VISIBLE | style);
-        Dword(0);
-        for (short value : {x, y, cx, cy}) m_words.push_back(static_cast<WORD>(value));
-        m_words.push_back(static_cast<WORD>(id));
-        m_words.push_back(0xFFFF);
-        m_words.push_back(classOrdinal);
-        Text(text);
-        m_words.push_back(0);  // no creation data
-        ++m_words[4];
-        return *this;
-    }
-    // Aligned on 4 bytes, as templates are.
-    const DLGTEMPLATE* Get() {
-        m_aligned.assign((m_words.size() + 1) / 2, 0);
-        std::memcpy(m_aligned.data(), m_words.data(), m_words.size() * sizeof(WORD));
-        return reinterpret_cast<const DLGTEMPLATE*>(m_aligned.data());
-    }
-
-    static constexpr WORD kButton = 0x80;
-    static constexpr WORD kEditClass = 0x81;
-    static constexpr WORD kComboBox = 0x85;
-
-private:
-    void Dword(DWORD value) {
-        m_words.push_back(static_cast<WORD>(value & 0xFFFF));
-        m_words.push_back(static_cast<WORD>(value >> 16));
-    }
-    void Text(const std::wstring& text) {
-        for (wchar_t c : text) m_words.push_back(static_cast<WORD>(c));
-        m_words.push_back(0);
-    }
-
-    std::vector<WORD> m_words;
-    std::vector<DWORD> m_aligned;
+constexpr WORD kButton = 0x80, kEditClass = 0x81, kComboBox = 0x85;
+struct DialogItem {
+    WORD classOrdinal;
+    int id;
+    const wchar_t* text;
+    DWORD style;
+    short x, y, cx, cy;
 };
+std::vector<DWORD> DialogTemplate(const wchar_t* title, short cx, short cy, std::initializer_list<DialogItem> items) {
+    std::vector<WORD> words;
+    const auto dword = [&](DWORD value) { words.insert(words.end(), {LOWORD(value), HIWORD(value)}); };
+    const auto text = [&](const wchar_t* chars) {
+        for (; *chars != 0; ++chars) words.push_back(static_cast<WORD>(*chars));
+        words.push_back(0);
+    };
+    dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+    dword(0);
+    words.push_back(static_cast<WORD>(items.size()));
+    for (short value : {short(10), short(10), cx, cy}) words.push_back(static_cast<WORD>(value));
+    words.insert(words.end(), {0, 0});  // no menu, the dialog class
+    text(title);
+    words.push_back(8);
+    text(L"MS Shell Dlg");
+    for (const DialogItem& item : items) {
+        if (words.size() % 2 != 0) words.push_back(0);
+        dword(WS_CHILD | WS_VISIBLE | item.style);
+        dword(0);
+        for (short value : {item.x, item.y, item.cx, item.cy}) words.push_back(static_cast<WORD>(value));
+        words.insert(words.end(), {static_cast<WORD>(item.id), 0xFFFF, item.classOrdinal});
+        text(item.text);
+        words.push_back(0);  // no creation data
+    }
+    std::vector<DWORD> aligned((words.size() + 1) / 2, 0);
+    std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
+    return aligned;
+}
+const DLGTEMPLATE* Template(const std::vector<DWORD>& aligned) {
+    return reinterpret_cast<const DLGTEMPLATE*>(aligned.data());
+}
 
 // What the test's dialogs heard and answered.
 struct DialogLog {
@@ -102,12 +90,12 @@ INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 INT_PTR RunOptions(HWND owner) {
-    DialogTemplate options(L"Options", 120, 60);
-    options
-        .Item(DialogTemplate::kEditClass, kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 100, 14)
-        .Item(DialogTemplate::kButton, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 30, 50, 14)
-        .Item(DialogTemplate::kButton, IDCANCEL, L"Cancel", WS_TABSTOP, 62, 30, 50, 14);
-    return DialogBoxIndirectParamW(nullptr, options.Get(), owner, OptionsProc, 0);
+    const std::vector<DWORD> options = DialogTemplate(
+        L"Options", 120, 60,
+        {{kEditClass, kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 100, 14},
+         {kButton, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 30, 50, 14},
+         {kButton, IDCANCEL, L"Cancel", WS_TABSTOP, 62, 30, 50, 14}});
+    return DialogBoxIndirectParamW(nullptr, Template(options), owner, OptionsProc, 0);
 }
 
 INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -147,18 +135,18 @@ protected:
 
     // The test's modeless dialog, shown (and so active) over the host's main window.
     HWND ShowDialog() {
-        DialogTemplate page(L"Test Dialog", 200, 120);
-        page.Item(DialogTemplate::kEditClass, kEdit, L"540.00", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8,
-                  60, 14)
-            .Item(DialogTemplate::kComboBox, kCombo, L"", CBS_DROPDOWNLIST | WS_TABSTOP, 8, 28, 80, 60)
-            .Item(DialogTemplate::kButton, kCheck, L"Centre", BS_AUTOCHECKBOX | WS_TABSTOP, 8, 48, 60, 12)
-            .Item(DialogTemplate::kButton, kDisabled, L"Apply", WS_DISABLED | WS_TABSTOP, 8, 64, 50, 14)
-            .Item(DialogTemplate::kButton, kOptions, L"Options...", WS_TABSTOP, 62, 64, 50, 14)
-            .Item(DialogTemplate::kButton, kAsk, L"Ask", WS_TABSTOP, 116, 64, 50, 14)
-            .Item(DialogTemplate::kButton, kRadio, L"Inches", BS_AUTORADIOBUTTON, 8, 84, 60, 12)
-            .Item(DialogTemplate::kButton, IDCANCEL, L"Close", WS_TABSTOP, 116, 84, 50, 14);
+        const std::vector<DWORD> page = DialogTemplate(
+            L"Test Dialog", 200, 120,
+            {{kEditClass, kEdit, L"540.00", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 60, 14},
+             {kComboBox, kCombo, L"", CBS_DROPDOWNLIST | WS_TABSTOP, 8, 28, 80, 60},
+             {kButton, kCheck, L"Centre", BS_AUTOCHECKBOX | WS_TABSTOP, 8, 48, 60, 12},
+             {kButton, kDisabled, L"Apply", WS_DISABLED | WS_TABSTOP, 8, 64, 50, 14},
+             {kButton, kOptions, L"Options...", WS_TABSTOP, 62, 64, 50, 14},
+             {kButton, kAsk, L"Ask", WS_TABSTOP, 116, 64, 50, 14},
+             {kButton, kRadio, L"Inches", BS_AUTORADIOBUTTON, 8, 84, 60, 12},
+             {kButton, IDCANCEL, L"Close", WS_TABSTOP, 116, 84, 50, 14}});
         dialog =
-            CreateDialogIndirectParamW(nullptr, page.Get(), host->Windows().MainWindow(), TestDialogProc, 0);
+            CreateDialogIndirectParamW(nullptr, Template(page), host->Windows().MainWindow(), TestDialogProc, 0);
         EXPECT_NE(dialog, nullptr);
         ShowWindow(dialog, SW_SHOW);
         WinSub_Idle();
