@@ -276,7 +276,6 @@ TEST_F(HostMenuEntries, ClickAsksEnabledThenExecutesWithModifiersHeld) {
     EXPECT_EQ(g_clientData, &clientData);
     EXPECT_EQ(g_modifiersSeen, 9);
     EXPECT_EQ(View::View_KeyModifiers(), 0);  // released with the click
-    EXPECT_NE(out.str().find("[menu] Run\n"), std::string::npos);
 
     Entry([&] { View::View_SetMenuItemComputeEnabled(item, Callback(AnswerNo), nullptr); });
     EXPECT_EQ(host->Menus().Click("P:Run"), HostClickResult::Disabled);
@@ -555,7 +554,6 @@ TEST_F(HostToolbarEntries, ClickAsksEnabledThenExecutesWithModifiersHeld) {
     const HostToolButton inside = NewButton("P:InFlyout");
     const HostToolbar flyout = NewFlyout();
     ASSERT_TRUE(Entry([&] {
-        View::View_SetToolButtonHelpText(button, "Run Tool");
         View::View_SetToolButtonExecute(button, Callback(CountExecution), nullptr);
         View::View_SetToolButtonComputeEnabled(button, Callback(AnswerYes), nullptr);
         View::View_SetToolButtonExecute(inside, Callback(CountExecution), nullptr);
@@ -569,7 +567,6 @@ TEST_F(HostToolbarEntries, ClickAsksEnabledThenExecutesWithModifiersHeld) {
     EXPECT_EQ(host->Toolbars().Click("P:InFlyout", kHostKeyAlt), HostClickResult::Executed);
     EXPECT_EQ(g_modifiersSeen, kHostKeyAlt);
     EXPECT_EQ(g_executions, 2);
-    EXPECT_NE(out.str().find("[button] Run Tool\n"), std::string::npos);
 
     Entry([&] { View::View_SetToolButtonComputeEnabled(button, Callback(AnswerNo), nullptr); });
     EXPECT_EQ(host->Toolbars().Click("P:Run"), HostClickResult::Disabled);

@@ -134,10 +134,11 @@ TEST_F(HostPageViewEntries, MapsTheCropBoxCornerToTheTopLeftForEveryRotationAndZ
     EXPECT_EQ(Text(ToPage(view, {350, 850, 150, 50})), Text(box));
 }
 
+// A page turned by itself alone is mapped in EditorSession.DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
 TEST_F(HostPageViewEntries, ThePagesOwnRotationAddsToTheViews) {
     const HostPageView view = PageViewOf(OpenView("a.pdf"));
     host->PageViews().ShowPage(State(view), 1);
-    EXPECT_EQ(State(view).Rotation(), 90);  // mapped as RectTools.OnATurnedPage... reads it
+    EXPECT_EQ(State(view).Rotation(), 90);
     host->PageViews().SetViewRotation(State(view), 270);
     EXPECT_EQ(State(view).Rotation(), 0);
     EXPECT_EQ(Text(ToDevice(view, Points(0, 100, 10, 90))), "0 0 10 10");
