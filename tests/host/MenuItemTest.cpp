@@ -1,53 +1,81 @@
-// Menu items of the framework as a user meets them in the host: XCHG_AVMenuItemObj (registered names,
-// default behaviour, guarded callbacks, creating again, releasing), XCHG_MenuItem (bound members, their
-// defaults, keyboard modifiers during a click) and XCHG_HelpMenuItem.
-#include "ProbeMenusTest.h"
+// Menu items and tool buttons of the framework as a user meets them in the host: XCHG_AVMenuItemObj and
+// XCHG_AVToolButtonObj (default behaviour, guarded callbacks), menu items created again and released,
+// XCHG_MenuItem (bound members, keyboard modifiers during a click), XCHG_ToolButtonTool (a button that selects
+// a tool) and XCHG_HelpMenuItem. Items and buttons bound to the editor's own members, their titles, icons,
+// help texts and names are seen in EditorSession's ToolsAppearWhereTheHostHasRoomForThem.
+#include "ProbeTest.h"
 #include "TestPdf.h"
 #include "host/HostDocument.h"
 
 namespace {
 
-using MenuItemObj = ProbeMenusTest;
+using MenuItem = ProbeMenusTest;
 
-TEST_F(MenuItemObj, RegistersPluginNameColonItemNameWithTitleShortcutAndIcon) {
+TEST_F(MenuItem, UnboundItemsAndButtonsShowADiagnosticAlert) {
+    struct Row {
+        const char* name;
+        bool button;
+        const char* text;
+    };
+    const Row rows[] = {
+        {kItemB, false, "MenuItem: ORBA_TEST_Probe:ItemB Execute callback invoked"},
+        // Item C binds no member of its target: every operation keeps the default, and the target hears nothing.
+        {kItemC, false, "MenuItem: ORBA_TEST_Probe:ItemC Execute callback invoked"},
+        {kPlainButton, true, "ToolButton: ORBA:TEST_PlainButton Execute callback invoked"},
+    };
     Start(Version(7));
-    EXPECT_TRUE(host->Menus().HasItem(kItemA));
-    EXPECT_EQ(host->Menus().TitleOf(kItemA), "Edit Page Geometry");
-    EXPECT_EQ(host->Menus().TitleOf(kItemB), "Vantorix Geometry Editor Tool");
-    EXPECT_EQ(MenuLine(kItemA), "(icon) Edit Page Geometry  Ctrl+Shift+G  [ORBA_TEST_Probe:ItemA]");
-    EXPECT_EQ(MenuLine(kItemB), "Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemB]");  // no icon, no key
-    // Two items, the tools submenu and its item, and the help item.
-    EXPECT_EQ(host->Menus().CountOwnedBy(Extension()), 5u);
+    ASSERT_TRUE(Call<void (*)()>("Probe_AddItemC"));
+    EXPECT_EQ(host->Menus().ItemNames("Window").back(), kItemC);
+    EXPECT_EQ(MenuLine(kItemC), "Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemC]");
+    EXPECT_EQ(ButtonLine(kPlainButton), "(icon)  [ORBA:TEST_PlainButton]");  // help string 0: none
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        host->Alerts().Clear();
+        Log();
+        EXPECT_EQ(row.button ? host->Toolbars().Click(row.name) : host->Menus().Click(row.name),
+                  HostClickResult::Executed);
+        ASSERT_EQ(host->Alerts().Shown().size(), 1u) << out.str();
+        EXPECT_TRUE(LastAlert()->modal);
+        EXPECT_EQ(LastAlert()->kind, 3);
+        EXPECT_EQ(LastAlert()->text, row.text);
+        EXPECT_EQ(LastAlert()->buttons, Names{"OK"});
+        EXPECT_TRUE(LastAlert()->beep);
+        EXPECT_EQ(Log(), "");
+    }
 }
 
-TEST_F(MenuItemObj, DefaultItemIsEnabledUnmarkedAndShowsADiagnosticAlert) {
-    Start(Version(7));
-    EXPECT_EQ(host->Menus().Click(kItemB), HostClickResult::Executed);
-    ASSERT_EQ(host->Alerts().Shown().size(), 1u) << out.str();
-    const HostShownAlert& alert = LastAlert();
-    EXPECT_TRUE(alert.modal);
-    EXPECT_EQ(alert.kind, 3);
-    EXPECT_EQ(alert.text, "MenuItem: ORBA_TEST_Probe:ItemB Execute callback invoked");
-    EXPECT_EQ(alert.buttons, Names{"OK"});
-    EXPECT_TRUE(alert.beep);
-}
-
-TEST_F(MenuItemObj, AFailureInACallbackIsReportedUnderItsGuardAndRaisedIntoTheHost) {
-    Start(Version(7));
-    SetState(true, false, true);
-    EXPECT_EQ(host->Menus().Click(kItemA), HostClickResult::Disabled);
-    ASSERT_EQ(host->Alerts().Shown().size(), 1u) << out.str();
-    EXPECT_FALSE(LastAlert().modal);
-    EXPECT_EQ(LastAlert().text,
-              "XCHG_AVMenuItemObj::ComputeEnabled caught an exception: probe state failure : code 1155997");
-    EXPECT_NE(out.str().find("[error] menu item compute enabled: An internal error occurred."), std::string::npos)
-        << out.str();
-    EXPECT_EQ(Log(), "A.Enabled(1) ");  // not executed
-    EXPECT_EQ(NestingCount(), 0);
+TEST_F(MenuItem, AFailureInACallbackIsReportedUnderItsGuardAndRaisedIntoTheHost) {
+    struct Row {
+        const char* name;
+        bool button;
+        HostClickResult result;
+        const char* alert;
+        const char* error;
+    };
+    const Row rows[] = {
+        {kPlainButton, true, HostClickResult::Failed,
+         "XCHG_AVToolButtonObj::Execute caught an exception: probe click failure : code 1155996",
+         "[error] tool button execute: An internal error occurred."},
+        {kItemA, false, HostClickResult::Disabled,
+         "XCHG_AVMenuItemObj::ComputeEnabled caught an exception: probe state failure : code 1155997",
+         "[error] menu item compute enabled: An internal error occurred."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Start(Version(7));
+        SetState(true, false, true);
+        EXPECT_EQ(row.button ? host->Toolbars().Click(row.name) : host->Menus().Click(row.name), row.result);
+        ASSERT_EQ(host->Alerts().Shown().size(), 1u) << out.str();
+        EXPECT_FALSE(LastAlert()->modal);
+        EXPECT_EQ(LastAlert()->text, row.alert);
+        EXPECT_NE(out.str().find(row.error), std::string::npos) << out.str();
+        EXPECT_EQ(NestingCount(), 0);
+    }
+    EXPECT_EQ(Log(), "A.Enabled(1) ");  // item A was not executed
     EXPECT_EQ(MenuLine(kItemA), "(icon) Edit Page Geometry  Ctrl+Shift+G  (disabled)  [ORBA_TEST_Probe:ItemA]");
 }
 
-TEST_F(MenuItemObj, CreatingAgainReleasesWhatWasHeldFirst) {
+TEST_F(MenuItem, CreatingAgainReleasesWhatWasHeldFirst) {
     Start(Version(7));
     const HostMenuItem old = Ask<HostMenuItem>("Probe_ItemB");
     const std::size_t callbacks = host->Callbacks().Count();
@@ -60,7 +88,7 @@ TEST_F(MenuItemObj, CreatingAgainReleasesWhatWasHeldFirst) {
     EXPECT_FALSE(host->CallPlugin("old item", [&] { HostAcroViewTable::View_MenuItemName(old, nullptr, 0); }));
 }
 
-TEST_F(MenuItemObj, ReleaseGivesBackCallbacksAndIgnoresAFailureOfTheHost) {
+TEST_F(MenuItem, ReleaseGivesBackCallbacksAndIgnoresAFailureOfTheHost) {
     Start(Version(7));
     const HostMenuItem item = Ask<HostMenuItem>("Probe_ItemB");
     // The host lets go of the item behind the plug-in's back, so the plug-in's own removal will fail.
@@ -76,15 +104,16 @@ TEST_F(MenuItemObj, ReleaseGivesBackCallbacksAndIgnoresAFailureOfTheHost) {
     EXPECT_EQ(host->FailedCalls(), failures);
 }
 
-using MenuItem = ProbeMenusTest;
-
-TEST_F(MenuItem, BoundMembersAnswerInsideTheGuard) {
+TEST_F(MenuItem, BoundMembersAnswerInsideTheGuardWithTheShortcutShown) {
     Start(Version(7));
     SetState(false, true);
     EXPECT_EQ(MenuLine(kItemA), "* (icon) Edit Page Geometry  Ctrl+Shift+G  (disabled)  [ORBA_TEST_Probe:ItemA]");
     EXPECT_EQ(Log(), "A.Enabled(1) A.Marked(1) ");  // one guarded callback deep
     SetState(true, false);
     EXPECT_EQ(MenuLine(kItemA), "(icon) Edit Page Geometry  Ctrl+Shift+G  [ORBA_TEST_Probe:ItemA]");
+    EXPECT_EQ(MenuLine(kItemB), "Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemB]");  // no icon, no key
+    // Two items, the tools submenu and its item, and the help item.
+    EXPECT_EQ(host->Menus().CountOwnedBy(Extension()), 5u);
 }
 
 TEST_F(MenuItem, ClickRunsTheBoundActionWithTheModifiersHeldUnlessDisabled) {
@@ -99,15 +128,39 @@ TEST_F(MenuItem, ClickRunsTheBoundActionWithTheModifiersHeldUnlessDisabled) {
     EXPECT_EQ(Log(), "A.Enabled(1) ");
 }
 
-TEST_F(MenuItem, UnboundMembersKeepTheDefaults) {
+using ToolButtonTool = ProbeMenusTest;
+
+TEST_F(ToolButtonTool, WithoutAToolItIsNeverEnabledOrMarkedAndWithoutADocumentNeitherIsIt) {
+    const std::string kDisabledLine =
+        "(icon) \"Vantorix Geometry Editor Tool\" v  (disabled)  [ORBA:TEST_NullToolButton]";
     Start(Version(7));
-    ASSERT_TRUE(Call<void (*)()>("Probe_AddItemC"));
-    EXPECT_EQ(host->Menus().ItemNames("Window").back(), kItemC);
-    EXPECT_EQ(MenuLine(kItemC), "Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemC]");
-    Log();
-    EXPECT_EQ(host->Menus().Click(kItemC), HostClickResult::Executed);
-    EXPECT_EQ(LastAlert().text, "MenuItem: ORBA_TEST_Probe:ItemC Execute callback invoked");
-    EXPECT_EQ(Log(), "");  // the target heard nothing
+    EXPECT_EQ(ButtonLine(kNullToolButton), kDisabledLine);
+    // Not even while some tool is active.
+    host->Tools().SetActive(Ask<HostToolRecord*>("Probe_MenuTool"), true);
+    EXPECT_EQ(ButtonLine(kNullToolButton), kDisabledLine);
+    EXPECT_EQ(host->Toolbars().Click(kNullToolButton, kHostKeyControl), HostClickResult::Disabled);
+    EXPECT_EQ(Log(), "Tool.Activate(1) ");  // only the host's own activation
+    EXPECT_FALSE(Ask<bool>("Probe_DocumentButtonEnabled"));  // the framework's own test needs a front document
+}
+
+TEST_F(ToolButtonTool, ClickSelectsItsToolPersistentlyOnlyWithModifier8) {
+    struct Row {
+        int32_t modifiers;
+        const char* activation;
+    };
+    for (const Row& row : {Row{kHostKeyControl, "Tool.Activate(1) "},
+                           Row{kHostKeyShift | kHostKeyAlt | kHostKeyCommand, "Tool.Activate(0) "}}) {
+        SCOPED_TRACE(row.activation);
+        Start(Version(7));
+        EXPECT_EQ(ButtonLine(kToolButton), "(icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
+        EXPECT_EQ(host->Toolbars().Click(kToolButton, row.modifiers), HostClickResult::Executed);
+        EXPECT_EQ(host->Tools().Active(), Ask<HostToolRecord*>("Probe_MenuTool"));
+        EXPECT_EQ(Log(), row.activation);
+        EXPECT_EQ(ButtonLine(kToolButton), "* (icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
+        // Another tool taking over takes the mark away.
+        host->Tools().SetActive(host->Tools().Default(), false);
+        EXPECT_EQ(ButtonLine(kToolButton), "(icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
+    }
 }
 
 using HelpMenuItem = ProbeMenusTest;
@@ -118,16 +171,17 @@ TEST_F(HelpMenuItem, AMissingHelpFileOfTheHostsLanguageIsNamedInANote) {
     Start(config);
     EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
     ASSERT_EQ(host->Alerts().Shown().size(), 1u) << out.str();
-    EXPECT_FALSE(LastAlert().modal);
+    EXPECT_FALSE(LastAlert()->modal);
     std::string folderText = "Z:" + folder.Path();
     for (char& c : folderText) c = c == '/' ? '\\' : c;
-    EXPECT_EQ(LastAlert().text, "Unable to find the help file:\r\r" + folderText + "\\Help\\FRA\\Probe.pdf");
+    EXPECT_EQ(LastAlert()->text, "Unable to find the help file:\r\r" + folderText + "\\Help\\FRA\\Probe.pdf");
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // told to the user, not a failed callback
     EXPECT_EQ(host->Frames().Depth(), 0u);
     EXPECT_EQ(NestingCount(), 0);
 }
 
-TEST_F(HelpMenuItem, StandsAtTheEndOfThePlugInHelpMenuAndOpensTheHelpFileOfTheHostsLanguageInAView) {
+// Opening the help file in a view is EditorSession's HelpOpensTheUserGuide.
+TEST_F(HelpMenuItem, StandsAtTheEndOfThePlugInHelpMenuAndBringsItsViewForwardWhenAskedAgain) {
     std::filesystem::create_directories(folder.Path() + "/Help/ENU");
     WritePdf(folder.Path() + "/Help/ENU/Probe.pdf",
              {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
@@ -136,12 +190,8 @@ TEST_F(HelpMenuItem, StandsAtTheEndOfThePlugInHelpMenuAndOpensTheHelpFileOfTheHo
     EXPECT_EQ(host->Menus().ItemNames("UsingExtensions"), Names{"ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"});
     EXPECT_EQ(host->Menus().TitleOf("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), "Vantorix Geometry Editor");
     EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
-    EXPECT_TRUE(host->Alerts().Shown().empty()) << out.str();
     const HostDocView front = host->DocViews().Front();
     ASSERT_NE(front, HostDocView::None) << out.str();
-    EXPECT_EQ(host->DocViews().TitleOf(front), "Probe.pdf");
-    EXPECT_EQ(host->Documents().Get(host->DocViews().DocOf(front)).Path(), folder.Path() + "/Help/ENU/Probe.pdf");
-    // Asking again brings the same view forward rather than opening the file twice.
     EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
     EXPECT_EQ(host->DocViews().Views(), std::vector<HostDocView>{front});
 }

@@ -160,9 +160,7 @@ PROBE_EXPORT void Probe_SetMenuState(int enabled, int marked, int failing) {
     g_marked = marked != 0;
     g_failing = failing != 0;
 }
-PROBE_EXPORT HostMenuItem Probe_ItemA() { return g_itemA.GetMenuItem(); }
 PROBE_EXPORT HostMenuItem Probe_ItemB() { return g_itemB.GetMenuItem(); }
-PROBE_EXPORT HostToolButton Probe_PlainButton() { return g_plainButton.GetToolButton(); }
 PROBE_EXPORT HostToolbar Probe_Flyout() { return g_flyout.GetToolBar(); }
 PROBE_EXPORT HostToolRecord* Probe_MenuTool() { return g_tool.GetHostTool(); }
 PROBE_EXPORT int Probe_KeyModifiers() { return View_KeyModifiers(); }
@@ -181,9 +179,6 @@ PROBE_EXPORT void Probe_AddItemC() {
 PROBE_EXPORT void Probe_AddItemCToToolsMenu() {
     g_itemC.Create(1102, "ItemC", HostMenu::None);
     XCHG_MainToolBar::GetMainToolBar().AddMenuItem(g_itemC);
-}
-PROBE_EXPORT bool Probe_MainToolBarHasRoom(int buttons, int separators) {
-    return XCHG_MainToolBar::GetMainToolBar().HasRoomFor(buttons, separators);
 }
 PROBE_EXPORT HostToolbar Probe_MainToolBar() { return XCHG_MainToolBar::GetMainToolBar().GetToolBar(); }
 PROBE_EXPORT bool Probe_DocumentButtonEnabled() {

@@ -270,24 +270,12 @@ PROBE_EXPORT int Probe_DialogItem(const char* helper, int id, int index, int val
     if (name == "GetListItemValue") return g_dialog.GetListItemValue(item, index);
     if (name == "ListSelect") g_dialog.ListSelect(item, index);
     if (name == "ListCount") return g_dialog.ListCount(item);
-    if (name == "ListSelection") return g_dialog.ListSelection(item);
     if (name == "ListIsSelected") return g_dialog.ListIsSelected(item, index);
     if (name == "GetPopupItemText") return g_dialog.GetPopupItemText(item, index, out, size);
-    if (name == "GetPopupSelection") return g_dialog.GetPopupSelection(item);
-    if (name == "SetPopupSelection") g_dialog.SetPopupSelection(item, index);
-    if (name == "PopupDelete") g_dialog.PopupDelete(item, index);
     if (name == "GetItemText") return g_dialog.GetItemText(item, out, size);
-    if (name == "SetItemText") g_dialog.SetItemText(item, text);
     if (name == "SetItemInt") g_dialog.SetItemInt(item, value);
     if (name == "GetItemInt") return g_dialog.GetItemInt(item);
-    if (name == "SelectItemText") g_dialog.SelectItemText(item, index, value);
     if (name == "ToggleCheck") return g_dialog.ToggleCheck(item);
-    if (name == "GetCheck") return g_dialog.GetCheck(item);
-    if (name == "HideItem") g_dialog.HideItem(item);
-    if (name == "ShowItem") g_dialog.ShowItem(item);
-    if (name == "DisableItem") g_dialog.DisableItem(item);
-    if (name == "EnableItem") g_dialog.EnableItem(item);
-    if (name == "MoveItem") g_dialog.MoveItem(item, index, value, 50, 20);
     return 0;
 }
 
@@ -295,5 +283,3 @@ PROBE_EXPORT intptr_t Probe_ShowAbout(int bitmapId) {
     g_about.SetBitmapID(static_cast<int16_t>(bitmapId));
     return g_about.Show();
 }
-PROBE_EXPORT HostMenuItem Probe_AboutItem() { return g_aboutItem.GetMenuItem(); }
-PROBE_EXPORT void Probe_ReleaseAboutItem() { g_aboutItem.Release(); }
