@@ -1,12 +1,12 @@
 // Framework dialogs as the user meets them in the host: XCHG_Dialog (modeless creation from the resource
-// modules, what its window procedure keeps and what it leaves to the dialog and the host, commands, closing,
-// failures in the dialog procedure, and the item helpers with their list values). Choosing entries, pressing
+// modules, what its window procedure keeps and what it leaves to the dialog and the host, commands, and the
+// item helpers with their list values). Closing, the host destroying its window and failures in the dialog
+// procedure are WindowObjTest's, beside the plain window's. Choosing entries, pressing
 // buttons, and filling and reading fields as the editor does are EditDialogs' journeys.
 #include "ProbeTest.h"
 
 namespace {
 
-constexpr int kApply = 1001;
 constexpr int kWidthField = 1002;
 constexpr int kHeightField = 1003;
 constexpr int kBoxList = 1006;
@@ -118,44 +118,6 @@ TEST_F(Dialog, ClicksAndSelectionChangesReachCommandAndOtherNotificationsAreSwal
     EXPECT_EQ(WindowLog(), "Dialog.Command(1003)@0 ");
 }
 
-TEST_F(Dialog, ACloseRequestLeavesTheDialogOpenUnlessWillCloseAnswersOne) {
-    ShownDialog();
-    const HostWindowHandlerRecord record = Record();
-    for (int answer : {0, 2}) {
-        SetBehaviour("", "", answer);
-        ASSERT_TRUE(WinSub_Close(dialog));
-        const std::string log = WindowLog();
-        EXPECT_NE(log.find("Dialog.WillClose(0)@0 "), std::string::npos) << log;
-        EXPECT_EQ(log.find("Command"), std::string::npos) << log;  // the dialog's own Cancel never comes
-        EXPECT_TRUE(IsWindowVisible(dialog)) << "answer " << answer;
-        EXPECT_TRUE(Ask<HWND>("Probe_Dialog") == dialog);
-    }
-    SetBehaviour("", "", 1);
-    ASSERT_TRUE(WinSub_Close(dialog));
-    const std::string log = WindowLog();
-    EXPECT_NE(log.find("Dialog.DidClose@0 Dialog.WillDestroy@0 "), std::string::npos) << log;
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(host->Windows().Count(), 0u);
-    EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
-    EXPECT_EQ(LiveCallbacks(record), 0u);
-    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
-}
-
-TEST_F(Dialog, KeepsItsWindowWhenTheHostAsksToDestroyIt) {
-    ShownDialog();
-    const HostWindowHandlerRecord record = Record();
-    ASSERT_TRUE(Call<void (*)()>("Probe_DestroyDialogHostWindow"));
-    EXPECT_EQ(WindowLog(), "Dialog.WillDestroy@0 Dialog.DestroyPlatformThing(own)@1 ");
-    EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(host->Windows().Count(), 0u);
-    EXPECT_EQ(LiveCallbacks(record), 0u);
-    // The user can still reach it; activating it asks nothing of the host.
-    ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
-    EXPECT_TRUE(WinSub_Click(Item(kApply)));
-    EXPECT_NE(WindowLog().find("Dialog.DidActivate@0 "), std::string::npos);
-    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
-}
-
 TEST_F(Dialog, BecomesTheKeyWindowWhenActivated) {
     ShownDialog();
     EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());  // shown, and so activated
@@ -179,34 +141,6 @@ TEST_F(Dialog, MovesAndResizesReachItsHooks) {
     MoveWindow(dialog, 50, 60, width + 10, height, TRUE);
     const std::string resized = "50,60," + std::to_string(60 + width) + "," + std::to_string(60 + height);
     EXPECT_EQ(WindowLog(), "Dialog.WillBeResized(" + resized + ")@0 Dialog.DidResize(" + resized + ")@0 ");
-}
-
-TEST_F(Dialog, AFailureInTheDialogProcedureIsRaisedWithTheExceptionsOwnCode) {
-    struct Row {
-        const char* kind;
-        const char* shown;
-        bool unknown;  // written to the debug output as an unknown exception
-    };
-    const Row rows[] = {{"xchg", "An error occurred (code 0x0011a396).", false},
-                        {"glib", "An error occurred (code 0x00112e66).", false},
-                        {"oom", "An internal error occurred.", false},
-                        {"foreign", "An internal error occurred.", true}};
-    ShownDialog();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.kind);
-        out.str("");
-        SetBehaviour("Command", row.kind);
-        EXPECT_TRUE(WinSub_Click(Item(kApply)));
-        EXPECT_NE(out.str().find(std::string("[error] window procedure: ") + row.shown), std::string::npos) << out.str();
-        if (row.unknown) {
-            ASSERT_FALSE(DebugLines().empty());
-            EXPECT_EQ(DebugLines().back(), "XCHG_Dialog::DlgProc caught an unknown exception");
-        } else {
-            ExpectNoUnknownExceptionLine();
-        }
-    }
-    EXPECT_TRUE(host->Alerts().Shown().empty());  // the dialog procedure reports nothing itself
-    EXPECT_EQ(NestingCount(), 0);
 }
 
 TEST_F(Dialog, ListValuesStayParallelToTheEntries) {

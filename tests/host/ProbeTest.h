@@ -186,13 +186,6 @@ protected:
     }
     // Ends the debug output's pending line, so that it can be read.
     void FlushDebugLine() { Call<void (*)(const char*)>("Probe_DebugPrint", "\n"); }
-    // Debug.log has no line that tells of an unknown exception.
-    void ExpectNoUnknownExceptionLine() {
-        FlushDebugLine();
-        for (const std::string& line : DebugLines()) {
-            EXPECT_EQ(line.find("caught an unknown exception"), std::string::npos) << line;
-        }
-    }
 
     // The callbacks of a handler record that the host knows as the probe's.
     std::size_t LiveCallbacks(const HostWindowHandlerRecord& record) const {

@@ -1,7 +1,8 @@
 // Framework windows around plain platform windows, as the host and the user meet them:
 // XCHG_WinWindowSubclass (the replaced window procedure and the failures it hands the host) and
 // XCHG_AVWindowObj (the host window and its handler record, the message table, resizing, closing, and the
-// host's callbacks).
+// host's callbacks); closing, the host destroying its window and failures in the window procedure beside
+// those of a dialog (XCHG_Dialog).
 #include "ProbeTest.h"
 
 namespace {
@@ -9,14 +10,24 @@ namespace {
 class WindowObj : public ProbeWindowsTest {
 protected:
     // The probe's plain window at (100, 100), 300 x 200, attached to its window object.
-    HWND CreateFrame() {
+    HWND CreateFrame() { return frame = Open("Frame"); }
+    // In a new host, the probe's "Frame", or its "Dialog" (the "Page Geometry" dialog) created and shown.
+    HWND Open(const std::string& who) {
         Start();
-        frame = Ask<HWND>("Probe_CreateFrame");
+        if (who == "Dialog") {
+            Ask<HWND>("Probe_CreateDialog", 128);
+            Call<void (*)()>("Probe_ShowDialog");
+            WinSub_Idle();
+        } else {
+            Ask<HWND>("Probe_CreateFrame");
+        }
         WindowLog();
-        return frame;
+        return Ask<HWND>(("Probe_" + who).c_str());
+    }
+    HostWindowHandlerRecord RecordOf(const std::string& who) {
+        return *Ask<const HostWindowHandlerRecord*>(("Probe_" + who + "Record").c_str());
     }
     HostWindow FrameHostWindow() { return Ask<HostWindow>("Probe_FrameHostWindow"); }
-    HostWindowHandlerRecord Record() { return *Ask<const HostWindowHandlerRecord*>("Probe_FrameRecord"); }
     bool IsOpen() { return Ask<bool>("Probe_FrameIsOpen"); }
     void LimitWidth(int widest) { Call<void (*)(int)>("Probe_LimitWidth", widest); }
 
@@ -34,7 +45,7 @@ TEST_F(WindowObj, AttachingMakesAHostWindowAroundThePlatformWindowAndSubclassesI
     EXPECT_EQ(host->Windows().FindByPlatform(frame), hostWindow);
     EXPECT_TRUE(IsOpen());
     EXPECT_TRUE(Ask<bool>("Probe_FrameIsFoundByItsHostWindow"));  // the object is the host window's owner data
-    const HostWindowHandlerRecord record = Record();
+    const HostWindowHandlerRecord record = RecordOf("Frame");
     EXPECT_EQ(record.size, 64u);
     EXPECT_EQ(LiveCallbacks(record), 15u);
     EXPECT_EQ(host->Callbacks().Count(), callbacksBefore + 15);
@@ -130,41 +141,58 @@ TEST_F(WindowObj, TheRectangleWillBeResizedLeavesIsTheOneThatCounts) {
 }
 
 TEST_F(WindowObj, ACloseRequestDestroysTheWindowOnlyWhenWillCloseAnswersOne) {
-    CreateFrame();
-    const HostWindowHandlerRecord record = Record();
-    for (int answer : {0, 2}) {
-        SetBehaviour("", "", answer);
-        ASSERT_TRUE(WinSub_Close(frame));
-        EXPECT_EQ(WindowLog().rfind("Frame.WillClose(0)@0 ", 0), 0u);
-        EXPECT_TRUE(IsWindow(frame)) << "answer " << answer;
-        EXPECT_TRUE(IsOpen());
+    for (const std::string who : {"Frame", "Dialog"}) {
+        SCOPED_TRACE(who);
+        const HWND window = Open(who);
+        const HostWindowHandlerRecord record = RecordOf(who);
+        for (int answer : {0, 2}) {
+            SetBehaviour("", "", answer);
+            ASSERT_TRUE(WinSub_Close(window));
+            const std::string log = WindowLog();
+            EXPECT_EQ(log.rfind(who + ".WillClose(0)@0 ", 0), 0u) << log;
+            EXPECT_EQ(log.find("Command"), std::string::npos) << log;  // the dialog's own Cancel never comes
+            EXPECT_TRUE(IsWindowVisible(window)) << "answer " << answer;
+            EXPECT_EQ(host->Windows().Count(), 1u);
+        }
+        SetBehaviour("", "", 1);
+        ASSERT_TRUE(WinSub_Close(window));
+        const std::string log = WindowLog();
+        EXPECT_EQ(log.rfind(who + ".WillClose(0)@0 ", 0), 0u) << log;
+        EXPECT_NE(log.find(who + ".DidClose@0 " + who + ".WillDestroy@0 "), std::string::npos) << log;
+        EXPECT_FALSE(IsWindow(window));
+        // The host window went with it, and so did the record's callbacks.
+        EXPECT_EQ(host->Windows().Count(), 0u);
+        EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
+        EXPECT_EQ(LiveCallbacks(record), 0u);
+        EXPECT_EQ(Ask<HWND>(("Probe_" + who).c_str()), nullptr);
+        EXPECT_EQ(host->FailedCalls(), 0) << out.str();
     }
-    SetBehaviour("", "", 1);
-    ASSERT_TRUE(WinSub_Close(frame));
-    const std::string log = WindowLog();
-    EXPECT_EQ(log.rfind("Frame.WillClose(0)@0 ", 0), 0u);
-    EXPECT_NE(log.find("Frame.DidClose@0 Frame.WillDestroy@0 "), std::string::npos) << log;
-    EXPECT_FALSE(IsWindow(frame));
-    // The host window went with it, and so did the record's callbacks.
-    EXPECT_FALSE(IsOpen());
-    EXPECT_EQ(host->Windows().Count(), 0u);
-    EXPECT_EQ(LiveCallbacks(record), 0u);
-    EXPECT_EQ(Ask<HWND>("Probe_Frame"), nullptr);
-    EXPECT_EQ(host->FailedCalls(), 0) << out.str();
 }
 
-TEST_F(WindowObj, DestroyingTheHostWindowHasThePlatformWindowDestroyedOnTheHostsRequest) {
-    CreateFrame();
-    const HostWindowHandlerRecord record = Record();
-    ASSERT_TRUE(Call<void (*)()>("Probe_DestroyFrameHostWindow"));
-    const std::string log = WindowLog();
-    EXPECT_EQ(log.rfind("Frame.WillDestroy@0 Frame.DestroyPlatformThing(own)@1 ", 0), 0u) << log;
-    EXPECT_NE(log.find("Frame.DidClose@1 Frame.WillDestroy@1 "), std::string::npos) << log;
-    EXPECT_FALSE(IsWindow(frame));
-    EXPECT_FALSE(IsOpen());
-    EXPECT_EQ(host->Windows().Count(), 0u);
-    EXPECT_EQ(LiveCallbacks(record), 0u);
-    EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // every callback given back once
+// The plain window goes with its host window; the dialog stays where the user can still reach it.
+TEST_F(WindowObj, DestroyingTheHostWindowDestroysThePlatformWindowOnlyWhenItIsNotADialog) {
+    for (const std::string who : {"Frame", "Dialog"}) {
+        SCOPED_TRACE(who);
+        const HWND window = Open(who);
+        const HostWindowHandlerRecord record = RecordOf(who);
+        ASSERT_TRUE(Call<void (*)()>(("Probe_Destroy" + who + "HostWindow").c_str()));
+        const std::string log = WindowLog();
+        EXPECT_EQ(log.rfind(who + ".WillDestroy@0 " + who + ".DestroyPlatformThing(own)@1 ", 0), 0u) << log;
+        EXPECT_EQ(host->Windows().Count(), 0u);
+        EXPECT_EQ(LiveCallbacks(record), 0u);
+        if (who == "Frame") {
+            EXPECT_NE(log.find("Frame.DidClose@1 Frame.WillDestroy@1 "), std::string::npos) << log;
+            EXPECT_FALSE(IsWindow(window));
+        } else {
+            EXPECT_EQ(log, "Dialog.WillDestroy@0 Dialog.DestroyPlatformThing(own)@1 ");
+            EXPECT_TRUE(IsWindowVisible(window));
+            // Activating it asks nothing of the host.
+            ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
+            EXPECT_TRUE(WinSub_Click(GetDlgItem(window, 1001)));
+            EXPECT_NE(WindowLog().find("Dialog.DidActivate@0 "), std::string::npos);
+        }
+        EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // every callback given back once
+    }
 }
 
 TEST_F(WindowObj, AttachingAgainLetsGoOfTheWindowsHeldBefore) {
@@ -181,12 +209,12 @@ TEST_F(WindowObj, AttachingAgainLetsGoOfTheWindowsHeldBefore) {
     EXPECT_EQ(host->Windows().Count(), 1u);
     EXPECT_EQ(host->Windows().FindByPlatform(second), FrameHostWindow());
     EXPECT_EQ(host->Callbacks().Count(), callbacks);
-    EXPECT_EQ(LiveCallbacks(Record()), 15u);
+    EXPECT_EQ(LiveCallbacks(RecordOf("Frame")), 15u);
 }
 
 TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {
     CreateFrame();
-    const HostWindowHandlerRecord record = Record();
+    const HostWindowHandlerRecord record = RecordOf("Frame");
     const HostWindow window = FrameHostWindow();
     SetBehaviour("", "", 2);
     HostBool willClose = 0;
@@ -223,7 +251,7 @@ TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {
 
 TEST_F(WindowObj, TheHostClosingItsWindowLeavesThePlatformWindowAlone) {
     CreateFrame();
-    const HostWindowHandlerRecord record = Record();
+    const HostWindowHandlerRecord record = RecordOf("Frame");
     ASSERT_TRUE(host->CallPlugin("did close", [&] {
         HostCallbackOf<HostWindowNoticeProc>(record.didClose)(FrameHostWindow());
     }));
@@ -236,7 +264,7 @@ TEST_F(WindowObj, TheHostClosingItsWindowLeavesThePlatformWindowAlone) {
 
 TEST_F(WindowObj, AFailureInAHostCallbackIsReportedUnderTheCallbacksName) {
     CreateFrame();
-    const HostWindowHandlerRecord record = Record();
+    const HostWindowHandlerRecord record = RecordOf("Frame");
     SetBehaviour("AdjustCursor", "xchg");
     EXPECT_FALSE(host->CallPlugin("adjust cursor", [&] {
         HostCallbackOf<HostWindowAdjustCursorProc>(record.adjustCursor)(FrameHostWindow(), 3, 4);
@@ -248,33 +276,55 @@ TEST_F(WindowObj, AFailureInAHostCallbackIsReportedUnderTheCallbacksName) {
     EXPECT_EQ(NestingCount(), 0);
 }
 
-TEST_F(WindowObj, AFailureInTheWindowProcedureIsRaisedWithTheFrameworksCodeOrCodeOne) {
+// A failure in the plain window's procedure (in WillClose) or the dialog's (in Command, on a click of Apply).
+TEST_F(WindowObj, AFailureInTheWindowProcedureIsRaisedWithTheFrameworksCodeOrAnother) {
     struct Row {
+        const char* who;
         const char* kind;
-        const char* code;
-        bool unknown;  // written to the debug output as an unknown exception
+        const char* shown;
+        const char* debugLine;  // the last line of the debug output, if it tells of the failure
     };
-    CreateFrame();
-    for (const Row& row : {Row{"xchg", "0x0011a396", false}, Row{"glib", "0x00000001", true},
-                           Row{"oom", "0x00000001", true}, Row{"foreign", "0x00000001", true}}) {
-        SCOPED_TRACE(row.kind);
+    const char* const kSubclassLine = "XCHG_WinWindowSubclass::WndProc caught an unknown exception";
+    const Row rows[] = {
+        {"Frame", "xchg", "An error occurred (code 0x0011a396).", nullptr},
+        {"Frame", "glib", "An error occurred (code 0x00000001).", kSubclassLine},
+        {"Frame", "oom", "An error occurred (code 0x00000001).", kSubclassLine},
+        {"Frame", "foreign", "An error occurred (code 0x00000001).", kSubclassLine},
+        {"Dialog", "xchg", "An error occurred (code 0x0011a396).", nullptr},
+        {"Dialog", "glib", "An error occurred (code 0x00112e66).", nullptr},
+        {"Dialog", "oom", "An internal error occurred.", nullptr},
+        {"Dialog", "foreign", "An internal error occurred.", "XCHG_Dialog::DlgProc caught an unknown exception"},
+    };
+    std::string opened;
+    HWND window = nullptr;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.who) + " " + row.kind);
+        if (opened != row.who) window = Open(opened = row.who);
         out.str("");
-        SetBehaviour("WillClose", row.kind, 0);
-        EXPECT_TRUE(WinSub_Close(frame));
-        EXPECT_NE(out.str().find(std::string("[error] window procedure: An error occurred (code ") + row.code + ")."),
-                  std::string::npos)
-            << out.str();
-        EXPECT_TRUE(IsWindow(frame));
-        if (row.unknown) {
-            FlushDebugLine();
-            ASSERT_FALSE(DebugLines().empty());
-            EXPECT_EQ(DebugLines().back(), "XCHG_WinWindowSubclass::WndProc caught an unknown exception");
+        const std::size_t earlier = DebugLines().size();
+        if (opened == "Frame") {
+            SetBehaviour("WillClose", row.kind, 0);
+            EXPECT_TRUE(WinSub_Close(window));
         } else {
-            ExpectNoUnknownExceptionLine();
+            SetBehaviour("Command", row.kind);
+            EXPECT_TRUE(WinSub_Click(GetDlgItem(window, 1001)));
         }
+        EXPECT_NE(out.str().find(std::string("[error] window procedure: ") + row.shown), std::string::npos)
+            << out.str();
+        EXPECT_TRUE(IsWindow(window));
+        FlushDebugLine();
+        std::vector<std::string> lines = DebugLines();
+        lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(earlier));
+        std::erase(lines, "");
+        if (row.debugLine != nullptr) {
+            ASSERT_FALSE(lines.empty());
+            EXPECT_EQ(lines.back(), row.debugLine);
+        } else {
+            for (const std::string& line : lines) EXPECT_EQ(line.find("unknown exception"), std::string::npos) << line;
+        }
+        EXPECT_TRUE(host->Alerts().Shown().empty());  // a window procedure reports nothing itself
+        EXPECT_EQ(NestingCount(), 0);
     }
-    EXPECT_TRUE(host->Alerts().Shown().empty());  // a window procedure reports nothing itself
-    EXPECT_EQ(NestingCount(), 0);
 }
 
 TEST_F(WindowObj, APaintWithNothingToUpdateIsAFatalLogEntry) {
