@@ -47,6 +47,8 @@ TEST_F(Controls, CheckBoxesChangeTheirStateOnClicksAndPushButtonsHaveNone) {
     // Only the three-state kinds keep the third state.
     Send(check, BM_SETCHECK, BST_INDETERMINATE);
     EXPECT_EQ(Send(check, BM_GETCHECK), BST_CHECKED);
+    Send(check, BM_CLICK);
+    EXPECT_EQ(Send(check, BM_GETCHECK), BST_UNCHECKED);
     std::vector<LRESULT> states;
     for (int i = 0; i < 3; ++i) {
         Send(tri, BM_CLICK);

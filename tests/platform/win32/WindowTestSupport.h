@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,13 @@ inline std::string Text(const RECT& rect) {
            std::to_string(rect.bottom);
 }
 inline std::string Text(const POINT& point) { return std::to_string(point.x) + "," + std::to_string(point.y); }
+
+// Sends `message` (CB_ADDSTRING, LB_ADDSTRING) to `control` with each text in turn.
+inline void AddEntries(HWND control, UINT message, std::initializer_list<const wchar_t*> texts) {
+    for (const wchar_t* text : texts) {
+        SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(text));
+    }
+}
 
 inline std::wstring TextOf(HWND window) {
     wchar_t text[256];
