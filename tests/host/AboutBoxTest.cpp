@@ -7,16 +7,7 @@ namespace {
 
 class AboutBox : public ProbeWindowsTest {
 protected:
-    std::string String(int id) {
-        char text[256] = "";
-        Call<void (*)(int, char*, int)>("Probe_GetString", id, text, static_cast<int>(sizeof text));
-        return text;
-    }
-    std::string Version() {
-        char text[64] = "";
-        Call<void (*)(char*, int)>("Probe_GetPluginVersionString", text, static_cast<int>(sizeof text));
-        return text;
-    }
+    std::string Version() { return Text("Probe_GetPluginVersionString"); }
     // The user looks at each box shown (what is seen is kept in `seen`), then clicks its version text,
     // which lets the click through to the dialog.
     void ClickEachBox() {
@@ -42,7 +33,7 @@ TEST_F(AboutBox, TheItemAtTheEndOfTheAboutPlugInsMenuShowsAModalBoxThatClosesOnT
     Start();
     ASSERT_FALSE(host->Menus().ItemNames("AboutExtensionsMenu").empty());
     EXPECT_EQ(host->Menus().ItemNames("AboutExtensionsMenu").back(), kAboutItem);
-    EXPECT_EQ(host->Menus().TitleOf(kAboutItem), String(1108));
+    EXPECT_EQ(host->Menus().TitleOf(kAboutItem), Text("Probe_GetString", 1108));
     ClickEachBox();
     EXPECT_EQ(host->Menus().Click(kAboutItem), HostClickResult::Executed);
     ASSERT_EQ(seen.size(), 1u) << out.str();  // one box, gone after one click

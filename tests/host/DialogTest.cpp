@@ -78,9 +78,7 @@ TEST_F(Dialog, ALocalizedModuleWithoutTheDialogLeavesItToThePlugInsOwn) {
     HostConfig config;
     config.language = "DEU";
     Start(config);
-    char german[64] = "";
-    Call<void (*)(int, char*, int)>("Probe_GetString", 20027, german, static_cast<int>(sizeof german));
-    ASSERT_STREQ(german, "Nicht genügend Arbeitsspeicher");  // the localized module is in use
+    ASSERT_EQ(Text("Probe_GetString", 20027), "Nicht genügend Arbeitsspeicher");  // the localized module is in use
     dialog = Ask<HWND>("Probe_CreateDialog", 128);
     ASSERT_NE(dialog, nullptr) << out.str();
     EXPECT_EQ(Ask<HMODULE>("Probe_DialogResourceModule"), Ask<HMODULE>("Probe_PluginModule"));

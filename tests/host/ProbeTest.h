@@ -54,13 +54,7 @@ protected:
     }
 
     // What the next host's probe sets up; a null value leaves the part out.
-    static void Choose(const char* part, const char* value = "1") {
-        if (value != nullptr) {
-            setenv(part, value, 1);
-        } else {
-            unsetenv(part);
-        }
-    }
+    static void Choose(const char* part, const char* value = "1") { value ? setenv(part, value, 1) : unsetenv(part); }
     static HostConfig Version(uint16_t major, int room = 8) {
         HostConfig config;
         config.versionMajor = major;

@@ -18,23 +18,18 @@ protected:
     void ReportError(int kind, const char* text) { Call<void (*)(int, const char*)>("Probe_ReportError", kind, text); }
 };
 
-TEST_F(Reporting, LogLinesHaveTheFixedLayout) {
+TEST_F(Reporting, LogLinesHaveTheFixedLayoutAndTheFrameworksLevelNames) {
+    const std::pair<int, const char*> levels[] = {{1, "Error   "}, {2, "Error   "}, {3, "Warning "}, {4, "Trace   "},
+                                                  {5, "Debug   "}, {6, "Info    "}, {7, "Debug   "}, {42, "Debug   "}};
     Start();
     Write(6, "message text", "..\\acrobatplugins\\src\\EXGM\\EXGM_CosLexer", 269);
     Write(2, "short", "a.cpp", 7);
+    for (const auto& [level, name] : levels) Write(level, "x");
     const std::vector<std::string> lines = DebugLines();
-    ASSERT_EQ(lines.size(), 2u);
+    ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "Info     ..\\acrobatplugins\\src\\EXGM\\EXGM_Cos line 269:message text");
     EXPECT_EQ(lines[1], "Error    a.cpp                               line   7:short");
-}
-
-TEST_F(Reporting, LevelNamesOfTheFramework) {
-    Start();
-    for (int level : {1, 2, 3, 4, 5, 6, 7, 42}) Write(level, "x");
-    const char* expected[] = {"Error   ", "Error   ", "Warning ", "Trace   ", "Debug   ", "Info    ", "Debug   ", "Debug   "};
-    const std::vector<std::string> lines = DebugLines();
-    ASSERT_EQ(lines.size(), 8u);
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].substr(0, 8), expected[i]) << i;
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(lines[i + 2].substr(0, 8), levels[i].second) << levels[i].first;
 }
 
 TEST_F(Reporting, LongTextIsWrittenAt510CharactersAndTheRestWaits) {

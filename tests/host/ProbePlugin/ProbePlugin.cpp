@@ -110,12 +110,10 @@ XCHG_Plugin* GetPlugin() {
 #define PROBE_EXPORT extern "C" __attribute__((visibility("default")))
 
 PROBE_EXPORT int Probe_NestingCount() { return PDFL_ExceptionHandler::NestingCount(); }
-PROBE_EXPORT bool Probe_IsInitialized() { return XCHG_Plugin::Registered() && XCHG_Plugin::Registered()->IsInitialized(); }
 PROBE_EXPORT void Probe_GetString(int id, char* buffer, int size) { GetString(id, buffer, size); }
 PROBE_EXPORT void Probe_LoadColor(int id, HostColor* color) { LoadColor(id, color); }
 PROBE_EXPORT void Probe_GetPluginFileName(char* buffer, int size) { GetPluginFileName(buffer, size); }
 PROBE_EXPORT void Probe_GetPluginDirectory(char* buffer, int size) { GetPluginDirectory(buffer, size); }
-PROBE_EXPORT HCURSOR Probe_LoadCursor(int id) { return LoadCursor(id); }
 PROBE_EXPORT HANDLE Probe_LoadBitmapOrIcon(int id, bool isBitmap) { return LoadBitmapOrIcon(id, isBitmap); }
 PROBE_EXPORT void Probe_ReleaseBitmapOrIcon(HANDLE handle, bool isBitmap) { ReleaseBitmapOrIcon(handle, isBitmap); }
 PROBE_EXPORT void Probe_GetPluginVersionString(char* buffer, int size) { GetPluginVersionString(buffer, size); }
