@@ -1,7 +1,7 @@
 // Framework dialogs as the user meets them in the host: XCHG_Dialog (modeless creation from the resource
 // modules, what its window procedure keeps and what it leaves to the dialog and the host, commands, and the
-// item helpers with their list values). Closing, the host destroying its window and failures in the dialog
-// procedure are WindowObjTest's, beside the plain window's. Choosing entries, pressing
+// item helpers with their list values). Paint, keys and mouse buttons, closing, the host destroying its window
+// and failures in the dialog procedure are WindowObjTest's, beside the plain window's. Choosing entries, pressing
 // buttons, and filling and reading fields as the editor does are EditDialogs' journeys.
 #include "ProbeTest.h"
 
@@ -84,23 +84,6 @@ TEST_F(Dialog, ALocalizedModuleWithoutTheDialogLeavesItToThePlugInsOwn) {
     EXPECT_EQ(Ask<HMODULE>("Probe_DialogResourceModule"), Ask<HMODULE>("Probe_PluginModule"));
     EXPECT_EQ(WindowLog(), "Dialog.WillDestroy@0 Dialog.DidCreate@0 ");
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();
-}
-
-TEST_F(Dialog, PaintKeysAndMouseButtonsComeOnlyThroughTheHost) {
-    Start();
-    dialog = Ask<HWND>("Probe_CreateDialog", 128);
-    Call<void (*)()>("Probe_ShowDialog");
-    WindowLog();
-    WinSub_Idle();
-    // Each once, and from the host's callbacks (nesting 1), never from the dialog's window procedure.
-    EXPECT_EQ(WindowLog(), "Dialog.Draw(" + ClientArea(dialog) + ")@1 ");
-    ASSERT_TRUE(WinSub_Click(Item(kRegionLabel)));  // a label lets the click through to the dialog
-    EXPECT_EQ(WindowLog(), "Dialog.MouseDown(" + Middle(Item(kRegionLabel), dialog) + ",513)@1 ");
-    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
-    EXPECT_EQ(WindowLog(), "Dialog.KeyDown(115,256)@1 ");
-    SendMessageW(dialog, WM_MBUTTONDOWN, 0, MAKELPARAM(4, 5));
-    SendMessageW(dialog, WM_SYSKEYDOWN, VK_F4, 0);
-    EXPECT_EQ(WindowLog(), "Dialog.MouseDown(4,5,519)@1 Dialog.KeyDown(115,260)@1 ");
 }
 
 TEST_F(Dialog, ClicksAndSelectionChangesReachCommandAndOtherNotificationsAreSwallowed) {

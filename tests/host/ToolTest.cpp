@@ -50,13 +50,10 @@ TEST_F(Tools, FailedClickIsReportedUnderTheToolsNames) {
     EXPECT_EQ(NestingCount(), 0);
 }
 
-TEST_F(Tools, UnregisteringANeverRegisteredToolDestroysNothing) {
+TEST_F(Tools, ToolsLeaveWithTheirPlugInAfterBeingDeactivatedAndANeverRegisteredOneDestroysNothing) {
     const std::size_t callbacks = host->Callbacks().Count();
     Export<void (*)()>("Probe_UnregisterNeverRegistered")();
     EXPECT_EQ(host->Callbacks().Count(), callbacks);
-}
-
-TEST_F(Tools, ToolsLeaveWithTheirPlugInAfterBeingDeactivated) {
     host->Tools().SetActive(multiTool, false);
     Events();
     host->Quit();

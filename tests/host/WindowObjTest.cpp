@@ -1,8 +1,8 @@
 // Framework windows around plain platform windows, as the host and the user meet them:
 // XCHG_WinWindowSubclass (the replaced window procedure and the failures it hands the host) and
 // XCHG_AVWindowObj (the host window and its handler record, the message table, resizing, closing, and the
-// host's callbacks); closing, the host destroying its window and failures in the window procedure beside
-// those of a dialog (XCHG_Dialog).
+// host's callbacks); paint, keys and mouse buttons, closing, the host destroying its window and failures in
+// the window procedure beside those of a dialog (XCHG_Dialog).
 #include "ProbeTest.h"
 
 namespace {
@@ -71,21 +71,33 @@ TEST_F(WindowObj, ItsTimerTicksEveryHundredMilliseconds) {
     EXPECT_TRUE(KillTimer(frame, 0xFFFFFFFF));
 }
 
-TEST_F(WindowObj, PaintKeysAndMouseButtonsOfAPlainWindowComeThroughItsOwnProcedureOnly) {
-    CreateFrame();
-    WinSub_Idle();
-    EXPECT_EQ(WindowLog(), "Frame.Draw(" + ClientArea(frame) + ")@0 ");
-    InvalidateRect(frame, nullptr, TRUE);
-    WinSub_Idle();
-    WindowLog();
-
-    ASSERT_TRUE(WinSub_Click(frame));
-    EXPECT_EQ(WindowLog(), "Frame.MouseDown(" + Middle(frame, frame) + ",513)@0 ");
-    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
-    EXPECT_EQ(WindowLog(), "Frame.KeyDown(115,256)@0 ");
-    SendMessageW(frame, WM_RBUTTONDOWN, 0, MAKELPARAM(-3, 7));
-    SendMessageW(frame, WM_SYSKEYDOWN, VK_F4, 0);
-    EXPECT_EQ(WindowLog(), "Frame.MouseDown(-3,7,516)@0 Frame.KeyDown(115,260)@0 ");
+// Each once: the plain window's own procedure hands them on (nesting 0); the dialog's procedure leaves them to
+// the host's callbacks (nesting 1).
+TEST_F(WindowObj, PaintKeysAndMouseButtonsComeThroughThePlainWindowsProcedureOrTheHost) {
+    struct Row {
+        const char* who;
+        const char* at;  // the nesting
+        UINT button;
+        LPARAM point;
+        const char* pressed;
+    };
+    for (const Row& row : {Row{"Frame", "@0 ", WM_RBUTTONDOWN, MAKELPARAM(-3, 7), "-3,7,516"},
+                           Row{"Dialog", "@1 ", WM_MBUTTONDOWN, MAKELPARAM(4, 5), "4,5,519"}}) {
+        SCOPED_TRACE(row.who);
+        const std::string who = row.who;
+        const HWND window = Open(who);
+        InvalidateRect(window, nullptr, TRUE);
+        WinSub_Idle();
+        EXPECT_EQ(WindowLog(), who + ".Draw(" + ClientArea(window) + ")" + row.at);
+        const HWND target = who == "Dialog" ? GetDlgItem(window, 1016) : window;  // a label lets the click through
+        ASSERT_TRUE(WinSub_Click(target));
+        EXPECT_EQ(WindowLog(), who + ".MouseDown(" + Middle(target, window) + ",513)" + row.at);
+        ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
+        EXPECT_EQ(WindowLog(), who + ".KeyDown(115,256)" + row.at);
+        SendMessageW(window, row.button, 0, row.point);
+        SendMessageW(window, WM_SYSKEYDOWN, VK_F4, 0);
+        EXPECT_EQ(WindowLog(), who + ".MouseDown(" + row.pressed + ")" + row.at + who + ".KeyDown(115,260)" + row.at);
+    }
 }
 
 TEST_F(WindowObj, ActivationAndFocusReachTheirHooks) {

@@ -59,15 +59,9 @@ std::string Rect(const char* what, int left, int top, int right, int bottom) {
                                     static_cast<int16_t>(right), static_cast<int16_t>(bottom)});
 }
 
-// What DrawBox draws for a box at device (l, t, r, b) in the 800 x 600 view, with the outline when active.
-std::vector<std::string> BoxDrawing(const std::string& guide, const std::string& full, int l, int t, int r,
-                                    int b, bool active) {
-    std::vector<std::string> lines{guide, Outline(l, -2, r, 602), Outline(-2, t, 802, b)};
-    if (active) {
-        lines.push_back(full);
-        lines.push_back(Outline(l, t, r, b));
-    }
-    return lines;
+// What DrawBox draws for the active tool's box at device (l, t, r, b) in the 800 x 600 view.
+std::vector<std::string> BoxDrawing(const std::string& guide, const std::string& full, int l, int t, int r, int b) {
+    return {guide, Outline(l, -2, r, 602), Outline(-2, t, 802, b), full, Outline(l, t, r, b)};
 }
 
 void Append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
@@ -185,9 +179,9 @@ TEST_F(RectTools, DraggingTheLeftEdgeMovesOnlyItAndTellsEveryMove) {
         drawn.push_back(Rect("inverted", left + 10, -2, 802, 602));
     }
     drawn.push_back(Rect("inverted", 150, -2, 802, 602));
-    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592, true));
+    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592));
     Append(drawn, {Rect("invalidate", 100, -2, 101, 602), "draw now", Rect("redraw", 100, -2, 101, 602)});
-    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592, true));
+    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592));
     drawn.push_back("end operation");
     EXPECT_EQ(View().TakeDrawn(), drawn);
 }
