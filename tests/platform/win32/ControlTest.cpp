@@ -3,14 +3,23 @@
 
 namespace {
 
+using windowtest::AddEntries;
 using windowtest::Log;
 using windowtest::MessagesOf;
 using windowtest::NotificationsFrom;
-using windowtest::Received;
 using windowtest::RectOf;
 using windowtest::TextOf;
 
-using Controls = windowtest::Desktop;
+// Every test has a parent window for its controls.
+class Controls : public windowtest::Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        parent = TopLevel();
+    }
+
+    HWND parent = nullptr;
+};
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendMessageW(window, message, wParam, lParam);
@@ -20,67 +29,74 @@ LRESULT SendText(HWND window, UINT message, WPARAM wParam, const wchar_t* text) 
     return SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(text));
 }
 
-std::wstring ComboEntry(HWND combo, int index) {
-    wchar_t text[64] = {};
-    Send(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return text;
+// Each character as WM_CHAR, as the keyboard sends it.
+void Type(HWND window, const std::wstring& characters) {
+    for (wchar_t c : characters) {
+        Send(window, WM_CHAR, c);
+    }
 }
 
-std::wstring ListEntry(HWND list, int index) {
-    wchar_t text[64] = {};
-    Send(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-    return text;
+// The entries of a combo box (CB_GETLBTEXT) or list box (LB_GETTEXT), each followed by ";".
+std::wstring Entries(HWND control, UINT getText, UINT getCount) {
+    std::wstring entries;
+    for (LRESULT i = 0; i < Send(control, getCount); ++i) {
+        wchar_t text[64] = {};
+        Send(control, getText, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        entries += std::wstring(text) + L";";
+    }
+    return entries;
 }
+
+LONG Height(HWND window) { return RectOf(window).bottom - RectOf(window).top; }
+LONG Width(HWND window) { return RectOf(window).right - RectOf(window).left; }
 
 // ---- Buttons ----
 
-TEST_F(Controls, CheckBoxesChangeTheirStateOnClicksAndPushButtonsHaveNone) {
-    const HWND parent = TopLevel();
-    const HWND check = Control(parent, L"Button", 1, BS_AUTOCHECKBOX, 10, 10, 100, 20, L"Guides");
-    const HWND tri = Control(parent, L"Button", 2, BS_AUTO3STATE, 10, 40);
-    const HWND plain = Control(parent, L"Button", 3, BS_CHECKBOX, 10, 70);
-    const HWND push = Control(parent, L"Button", 4, BS_PUSHBUTTON, 10, 100);
-    EXPECT_EQ(Send(check, BM_GETCHECK), BST_UNCHECKED);
-    EXPECT_EQ(Send(check, BM_CLICK), 0);
-    EXPECT_EQ(Send(check, BM_GETCHECK), BST_CHECKED);
-    EXPECT_EQ(NotificationsFrom(parent, check), (std::vector<WORD>{BN_CLICKED}));
-    // Only the three-state kinds keep the third state.
-    Send(check, BM_SETCHECK, BST_INDETERMINATE);
-    EXPECT_EQ(Send(check, BM_GETCHECK), BST_CHECKED);
-    Send(check, BM_CLICK);
-    EXPECT_EQ(Send(check, BM_GETCHECK), BST_UNCHECKED);
-    std::vector<LRESULT> states;
-    for (int i = 0; i < 3; ++i) {
-        Send(tri, BM_CLICK);
-        states.push_back(Send(tri, BM_GETCHECK));
+TEST_F(Controls, ButtonKindsKeepTheirOwnCheckStatesAndDialogCodes) {
+    const struct {
+        const char* name;
+        DWORD style;
+        std::vector<LRESULT> afterClicks;  // BM_GETCHECK after each of three BM_CLICKs
+        LRESULT indeterminate;             // BM_GETCHECK after BM_SETCHECK(BST_INDETERMINATE)
+        bool checkable;
+        LRESULT dialogCode;
+    } rows[] = {
+        {"automatic check box", BS_AUTOCHECKBOX, {BST_CHECKED, BST_UNCHECKED, BST_CHECKED}, BST_CHECKED, true,
+         DLGC_BUTTON},
+        {"automatic three-state", BS_AUTO3STATE, {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED},
+         BST_INDETERMINATE, true, DLGC_BUTTON},
+        // A check box that is not automatic leaves its state to the program.
+        {"check box", BS_CHECKBOX, {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED}, BST_CHECKED, true, DLGC_BUTTON},
+        {"push button", BS_PUSHBUTTON, {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED}, BST_UNCHECKED, false,
+         DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HWND button = Control(parent, L"Button", 1, row.style, 10, 10, 100, 20, L"Guides");
+        Log().clear();
+        std::vector<LRESULT> states;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(Send(button, BM_CLICK), 0);
+            states.push_back(Send(button, BM_GETCHECK));
+        }
+        EXPECT_EQ(states, row.afterClicks);
+        EXPECT_EQ(NotificationsFrom(parent, button), (std::vector<WORD>{BN_CLICKED, BN_CLICKED, BN_CLICKED}));
+        Send(button, BM_SETCHECK, BST_INDETERMINATE);
+        EXPECT_EQ(Send(button, BM_GETCHECK), row.indeterminate);
+        WINSUB_WINDOWINFO info;
+        WinSub_GetWindowInfo(button, &info);
+        EXPECT_EQ(info.check, row.checkable ? static_cast<int>(row.indeterminate) : -1);  // -1: no check state
+        EXPECT_EQ(Send(button, WM_GETDLGCODE), row.dialogCode);
+        DestroyWindow(button);
     }
-    EXPECT_EQ(states, (std::vector<LRESULT>{BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}));
-    // A check box that is not automatic leaves its state to the program.
-    Send(plain, BM_CLICK);
-    EXPECT_EQ(Send(plain, BM_GETCHECK), BST_UNCHECKED);
-    EXPECT_EQ(NotificationsFrom(parent, plain), (std::vector<WORD>{BN_CLICKED}));
-    Send(push, BM_SETCHECK, BST_CHECKED);
-    EXPECT_EQ(Send(push, BM_GETCHECK), BST_UNCHECKED);
-    WINSUB_WINDOWINFO info;
-    WinSub_GetWindowInfo(push, &info);
-    EXPECT_EQ(info.check, -1);
-    WinSub_GetWindowInfo(tri, &info);
-    EXPECT_EQ(info.check, BST_UNCHECKED);
-    EXPECT_EQ(Send(push, WM_GETDLGCODE), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
 }
 
-TEST_F(Controls, ButtonStateImagesAndFocusNotifications) {
-    const HWND parent = TopLevel();
-    const HWND button = Control(parent, L"Button", 1, BS_PUSHBUTTON | BS_NOTIFY);
-    const HWND quiet = Control(parent, L"Button", 2, BS_PUSHBUTTON, 10, 40);
+TEST_F(Controls, ButtonStateAndImages) {
+    const HWND button = Control(parent, L"Button", 1, BS_PUSHBUTTON);
     SetFocus(button);
     EXPECT_EQ(Send(button, BM_GETSTATE), BST_FOCUS);
     Send(button, BM_SETSTATE, TRUE);
     EXPECT_EQ(Send(button, BM_GETSTATE), BST_FOCUS | BST_PUSHED);
-    SetFocus(quiet);
-    SetFocus(button);
-    EXPECT_EQ(NotificationsFrom(parent, button), (std::vector<WORD>{BN_SETFOCUS, BN_KILLFOCUS, BN_SETFOCUS}));
-    EXPECT_TRUE(NotificationsFrom(parent, quiet).empty());  // without BS_NOTIFY
     const auto first = reinterpret_cast<HANDLE>(LoadIconW(nullptr, IDI_WARNING));
     const auto second = reinterpret_cast<HANDLE>(LoadIconW(nullptr, IDI_ERROR));
     EXPECT_EQ(Send(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(first)), 0);
@@ -90,20 +106,45 @@ TEST_F(Controls, ButtonStateImagesAndFocusNotifications) {
     EXPECT_EQ(Send(button, BM_GETIMAGE, IMAGE_BITMAP), 0);
 }
 
-TEST_F(Controls, GroupBoxLetsClicksThroughToItsParent) {
-    const HWND parent = TopLevel();
-    const HWND group = Control(parent, L"Button", 1, BS_GROUPBOX, 10, 10, 100, 50, L"Box");
-    WinSub_Idle();
-    Log().clear();
-    EXPECT_TRUE(WinSub_Click(group));
-    EXPECT_EQ(MessagesOf(parent, {WM_LBUTTONDOWN, WM_LBUTTONUP}), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
-    EXPECT_TRUE(NotificationsFrom(parent, group).empty());
+TEST_F(Controls, FocusIsAnnouncedByEditsAndByButtonsThatNotify) {
+    const HWND button = Control(parent, L"Button", 1, BS_PUSHBUTTON | BS_NOTIFY);
+    const HWND quiet = Control(parent, L"Button", 2, BS_PUSHBUTTON, 10, 40);
+    const HWND edit = Control(parent, L"Edit", 3, 0, 10, 70);
+    for (HWND control : {button, quiet, edit, parent, button}) {
+        SetFocus(control);
+    }
+    EXPECT_EQ(NotificationsFrom(parent, button), (std::vector<WORD>{BN_SETFOCUS, BN_KILLFOCUS, BN_SETFOCUS}));
+    EXPECT_TRUE(NotificationsFrom(parent, quiet).empty());  // without BS_NOTIFY
+    EXPECT_EQ(NotificationsFrom(parent, edit), (std::vector<WORD>{EN_SETFOCUS, EN_KILLFOCUS}));
+}
+
+TEST_F(Controls, GroupBoxesAndStaticsLetClicksThroughUnlessTheyNotify) {
+    const struct {
+        const wchar_t* className;
+        DWORD style;
+        std::vector<WORD> notified;  // none: the parent gets the click
+        LRESULT dialogCode;
+    } rows[] = {{L"Button", BS_GROUPBOX, {}, DLGC_STATIC},
+                {L"Static", SS_LEFT, {}, DLGC_STATIC},
+                {L"Static", SS_LEFT | SS_NOTIFY, {STN_CLICKED}, DLGC_STATIC}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.className << " style " << row.style);
+        const HWND control = Control(parent, row.className, 1, row.style, 10, 10, 100, 50, L"Label");
+        EXPECT_EQ(TextOf(control), L"Label");
+        WinSub_Idle();
+        Log().clear();
+        EXPECT_TRUE(WinSub_Click(control));
+        EXPECT_EQ(NotificationsFrom(parent, control), row.notified);
+        EXPECT_EQ(MessagesOf(parent, {WM_LBUTTONDOWN, WM_LBUTTONUP}),
+                  row.notified.empty() ? (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}) : std::vector<UINT>{});
+        EXPECT_EQ(Send(control, WM_GETDLGCODE), row.dialogCode);
+        DestroyWindow(control);
+    }
 }
 
 // ---- Edit controls ----
 
 TEST_F(Controls, TypingReplacesTheSelection) {
-    const HWND parent = TopLevel();
     const HWND edit = Control(parent, L"Edit", 1, WS_BORDER, 10, 10, 100, 20, L"hello");
     EXPECT_EQ(TextOf(edit), L"hello");
     EXPECT_FALSE(Send(edit, EM_GETMODIFY));
@@ -113,12 +154,12 @@ TEST_F(Controls, TypingReplacesTheSelection) {
     Send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 1u);
     EXPECT_EQ(end, 3u);
-    Send(edit, WM_CHAR, L'X');
+    Type(edit, L"X");
     EXPECT_EQ(TextOf(edit), L"hXlo");
     EXPECT_EQ(Send(edit, EM_GETSEL), MAKELRESULT(2, 2));
     EXPECT_TRUE(Send(edit, EM_GETMODIFY));
     EXPECT_EQ(NotificationsFrom(parent, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
-    Send(edit, WM_CHAR, L'\b');
+    Type(edit, L"\b");
     EXPECT_EQ(TextOf(edit), L"hlo");
     Send(edit, WM_KEYDOWN, VK_DELETE);
     EXPECT_EQ(TextOf(edit), L"ho");
@@ -132,16 +173,14 @@ TEST_F(Controls, TypingReplacesTheSelection) {
     EXPECT_EQ(Send(edit, EM_GETSEL), MAKELRESULT(4, 4));
     // Control characters type nothing.
     Log().clear();
-    Send(edit, WM_CHAR, L'\r');
-    Send(edit, WM_CHAR, L'\t');
+    Type(edit, L"\r\t");
     EXPECT_TRUE(NotificationsFrom(parent, edit).empty());
 }
 
 TEST_F(Controls, SetTextNotifiesAndClearsTheModifiedFlagButNotForMultilineEdits) {
-    const HWND parent = TopLevel();
     const HWND edit = Control(parent, L"Edit", 1, 0);
     const HWND multi = Control(parent, L"Edit", 2, ES_MULTILINE, 10, 40);
-    Send(edit, WM_CHAR, L'a');
+    Type(edit, L"a");
     Log().clear();
     EXPECT_TRUE(SetWindowTextW(edit, L"new"));
     EXPECT_EQ(NotificationsFrom(parent, edit), (std::vector<WORD>{EN_UPDATE, EN_CHANGE}));
@@ -152,98 +191,65 @@ TEST_F(Controls, SetTextNotifiesAndClearsTheModifiedFlagButNotForMultilineEdits)
     EXPECT_EQ(Send(multi, EM_GETLINECOUNT), 2);
     EXPECT_EQ(Send(edit, EM_GETLINECOUNT), 1);
     EXPECT_EQ(Send(edit, EM_LINELENGTH), 3);
+    EXPECT_EQ(Send(edit, WM_GETDLGCODE), DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS);
 }
 
 TEST_F(Controls, LimitNumberCaseAndReadOnly) {
-    const HWND parent = TopLevel();
     const HWND edit = Control(parent, L"Edit", 1, 0);
     EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 32767);
     Send(edit, EM_LIMITTEXT, 3);
     EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 3);
-    for (wchar_t c : std::wstring(L"abcd")) {
-        Send(edit, WM_CHAR, c);
-    }
+    Type(edit, L"abcd");
     EXPECT_EQ(TextOf(edit), L"abc");
     EXPECT_EQ(NotificationsFrom(parent, edit).back(), EN_MAXTEXT);
     SetWindowTextW(edit, L"longer than the limit");  // a program's text is not cut
     EXPECT_EQ(TextOf(edit), L"longer than the limit");
     Send(edit, EM_LIMITTEXT, 0);
     EXPECT_EQ(Send(edit, EM_GETLIMITTEXT), 0x7FFFFFFE);
-
     const HWND number = Control(parent, L"Edit", 2, ES_NUMBER, 10, 40);
-    Send(number, WM_CHAR, L'4');
-    Send(number, WM_CHAR, L'x');
-    Send(number, WM_CHAR, L'2');
+    Type(number, L"4x2");
     EXPECT_EQ(TextOf(number), L"42");
     const HWND upper = Control(parent, L"Edit", 3, ES_UPPERCASE, 10, 70);
-    Send(upper, WM_CHAR, L'q');
+    Type(upper, L"q");
     EXPECT_EQ(TextOf(upper), L"Q");
     const HWND readOnly = Control(parent, L"Edit", 4, ES_READONLY, 10, 100, 100, 20, L"fixed");
-    Send(readOnly, WM_CHAR, L'z');
+    Type(readOnly, L"z");
     Send(readOnly, WM_KEYDOWN, VK_DELETE);
     EXPECT_EQ(TextOf(readOnly), L"fixed");
     EXPECT_TRUE(Send(readOnly, EM_SETREADONLY, FALSE));
     Send(readOnly, WM_KEYDOWN, VK_END);
-    Send(readOnly, WM_CHAR, L'z');
+    Type(readOnly, L"z");
     EXPECT_EQ(TextOf(readOnly), L"fixedz");
-}
-
-TEST_F(Controls, EditFocusNotifications) {
-    const HWND parent = TopLevel();
-    const HWND edit = Control(parent, L"Edit", 1, 0);
-    SetFocus(edit);
-    SetFocus(parent);
-    EXPECT_EQ(NotificationsFrom(parent, edit), (std::vector<WORD>{EN_SETFOCUS, EN_KILLFOCUS}));
-    EXPECT_EQ(Send(edit, WM_GETDLGCODE), DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS);
 }
 
 // ---- Statics ----
 
-TEST_F(Controls, StaticsLetClicksThroughUnlessTheyNotify) {
-    const HWND parent = TopLevel();
-    const HWND label = Control(parent, L"Static", 1, SS_LEFT, 10, 10, 100, 20, L"Label");
-    const HWND link = Control(parent, L"Static", 2, SS_LEFT | SS_NOTIFY, 10, 40, 100, 20, L"Link");
-    WinSub_Idle();
-    Log().clear();
-    EXPECT_TRUE(WinSub_Click(label));
-    EXPECT_EQ(MessagesOf(parent, {WM_LBUTTONDOWN}).size(), 1u);
-    EXPECT_TRUE(WinSub_Click(link));
-    EXPECT_EQ(NotificationsFrom(parent, link), (std::vector<WORD>{STN_CLICKED}));
-    EXPECT_EQ(MessagesOf(parent, {WM_LBUTTONDOWN}).size(), 1u);
-    EXPECT_EQ(Send(label, WM_GETDLGCODE), DLGC_STATIC);
-    EXPECT_EQ(TextOf(label), L"Label");
-}
-
 TEST_F(Controls, IconStaticTakesTheIconsSize) {
-    const HWND parent = TopLevel();
     const HWND icon = Control(parent, L"Static", 1, SS_ICON, 10, 10, 5, 5);
     const HICON warning = LoadIconW(nullptr, IDI_WARNING);
     EXPECT_EQ(Send(icon, STM_SETICON, reinterpret_cast<WPARAM>(warning)), 0);
     EXPECT_EQ(Send(icon, STM_GETICON), reinterpret_cast<LRESULT>(warning));
-    const RECT rect = RectOf(icon);
-    EXPECT_EQ(rect.right - rect.left, 32);
-    EXPECT_EQ(rect.bottom - rect.top, 32);
+    EXPECT_EQ(Width(icon), 32);
+    EXPECT_EQ(Height(icon), 32);
     // A bitmap does not go into an icon control.
     EXPECT_EQ(Send(icon, STM_SETIMAGE, IMAGE_BITMAP, 1), 0);
     EXPECT_EQ(Send(icon, STM_GETIMAGE, IMAGE_ICON), reinterpret_cast<LRESULT>(warning));
     // A centred image keeps the control's own size.
     const HWND centred = Control(parent, L"Static", 2, SS_ICON | SS_CENTERIMAGE, 10, 60, 50, 40);
     Send(centred, STM_SETICON, reinterpret_cast<WPARAM>(warning));
-    EXPECT_EQ(RectOf(centred).right - RectOf(centred).left, 50);
+    EXPECT_EQ(Width(centred), 50);
 }
 
 // ---- Combo boxes ----
 
 TEST_F(Controls, ComboBoxEntriesAndTheirIndexes) {
-    const HWND parent = TopLevel();
     const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST, 10, 10, 100, 100);
     EXPECT_EQ(SendText(combo, CB_ADDSTRING, 0, L"Points"), 0);
     EXPECT_EQ(SendText(combo, CB_ADDSTRING, 0, L"Inches"), 1);
     EXPECT_EQ(SendText(combo, CB_INSERTSTRING, 0, L"Picas"), 0);
     EXPECT_EQ(SendText(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), L"Millimeters"), 3);
     EXPECT_EQ(SendText(combo, CB_INSERTSTRING, 9, L"Feet"), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETCOUNT), 4);
-    EXPECT_EQ(ComboEntry(combo, 1), L"Points");
+    EXPECT_EQ(Entries(combo, CB_GETLBTEXT, CB_GETCOUNT), L"Picas;Points;Inches;Millimeters;");
     EXPECT_EQ(Send(combo, CB_GETLBTEXTLEN, 3), 11);
     EXPECT_EQ(Send(combo, CB_GETLBTEXTLEN, 4), CB_ERR);
     EXPECT_EQ(Send(combo, CB_GETLBTEXT, 4, 0), CB_ERR);
@@ -281,14 +287,9 @@ TEST_F(Controls, ComboBoxEntriesAndTheirIndexes) {
 }
 
 TEST_F(Controls, SortedComboBoxAndTextOfADropDownList) {
-    const HWND parent = TopLevel();
     const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST | CBS_SORT, 10, 10, 100, 100);
-    for (const wchar_t* text : {L"beta", L"Alpha", L"gamma", L"alpha"}) {
-        SendText(combo, CB_ADDSTRING, 0, text);
-    }
-    EXPECT_EQ(ComboEntry(combo, 0), L"Alpha");
-    EXPECT_EQ(ComboEntry(combo, 1), L"alpha");
-    EXPECT_EQ(ComboEntry(combo, 3), L"gamma");
+    AddEntries(combo, CB_ADDSTRING, {L"beta", L"Alpha", L"gamma", L"alpha"});
+    EXPECT_EQ(Entries(combo, CB_GETLBTEXT, CB_GETCOUNT), L"Alpha;alpha;beta;gamma;");
     // Setting the text of a drop-down list selects the entry that has it.
     EXPECT_TRUE(SetWindowTextW(combo, L"BETA"));
     EXPECT_EQ(Send(combo, CB_GETCURSEL), 2);
@@ -298,22 +299,20 @@ TEST_F(Controls, SortedComboBoxAndTextOfADropDownList) {
 }
 
 TEST_F(Controls, DropDownHeightIsTheListsAndTheFieldKeepsItsOwn) {
-    const HWND parent = TopLevel();
     const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST, 10, 10, 100, 150);
     // Outside a dialog the system font's 16 pixels make the entries 18 and the field 24 high.
-    EXPECT_EQ(RectOf(combo).bottom - RectOf(combo).top, 24);
+    EXPECT_EQ(Height(combo), 24);
     EXPECT_EQ(Send(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1)), 18);
     EXPECT_EQ(Send(combo, CB_GETITEMHEIGHT, 0), 18);
     RECT dropped;
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 150);
     MoveWindow(combo, 10, 10, 120, 200, TRUE);
-    EXPECT_EQ(RectOf(combo).bottom - RectOf(combo).top, 24);
-    EXPECT_EQ(RectOf(combo).right - RectOf(combo).left, 120);
+    EXPECT_EQ(Height(combo), 24);
+    EXPECT_EQ(Width(combo), 120);
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 200);
-    const HWND simple = Control(parent, L"ComboBox", 2, CBS_SIMPLE, 10, 50, 100, 150);
-    EXPECT_EQ(RectOf(simple).bottom - RectOf(simple).top, 150);
+    EXPECT_EQ(Height(Control(parent, L"ComboBox", 2, CBS_SIMPLE, 10, 50, 100, 150)), 150);
     Log().clear();
     EXPECT_TRUE(Send(combo, CB_SHOWDROPDOWN, TRUE));
     EXPECT_TRUE(Send(combo, CB_GETDROPPEDSTATE));
@@ -323,10 +322,8 @@ TEST_F(Controls, DropDownHeightIsTheListsAndTheFieldKeepsItsOwn) {
 }
 
 TEST_F(Controls, ComboBoxWithAnEditFieldAndTheKeyboard) {
-    const HWND parent = TopLevel();
     const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWN, 10, 10, 100, 100);
-    SendText(combo, CB_ADDSTRING, 0, L"One");
-    SendText(combo, CB_ADDSTRING, 0, L"Two");
+    AddEntries(combo, CB_ADDSTRING, {L"One", L"Two"});
     Send(combo, CB_SETCURSEL, 1);
     EXPECT_EQ(TextOf(combo), L"Two");  // the selection fills the field
     EXPECT_TRUE(WinSub_TypeText(combo, L"s"));
@@ -334,9 +331,7 @@ TEST_F(Controls, ComboBoxWithAnEditFieldAndTheKeyboard) {
     std::vector<WORD> codes = NotificationsFrom(parent, combo);
     EXPECT_EQ(std::vector<WORD>(codes.end() - 2, codes.end()), (std::vector<WORD>{CBN_EDITUPDATE, CBN_EDITCHANGE}));
     const HWND list = Control(parent, L"ComboBox", 2, CBS_DROPDOWNLIST, 10, 50, 100, 100);
-    for (const wchar_t* text : {L"Points", L"Inches", L"Picas"}) {
-        SendText(list, CB_ADDSTRING, 0, text);
-    }
+    AddEntries(list, CB_ADDSTRING, {L"Points", L"Inches", L"Picas"});
     SetFocus(list);
     Log().clear();
     EXPECT_TRUE(WinSub_PressKey(VK_DOWN, 0));
@@ -349,14 +344,9 @@ TEST_F(Controls, ComboBoxWithAnEditFieldAndTheKeyboard) {
 // ---- List boxes ----
 
 TEST_F(Controls, ListBoxEntriesSelectionAndSorting) {
-    const HWND parent = TopLevel();
     const HWND list = Control(parent, L"ListBox", 1, LBS_NOTIFY | LBS_SORT, 10, 10, 100, 100);
-    for (const wchar_t* text : {L"Trim", L"crop", L"Media", L"Art"}) {
-        SendText(list, LB_ADDSTRING, 0, text);
-    }
-    EXPECT_EQ(ListEntry(list, 0), L"Art");
-    EXPECT_EQ(ListEntry(list, 1), L"crop");
-    EXPECT_EQ(ListEntry(list, 3), L"Trim");
+    AddEntries(list, LB_ADDSTRING, {L"Trim", L"crop", L"Media", L"Art"});
+    EXPECT_EQ(Entries(list, LB_GETTEXT, LB_GETCOUNT), L"Art;crop;Media;Trim;");
     EXPECT_EQ(SendText(list, LB_INSERTSTRING, 1, L"Bleed"), 1);  // inserting does not sort
     EXPECT_EQ(Send(list, LB_GETCOUNT), 5);
     EXPECT_EQ(Send(list, LB_GETTEXTLEN, 1), 5);
@@ -387,10 +377,9 @@ TEST_F(Controls, ListBoxEntriesSelectionAndSorting) {
 }
 
 TEST_F(Controls, ListBoxHasWholeRowsAndItsChoiceScrollsAndNotifies) {
-    const HWND parent = TopLevel();
     // 16-pixel rows outside a dialog: 58 pixels leave room for three rows.
     const HWND list = Control(parent, L"ListBox", 1, LBS_NOTIFY, 10, 10, 100, 58);
-    EXPECT_EQ(RectOf(list).bottom - RectOf(list).top, 48);
+    EXPECT_EQ(Height(list), 48);
     for (int i = 0; i < 10; ++i) {
         const std::wstring text = L"Entry " + std::to_wstring(i);
         SendText(list, LB_ADDSTRING, 0, text.c_str());
@@ -411,7 +400,7 @@ TEST_F(Controls, ListBoxHasWholeRowsAndItsChoiceScrollsAndNotifies) {
     EXPECT_EQ(NotificationsFrom(parent, list), (std::vector<WORD>{LBN_SELCHANGE, LBN_SELCHANGE}));
     // Without LBS_NOTIFY, only the focus notifications.
     const HWND quiet = Control(parent, L"ListBox", 2, LBS_NOINTEGRALHEIGHT, 150, 10, 100, 58);
-    EXPECT_EQ(RectOf(quiet).bottom - RectOf(quiet).top, 58);
+    EXPECT_EQ(Height(quiet), 58);
     SendText(quiet, LB_ADDSTRING, 0, L"Only");
     EXPECT_TRUE(WinSub_ChooseEntry(quiet, 0));
     EXPECT_EQ(Send(quiet, LB_GETCURSEL), 0);
@@ -419,11 +408,8 @@ TEST_F(Controls, ListBoxHasWholeRowsAndItsChoiceScrollsAndNotifies) {
 }
 
 TEST_F(Controls, MultipleSelectionListTogglesEntries) {
-    const HWND parent = TopLevel();
     const HWND list = Control(parent, L"ListBox", 1, LBS_NOTIFY | LBS_MULTIPLESEL, 10, 10, 100, 100);
-    for (const wchar_t* text : {L"Page 1", L"Page 2", L"Page 3"}) {
-        SendText(list, LB_ADDSTRING, 0, text);
-    }
+    AddEntries(list, LB_ADDSTRING, {L"Page 1", L"Page 2", L"Page 3"});
     EXPECT_TRUE(WinSub_ChooseEntry(list, 0));
     EXPECT_TRUE(WinSub_ChooseEntry(list, 2));
     EXPECT_EQ(Send(list, LB_GETSELCOUNT), 2);
