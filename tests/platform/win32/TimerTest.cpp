@@ -21,55 +21,51 @@ std::vector<WPARAM> TimerIds(HWND window) {
     return ids;
 }
 
-TEST_F(Timers, FiresWhenItsPeriodHasPassedOnTheClock) {
-    const HWND window = TopLevel(WS_POPUP);
-    EXPECT_EQ(SetTimer(window, 7, 100, nullptr), 7u);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    WinSub_AdvanceClock(99);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    WinSub_AdvanceClock(1);
-    const DWORD now = WinSub_GetClock();
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_EQ(TimerIds(window), (std::vector<WPARAM>{7}));
-    EXPECT_EQ(Log().back().lParam, 0);
-    EXPECT_EQ(GetMessageTime(), now);
-    EXPECT_EQ(WinSub_Idle(), 0);
+// Advances the test clock by `ms` and runs one idle step: how many messages it delivered.
+int After(DWORD ms) {
+    WinSub_AdvanceClock(ms);
+    return WinSub_Idle();
 }
 
-TEST_F(Timers, ManyPassedPeriodsGiveOneMessageAndTheNextPeriodStartsThen) {
-    const HWND window = TopLevel(WS_POPUP);
-    // The framework's timer: id 0xFFFFFFFF, 100 ms.
-    const UINT_PTR id = 0xFFFFFFFF;
-    EXPECT_EQ(SetTimer(window, id, 100, nullptr), id);
-    WinSub_AdvanceClock(350);
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_EQ(TimerIds(window), (std::vector<WPARAM>{id}));
-    WinSub_AdvanceClock(99);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    WinSub_AdvanceClock(1);
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_EQ(TimerIds(window).size(), 2u);
-}
-
-TEST_F(Timers, SettingAgainReplacesAndKillingStopsTheTimer) {
-    const HWND window = TopLevel(WS_POPUP);
-    SetTimer(window, 1, 100, nullptr);
-    WinSub_AdvanceClock(60);
-    SetTimer(window, 1, 50, nullptr);  // a new period from now
-    WinSub_AdvanceClock(49);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    WinSub_AdvanceClock(1);
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_TRUE(KillTimer(window, 1));
-    WinSub_AdvanceClock(1000);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    EXPECT_FAILS_WITH(!KillTimer(window, 1), ERROR_INVALID_PARAMETER);
-    // Periods below the minimum are raised to it.
-    SetTimer(window, 2, 1, nullptr);
-    WinSub_AdvanceClock(9);
-    EXPECT_EQ(WinSub_Idle(), 0);
-    WinSub_AdvanceClock(1);
-    EXPECT_EQ(WinSub_Idle(), 1);
+TEST_F(Timers, FireOnceTheirPeriodHasPassedOnTheClockUntilKilled) {
+    const struct {
+        const char* name;
+        UINT_PTR id;
+        UINT period;
+        std::vector<std::pair<DWORD, int>> steps;  // the clock advanced, then the messages of the idle step
+        UINT periodAfterFirstStep = 0;             // set again with this period after the first step
+    } rows[] = {
+        {"fires when its period has passed", 7, 100, {{0, 0}, {99, 0}, {1, 1}, {0, 0}}},
+        {"many passed periods give one message; the next period starts then", 0xFFFFFFFF, 100,
+         {{350, 1}, {99, 0}, {1, 1}}},
+        {"setting again starts a new period from then", 1, 100, {{60, 0}, {49, 0}, {1, 1}}, 50},
+        {"a period below the minimum is raised to it", 2, 1, {{9, 0}, {1, 1}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HWND window = TopLevel(WS_POPUP);
+        Log().clear();
+        EXPECT_EQ(SetTimer(window, row.id, row.period, nullptr), row.id);
+        int fired = 0;
+        for (std::size_t step = 0; step < row.steps.size(); ++step) {
+            const auto [ms, delivered] = row.steps[step];
+            WinSub_AdvanceClock(ms);
+            if (step == 0 && row.periodAfterFirstStep != 0) {
+                SetTimer(window, row.id, row.periodAfterFirstStep, nullptr);
+            }
+            EXPECT_EQ(WinSub_Idle(), delivered) << "step " << step;
+            if (delivered > 0) {
+                EXPECT_EQ(GetMessageTime(), static_cast<LONG>(WinSub_GetClock()));
+                EXPECT_EQ(Log().back().lParam, 0);
+                ++fired;
+            }
+        }
+        EXPECT_EQ(TimerIds(window), std::vector<WPARAM>(static_cast<std::size_t>(fired), row.id));
+        EXPECT_TRUE(KillTimer(window, row.id));
+        EXPECT_EQ(After(1000), 0);
+        EXPECT_FAILS_WITH(!KillTimer(window, row.id), ERROR_INVALID_PARAMETER);
+        DestroyWindow(window);
+    }
 }
 
 TEST_F(Timers, DestroyedWindowTakesItsTimersAndPostedMessagesWithIt) {
@@ -79,8 +75,7 @@ TEST_F(Timers, DestroyedWindowTakesItsTimersAndPostedMessagesWithIt) {
     ASSERT_TRUE(DestroyWindow(window));
     MSG msg;
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-    WinSub_AdvanceClock(100);
-    EXPECT_EQ(WinSub_Idle(), 0);
+    EXPECT_EQ(After(100), 0);
     EXPECT_FAILS_WITH(!KillTimer(window, 1), ERROR_INVALID_WINDOW_HANDLE);
 }
 
@@ -103,8 +98,7 @@ TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindowProcedure) {
     // A timer of the thread gets an id of its own, whatever id was asked for.
     const UINT_PTR threadTimer = SetTimer(nullptr, 3, 30, OnTick);
     EXPECT_NE(threadTimer, 0u);
-    WinSub_AdvanceClock(30);
-    EXPECT_EQ(WinSub_Idle(), 2);
+    EXPECT_EQ(After(30), 2);
     ASSERT_EQ(gTicks.size(), 2u);
     EXPECT_EQ(gTicks[0].window, window);
     EXPECT_EQ(gTicks[0].message, static_cast<UINT>(WM_TIMER));
