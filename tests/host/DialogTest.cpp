@@ -28,7 +28,6 @@ protected:
         return dialog;
     }
     HostWindow DialogHostWindow() { return Ask<HostWindow>("Probe_DialogHostWindow"); }
-    HostWindowHandlerRecord Record() { return *Ask<const HostWindowHandlerRecord*>("Probe_DialogRecord"); }
     HWND Item(int id) const { return GetDlgItem(dialog, id); }
     std::string Entries(int id) const {
         std::string entries;
@@ -62,7 +61,6 @@ TEST_F(Dialog, IsCreatedHiddenFromItsResourceOwnedByTheMainWindowAndHandedToTheH
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), host->Windows().MainWindow());
     EXPECT_EQ(host->Windows().ModelessDialogs(), std::vector<HWND>{dialog});
     EXPECT_EQ(host->Windows().FindByPlatform(dialog), DialogHostWindow());
-    EXPECT_EQ(LiveCallbacks(Record()), 15u);
     EXPECT_EQ(Ask<HMODULE>("Probe_DialogResourceModule"), Ask<HMODULE>("Probe_PluginModule"));
 
     // Shown, it is visible as the editor's dialogs are (EditDialogs); shown again, WillShow is not asked again.
