@@ -60,6 +60,7 @@ TEST_F(Tools, ToolsLeaveWithTheirPlugInAfterBeingDeactivatedAndANeverRegisteredO
     EXPECT_EQ(Events(), "sub0.Deactivate sub0.WillUnregister throwing.WillUnregister ");
     EXPECT_FALSE(host->Tools().IsRegistered(multiTool));
     EXPECT_EQ(host->Tools().Active(), host->Tools().Default());
+    EXPECT_FALSE(host->Tools().Click(HostPageView::None, 1, 1, 0, 1));  // the host's own tool takes no click
 }
 
 }  // namespace
