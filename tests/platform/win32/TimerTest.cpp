@@ -260,8 +260,7 @@ TEST_F(MessageQueue, PressedKeyMakesKeyDownCharAndKeyUpForTheFocusWindow) {
     EXPECT_EQ(Log()[2].wParam, static_cast<WPARAM>('B'));
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);  // released after the key
     DestroyWindow(window);
-    EXPECT_FALSE(WinSub_PressKey('B', 0));  // no window to take it
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FAILS_WITH(!WinSub_PressKey('B', 0), ERROR_ACCESS_DENIED);  // no window to take it
 }
 
 }  // namespace

@@ -261,11 +261,8 @@ TEST_F(Windows, ExtraBytesAndUserDataKeepTheirValues) {
     EXPECT_EQ(GetWindowLongW(window, 0), 0x55667788);
     EXPECT_EQ(SetWindowLongPtrW(window, 8, 9), -3);
     // The class has 16 extra bytes: a pointer-sized value at 9 would reach beyond them.
-    SetLastError(0);
     EXPECT_FAILS_WITH(GetWindowLongPtrW(window, 9) == 0, ERROR_INVALID_INDEX);
-    SetLastError(0);
     EXPECT_FAILS_WITH(SetWindowLongPtrW(window, -100, 1) == 0, ERROR_INVALID_INDEX);
-    SetLastError(0);
     EXPECT_FAILS_WITH(GetWindowLongW(window, GWLP_WNDPROC) == 0, ERROR_INVALID_INDEX);  // pointers need the pointer form
     EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, 1234), 0);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), 1234);
