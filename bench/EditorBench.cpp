@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "TestPdf.h"
-#include "host/Host.h"
-#include "host/HostPageViewState.h"
-#include "host/HostScript.h"
+#include "host/core/Host.h"
+#include "host/view/HostPageViewState.h"
+#include "host/script/HostScript.h"
 
 namespace {
 

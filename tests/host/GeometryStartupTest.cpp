@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "PluginFolder.h"
-#include "host/Host.h"
+#include "host/core/Host.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <climits>
 #include <optional>
 
-#include "host/HostCosNumbers.h"
-#include "host/HostError.h"
-#include "host/HostFixedText.h"
+#include "host/document/HostCosNumbers.h"
+#include "host/core/HostError.h"
+#include "host/document/HostFixedText.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <qpdf/QPDF.hh>
 
 #include "TestPdf.h"
-#include "host/Host.h"
-#include "host/HostDocument.h"
-#include "host/HostError.h"
-#include "host/HostPageTree.h"
+#include "host/core/Host.h"
+#include "host/document/HostDocument.h"
+#include "host/core/HostError.h"
+#include "host/document/HostPageTree.h"
 
 namespace {
 

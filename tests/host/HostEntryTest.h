@@ -9,7 +9,7 @@
 #include <string>
 
 #include "PluginFolder.h"
-#include "host/Host.h"
+#include "host/core/Host.h"
 
 class HostEntryTest : public ::testing::Test {
 protected:

@@ -1,8 +1,8 @@
 // Fixed-point numbers as text and back: the nearest value, halves away from zero, both signs.
 #include <gtest/gtest.h>
 
-#include "host/HostFixedText.h"
-#include "host/HostPaths.h"
+#include "host/document/HostFixedText.h"
+#include "host/core/HostPaths.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include "HostEntryTest.h"
 #include "HostRecords.h"
 #include "TestPdf.h"
-#include "host/HostCommand.h"
-#include "host/HostDocument.h"
-#include "host/HostPageViewState.h"
-#include "host/HostScript.h"
-#include "host/HostTables.h"
+#include "host/ui/HostCommand.h"
+#include "host/document/HostDocument.h"
+#include "host/view/HostPageViewState.h"
+#include "host/script/HostScript.h"
+#include "host/entries/HostTables.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // are ignored, and only an open view lends it.
 #include "HostEntryTest.h"
 #include "TestPdf.h"
-#include "host/HostTables.h"
+#include "host/entries/HostTables.h"
 
 namespace {
 

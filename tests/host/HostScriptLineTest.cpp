@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/HostScriptLine.h"
+#include "host/script/HostScriptLine.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "ProbeMenusTest.h"
 #include "TestPdf.h"
-#include "host/HostScript.h"
+#include "host/script/HostScript.h"
 #include "win32sub/Desktop.h"
 
 namespace {

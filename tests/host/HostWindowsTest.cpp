@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "HostEntryTest.h"
-#include "host/HostPaths.h"
-#include "host/HostTables.h"
+#include "host/core/HostPaths.h"
+#include "host/entries/HostTables.h"
 #include "win32sub/Desktop.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "GLIB/GLIB_StringUtils.h"
 #include "PluginFolder.h"
 #include "Win32.h"
-#include "host/Host.h"
+#include "host/core/Host.h"
 
 namespace {
 

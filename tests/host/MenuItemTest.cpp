@@ -5,7 +5,7 @@
 // help texts and names are seen in EditorSession's ToolsAppearWhereTheHostHasRoomForThem.
 #include "ProbeTest.h"
 #include "TestPdf.h"
-#include "host/HostDocument.h"
+#include "host/document/HostDocument.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "PDFL/PDFL_HostCall.h"
 #include "PDFL/PDFL_HostTables.h"
-#include "host/Host.h"
+#include "host/core/Host.h"
 
 class HostTestTables {
 public:

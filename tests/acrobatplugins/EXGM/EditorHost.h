@@ -16,9 +16,9 @@
 
 #include "TestPdf.h"
 #include "Win32.h"
-#include "host/Host.h"
-#include "host/HostDocument.h"
-#include "host/HostScript.h"
+#include "host/core/Host.h"
+#include "host/document/HostDocument.h"
+#include "host/script/HostScript.h"
 
 class EditorHost : public ::testing::Test {
 protected:

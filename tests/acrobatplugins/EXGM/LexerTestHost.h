@@ -9,7 +9,7 @@
 
 #include "EXGM/EXGM_CosLexer.h"
 #include "PDFL/PDFL_HostTables.h"
-#include "host/Host.h"
+#include "host/core/Host.h"
 
 class LexerTestHost {
 public:

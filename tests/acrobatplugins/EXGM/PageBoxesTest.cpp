@@ -14,7 +14,7 @@
 #include "PDFL/PDFL_CosCalls5.h"
 #include "PDFL/PDFL_PDCalls5.h"
 #include "TestPdf.h"
-#include "host/HostDocument.h"
+#include "host/document/HostDocument.h"
 
 namespace {
 

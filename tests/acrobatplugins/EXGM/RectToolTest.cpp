@@ -23,7 +23,7 @@
 #include "Win32.h"
 #include "XCHG/XCHG_PluginContext.h"
 #include "XCHG/XCHG_Resources.h"
-#include "host/HostDocument.h"
+#include "host/document/HostDocument.h"
 
 namespace {
 

@@ -1,0 +1,87 @@
+#include "host/document/HostDocument.h"
+
+#include <filesystem>
+
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include "host/entries/HostEntry.h"
+#include "host/document/HostPageTree.h"
+
+std::string HostCanonicalPath(const std::string& linuxPath) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(linuxPath, error);
+    if (error) return linuxPath;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal().string() : canonical.string();
+}
+
+HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles handles,
+                           const std::function<uint32_t()>& nextHandle)
+    : m_path(HostCanonicalPath(linuxPath)),
+      m_handles(handles),
+      m_pdf(std::make_unique<QPDF>()),
+      m_objects(handles.cosDoc) {
+    // Warnings are kept with the document rather than printed.
+    m_pdf->setSuppressWarnings(true);
+    m_pdf->setAttemptRecovery(repair);
+    std::vector<QPDFObjectHandle> pages;
+    try {
+        m_pdf->processFile(m_path.c_str());
+        pages = HostCollectPages(*m_pdf);
+    } catch (const QPDFExc& e) {
+        if (e.getErrorCode() == qpdf_e_password) HostFail(("\"" + m_path + "\" needs a password").c_str());
+        HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
+    } catch (const HostError& e) {
+        HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
+    } catch (const std::exception& e) {
+        HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
+    }
+    m_pages.reserve(pages.size());
+    for (QPDFObjectHandle& dict : pages) {
+        const auto handle = static_cast<HostPage>(nextHandle());
+        m_pageNumbers[static_cast<uint32_t>(handle)] = static_cast<int32_t>(m_pages.size());
+        m_pages.push_back({dict, handle, 0});
+    }
+    TakeWarnings();
+}
+
+HostDocument::~HostDocument() = default;
+
+void HostDocument::TakeWarnings() {
+    for (const QPDFExc& warning : m_pdf->getWarnings()) m_warnings.push_back(warning.what());
+}
+
+HostDocument::Page& HostDocument::PageAt(int32_t number) {
+    if (number < 0 || number >= PageCount()) HostFail("no page of that number");
+    return m_pages[static_cast<std::size_t>(number)];
+}
+
+int32_t HostDocument::NumberOf(HostPage page) const {
+    auto it = m_pageNumbers.find(static_cast<uint32_t>(page));
+    return it != m_pageNumbers.end() ? it->second : -1;
+}
+
+int32_t HostDocument::PermissionFlags() {
+    int32_t flags = kHostDocMayOpen;
+    if (m_pdf->allowPrintLowRes()) flags |= kHostDocMayPrint;
+    if (m_pdf->allowModifyOther()) flags |= kHostDocMayEdit;
+    if (m_pdf->allowExtractAll()) flags |= kHostDocMayCopy;
+    if (m_pdf->allowModifyAnnotation()) flags |= kHostDocMayAnnotate;
+    return flags;
+}
+
+void HostDocument::Save(const std::string& linuxPath, HostSaveFault fault) {
+    HostFileReplacer replacer(HostCanonicalPath(linuxPath), fault);
+    replacer.Replace([this](Pipeline& out) {
+        QPDFWriter writer(*m_pdf);
+        writer.setOutputPipeline(&out);
+        // Streams go out exactly as they came in: the editor changes page dictionaries, nothing else.
+        writer.setCompressStreams(false);
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.write();
+    });
+    TakeWarnings();
+    m_path = replacer.Target();
+    m_modified = false;
+}

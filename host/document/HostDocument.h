@@ -1,0 +1,86 @@
+// One open PDF document: its file read through QPDF, its pages in page order with the host's page handles
+// and reference counts, and the table of the Cos objects handed out for it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include "HostTypes.h"
+#include "host/document/HostCosObjects.h"
+#include "host/document/HostFileReplacer.h"
+
+// Permission flags (PDModel 114). Edits are allowed when kHostDocMayEdit (value 8) is set.
+constexpr int32_t kHostDocMayOpen = 0x01;
+constexpr int32_t kHostDocMayPrint = 0x04;
+constexpr int32_t kHostDocMayEdit = 0x08;
+constexpr int32_t kHostDocMayCopy = 0x10;
+constexpr int32_t kHostDocMayAnnotate = 0x20;
+
+class HostDocument {
+public:
+    struct Handles {
+        HostDoc doc;
+        HostCosDoc cosDoc;
+        HostFile file;
+    };
+    struct Page {
+        QPDFObjectHandle dict;
+        HostPage handle;
+        int32_t references;  // acquisitions not yet released
+    };
+
+    // Reads the file at `linuxPath`; `nextHandle` issues the page handles. With `repair`, a damaged file is
+    // reconstructed as far as QPDF can. Fails with HostError: no such file, damaged beyond repair, a password
+    // needed, no page tree.
+    HostDocument(const std::string& linuxPath, bool repair, Handles handles,
+                 const std::function<uint32_t()>& nextHandle);
+    ~HostDocument();
+    HostDocument(const HostDocument&) = delete;
+    HostDocument& operator=(const HostDocument&) = delete;
+
+    // The file's path, absolute, with links followed.
+    const std::string& Path() const { return m_path; }
+    HostDoc Doc() const { return m_handles.doc; }
+    HostCosDoc CosDoc() const { return m_handles.cosDoc; }
+    HostFile File() const { return m_handles.file; }
+    QPDF& Pdf() { return *m_pdf; }
+    HostCosObjects& Objects() { return m_objects; }
+
+    int32_t PageCount() const { return static_cast<int32_t>(m_pages.size()); }
+    // Fail with HostError for a number out of range or a page of another document.
+    Page& PageAt(int32_t number);
+    int32_t NumberOf(HostPage page) const;
+
+    int32_t PermissionFlags();
+    // Whether anything was written into the document since it was opened or last saved.
+    bool Modified() const { return m_modified; }
+    void MarkModified() { m_modified = true; }
+    // What QPDF noticed while reading the file (repairs, malformed objects).
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
+
+    // Writes the whole document to `linuxPath` (see HostFileReplacer); the document then belongs to that
+    // file. Fails with HostError, leaving the file at `linuxPath` as it was.
+    void Save(const std::string& linuxPath, HostSaveFault fault = HostSaveFault::None);
+
+private:
+    void TakeWarnings();
+
+    std::string m_path;
+    Handles m_handles;
+    std::unique_ptr<QPDF> m_pdf;
+    HostCosObjects m_objects;
+    std::vector<Page> m_pages;
+    std::map<uint32_t, int32_t> m_pageNumbers;  // by page handle
+    std::vector<std::string> m_warnings;
+    bool m_modified = false;
+};
+
+// An absolute path with the links of its existing part followed, as documents are told apart by it.
+std::string HostCanonicalPath(const std::string& linuxPath);

@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "host/entries/HostTables.h"
+
+void HostDebuggerTable::Write(const char* text) {
+    if (text != nullptr) std::fputs(text, stderr);
+}
+
+HostTableSlots HostDebuggerTable::Build() {
+    HostTableSlots table;
+    Fill(table, 3, reinterpret_cast<HostProc>(&HostDebuggerTable::Write));
+    return table;
+}
