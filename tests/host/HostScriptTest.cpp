@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ProbeMenusTest.h"
+#include "ProbeTest.h"
 #include "TestPdf.h"
 #include "host/script/HostScript.h"
 #include "win32sub/Desktop.h"

@@ -1,4 +1,4 @@
-// The probe plug-in (tests/host/ProbePlugin) in a host: its folder, a reference to its module that keeps its
+// The probe plug-in (tests/acrobatlib/XCHG/ProbePlugin) in a host: its folder, a reference to its module that keeps its
 // state alive between hosts, the parts it sets up as the environment chooses (PROBE_MENUS: menu items, tool
 // buttons and toolbars; PROBE_WINDOWS: a dialog, a plain window and the About box; PROBE_TOOLS: a multi-tool;
 // PROBE_FAIL: a failing lifecycle), its exported functions, and what it and the host showed the user.
