@@ -55,6 +55,29 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"sample-edited.pdf", "sample.pdf"}));
 }
 
+// A user who may not write into the document's folder: the save is refused and the file stays as it was.
+// Run as an unprivileged user, as the superuser writes anywhere.
+TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
+    TestFolder folder;
+    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    const std::string original = ReadFile(folder.Path("sample.pdf"));
+    WriteFile(folder.Path("edit.script"),
+              "button ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave\n");
+    using std::filesystem::perms;
+    std::filesystem::permissions(folder.Path(), perms::owner_all | perms::group_read | perms::group_exec |
+                                                    perms::others_read | perms::others_exec);
+    std::filesystem::permissions(folder.Path("sample.pdf"), perms::owner_read | perms::owner_write |
+                                                                 perms::group_read | perms::others_read);
+    const ProgramRun run = Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " +
+                                        folder.Path("edit.script"),
+                                    "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("cannot save \"sample.pdf\""), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Permission denied"), std::string::npos) << run.output;
+    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"edit.script", "sample.pdf"}));
+}
+
 TEST(GeomhostProgram, OldHostShowsTheRefusal) {
     const ProgramRun run = Geomhost("--host-version 3.1");
     EXPECT_EQ(run.status, 0);

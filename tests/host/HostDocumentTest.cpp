@@ -229,17 +229,6 @@ TEST_F(HostDocsSave, SavingAsOntoAFolderAMissingFolderOrAnOpenFileFails) {
     EXPECT_TRUE(host.Documents().Save(other));  // its own file is its own to save
 }
 
-TEST_F(HostDocsSave, AReadOnlyFolderFails) {
-    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
-    std::filesystem::permissions(folder.Path(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    ChangeAPage();
-    EXPECT_FALSE(host.Documents().Save(doc));
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(ReadFile(folder.Path("a.pdf")), original);
-    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf"}));
-}
-
 // --- Closing ---
 
 TEST_F(HostDocs, ClosingForgetsTheDocumentAndItsHandles) {
