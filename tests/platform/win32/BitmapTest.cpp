@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "TestPlugIn.h"
 
 namespace {
@@ -55,15 +56,12 @@ TEST_F(Bitmaps, PartialCopyAndDeletedHandle) {
     EXPECT_TRUE(DeleteObject(bitmap));
 
     BITMAP info;
-    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FAILS_WITH(GetObjectW(bitmap, sizeof info, &info) == 0, ERROR_INVALID_HANDLE);
     EXPECT_EQ(GetBitmapBits(bitmap, 4, first), 0);
-    EXPECT_FALSE(DeleteObject(bitmap));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FAILS_WITH(!DeleteObject(bitmap), ERROR_INVALID_HANDLE);
 }
 
 TEST_F(Bitmaps, MissingOrWrongResourceFails) {
-    EXPECT_EQ(LoadBitmapW(module_, MAKEINTRESOURCEW(999)), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_FAILS_WITH(LoadBitmapW(module_, MAKEINTRESOURCEW(999)) == nullptr, ERROR_RESOURCE_NAME_NOT_FOUND);
     EXPECT_EQ(LoadBitmapW(nullptr, MAKEINTRESOURCEW(IDB_BITS1)), nullptr);
 }

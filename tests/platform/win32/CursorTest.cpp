@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "TestPlugIn.h"
 
 namespace {
@@ -83,10 +84,8 @@ TEST_F(Cursors, LoadedCursorsAreSharedUntilTheirModuleIsFreed) {
 
     // The fixture's load is the only one: freeing it unloads the module and its cursors.
     ASSERT_TRUE(FreeLibrary(module_));
-    EXPECT_FALSE(GetIconInfo(cursor, &info));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
-    EXPECT_FALSE(DestroyCursor(cursor));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+    EXPECT_FAILS_WITH(!GetIconInfo(cursor, &info), ERROR_INVALID_CURSOR_HANDLE);
+    EXPECT_FAILS_WITH(!DestroyCursor(cursor), ERROR_INVALID_CURSOR_HANDLE);
     module_ = LoadLibraryW(testplugin::PlugInPath().c_str());
 }
 
@@ -108,8 +107,6 @@ TEST(StandardCursors, SystemCursorsAndIconsAreSharedObjects) {
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_EQ(LoadIconW(nullptr, IDI_WARNING), icon);
 
-    EXPECT_EQ(LoadCursorW(nullptr, MAKEINTRESOURCEW(1)), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
-    EXPECT_FALSE(GetIconInfo(reinterpret_cast<HICON>(0x4321), &info));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_CURSOR_HANDLE);
+    EXPECT_FAILS_WITH(LoadCursorW(nullptr, MAKEINTRESOURCEW(1)) == nullptr, ERROR_RESOURCE_NAME_NOT_FOUND);
+    EXPECT_FAILS_WITH(!GetIconInfo(reinterpret_cast<HICON>(0x4321), &info), ERROR_INVALID_CURSOR_HANDLE);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "ExpectFailure.h"
 #include "Win32.h"
 #include "win32sub/Simulation.h"
 
@@ -36,14 +37,12 @@ TEST_F(MemoryTest, BlocksAreZeroedOnRequestAndZeroByteRequestsGetTheirOwn) {
 }
 
 TEST_F(MemoryTest, BadRequestsFail) {
-    EXPECT_EQ(LocalAlloc(0x0002 /* LMEM_MOVEABLE */, 16), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FAILS_WITH(LocalAlloc(0x0002 /* LMEM_MOVEABLE */, 16) == nullptr, ERROR_INVALID_PARAMETER);
     int other = 0;
     EXPECT_EQ(HeapAlloc(&other, 0, 16), nullptr);
     EXPECT_FALSE(HeapFree(&other, 0, nullptr));
     EXPECT_TRUE(HeapFree(heap, 0, nullptr));
-    EXPECT_EQ(HeapAlloc(heap, 0, SIZE_MAX), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_FAILS_WITH(HeapAlloc(heap, 0, SIZE_MAX) == nullptr, ERROR_NOT_ENOUGH_MEMORY);
 }
 
 TEST_F(MemoryTest, LocalFreeRefusesWhatIsNotALiveLocalBlock) {
@@ -52,19 +51,15 @@ TEST_F(MemoryTest, LocalFreeRefusesWhatIsNotALiveLocalBlock) {
     ASSERT_EQ(LocalFree(block), nullptr);
     int onStack = 0;
     void* fromHeap = HeapAlloc(heap, 0, 8);
-    for (void* notLive : {block /* freed already */, static_cast<void*>(&onStack), fromHeap}) {
-        SetLastError(0);
-        EXPECT_EQ(LocalFree(notLive), notLive);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-    }
+    for (void* notLive : {block /* freed already */, static_cast<void*>(&onStack), fromHeap})
+        EXPECT_FAILS_WITH(LocalFree(notLive) == notLive, ERROR_INVALID_HANDLE);
     HeapFree(heap, 0, fromHeap);
 }
 
 TEST_F(MemoryTest, SimulatedFailuresCountDownPerKind) {
     W32Sim_FailNext(W32SIM_FAULT_LOCAL_ALLOC, 2);
     void* heapBlock = HeapAlloc(heap, 0, 8);  // another kind: unaffected
-    EXPECT_EQ(LocalAlloc(LPTR, 8), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+    EXPECT_FAILS_WITH(LocalAlloc(LPTR, 8) == nullptr, ERROR_NOT_ENOUGH_MEMORY);
     EXPECT_EQ(LocalAlloc(LPTR, 8), nullptr);
     void* localBlock = LocalAlloc(LPTR, 8);
     W32Sim_FailNext(W32SIM_FAULT_HEAP_ALLOC, 1);
@@ -88,7 +83,6 @@ TEST_F(MemoryTest, SimulatedLocalFreeFailureStillReclaimsTheBlock) {
     void* block = LocalAlloc(LMEM_FIXED, 8);
     W32Sim_FailNext(W32SIM_FAULT_LOCAL_FREE, 1);
     EXPECT_EQ(LocalFree(nullptr), nullptr);  // nothing to free: the failure stays pending
-    EXPECT_EQ(LocalFree(block), block);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_FAILS_WITH(LocalFree(block) == block, ERROR_INVALID_HANDLE);
     EXPECT_EQ(LocalFree(block), block);  // no longer a live block
 }

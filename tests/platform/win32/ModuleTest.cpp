@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "TestPlugIn.h"
 
 using testplugin::GermanPath;
@@ -65,12 +66,9 @@ TEST(Modules, SameFileGivesSameHandleUntilEveryReferenceIsFreed) {
     EXPECT_TRUE(FreeLibrary(module));
     EXPECT_EQ(GetModuleHandleW(L"TestPlugIn.api"), module);
     EXPECT_TRUE(FreeLibrary(module));
-    EXPECT_EQ(GetModuleHandleW(L"TestPlugIn.api"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
-    EXPECT_FALSE(FreeLibrary(module));
-    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
-    EXPECT_EQ(GetModuleFileNameW(module, nullptr, 0), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetModuleHandleW(L"TestPlugIn.api") == nullptr, ERROR_MOD_NOT_FOUND);
+    EXPECT_FAILS_WITH(!FreeLibrary(module), ERROR_MOD_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetModuleFileNameW(module, nullptr, 0) == 0u, ERROR_MOD_NOT_FOUND);
 }
 
 TEST(Modules, OnlyTheModulesOwnExportsAreFound) {
@@ -84,12 +82,11 @@ TEST(Modules, OnlyTheModulesOwnExportsAreFound) {
     EXPECT_EQ(answer(), 42);
     // Hidden in the module, and provided by a library it links against: neither is its export.
     for (const char* name : {"TestPlugInHidden", "malloc", "NoSuchFunction"}) {
-        EXPECT_EQ(GetProcAddress(module, name), nullptr) << name;
-        EXPECT_EQ(GetLastError(), ERROR_PROC_NOT_FOUND) << name;
+        SCOPED_TRACE(name);
+        EXPECT_FAILS_WITH(GetProcAddress(module, name) == nullptr, ERROR_PROC_NOT_FOUND);
     }
     EXPECT_TRUE(FreeLibrary(module));
-    EXPECT_EQ(GetProcAddress(module, "TestPlugInAnswer"), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetProcAddress(module, "TestPlugInAnswer") == nullptr, ERROR_MOD_NOT_FOUND);
 }
 
 TEST(Modules, FileNamesArePathsOnDriveZ) {
@@ -98,8 +95,7 @@ TEST(Modules, FileNamesArePathsOnDriveZ) {
     EXPECT_EQ(ModuleFileName(module), PlugInPath());
     // Cut to the buffer, terminated, and reported as cut.
     wchar_t small[5];
-    EXPECT_EQ(GetModuleFileNameW(module, small, 5), 5u);
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_FAILS_WITH(GetModuleFileNameW(module, small, 5) == 5u, ERROR_INSUFFICIENT_BUFFER);
     EXPECT_STREQ(small, PlugInPath().substr(0, 4).c_str());
     EXPECT_TRUE(FreeLibrary(module));
 
@@ -111,15 +107,15 @@ TEST(Modules, FileNamesArePathsOnDriveZ) {
 
 TEST(Modules, MissingFilesAndFilesThatAreNoModulesFail) {
     for (const wchar_t* name : {L"Z:\\no\\such\\folder\\x.api", L"C:\\x.api", L"\\\\server\\share\\x.api"}) {
-        EXPECT_EQ(LoadLibraryW(name), nullptr) << name;
-        EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND) << name;
+        SCOPED_TRACE(testing::PrintToString(name));
+        EXPECT_FAILS_WITH(LoadLibraryW(name) == nullptr, ERROR_MOD_NOT_FOUND);
     }
     ScratchFile text;
     WriteFile(text.path(), {'n', 'o', ' ', 'E', 'L', 'F'});
-    EXPECT_EQ(LoadLibraryW(ZPath(text.path()).c_str()), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_BAD_EXE_FORMAT);
-    EXPECT_EQ(LoadLibraryExW(ZPath(text.path()).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_BAD_EXE_FORMAT);
+    const std::wstring notElf = ZPath(text.path());
+    EXPECT_FAILS_WITH(LoadLibraryW(notElf.c_str()) == nullptr, ERROR_BAD_EXE_FORMAT);
+    EXPECT_FAILS_WITH(LoadLibraryExW(notElf.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE) == nullptr,
+                      ERROR_BAD_EXE_FORMAT);
 
     wchar_t message[64];
     const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
@@ -140,15 +136,18 @@ TEST(Modules, DataFileGivesResourcesButNoCode) {
     const HMODULE image = LoadLibraryW(GermanPath().c_str());
     ASSERT_NE(image, nullptr);
     EXPECT_NE(image, data);
+    wchar_t fromImage[32];
+    EXPECT_EQ(LoadStringW(image, IDS_HELLO, fromImage, 32), 11);
+    EXPECT_STREQ(fromImage, L"Hallo, Welt");
     EXPECT_EQ(LoadLibraryExW(GermanPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), image);
     EXPECT_TRUE(FreeLibrary(image));
     EXPECT_TRUE(FreeLibrary(image));
     EXPECT_TRUE(FreeLibrary(data));
 
-    EXPECT_EQ(LoadLibraryExW(GermanPath().c_str(), INVALID_HANDLE_VALUE, 0), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(LoadLibraryExW(GermanPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FAILS_WITH(LoadLibraryExW(GermanPath().c_str(), INVALID_HANDLE_VALUE, 0) == nullptr,
+                      ERROR_INVALID_PARAMETER);
+    EXPECT_FAILS_WITH(LoadLibraryExW(GermanPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES) == nullptr,
+                      ERROR_INVALID_PARAMETER);
 }
 
 TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
@@ -189,18 +188,17 @@ TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
     ScratchFile copy;
     const std::wstring name = ZPath(copy.path());
     for (std::size_t i = 0; i < damages.size(); ++i) {
+        SCOPED_TRACE(i);
         std::vector<char> damaged = original;
         damages[i](damaged);
         WriteFile(copy.path(), damaged);
         const HMODULE module = LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module, nullptr) << i;
-        EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL"), nullptr) << i;
-        EXPECT_EQ(GetLastError(), ERROR_RESOURCE_DATA_NOT_FOUND) << i;
-        EXPECT_TRUE(FreeLibrary(module)) << i;
-        EXPECT_EQ(GetFileVersionInfoSizeW(name.c_str(), nullptr), 0u) << i;
-        EXPECT_EQ(GetLastError(), ERROR_RESOURCE_DATA_NOT_FOUND) << i;
+        ASSERT_NE(module, nullptr);
+        EXPECT_FAILS_WITH(FindResourceW(module, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL") == nullptr,
+                          ERROR_RESOURCE_DATA_NOT_FOUND);
+        EXPECT_TRUE(FreeLibrary(module));
+        EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(name.c_str(), nullptr) == 0u, ERROR_RESOURCE_DATA_NOT_FOUND);
     }
     // Cut to its header, the file can no longer be loaded as a module.
-    EXPECT_EQ(LoadLibraryW(name.c_str()), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_BAD_EXE_FORMAT);
+    EXPECT_FAILS_WITH(LoadLibraryW(name.c_str()) == nullptr, ERROR_BAD_EXE_FORMAT);
 }

@@ -51,12 +51,3 @@ TEST_F(Strings, NarrowStringsAreUtf8CutToWholeCharacters) {
                  "e ");
     EXPECT_EQ(LoadStringA(module_, 100, text, 64), 0);
 }
-
-TEST(LocalizedStrings, ResourceModuleOfAnotherLanguageIsUsedAsItIs) {
-    const HMODULE german = LoadLibraryW(testplugin::GermanPath().c_str());
-    ASSERT_NE(german, nullptr);
-    wchar_t text[32];
-    EXPECT_EQ(LoadStringW(german, IDS_HELLO, text, 32), 11);
-    EXPECT_STREQ(text, L"Hallo, Welt");
-    EXPECT_TRUE(FreeLibrary(german));
-}
