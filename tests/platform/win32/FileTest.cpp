@@ -16,8 +16,10 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 class FileTest : public testing::Test {
 protected:
+    // A name in the scratch folder; one with a drive or a server is a full path of its own.
     HANDLE Open(const std::wstring& name, DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING) {
-        return CreateFileW(scratch.Win32(name).c_str(), access, share, nullptr, disposition,
+        const bool full = name.find(L':') != std::wstring::npos || name.starts_with(L"\\\\");
+        return CreateFileW((full ? name : scratch.Win32(name)).c_str(), access, share, nullptr, disposition,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     // The last error of a call that must fail.
@@ -54,48 +56,39 @@ protected:
 TEST_F(FileTest, DispositionsCreateOpenAndTruncateAsWin32Says) {
     HANDLE created = Open(L"a.txt", GENERIC_WRITE, 0, CREATE_NEW);
     ASSERT_NE(created, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
     DWORD written = 0;
     EXPECT_TRUE(WriteFile(created, "content", 7, &written, nullptr) && written == 7);
     CloseHandle(created);
-    EXPECT_EQ(ErrorOfOpen(L"a.txt", GENERIC_READ, 0, CREATE_NEW), static_cast<DWORD>(ERROR_FILE_EXISTS));
+    EXPECT_EQ(ErrorOfOpen(L"a.txt", GENERIC_READ, 0, CREATE_NEW), ERROR_FILE_EXISTS);
 
     HANDLE kept = Open(L"a.txt", GENERIC_READ, 0, OPEN_ALWAYS);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(SizeOf(kept), 7);
     CloseHandle(kept);
     HANDLE emptied = Open(L"a.txt", GENERIC_READ, 0, CREATE_ALWAYS);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(SizeOf(emptied), 0);
     CloseHandle(emptied);
     HANDLE fresh = Open(L"b.txt", GENERIC_READ, 0, OPEN_ALWAYS);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
     CloseHandle(fresh);
     EXPECT_TRUE(scratch.Has("b.txt"));
-    EXPECT_EQ(ErrorOfOpen(L"b.txt", GENERIC_READ, 0, TRUNCATE_EXISTING),
-              static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(ErrorOfOpen(L"b.txt", GENERIC_READ, 0, TRUNCATE_EXISTING), ERROR_INVALID_PARAMETER);
 }
 
 TEST_F(FileTest, NamesThatLeadNowhereFailWithTheirOwnCodes) {
     std::filesystem::create_directory(scratch.Linux("folder"));
     scratch.Put("file", "");
-    EXPECT_EQ(ErrorOfOpen(L"missing", GENERIC_READ, 0), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(ErrorOfOpen(L"missing\\a", GENERIC_READ, 0, CREATE_NEW),
-              static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(ErrorOfOpen(L"file\\a", GENERIC_READ, 0), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(ErrorOfOpen(L"folder", GENERIC_READ, 0), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(ErrorOfOpen(L"file\\", GENERIC_READ, 0), static_cast<DWORD>(ERROR_INVALID_NAME));
-    for (const wchar_t* name : {L"a?b", L"a*b", L"a|b", L"a\"b", L"a<b", L"a\tb"}) {
-        EXPECT_EQ(ErrorOfOpen(name, GENERIC_WRITE, 0, CREATE_NEW), static_cast<DWORD>(ERROR_INVALID_NAME))
-            << name;
-    }
-    SetLastError(0);
-    EXPECT_EQ(CreateFileW(L"C:\\a.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
-    EXPECT_EQ(CreateFileW(L"\\\\server\\share\\a", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
-              INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BAD_NETPATH));
+    EXPECT_EQ(ErrorOfOpen(L"missing", GENERIC_READ, 0), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(ErrorOfOpen(L"missing\\a", GENERIC_READ, 0, CREATE_NEW), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOfOpen(L"file\\a", GENERIC_READ, 0), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOfOpen(L"folder", GENERIC_READ, 0), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(ErrorOfOpen(L"file\\", GENERIC_READ, 0), ERROR_INVALID_NAME);
+    for (const wchar_t* name : {L"a?b", L"a*b", L"a|b", L"a\"b", L"a<b", L"a\tb"})
+        EXPECT_EQ(ErrorOfOpen(name, GENERIC_WRITE, 0, CREATE_NEW), ERROR_INVALID_NAME) << name;
+    EXPECT_EQ(ErrorOfOpen(L"C:\\a.txt", GENERIC_READ, 0), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(ErrorOfOpen(L"\\\\server\\share\\a", GENERIC_READ, 0), ERROR_BAD_NETPATH);
 }
 
 TEST_F(FileTest, ReadsAndWritesFollowTheHandlesOwnFilePointer) {
@@ -132,16 +125,14 @@ TEST_F(FileTest, OpenHandlesKeepOutWhatTheyDoNotShare) {
     HANDLE second = Open(L"data", GENERIC_READ, FILE_SHARE_READ);
     EXPECT_NE(second, INVALID_HANDLE_VALUE);
     // The holder does not share writing; a newcomer that does not share reading excludes the holder.
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, FILE_SHARE_WRITE),
-              static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll), ERROR_SHARING_VIOLATION);
+    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, FILE_SHARE_WRITE), ERROR_SHARING_VIOLATION);
     // Replacing the contents is writing: refused, and the contents stay.
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll, CREATE_ALWAYS),
-              static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll, CREATE_ALWAYS), ERROR_SHARING_VIOLATION);
     EXPECT_EQ(scratch.Get("data"), "keep me");
     // Sharing binds the file, not the name it was opened by.
     ASSERT_EQ(link(scratch.Linux("data").c_str(), scratch.Linux("alias").c_str()), 0);
-    EXPECT_EQ(ErrorOfOpen(L"alias", GENERIC_WRITE, kShareAll), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(ErrorOfOpen(L"alias", GENERIC_WRITE, kShareAll), ERROR_SHARING_VIOLATION);
     // Asking for attributes only takes part in no sharing.
     HANDLE query = Open(L"data", 0, 0);
     EXPECT_NE(query, INVALID_HANDLE_VALUE);
@@ -178,8 +169,8 @@ TEST_F(FileTest, TheReadOnlyAttributeRefusesWritingAndDeleting) {
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_EQ(GetFileAttributesW(path.c_str()),
               static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, 0), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, 0, CREATE_ALWAYS), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, 0), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, 0, CREATE_ALWAYS), ERROR_ACCESS_DENIED);
     EXPECT_FAILS_WITH(!DeleteFileW(path.c_str()), ERROR_ACCESS_DENIED);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
     EXPECT_EQ(GetFileAttributesW(path.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
@@ -212,10 +203,8 @@ TEST_F(FileTest, AttributesTellFoldersFromFiles) {
     const struct {
         const wchar_t* name;
         DWORD error;
-    } failures[] = {{L"missing", ERROR_FILE_NOT_FOUND},
-                    {L"missing\\a", ERROR_PATH_NOT_FOUND},
-                    {L"file\\", ERROR_INVALID_NAME},
-                    {L"fi*", ERROR_INVALID_NAME}};
+    } failures[] = {{L"missing", ERROR_FILE_NOT_FOUND}, {L"missing\\a", ERROR_PATH_NOT_FOUND},
+                    {L"file\\", ERROR_INVALID_NAME}, {L"fi*", ERROR_INVALID_NAME}};
     for (const auto& failure : failures) {
         SetLastError(0);
         EXPECT_EQ(GetFileAttributesW(scratch.Win32(failure.name).c_str()), INVALID_FILE_ATTRIBUTES);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "ScratchFolder.h"
 #include "Win32.h"
 
@@ -22,13 +23,9 @@ protected:
         do {
             names.emplace_back(found.cFileName);
         } while (FindNextFileW(search, &found));
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_MORE_FILES));
+        EXPECT_EQ(GetLastError(), ERROR_NO_MORE_FILES);
         FindClose(search);
         return names;
-    }
-    DWORD ErrorOf(BOOL result) {
-        EXPECT_FALSE(result);
-        return GetLastError();
     }
 
     ScratchFolder scratch;
@@ -40,21 +37,21 @@ TEST_F(FolderTest, CreatingAFolderNeedsItsParentAndAFreeName) {
     EXPECT_TRUE(CreateDirectoryW(scratch.Win32(L"new").c_str(), nullptr));
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Linux("new")));
     scratch.Put("file", "");
-    EXPECT_EQ(ErrorOf(CreateDirectoryW(scratch.Win32(L"file").c_str(), nullptr)), ERROR_ALREADY_EXISTS);
-    EXPECT_EQ(ErrorOf(CreateDirectoryW(scratch.Win32(L"missing\\new").c_str(), nullptr)),
-              ERROR_PATH_NOT_FOUND);
-    EXPECT_EQ(ErrorOf(CreateDirectoryW(scratch.Win32(L"a:b").c_str(), nullptr)), ERROR_INVALID_NAME);
+    EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"file").c_str(), nullptr), ERROR_ALREADY_EXISTS);
+    EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"missing\\new").c_str(), nullptr),
+                      ERROR_PATH_NOT_FOUND);
+    EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"a:b").c_str(), nullptr), ERROR_INVALID_NAME);
 }
 
 TEST_F(FolderTest, RemovingAFolderNeedsItEmptyAndUnused) {
     std::filesystem::create_directories(scratch.Linux("full/inner"));
     scratch.Put("file", "");
-    EXPECT_EQ(ErrorOf(RemoveDirectoryW(scratch.Win32(L"full").c_str())), ERROR_DIR_NOT_EMPTY);
-    EXPECT_EQ(ErrorOf(RemoveDirectoryW(scratch.Win32(L"file").c_str())), ERROR_DIRECTORY);
-    EXPECT_EQ(ErrorOf(RemoveDirectoryW(scratch.Win32(L"missing").c_str())), ERROR_FILE_NOT_FOUND);
+    EXPECT_FAILS_WITH(!RemoveDirectoryW(scratch.Win32(L"full").c_str()), ERROR_DIR_NOT_EMPTY);
+    EXPECT_FAILS_WITH(!RemoveDirectoryW(scratch.Win32(L"file").c_str()), ERROR_DIRECTORY);
+    EXPECT_FAILS_WITH(!RemoveDirectoryW(scratch.Win32(L"missing").c_str()), ERROR_FILE_NOT_FOUND);
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(scratch.Linux("full/inner"));
-    EXPECT_EQ(ErrorOf(RemoveDirectoryW(scratch.Win32(L"full\\inner").c_str())), ERROR_SHARING_VIOLATION);
+    EXPECT_FAILS_WITH(!RemoveDirectoryW(scratch.Win32(L"full\\inner").c_str()), ERROR_SHARING_VIOLATION);
     std::filesystem::current_path(previous);
     EXPECT_TRUE(RemoveDirectoryW(scratch.Win32(L"full\\inner").c_str()));
     EXPECT_FALSE(scratch.Has("full/inner"));
@@ -107,8 +104,7 @@ TEST_F(FolderTest, TemporaryNamesAreNewFilesWithAPrefixAndANumber) {
     EXPECT_EQ(std::wstring(first), scratch.Win32(L"ab234A.tmp"));
     EXPECT_FALSE(scratch.Has("ab234A.tmp"));
 
-    EXPECT_EQ(GetTempFileNameW(scratch.Win32(L"missing").c_str(), L"GFI", 0, first), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIRECTORY));
-    EXPECT_EQ(GetTempFileNameW((L"Z:\\" + std::wstring(250, L'a')).c_str(), L"GFI", 0, first), 0u);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BUFFER_OVERFLOW));
+    const std::wstring missing = scratch.Win32(L"missing"), tooLong = L"Z:\\" + std::wstring(250, L'a');
+    EXPECT_FAILS_WITH(GetTempFileNameW(missing.c_str(), L"GFI", 0, first) == 0u, ERROR_DIRECTORY);
+    EXPECT_FAILS_WITH(GetTempFileNameW(tooLong.c_str(), L"GFI", 0, first) == 0u, ERROR_BUFFER_OVERFLOW);
 }

@@ -197,7 +197,8 @@ TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
         EXPECT_FAILS_WITH(FindResourceW(module, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL") == nullptr,
                           ERROR_RESOURCE_DATA_NOT_FOUND);
         EXPECT_TRUE(FreeLibrary(module));
-        EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(name.c_str(), nullptr) == 0u, ERROR_RESOURCE_DATA_NOT_FOUND);
+        EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(name.c_str(), nullptr) == 0u,
+                          ERROR_RESOURCE_DATA_NOT_FOUND);
     }
     // Cut to its header, the file can no longer be loaded as a module.
     EXPECT_FAILS_WITH(LoadLibraryW(name.c_str()) == nullptr, ERROR_BAD_EXE_FORMAT);
