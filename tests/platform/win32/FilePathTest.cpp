@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <array>
 #include <string>
 
 #include "ExpectFailure.h"
@@ -40,30 +41,29 @@ private:
 
 }  // namespace
 
-TEST(FullPath, ResolvesDotsAndSlashesOnTheTextAlone) {
-    std::wstring part;
-    EXPECT_EQ(FullPath(L"c:/dir/./sub/../file.txt", &part), L"c:\\dir\\file.txt");
-    EXPECT_EQ(part, L"file.txt");
-    EXPECT_EQ(FullPath(L"Q:\\..\\..\\a"), L"Q:\\a");  // ".." never leaves the root
-    EXPECT_EQ(FullPath(L"\\\\server\\share\\..\\x"), L"\\\\server\\share\\x");
-    EXPECT_EQ(FullPath(L"\\\\?\\Z:\\a\\..\\b"), L"\\\\?\\Z:\\a\\..\\b");  // taken as written
-}
-
-TEST(FullPath, KeepsSeparatorRunsAndCharactersForTheCallerToJudge) {
-    std::wstring part;
-    EXPECT_EQ(FullPath(L"c:\\dir\\", &part), L"c:\\dir\\");
-    EXPECT_EQ(part, L"(none)");
-    EXPECT_EQ(FullPath(L"c:\\", &part), L"c:\\");
-    EXPECT_EQ(part, L"(none)");
-    EXPECT_EQ(FullPath(L"c:\\a\\\\b"), L"c:\\a\\\\b");
-    EXPECT_EQ(FullPath(L"c:\\a\\x\ty<|>*?.txt"), L"c:\\a\\x\ty<|>*?.txt");
-    EXPECT_EQ(FullPath(L"1:\\x"), L"1:\\x");
-}
-
-TEST(FullPath, DropsTrailingPeriodsAndSpacesAsWin32Does) {
-    EXPECT_EQ(FullPath(L"c:\\dir.\\file.txt. . "), L"c:\\dir\\file.txt");
-    EXPECT_EQ(FullPath(L"c:\\dir\\..."), L"c:\\dir\\");
-    EXPECT_EQ(FullPath(L"c:\\dir..\\a"), L"c:\\dir..\\a");
+TEST(FullPath, ResolvesDotsAndSlashesOnTheTextAloneAndLeavesTheRestForTheCallerToJudge) {
+    const std::array<const wchar_t*, 3> cases[] = {
+        // given, full path, file part
+        {L"c:/dir/./sub/../file.txt", L"c:\\dir\\file.txt", L"file.txt"},
+        {L"Q:\\..\\..\\a", L"Q:\\a", L"a"},  // ".." never leaves the root
+        {L"\\\\server\\share\\..\\x", L"\\\\server\\share\\x", L"x"},
+        {L"\\\\?\\Z:\\a\\..\\b", L"\\\\?\\Z:\\a\\..\\b", L"b"},  // taken as written
+        // Separator runs and characters no file may have stay.
+        {L"c:\\dir\\", L"c:\\dir\\", L"(none)"},
+        {L"c:\\", L"c:\\", L"(none)"},
+        {L"c:\\a\\\\b", L"c:\\a\\\\b", L"b"},
+        {L"c:\\a\\x\ty<|>*?.txt", L"c:\\a\\x\ty<|>*?.txt", L"x\ty<|>*?.txt"},
+        {L"1:\\x", L"1:\\x", L"x"},
+        // Trailing periods and spaces go, as Win32 drops them.
+        {L"c:\\dir.\\file.txt. . ", L"c:\\dir\\file.txt", L"file.txt"},
+        {L"c:\\dir\\...", L"c:\\dir\\", L"(none)"},
+        {L"c:\\dir..\\a", L"c:\\dir..\\a", L"a"},
+    };
+    for (const auto& [given, full, filePart] : cases) {
+        std::wstring part;
+        EXPECT_EQ(FullPath(given, &part), full);
+        EXPECT_EQ(part, filePart) << given;
+    }
 }
 
 TEST(FullPath, AnswersWithTheRoomItNeedsWhenTheBufferIsTooSmall) {
@@ -72,7 +72,6 @@ TEST(FullPath, AnswersWithTheRoomItNeedsWhenTheBufferIsTooSmall) {
     EXPECT_STREQ(buffer, L"unused");
     EXPECT_EQ(GetFullPathNameW(L"c:\\abcd", 8, buffer, nullptr), 7u);
     EXPECT_STREQ(buffer, L"c:\\abcd");
-    SetLastError(0);
     EXPECT_FAILS_WITH(GetFullPathNameW(L"", 8, buffer, nullptr) == 0u, ERROR_INVALID_NAME);
 }
 

@@ -1,7 +1,6 @@
 // Loading modules: names and paths, reference counts, exports, data files, and files that are no modules
 // or are damaged.
 #include <elf.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -9,9 +8,9 @@
 #include <functional>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "ExpectFailure.h"
+#include "ScratchFolder.h"
 #include "TestPlugIn.h"
 
 using testplugin::GermanPath;
@@ -25,27 +24,6 @@ std::wstring ModuleFileName(HMODULE module) {
     const DWORD length = GetModuleFileNameW(module, name, 1024);
     return std::wstring(name, length);
 }
-
-std::vector<char> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<char>(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteFile(const std::string& path, const std::vector<char>& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// A file of its own for each test, removed afterwards.
-class ScratchFile {
-public:
-    ScratchFile() : path_(testing::TempDir() + "w32module_" + std::to_string(getpid()) + ".api") {}
-    ~ScratchFile() { std::filesystem::remove(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 }  // namespace
 
@@ -110,9 +88,9 @@ TEST(Modules, MissingFilesAndFilesThatAreNoModulesFail) {
         SCOPED_TRACE(testing::PrintToString(name));
         EXPECT_FAILS_WITH(LoadLibraryW(name) == nullptr, ERROR_MOD_NOT_FOUND);
     }
-    ScratchFile text;
-    WriteFile(text.path(), {'n', 'o', ' ', 'E', 'L', 'F'});
-    const std::wstring notElf = ZPath(text.path());
+    ScratchFolder scratch;
+    scratch.Put("text.api", "no ELF");
+    const std::wstring notElf = scratch.Win32(L"text.api");
     EXPECT_FAILS_WITH(LoadLibraryW(notElf.c_str()) == nullptr, ERROR_BAD_EXE_FORMAT);
     EXPECT_FAILS_WITH(LoadLibraryExW(notElf.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE) == nullptr,
                       ERROR_BAD_EXE_FORMAT);
@@ -151,7 +129,8 @@ TEST(Modules, DataFileGivesResourcesButNoCode) {
 }
 
 TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
-    const std::vector<char> original = ReadFile(TEST_PLUGIN_FILE);
+    std::ifstream plugIn(TEST_PLUGIN_FILE, std::ios::binary);
+    const std::string original(std::istreambuf_iterator<char>(plugIn), {});
     Elf64_Ehdr header;
     ASSERT_GE(original.size(), sizeof header);
     std::memcpy(&header, original.data(), sizeof header);
@@ -170,11 +149,11 @@ TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
         }
     }
     ASSERT_NE(resourceHeader, 0u);
-    auto putLong = [](std::vector<char>& file, std::size_t at, std::uint64_t value) {
+    auto putLong = [](std::string& file, std::size_t at, std::uint64_t value) {
         std::memcpy(file.data() + at, &value, sizeof value);
     };
     const std::uint64_t beyond = original.size() + 16;
-    const std::vector<std::function<void(std::vector<char>&)>> damages = {
+    const std::function<void(std::string&)> damages[] = {
         [&](auto& f) { putLong(f, offsetof(Elf64_Ehdr, e_shoff), beyond); },
         [&](auto& f) { putLong(f, resourceHeader + offsetof(Elf64_Shdr, sh_offset), beyond); },
         [&](auto& f) { putLong(f, resourceHeader + offsetof(Elf64_Shdr, sh_size), beyond); },
@@ -185,13 +164,13 @@ TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
         [&](auto& f) { f.resize(resources.sh_offset + resources.sh_size / 2); },
         [&](auto& f) { f.resize(sizeof(Elf64_Ehdr)); },
     };
-    ScratchFile copy;
-    const std::wstring name = ZPath(copy.path());
-    for (std::size_t i = 0; i < damages.size(); ++i) {
+    ScratchFolder scratch;
+    const std::wstring name = scratch.Win32(L"damaged.api");
+    for (std::size_t i = 0; i < std::size(damages); ++i) {
         SCOPED_TRACE(i);
-        std::vector<char> damaged = original;
+        std::string damaged = original;
         damages[i](damaged);
-        WriteFile(copy.path(), damaged);
+        scratch.Put("damaged.api", damaged);
         const HMODULE module = LoadLibraryExW(name.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
         EXPECT_FAILS_WITH(FindResourceW(module, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL") == nullptr,
