@@ -4,28 +4,17 @@
 
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "GFIL/GFIL_ErrorCodes.h"
 #include "GFIL/GFIL_FileSystemWin32.h"
 #include "GFIL/GFIL_Utils.h"
 #include "GLIB/GLIB_FatalException.h"
-#include "GLIB/GLIB_Log.h"
+#include "RecordedLog.h"
 #include "Refusal.h"
 #include "ScratchFolder.h"
 #include "win32sub/Simulation.h"
 
 namespace {
-
-struct Entry {
-    LogLevel level;
-    std::wstring text;
-};
-std::vector<Entry> g_entries;
-
-void RecordingSink(LogLevel level, const wchar_t* text, const char*, int32_t) {
-    g_entries.push_back({level, text});
-}
 
 constexpr uint32_t kReadWrite = GFIL_MODE_READ | GFIL_MODE_WRITE;
 const std::wstring kNotFound = L"The system cannot find the file specified.\r\n (code: 2)";
@@ -33,14 +22,10 @@ const std::wstring kDenied = L"Access is denied.\r\n (code: 5)";
 const std::wstring kBadHandle = L"The handle is invalid.\r\n (code: 6)";
 const std::wstring kDiskFull = L"There is not enough space on the disk.\r\n (code: 112)";
 
-class FileAccess : public testing::Test {
+class FileAccess : public RecordedLog {
 protected:
-    void SetUp() override {
-        g_entries.clear();
-        m_previousSink = SetLogSink(RecordingSink);
-    }
     void TearDown() override {
-        SetLogSink(m_previousSink);
+        RecordedLog::TearDown();
         W32Sim_ClearFaults();
     }
 
@@ -53,9 +38,6 @@ protected:
     }
 
     ScratchFolder scratch;
-
-private:
-    GLIB_LogSink m_previousSink = nullptr;
 };
 
 }  // namespace

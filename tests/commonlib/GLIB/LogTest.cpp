@@ -6,42 +6,16 @@
 #include <unistd.h>
 
 #include <string>
-#include <vector>
 
 #include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_FatalException.h"
 #include "GLIB/GLIB_Log.h"
 #include "GLIB/GLIB_WinUtil.h"
+#include "RecordedLog.h"
 #include "Win32.h"
 #include "win32sub/Simulation.h"
 
 namespace {
-
-struct Entry {
-    LogLevel level;
-    std::wstring text;
-    std::string file;
-    int32_t line;
-};
-
-std::vector<Entry> g_entries;
-
-void RecordingSink(LogLevel level, const wchar_t* text, const char* file, int32_t line) {
-    g_entries.push_back({level, text, file, line});
-}
-
-// Routes log entries into g_entries for the life of a test.
-class RecordedLog : public ::testing::Test {
-protected:
-    void SetUp() override {
-        g_entries.clear();
-        m_previous = SetLogSink(RecordingSink);
-    }
-    void TearDown() override { SetLogSink(m_previous); }
-
-private:
-    GLIB_LogSink m_previous = nullptr;
-};
 
 TEST(LogLevelName, NamesTheSevenLevelsAndCallsTheRestInfo) {
     const char* expected[] = {"FATAL", "ASSERT", "ERROR", "WARNING", "TRACE", "DEBUG", "INFO"};
