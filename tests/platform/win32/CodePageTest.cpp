@@ -51,18 +51,14 @@ TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
     const std::pair<std::string_view, std::wstring> cases[] = {
         {"\x80", {kFffd}},      // stray continuation byte
         {"\xE2\x82", {kFffd}},  // truncated at the end
-        {"\xF0\x9F\x98"
-         "A",
-         {kFffd, L'A'}},                                     // truncated before a character
-        {"\xC3\xA9\x80", {0xE9, kFffd}},                     //
+        {"\xF0\x9F\x98\x41", {kFffd, L'A'}},                 // truncated before a character ('A')
+        {"\xC3\xA9\x80", {0xE9, kFffd}},                     // a stray byte after a whole character
         {"\xC0\xAF", {kFffd, kFffd}},                        // overlong '/'
         {"\xE0\x80\xAF", {kFffd, kFffd, kFffd}},             // overlong in 3 bytes
         {"\xF0\x80\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // overlong in 4 bytes
         {"\xED\xA0\x80", {kFffd, kFffd, kFffd}},             // surrogate D800 encoded
         {"\xF4\x90\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // above U+10FFFF
-        {"\xFF"
-         "b",
-         {kFffd, L'b'}},
+        {"\xFF\x62", {kFffd, L'b'}},                          // a byte no UTF-8 text holds, then 'b'
     };
     for (const auto& [bytes, expected] : cases) {
         EXPECT_EQ(Widen(bytes), expected) << testing::PrintToString(std::string(bytes));
@@ -113,9 +109,7 @@ TEST(CodePage, SurrogatePairsCombineAndUnconvertibleCharactersUseTheDefault) {
     const std::wstring bad = {0xD83D, L'a', 0xDE00, 0xDE00, 0xD83D, 0x110000, static_cast<wchar_t>(-1)};
     EXPECT_EQ(Narrow(bad, CP_ACP, nullptr, &used), "?a?????");
     EXPECT_EQ(used, TRUE);
-    EXPECT_EQ(Narrow({0xDC00, L'b'}, CP_ACP, "\xC3\xA9xyz"),
-              "\xC3\xA9"
-              "b");  // the first character only
+    EXPECT_EQ(Narrow({0xDC00, L'b'}, CP_ACP, "\xC3\xA9xyz"), "\xC3\xA9\x62");  // the first character only
     // Explicit UTF-8 writes U+FFFD instead, as Windows does, or fails when asked to.
     EXPECT_EQ(Narrow({L'x', 0xD800}), "x\xEF\xBF\xBD");
     EXPECT_EQ(
