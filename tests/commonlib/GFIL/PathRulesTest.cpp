@@ -1,4 +1,5 @@
 // Making a path object: expansion, the Win32 path rules, normalisation, and the exact refusals.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -96,12 +97,9 @@ TEST(PathRules, AnEmptyPathCannotBeExpanded) {
 }
 
 TEST(PathRules, ARefusalIsTheFileSystemsOwnExceptionFromItsThrowSite) {
-    try {
-        GFIL_MakeSpec(L"c:\\a<b");
-        FAIL() << "accepted";
-    } catch (const GLIB_Exception& e) {
-        EXPECT_NE(dynamic_cast<const GFIL_Exception*>(&e), nullptr);
-        EXPECT_EQ(e.GetSourceFile(), L"commonlib/src/GFIL/GFIL_FileSystemWin32.cpp");
-        EXPECT_GT(e.GetLine(), 0);
-    }
+    using E = GLIB_Exception;
+    EXPECT_THAT([] { GFIL_MakeSpec(L"c:\\a<b"); },
+                testing::Throws<GFIL_Exception>(testing::AllOf(
+                    testing::Property(&E::GetSourceFile, L"commonlib/src/GFIL/GFIL_FileSystemWin32.cpp"),
+                    testing::Property(&E::GetLine, testing::Gt(0)))));
 }

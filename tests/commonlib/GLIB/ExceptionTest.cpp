@@ -133,16 +133,12 @@ TEST(ExceptionCopies, AreDeepAndIndependent) {
 }
 
 TEST(DerivedException, IsCaughtAsTheFamilyWithItsFields) {
-    try {
-        throw TestException(1158007, "disk", "GFIL_Thing.cpp", 42);
-    } catch (const GLIB_Exception& e) {
-        EXPECT_EQ(e.GetCode(), 1158007);
-        EXPECT_EQ(e.GetLine(), 42);
-        EXPECT_EQ(e.GetSourceFile(), L"GFIL_Thing.cpp");
-        EXPECT_NE(dynamic_cast<const TestException*>(&e), nullptr);
-        return;
-    }
-    FAIL() << "not caught as GLIB_Exception";
+    using E = GLIB_Exception;
+    EXPECT_THAT([] { throw TestException(1158007, "disk", "GFIL_Thing.cpp", 42); },
+                testing::Throws<E>(testing::AllOf(
+                    testing::Property(&E::GetCode, 1158007), testing::Property(&E::GetLine, 42),
+                    testing::Property(&E::GetSourceFile, L"GFIL_Thing.cpp"),
+                    testing::WhenDynamicCastTo<const TestException&>(testing::_))));
 }
 
 TEST(BadAllocException, PrintsSizeFileAndLineInBothWidths) {

@@ -1,4 +1,5 @@
 // The log entry point, the console sink, assertions and system error texts.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <pty.h>
@@ -64,13 +65,15 @@ TEST_F(RecordedLog, EntriesReachTheSinkWidenedWithTheirPosition) {
     EXPECT_EQ(g_entries[1].line, 4);
 }
 
+// Matches a call that throws a fatal exception with this message.
+auto ThrowsFatal(const wchar_t* message) {
+    return testing::Throws<GLIB_FatalException>(
+        testing::Property(&GLIB_FatalException::GetMessage, testing::StrEq(message)));
+}
+
 TEST_F(RecordedLog, FatalEntryIsWrittenThenThrown) {
-    try {
-        GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", "w.cpp", 654);
-        FAIL() << "no throw";
-    } catch (const GLIB_FatalException& e) {
-        EXPECT_STREQ(e.GetMessage(), L"GetUpdateRect failed");
-    }
+    EXPECT_THAT([] { GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", "w.cpp", 654); },
+                ThrowsFatal(L"GetUpdateRect failed"));
     ASSERT_EQ(g_entries.size(), 1u);
     EXPECT_EQ(g_entries[0].level, GLIB_LOG_FATAL);
 }
@@ -86,13 +89,7 @@ void RecordingAssertHandler(const wchar_t* expression, const char*, int32_t line
 
 TEST_F(RecordedLog, DefaultAssertHandlerLogsPrintsAndThrows) {
     testing::internal::CaptureStdout();
-    try {
-        GLIB_Assert(L"count > 0", "XCHG_Thing.cpp", 17);
-        testing::internal::GetCapturedStdout();
-        FAIL() << "no throw";
-    } catch (const GLIB_FatalException& e) {
-        EXPECT_STREQ(e.GetMessage(), L"count > 0");
-    }
+    EXPECT_THAT([] { GLIB_Assert(L"count > 0", "XCHG_Thing.cpp", 17); }, ThrowsFatal(L"count > 0"));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Assertion failed, count > 0, file XCHG_Thing.cpp, line 17\n");
     ASSERT_EQ(g_entries.size(), 1u);
     EXPECT_EQ(g_entries[0].level, GLIB_LOG_ASSERT);

@@ -1,4 +1,5 @@
 // Host call wrappers: a direct call without a translator; a frame, a pop and one translation with one.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -61,12 +62,8 @@ TEST_F(HostCall, TranslatorTurnsARaiseIntoOneTranslationWithTheWrappersPosition)
     SetHostErrorTranslator(ThrowingTranslator);
     const int pushes = host.Frames().Pushes();
     const int pops = host.Frames().Pops();
-    try {
-        Core_NameOfAtom(kUnknownAtom);
-        FAIL() << "no exception";
-    } catch (const GLIB_Exception& e) {
-        EXPECT_EQ(e.GetCode(), kHostGeneralError);
-    }
+    EXPECT_THAT([&] { Core_NameOfAtom(kUnknownAtom); },
+                testing::Throws<GLIB_Exception>(testing::Property(&GLIB_Exception::GetCode, kHostGeneralError)));
     EXPECT_EQ(host.Frames().Pushes() - pushes, 1);
     EXPECT_EQ(host.Frames().Pops() - pops, 1);
     EXPECT_EQ(g_translation.calls, 1);
