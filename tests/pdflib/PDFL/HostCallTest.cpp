@@ -20,10 +20,7 @@ struct Translation {
 Translation g_translation;
 
 void RecordingTranslator(HostErrorCode code, const char* file, int32_t line) {
-    g_translation.code = code;
-    g_translation.file = file;
-    g_translation.line = line;
-    ++g_translation.calls;
+    g_translation = {code, file, line, g_translation.calls + 1};
 }
 
 void ThrowingTranslator(HostErrorCode code, const char* file, int32_t line) {

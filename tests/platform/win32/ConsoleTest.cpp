@@ -24,9 +24,8 @@ std::string ReadAll(int fd) {
     std::string data;
     char chunk[512];
     ssize_t n;
-    while ((n = read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR)) {
+    while ((n = read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR))
         data.append(chunk, n > 0 ? static_cast<std::size_t>(n) : 0);
-    }
     return data;  // a terminal whose other side has closed reads EIO
 }
 
@@ -73,9 +72,8 @@ std::string Attempt(BOOL succeeded) {
 
 std::string Info(HANDLE console) {
     CONSOLE_SCREEN_BUFFER_INFO i{};
-    if (!GetConsoleScreenBufferInfo(console, &i)) {
+    if (!GetConsoleScreenBufferInfo(console, &i))
         return Attempt(FALSE);
-    }
     char text[96];
     std::snprintf(text, sizeof text, "%dx%d %d,%d-%d,%d max %dx%d attr %x ", i.dwSize.X, i.dwSize.Y,
                   i.srWindow.Left, i.srWindow.Top, i.srWindow.Right, i.srWindow.Bottom,
@@ -118,9 +116,8 @@ TEST(Console, AttributesBecomeSgrSequencesAfterTheTextWrittenBeforeThem) {
     const ChildRun run = RunOnTerminal([&cases] {
         std::printf("a");
         std::string report;
-        for (const auto& c : cases) {
+        for (const auto& c : cases)
             report += Attempt(SetConsoleTextAttribute(kOut, c.first));
-        }
         std::cout << "b";
         report += Attempt(SetConsoleTextAttribute(kOut, 0x07));
         return report + Info(kOut);

@@ -42,18 +42,15 @@ TEST_F(FormatMessageTest, TextsAreTheSystemsWordForWord) {
 
 TEST_F(FormatMessageTest, UnknownCodesUnservedLanguagesAndFlagsFail) {
     EXPECT_EQ(SystemText(99999), L"error 317");
-    for (DWORD language : {0x400u, 0x800u, 0x409u, 0x809u, 0x09u}) {
+    for (DWORD language : {0x400u, 0x800u, 0x409u, 0x809u, 0x09u})
         EXPECT_EQ(SystemText(ERROR_ACCESS_DENIED, language), L"Access is denied.\r\n") << language;
-    }
-    for (DWORD language : {0x407u, 0x40Cu, 0x10409u}) {
+    for (DWORD language : {0x407u, 0x40Cu, 0x10409u})
         EXPECT_EQ(SystemText(ERROR_ACCESS_DENIED, language), L"error 1815") << language;
-    }
     // Inserts stay in place only when asked for; a text without them needs no such flag.
     EXPECT_EQ(SystemText(ERROR_ACCESS_DENIED, 0, FORMAT_MESSAGE_FROM_SYSTEM), L"Access is denied.\r\n");
     for (DWORD flags : {DWORD{FORMAT_MESSAGE_FROM_SYSTEM}, DWORD{FORMAT_MESSAGE_IGNORE_INSERTS},
-                        kSystem | FORMAT_MESSAGE_FROM_STRING, kSystem | 80 /* line width */}) {
+                        kSystem | FORMAT_MESSAGE_FROM_STRING, kSystem | 80 /* line width */})
         EXPECT_EQ(SystemText(ERROR_MR_MID_NOT_FOUND, 0, flags), L"error 87") << flags;
-    }
 }
 
 TEST_F(FormatMessageTest, CallersBufferMustHoldTheTerminator) {

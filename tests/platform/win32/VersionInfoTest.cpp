@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectFailure.h"
 #include "TestPlugIn.h"
 
 namespace {
@@ -59,15 +60,15 @@ TEST_F(VersionInfo, TextValuesAreWideTextWhateverTheCaseOfTheirKeys) {
 }
 
 TEST(VersionInfoFiles, FilesWithoutVersionOrTooSmallBuffers) {
+    const std::wstring german = testplugin::GermanPath(), plugIn = testplugin::PlugInPath();
     DWORD handle = 99;
-    EXPECT_EQ(GetFileVersionInfoSizeW(testplugin::GermanPath().c_str(), &handle), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(german.c_str(), &handle) == 0u, ERROR_RESOURCE_TYPE_NOT_FOUND);
     EXPECT_EQ(handle, 0u);
-    EXPECT_EQ(GetFileVersionInfoSizeW(L"Z:\\no\\such\\file.api", nullptr), 0u);
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(L"Z:\\no\\such\\file.api", nullptr) == 0u,
+                      ERROR_FILE_NOT_FOUND);
 
-    const DWORD size = GetFileVersionInfoSizeW(testplugin::PlugInPath().c_str(), nullptr);
+    const DWORD size = GetFileVersionInfoSizeW(plugIn.c_str(), nullptr);
     std::vector<std::uint32_t> block(size / 4);
-    EXPECT_FALSE(GetFileVersionInfoW(testplugin::PlugInPath().c_str(), 0, size - 1, block.data()));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_FAILS_WITH(!GetFileVersionInfoW(plugIn.c_str(), 0, size - 1, block.data()),
+                      ERROR_INSUFFICIENT_BUFFER);
 }
