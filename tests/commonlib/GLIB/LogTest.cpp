@@ -2,10 +2,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <string>
 
 #include "GLIB/GLIB_Assert.h"
@@ -13,6 +9,7 @@
 #include "GLIB/GLIB_Log.h"
 #include "GLIB/GLIB_WinUtil.h"
 #include "RecordedLog.h"
+#include "Terminal.h"
 #include "Win32.h"
 #include "win32sub/Simulation.h"
 
@@ -34,25 +31,13 @@ TEST(ConsoleSink, WritesOneUncolouredLineWhenOutputIsNoTerminal) {
 }
 
 TEST(ConsoleSink, ColoursTheLineByLevelOnATerminal) {
-    int terminal = -1;
-    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    ASSERT_NE(child, -1);
-    if (child == 0) {
+    const ChildRun run = RunOnTerminal([] {
         GLIB_Log(GLIB_LOG_ERROR, "red", "a.cpp", 1);
         GLIB_Log(GLIB_LOG_WARNING, "yellow", "b.cpp", 2);
-        _exit(0);
-    }
-    std::string output;
-    char chunk[256];
-    for (ssize_t n; (n = read(terminal, chunk, sizeof chunk)) > 0;) output.append(chunk, n);
-    close(terminal);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
-
+        return std::string();
+    });
     // Bright red, the line, back to the console's own colours; then bright yellow.
-    EXPECT_EQ(output,
-              "\x1b[0;91mERROR: a.cpp(1): red\r\n\x1b[0m\x1b[0;93mWARNING: b.cpp(2): yellow\r\n\x1b[0m");
+    EXPECT_EQ(run.terminal, "\x1b[0;91mERROR: a.cpp(1): red\n\x1b[0m\x1b[0;93mWARNING: b.cpp(2): yellow\n\x1b[0m");
 }
 
 TEST_F(RecordedLog, EntriesReachTheSinkWidenedWithTheirPosition) {
