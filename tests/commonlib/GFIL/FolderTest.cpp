@@ -1,8 +1,6 @@
 // Folders: listing children, creating folders, the temporary folder and temporary names.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -21,20 +19,6 @@ std::vector<std::wstring> PathsOf(const std::vector<GFIL_SpecRef>& items) {
         paths.push_back(item->GetPath());
     return paths;
 }
-
-// Points TMPDIR somewhere for one test.
-class TempDirectory {
-public:
-    explicit TempDirectory(const std::string& value) {
-        if (const char* saved = getenv("TMPDIR"))
-            m_saved = saved;
-        setenv("TMPDIR", value.c_str(), 1);
-    }
-    ~TempDirectory() { m_saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", m_saved.c_str(), 1); }
-
-private:
-    std::string m_saved;
-};
 
 }  // namespace
 

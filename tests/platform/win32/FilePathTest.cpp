@@ -88,19 +88,12 @@ TEST_F(InScratchFolder, RelativePathsStartFromTheCurrentDirectory) {
 
 TEST(TempPath, IsTmpdirOrTmpWithATrailingBackslash) {
     ScratchFolder scratch;
-    const char* saved = getenv("TMPDIR");
-    const std::string previous = saved != nullptr ? saved : "";
+    const TempDirectory temp(scratch.Linux() + "/");
     wchar_t buffer[MAX_PATH + 1];
-
-    setenv("TMPDIR", (scratch.Linux() + "/").c_str(), 1);
     EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), scratch.Win32().size() + 1);
     EXPECT_EQ(std::wstring(buffer), scratch.Win32() + L"\\");
     EXPECT_EQ(GetTempPathW(3, buffer), scratch.Win32().size() + 2);
     unsetenv("TMPDIR");
     EXPECT_EQ(GetTempPathW(MAX_PATH + 1, buffer), 7u);
     EXPECT_STREQ(buffer, L"Z:\\tmp\\");
-
-    if (saved != nullptr) {
-        setenv("TMPDIR", previous.c_str(), 1);
-    }
 }

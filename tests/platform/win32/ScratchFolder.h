@@ -1,4 +1,5 @@
-// A folder of one test's own on drive Z:, removed with everything in it when the test ends.
+// A folder of one test's own on drive Z:, removed with everything in it when the test ends; and TMPDIR
+// pointed somewhere for one test.
 #pragma once
 
 #include <stdlib.h>
@@ -48,4 +49,18 @@ public:
 
 private:
     std::string m_linux;
+};
+
+// Points TMPDIR somewhere for the life of the object, and back to where it was afterwards.
+class TempDirectory {
+public:
+    explicit TempDirectory(const std::string& value) {
+        if (const char* saved = getenv("TMPDIR"))
+            m_saved = saved;
+        setenv("TMPDIR", value.c_str(), 1);
+    }
+    ~TempDirectory() { m_saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", m_saved.c_str(), 1); }
+
+private:
+    std::string m_saved;
 };
