@@ -13,12 +13,10 @@
 #include "win32sub/Simulation.h"
 
 TEST(PathObject, RootsAreDriveRootsAndShareRoots) {
-    for (const wchar_t* root : {L"c:\\", L"Z:\\", L"\\\\server\\share", L"\\\\server"}) {
+    for (const wchar_t* root : {L"c:\\", L"Z:\\", L"\\\\server\\share", L"\\\\server"})
         EXPECT_TRUE(GFIL_MakeSpec(root)->IsRoot()) << root;
-    }
-    for (const wchar_t* notRoot : {L"c:\\dir", L"\\\\server\\share\\dir"}) {
+    for (const wchar_t* notRoot : {L"c:\\dir", L"\\\\server\\share\\dir"})
         EXPECT_FALSE(GFIL_MakeSpec(notRoot)->IsRoot()) << notRoot;
-    }
 }
 
 TEST(PathObject, AnythingButANormalizedEmptyPathIsValid) {

@@ -13,9 +13,8 @@ bool OtherThreadCanEnter(CRITICAL_SECTION& section) {
     bool entered = false;
     std::thread([&] {
         entered = TryEnterCriticalSection(&section) != FALSE;
-        if (entered) {
+        if (entered)
             LeaveCriticalSection(&section);
-        }
     }).join();
     return entered;
 }
@@ -55,9 +54,8 @@ TEST(CriticalSection, OnlyOneThreadIsInsideAtATime) {
             }
         });
     }
-    for (std::thread& thread : threads) {
+    for (std::thread& thread : threads)
         thread.join();
-    }
     EXPECT_EQ(overlaps.load(), 0);
     EXPECT_EQ(counter, 4 * 20000);
     DeleteCriticalSection(&section);

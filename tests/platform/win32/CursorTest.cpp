@@ -65,9 +65,8 @@ TEST_F(Cursors, IconHasColourMaskAndCentreHotspot) {
     const Picture mask = Take(info.hbmMask);
     std::vector<std::uint32_t> expectedColor;
     std::vector<std::uint32_t> expectedMask(16, 0);
-    for (int row = 0; row < 4; ++row) {
+    for (int row = 0; row < 4; ++row)
         expectedColor.insert(expectedColor.end(), {0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF});
-    }
     expectedMask[3] = 0xFFFFFF;  // the transparent top-right pixel
     EXPECT_EQ(color.pixels, expectedColor);
     EXPECT_EQ(mask.pixels, expectedMask);

@@ -31,9 +31,8 @@ TEST(Modules, SameFileGivesSameHandleUntilEveryReferenceIsFreed) {
     const HMODULE module = LoadLibraryW(PlugInPath().c_str());
     ASSERT_NE(module, nullptr);
     std::wstring relative = std::filesystem::relative(TEST_PLUGIN_FILE).wstring();
-    for (wchar_t& c : relative) {
+    for (wchar_t& c : relative)
         c = c == L'/' ? L'\\' : c;
-    }
     EXPECT_EQ(LoadLibraryW(relative.c_str()), module) << relative;
     // A bare name finds the loaded module, whatever its case.
     EXPECT_EQ(LoadLibraryW(L"testplugin.API"), module);
