@@ -13,35 +13,32 @@
 
 namespace {
 
-// A target that keeps a copy of every settings broadcast it hears.
-class SettingsListener : public GLIB_MessageTarget {
-public:
-    std::vector<GLIB_GlobalsMessage> heard;
-};
-
+// Keeps a copy of every settings broadcast its target hears.
 class SettingsConnection : public GLIB_MessageConnection {
 public:
-    explicit SettingsConnection(SettingsListener& listener) : GLIB_MessageConnection(listener), m_listener(listener) {}
+    SettingsConnection(GLIB_MessageTarget& target, std::vector<GLIB_GlobalsMessage>& heard)
+        : GLIB_MessageConnection(target), m_heard(heard) {}
     bool Accepts(const GLIB_Message& message) const override {
         std::string name;
         message.TypeName(name);
         return name == "GLIB_GlobalsMessage";
     }
     void Deliver(const GLIB_Message& message) override {
-        m_listener.heard.push_back(static_cast<const GLIB_GlobalsMessage&>(message));
+        m_heard.push_back(static_cast<const GLIB_GlobalsMessage&>(message));
     }
 
 private:
-    SettingsListener& m_listener;
+    std::vector<GLIB_GlobalsMessage>& m_heard;
 };
 
 class GlobalsBroadcast : public ::testing::Test {
 protected:
-    void SetUp() override { globals->Attach(std::make_unique<SettingsConnection>(listener)); }
+    void SetUp() override { globals->Attach(std::make_unique<SettingsConnection>(listener, heard)); }
     void TearDown() override { globals->Detach(listener); }
 
     GLIB_GlobalsRef globals;
-    SettingsListener listener;
+    std::vector<GLIB_GlobalsMessage> heard;
+    GLIB_MessageTarget listener;
 };
 
 void QuietSink(LogLevel, const wchar_t*, const char*, int32_t) {}
@@ -77,21 +74,21 @@ TEST_F(GlobalsBroadcast, EverySetterBroadcastsAllSettings) {
     globals->RemoveRegisteredHandle(7);
     globals->SetLogSink(previous);
 
-    ASSERT_EQ(listener.heard.size(), 6u);
-    EXPECT_EQ(listener.heard[0].GetLogSink(), QuietSink);
-    EXPECT_EQ(listener.heard[0].GetTempFilesSetting(), "TEMP");
-    EXPECT_EQ(listener.heard[0].GetMessageFormatter(), GLIB_DefaultMessageFormatter);
-    EXPECT_EQ(listener.heard[0].GetOutOfMemoryHandler(), GLIB_DefaultOutOfMemoryHandler);
-    EXPECT_EQ(listener.heard[2].GetRegisteredHandles(), (std::vector<uint32_t>{7, 7}));
-    EXPECT_EQ(listener.heard[3].GetRegisteredHandles(), (std::vector<uint32_t>{7}));
-    EXPECT_TRUE(listener.heard[4].GetRegisteredHandles().empty());
-    EXPECT_EQ(listener.heard[5].GetLogSink(), previous);
+    ASSERT_EQ(heard.size(), 6u);
+    EXPECT_EQ(heard[0].GetLogSink(), QuietSink);
+    EXPECT_EQ(heard[0].GetTempFilesSetting(), "TEMP");
+    EXPECT_EQ(heard[0].GetMessageFormatter(), GLIB_DefaultMessageFormatter);
+    EXPECT_EQ(heard[0].GetOutOfMemoryHandler(), GLIB_DefaultOutOfMemoryHandler);
+    EXPECT_EQ(heard[2].GetRegisteredHandles(), (std::vector<uint32_t>{7, 7}));
+    EXPECT_EQ(heard[3].GetRegisteredHandles(), (std::vector<uint32_t>{7}));
+    EXPECT_TRUE(heard[4].GetRegisteredHandles().empty());
+    EXPECT_EQ(heard[5].GetLogSink(), previous);
 }
 
 TEST_F(GlobalsBroadcast, NullHandleAndAbsentValueChangeNothingAndStayQuiet) {
     globals->AddRegisteredHandle(0);
     globals->RemoveRegisteredHandle(12345);
-    EXPECT_TRUE(listener.heard.empty());
+    EXPECT_TRUE(heard.empty());
     EXPECT_TRUE(globals->GetRegisteredHandles().empty());
 }
 
@@ -102,8 +99,8 @@ TEST_F(GlobalsBroadcast, ApplyingAMessageTakesOverEverySetting) {
     EXPECT_EQ(globals->GetTempFilesSetting(), "TMPDIR");
     EXPECT_EQ(globals->GetLogSink(), QuietSink);
     EXPECT_EQ(globals->GetRegisteredHandles(), (std::vector<uint32_t>{3, 4}));
-    ASSERT_EQ(listener.heard.size(), 1u);
-    EXPECT_EQ(listener.heard[0].GetRegisteredHandles(), (std::vector<uint32_t>{3, 4}));
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].GetRegisteredHandles(), (std::vector<uint32_t>{3, 4}));
 
     globals->Apply(GLIB_GlobalsMessage("TEMP", GLIB_DefaultMessageFormatter, GLIB_DefaultOutOfMemoryHandler, sink, {}));
 }
@@ -112,7 +109,7 @@ TEST_F(GlobalsBroadcast, DetachedTargetHearsNothingMore) {
     globals->Detach(listener);
     globals->AddRegisteredHandle(9);
     globals->RemoveRegisteredHandle(9);
-    EXPECT_TRUE(listener.heard.empty());
+    EXPECT_TRUE(heard.empty());
 }
 
 // The reserve is given back once per process, so the whole out-of-memory story is one test.
