@@ -16,8 +16,8 @@
 
 #include "TestPdf.h"
 #include "host/core/Host.h"
-#include "host/view/HostPageViewState.h"
 #include "host/script/HostScript.h"
+#include "host/view/HostPageViewState.h"
 
 namespace {
 

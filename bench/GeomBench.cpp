@@ -61,11 +61,11 @@ void ReadBoxes(benchmark::State& state) {
     std::string kids;
     for (int i = 0; i < pages; ++i) {
         kids += std::to_string(i + 3) + " 0 R ";
-        objects.push_back(i % 2 == 0 ? "<< /Type /Page /Parent 2 0 R >>"
-                                     : "<< /Type /Page /Parent 2 0 R /CropBox [9 9 603 783] /TrimBox [18 18 594 774] >>");
+        objects.push_back(i % 2 == 0
+                              ? "<< /Type /Page /Parent 2 0 R >>"
+                              : "<< /Type /Page /Parent 2 0 R /CropBox [9 9 603 783] /TrimBox [18 18 594 774] >>");
     }
-    objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) +
-                 " /MediaBox [0 0 612 792] >>";
+    objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " /MediaBox [0 0 612 792] >>";
     TestFolder folder;
     WritePdf(folder.Path("big.pdf"), objects);
     HostTestTables tables;
@@ -80,8 +80,8 @@ void ReadBoxes(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(box);
     }
-    state.counters["pages/s"] =
-        benchmark::Counter(static_cast<double>(pages) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["pages/s"] = benchmark::Counter(static_cast<double>(pages) * static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate);
 }
 BENCHMARK(ReadBoxes)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond);
 

@@ -183,7 +183,8 @@ struct HostWindowEvent {
 // client area's update rectangle for drawing).
 using HostWindowMouseDownProc = void (*)(HostWindow window, int16_t x, int16_t y, const HostWindowEvent* event);
 using HostWindowWillCloseProc = HostBool (*)(HostWindow window, HostBool quitting);
-using HostWindowNoticeProc = void (*)(HostWindow window);  // didClose, didActivate, didBecomeKey, willResignKey, willDeactivate
+using HostWindowNoticeProc =
+    void (*)(HostWindow window);  // didClose, didActivate, didBecomeKey, willResignKey, willDeactivate
 using HostWindowKeyDownProc = void (*)(HostWindow window, uint32_t key, const HostWindowEvent* event);
 using HostWindowDrawProc = void (*)(HostWindow window, const HostDevRect* updateRect);
 using HostWindowWillBeResizedProc = HostBool (*)(HostWindow window, HostDevRect* newRect);

@@ -17,9 +17,11 @@ Host* s_current = nullptr;
 // Message boxes of the plug-ins appear among the host's alerts.
 int PresentMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     static const std::vector<std::string> kButtons[] = {
-        {"OK"}, {"OK", "Cancel"}, {"Abort", "Retry", "Ignore"}, {"Yes", "No", "Cancel"}, {"Yes", "No"}, {"Retry", "Cancel"}};
-    static const int kAnswers[][3] = {{IDOK}, {IDOK, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
-                                      {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY, IDCANCEL}};
+        {"OK"},        {"OK", "Cancel"},   {"Abort", "Retry", "Ignore"}, {"Yes", "No", "Cancel"},
+        {"Yes", "No"}, {"Retry", "Cancel"}};
+    static const int kAnswers[][3] = {
+        {IDOK},        {IDOK, IDCANCEL},   {IDABORT, IDRETRY, IDIGNORE}, {IDYES, IDNO, IDCANCEL},
+        {IDYES, IDNO}, {IDRETRY, IDCANCEL}};
     const UINT kind = (type & MB_TYPEMASK) < 6 ? (type & MB_TYPEMASK) : 0;
     // The window manager hands over a text and a caption always, "" and "Error" for missing ones.
     const int32_t button = Host::Current().Alerts().MessageBox(HostNarrow(caption), HostNarrow(text), kButtons[kind]);
@@ -154,14 +156,15 @@ void Host::Start(HostPlugin& plugin) {
     plugin.module = LoadLibraryW(HostWiden(HostPaths::LinuxToPlatformText(plugin.linuxPath)).c_str());
     if (plugin.module == nullptr) return fail(SystemErrorText(GetLastError()));
     // Through HostProc: the platform hands back a generic function pointer, as Win32 does.
-    auto plugInMain = reinterpret_cast<PlugInMainProc>(
-        reinterpret_cast<HostProc>(GetProcAddress(plugin.module, kPlugInMainName)));
+    auto plugInMain =
+        reinterpret_cast<PlugInMainProc>(reinterpret_cast<HostProc>(GetProcAddress(plugin.module, kPlugInMainName)));
     if (plugInMain == nullptr) return fail("it has no PlugInMain");
 
     HostPlatformRecord platform{m_windows.MainWindow(), plugin.module};
     HostSetupProc setup = nullptr;
     HostBool ok = false;
-    if (!CallPlugin("PlugInMain", [&] { ok = plugInMain(m_config.handshakeVersion, &plugin.handshakeVersion, &setup, &platform); }) ||
+    if (!CallPlugin("PlugInMain",
+                    [&] { ok = plugInMain(m_config.handshakeVersion, &plugin.handshakeVersion, &setup, &platform); }) ||
         !ok || setup == nullptr) {
         return fail("PlugInMain declined");
     }
@@ -170,10 +173,10 @@ void Host::Start(HostPlugin& plugin) {
         return fail("set-up declined (handshake version or missing tables)");
     }
     auto handshake = m_callbacks.FindAs<HostHandshakeProc>(plugin.setup.handshakeCallback);
-    plugin.handshake = {sizeof(HostHandshakeRecord), 0, 0, HostCallback::None, HostCallback::None,
-                        HostCallback::None, HostCallback::None};
-    if (handshake == nullptr || !CallPlugin("handshake", [&] { ok = handshake(plugin.handshakeVersion, &plugin.handshake); }) ||
-        !ok) {
+    plugin.handshake = {sizeof(HostHandshakeRecord), 0, 0, HostCallback::None, HostCallback::None, HostCallback::None,
+                        HostCallback::None};
+    if (handshake == nullptr ||
+        !CallPlugin("handshake", [&] { ok = handshake(plugin.handshakeVersion, &plugin.handshake); }) || !ok) {
         return fail("handshake declined");
     }
     plugin.state = HostPlugin::State::HandshakeDone;
@@ -206,9 +209,9 @@ void Host::Unload(HostPlugin& plugin) {
         m_out << "[host] plug-in " << plugin.fileName << " left " << plugin.leftoverWindows << " windows behind\n";
     }
     // The start-up callbacks are the host's to forget: the plug-in is still inside one of them.
-    for (HostCallback lifecycle : {plugin.setup.handshakeCallback, plugin.handshake.exportTables,
-                                   plugin.handshake.importReplaceAndRegister, plugin.handshake.initialize,
-                                   plugin.handshake.unload}) {
+    for (HostCallback lifecycle :
+         {plugin.setup.handshakeCallback, plugin.handshake.exportTables, plugin.handshake.importReplaceAndRegister,
+          plugin.handshake.initialize, plugin.handshake.unload}) {
         m_callbacks.Remove(lifecycle);
     }
     if (const std::size_t callbacks = m_callbacks.RemoveAllOf(plugin.extension)) {
@@ -227,15 +230,14 @@ void Host::Quit() {
 }
 
 HostRegistrations Host::Registrations() const {
-    return {m_tools.All().size(),          m_callbacks.Count(),        m_notifications.Count(),
-            m_toolbars.ButtonCount(),      m_menus.ItemCount(),        m_pageViews.DrawProcCount(),
-            m_windows.Count()};
+    return {m_tools.All().size(), m_callbacks.Count(),         m_notifications.Count(), m_toolbars.ButtonCount(),
+            m_menus.ItemCount(),  m_pageViews.DrawProcCount(), m_windows.Count()};
 }
 
 std::ostream& operator<<(std::ostream& out, const HostRegistrations& counts) {
     return out << counts.tools << " tools, " << counts.callbacks << " callbacks, " << counts.notifications
-               << " notifications, " << counts.toolButtons << " tool buttons, " << counts.menuItems
-               << " menu items, " << counts.drawProcs << " draw procedures, " << counts.windows << " windows";
+               << " notifications, " << counts.toolButtons << " tool buttons, " << counts.menuItems << " menu items, "
+               << counts.drawProcs << " draw procedures, " << counts.windows << " windows";
 }
 
 void Host::NoteBoxWrite() {

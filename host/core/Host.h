@@ -9,25 +9,25 @@
 #include <string>
 #include <vector>
 
-#include "host/view/HostAlerts.h"
+#include "Win32.h"
 #include "host/core/HostAtomTable.h"
 #include "host/core/HostCallbackTable.h"
 #include "host/core/HostConfig.h"
-#include "host/view/HostDocViews.h"
-#include "host/document/HostDocuments.h"
 #include "host/core/HostErrorTexts.h"
 #include "host/core/HostFrameStack.h"
-#include "host/ui/HostMenus.h"
 #include "host/core/HostNotifications.h"
-#include "host/view/HostPageViews.h"
 #include "host/core/HostPaths.h"
 #include "host/core/HostPlugin.h"
-#include "host/view/HostProgress.h"
+#include "host/document/HostDocuments.h"
 #include "host/entries/HostTables.h"
+#include "host/ui/HostMenus.h"
 #include "host/ui/HostToolbars.h"
 #include "host/ui/HostTools.h"
+#include "host/view/HostAlerts.h"
+#include "host/view/HostDocViews.h"
+#include "host/view/HostPageViews.h"
+#include "host/view/HostProgress.h"
 #include "host/view/HostWindows.h"
-#include "Win32.h"
 
 // What the plug-ins have registered with the host, counted: after a plug-in unloads, the counts are back to
 // what they were before it loaded.

@@ -6,7 +6,9 @@ HostCallback HostCallbackTable::Add(HostExtension owner, HostProc proc) {
     return static_cast<HostCallback>(handle);
 }
 
-bool HostCallbackTable::Remove(HostCallback callback) { return m_callbacks.erase(static_cast<uint32_t>(callback)) != 0; }
+bool HostCallbackTable::Remove(HostCallback callback) {
+    return m_callbacks.erase(static_cast<uint32_t>(callback)) != 0;
+}
 
 HostProc HostCallbackTable::Find(HostCallback callback) const {
     auto it = m_callbacks.find(static_cast<uint32_t>(callback));

@@ -60,8 +60,9 @@ HostPath HostPaths::Child(HostPath base, const std::string& name) {
     if (base == HostPath::None) return FromHostText(name);
     const std::string basePath = LinuxPathOf(base);
     if (basePath.empty() || name.empty()) return HostPath::None;
-    const std::filesystem::path folder =
-        std::filesystem::is_directory(basePath) ? std::filesystem::path(basePath) : std::filesystem::path(basePath).parent_path();
+    const std::filesystem::path folder = std::filesystem::is_directory(basePath)
+                                             ? std::filesystem::path(basePath)
+                                             : std::filesystem::path(basePath).parent_path();
     return FromLinux((folder / name).string());
 }
 

@@ -18,7 +18,7 @@ struct HostPlugin {
     HostSetupRecord setup{};
     HostHandshakeRecord handshake{};
     State state = State::Loaded;
-    std::string failure;  // why it did not load, for the user
+    std::string failure;                    // why it did not load, for the user
     std::size_t leftoverNotifications = 0;  // registrations the plug-in did not remove at unload
     std::size_t leftoverWindows = 0;        // host windows the plug-in did not destroy before it unloaded
 };

@@ -73,8 +73,8 @@ void HostBoxReport::Print(HostDocument& document, std::ostream& out) {
         QPDFObjectHandle page = document.PageAt(number).dict;
         bool inherited = false;
         std::optional<QPDFObjectHandle> rotate = Lookup(page, "/Rotate", true, inherited);
-        out << "page " << number + 1 << " (rotated "
-            << (rotate && rotate->isInteger() ? rotate->getIntValue() : 0) << ")\n";
+        out << "page " << number + 1 << " (rotated " << (rotate && rotate->isInteger() ? rotate->getIntValue() : 0)
+            << ")\n";
         const Box media = Resolve(page, "MediaBox", true, nullptr, "");
         const Box crop = Resolve(page, "CropBox", true, &media, "MediaBox");
         PrintBox(out, "MediaBox", media);

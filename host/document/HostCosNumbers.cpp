@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "host/entries/HostEntry.h"
 #include "host/document/HostFixedText.h"
+#include "host/entries/HostEntry.h"
 
 namespace {
 
@@ -46,8 +46,7 @@ std::optional<Decimal> ParseReal(std::string_view text) {
 // numerator * scale / denominator to the nearest whole number, halves away from zero, within [min, max].
 std::optional<int64_t> Rounded(const Decimal& decimal, Wide scale, int64_t min, int64_t max) {
     const Wide magnitude = (decimal.numerator * scale * 2 + decimal.denominator) / (decimal.denominator * 2);
-    const Wide limit =
-        decimal.negative ? static_cast<Wide>(-static_cast<__int128>(min)) : static_cast<Wide>(max);
+    const Wide limit = decimal.negative ? static_cast<Wide>(-static_cast<__int128>(min)) : static_cast<Wide>(max);
     if (magnitude > limit) return std::nullopt;
     const auto value = static_cast<int64_t>(magnitude);
     return decimal.negative ? -value : value;
@@ -58,8 +57,7 @@ std::optional<int64_t> Rounded(const Decimal& decimal, Wide scale, int64_t min, 
 std::optional<Fixed> HostRealTextToFixed(std::string_view text) {
     const std::optional<Decimal> decimal = ParseReal(text);
     if (!decimal) return std::nullopt;
-    const auto value =
-        Rounded(*decimal, 65536, std::numeric_limits<Fixed>::min(), std::numeric_limits<Fixed>::max());
+    const auto value = Rounded(*decimal, 65536, std::numeric_limits<Fixed>::min(), std::numeric_limits<Fixed>::max());
     if (!value) return std::nullopt;
     return static_cast<Fixed>(*value);
 }
@@ -67,8 +65,7 @@ std::optional<Fixed> HostRealTextToFixed(std::string_view text) {
 std::optional<int32_t> HostRealTextToInteger(std::string_view text) {
     const std::optional<Decimal> decimal = ParseReal(text);
     if (!decimal) return std::nullopt;
-    const auto value =
-        Rounded(*decimal, 1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    const auto value = Rounded(*decimal, 1, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
     if (!value) return std::nullopt;
     return static_cast<int32_t>(*value);
 }
@@ -106,8 +103,7 @@ int32_t HostIntegerOf(QPDFObjectHandle number) {
     std::optional<int32_t> value;
     if (number.isInteger()) {
         const long long integer = number.getIntValue();
-        if (integer >= std::numeric_limits<int32_t>::min() &&
-            integer <= std::numeric_limits<int32_t>::max()) {
+        if (integer >= std::numeric_limits<int32_t>::min() && integer <= std::numeric_limits<int32_t>::max()) {
             value = static_cast<int32_t>(integer);
         }
     } else if (number.isReal()) {

@@ -30,8 +30,7 @@ CosObj HostCosObjects::Issue(const QPDFObjectHandle& object) {
 }
 
 template <class Slot>
-CosObj HostCosObjects::IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot,
-                                   const QPDFObjectHandle& value) {
+CosObj HostCosObjects::IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value) {
     QPDFObjectHandle handle = value;
     if (handle.isNull()) return kNull;
     if (handle.isIndirect()) return Issue(handle);
@@ -66,7 +65,6 @@ void HostCosObjects::NoteElement(CosObj container, int index, CosObj value) {
 }
 
 const QPDFObjectHandle* HostCosObjects::Find(CosObj object) const {
-    if (object.doc != static_cast<uint32_t>(m_doc) || object.id == 0 || object.id > m_objects.size())
-        return nullptr;
+    if (object.doc != static_cast<uint32_t>(m_doc) || object.id == 0 || object.id > m_objects.size()) return nullptr;
     return &m_objects[object.id - 1];
 }

@@ -5,8 +5,8 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
-#include "host/entries/HostEntry.h"
 #include "host/document/HostPageTree.h"
+#include "host/entries/HostEntry.h"
 
 std::string HostCanonicalPath(const std::string& linuxPath) {
     std::error_code error;

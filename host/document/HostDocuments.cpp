@@ -57,8 +57,7 @@ void HostDocuments::SaveOrFail(HostDocument& document, const std::string& linuxP
     // Another open document still reads from that file and would from then on be saved over this one.
     const std::string target = HostCanonicalPath(linuxPath);
     for (auto& [number, other] : m_documents) {
-        if (other.get() != &document && other->Path() == target)
-            HostFail("the file is open as another document");
+        if (other.get() != &document && other->Path() == target) HostFail("the file is open as another document");
     }
     document.Save(linuxPath, fault);
 }
@@ -133,9 +132,7 @@ HostPageNotice HostDocuments::NoticeOf(HostPage page, bool flag) {
 
 void HostDocuments::NoteContentsChanged(HostPage page) { m_contentsChanges.push_back(NoticeOf(page, false)); }
 
-void HostDocuments::NotePagesChanged(HostPage page, bool flag) {
-    m_pagesChanges.push_back(NoticeOf(page, flag));
-}
+void HostDocuments::NotePagesChanged(HostPage page, bool flag) { m_pagesChanges.push_back(NoticeOf(page, flag)); }
 
 void HostDocuments::ClearNotices() {
     m_contentsChanges.clear();

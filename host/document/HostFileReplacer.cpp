@@ -128,8 +128,7 @@ void HostFileReplacer::Replace(const std::function<void(Pipeline& out)>& write) 
     TemporaryFile temporary((folder / ("." + target.filename().string() + ".save-XXXXXX")).string());
     if (m_fault == HostSaveFault::Create) Fail("creating a new file", m_target, "simulated failure");
     if (temporary.Fd() < 0) Fail("creating a new file in its folder", m_target, SystemText(errno));
-    if (::fchmod(temporary.Fd(), NewFileMode(m_target)) != 0)
-        Fail("setting permissions", m_target, SystemText(errno));
+    if (::fchmod(temporary.Fd(), NewFileMode(m_target)) != 0) Fail("setting permissions", m_target, SystemText(errno));
 
     try {
         DescriptorPipeline out(temporary.Fd(), m_fault == HostSaveFault::Write ? 64 : -1);

@@ -28,8 +28,8 @@ std::string HostFixedToText(Fixed value, int decimals) {
     if (decimals == 0) {
         std::snprintf(text, sizeof text, "%s%lld", scaled < 0 ? "-" : "", static_cast<long long>(magnitude));
     } else {
-        std::snprintf(text, sizeof text, "%s%lld.%0*lld", scaled < 0 ? "-" : "", static_cast<long long>(magnitude / scale),
-                      decimals, static_cast<long long>(magnitude % scale));
+        std::snprintf(text, sizeof text, "%s%lld.%0*lld", scaled < 0 ? "-" : "",
+                      static_cast<long long>(magnitude / scale), decimals, static_cast<long long>(magnitude % scale));
     }
     return text;
 }

@@ -99,9 +99,8 @@ FixedRect HostEffectiveMediaBox(QPDFObjectHandle page) {
 }
 
 int16_t HostEffectiveRotation(QPDFObjectHandle page) {
-    QPDFObjectHandle rotate = HostFindInherited(page, "/Rotate", [](QPDFObjectHandle& value) {
-        return value.isInteger() && value.getIntValue() % 90 == 0;
-    });
+    QPDFObjectHandle rotate = HostFindInherited(
+        page, "/Rotate", [](QPDFObjectHandle& value) { return value.isInteger() && value.getIntValue() % 90 == 0; });
     if (rotate.isNull()) return 0;
     const long long degrees = rotate.getIntValue() % 360;
     return static_cast<int16_t>(degrees < 0 ? degrees + 360 : degrees);

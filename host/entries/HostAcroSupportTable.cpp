@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "host/document/HostDocument.h"
-#include "host/entries/HostEntry.h"
 #include "host/document/HostFixedText.h"
+#include "host/entries/HostEntry.h"
 #include "host/entries/HostTables.h"
 
 namespace {

@@ -1,14 +1,13 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
-#include "host/entries/HostDocumentEntry.h"
 #include "host/document/HostCosNumbers.h"
 #include "host/document/HostDocument.h"
+#include "host/entries/HostDocumentEntry.h"
 #include "host/entries/HostTables.h"
 
 HostTableSlots HostCosTable::Build() {
     HostTableSlots table;
-#define HOST_ENTRY(number, Result, Name, Params, Args) \
-    HOST_FILL_SLOT(HostCosTable, number, Result, Name, Params, Args)
+#define HOST_ENTRY(number, Result, Name, Params, Args) HOST_FILL_SLOT(HostCosTable, number, Result, Name, Params, Args)
 #include "entries/CosEntries.def"
 #undef HOST_ENTRY
     return table;
@@ -107,16 +106,26 @@ int32_t HostCosTable::Cos_ObjectType(CosObj object) {
     return HostDocumentEntry([&]() -> int32_t {
         QPDFObjectHandle handle = Resolve(object).object;
         switch (handle.getTypeCode()) {
-            case ::ot_null: return CosNull;
-            case ::ot_integer: return CosInteger;
-            case ::ot_real: return CosFixed;
-            case ::ot_boolean: return CosBoolean;
-            case ::ot_name: return CosName;
-            case ::ot_string: return CosString;
-            case ::ot_dictionary: return CosDict;
-            case ::ot_array: return CosArray;
-            case ::ot_stream: return CosStream;
-            default: HostFail("the object has no Cos type");
+            case ::ot_null:
+                return CosNull;
+            case ::ot_integer:
+                return CosInteger;
+            case ::ot_real:
+                return CosFixed;
+            case ::ot_boolean:
+                return CosBoolean;
+            case ::ot_name:
+                return CosName;
+            case ::ot_string:
+                return CosString;
+            case ::ot_dictionary:
+                return CosDict;
+            case ::ot_array:
+                return CosArray;
+            case ::ot_stream:
+                return CosStream;
+            default:
+                HostFail("the object has no Cos type");
         }
     });
 }
@@ -137,8 +146,7 @@ CosObj HostCosTable::Cos_NewString(HostCosDoc doc, HostBool indirect, const char
     return HostDocumentEntry([&] {
         if (length < 0) HostFail("negative string length");
         if (text == nullptr && length > 0) HostFail("no text for a string");
-        return New(doc, indirect,
-                   QPDFObjectHandle::newString(std::string(text != nullptr ? text : "", length)));
+        return New(doc, indirect, QPDFObjectHandle::newString(std::string(text != nullptr ? text : "", length)));
     });
 }
 

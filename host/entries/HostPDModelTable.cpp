@@ -1,6 +1,6 @@
-#include "host/entries/HostDocumentEntry.h"
 #include "host/document/HostDocument.h"
 #include "host/document/HostPageTree.h"
+#include "host/entries/HostDocumentEntry.h"
 #include "host/entries/HostTables.h"
 
 HostTableSlots HostPDModelTable::Build() {
@@ -29,8 +29,7 @@ PageOfDoc Resolve(HostPage page) {
 HostDoc HostPDModelTable::Model_OpenDoc(HostPath path, HostFileSys fileSys, HostProc, HostBool repair) {
     // No password is ever asked for: a document that needs one fails to open.
     return HostDocumentEntry([&] {
-        if (fileSys != HostFileSys::None && fileSys != HostPaths::kDefaultFileSys)
-            HostFail("unknown file system");
+        if (fileSys != HostFileSys::None && fileSys != HostPaths::kDefaultFileSys) HostFail("unknown file system");
         const std::string linuxPath = Host::Current().Paths().LinuxPathOf(path);
         if (linuxPath.empty()) HostFail("unknown path");
         return Documents().OpenOrFail(linuxPath, repair != 0).Doc();

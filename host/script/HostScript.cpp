@@ -8,11 +8,11 @@
 
 #include "host/core/Host.h"
 #include "host/document/HostBoxReport.h"
-#include "host/ui/HostCommand.h"
 #include "host/document/HostDocument.h"
 #include "host/document/HostFixedText.h"
-#include "host/view/HostPageViewState.h"
 #include "host/script/HostScriptError.h"
+#include "host/ui/HostCommand.h"
+#include "host/view/HostPageViewState.h"
 #include "win32sub/Desktop.h"
 
 struct HostScript::Command {
@@ -21,7 +21,7 @@ struct HostScript::Command {
     std::size_t maxArguments;  // kAny: no limit
     bool takesWindow;          // may end with "in TITLE"
     const char* usage;
-    const char* description;   // what "help" says of it; a line feed starts another line of it
+    const char* description;  // what "help" says of it; a line feed starts another line of it
     void (HostScript::*run)(const Arguments&);
 };
 
@@ -29,19 +29,15 @@ namespace {
 
 constexpr std::size_t kAny = static_cast<std::size_t>(-1);
 
-[[noreturn]] void Fail(const std::string& message) {
-    throw HostScriptError(message);
-}
+[[noreturn]] void Fail(const std::string& message) { throw HostScriptError(message); }
 
 // A count or a time: digits only, not quoted, within `max`.
 unsigned long Number(const HostScriptWord& word, const char* what, unsigned long max) {
-    const bool digits =
-        !word.quoted && !word.text.empty() && word.text.size() <= 10 &&
-        std::all_of(word.text.begin(), word.text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits = !word.quoted && !word.text.empty() && word.text.size() <= 10 &&
+                        std::all_of(word.text.begin(), word.text.end(), [](char c) { return c >= '0' && c <= '9'; });
     const unsigned long value = digits ? std::stoul(word.text) : 0;
     if (!digits || value > max) {
-        Fail(std::string(what) + " must be a number up to " + std::to_string(max) + ", not \"" + word.text +
-             "\"");
+        Fail(std::string(what) + " must be a number up to " + std::to_string(max) + ", not \"" + word.text + "\"");
     }
     return value;
 }
@@ -64,8 +60,8 @@ const Modifier& ModifierOf(const HostScriptWord& word, bool forKey) {
     for (const Modifier& modifier : kModifiers) {
         if (!word.quoted && word.text == modifier.name && (!forKey || modifier.key != 0)) return modifier;
     }
-    Fail("unknown modifier \"" + word.text + "\" (" +
-         (forKey ? "shift, ctrl, alt" : "shift, ctrl, alt, command") + ")");
+    Fail("unknown modifier \"" + word.text + "\" (" + (forKey ? "shift, ctrl, alt" : "shift, ctrl, alt, command") +
+         ")");
 }
 
 // A device pixel: an optional minus and digits, within 16 bits.
@@ -300,8 +296,7 @@ HostDoc HostScript::DocumentOrFail() {
 
 std::string HostScript::DocumentName(HostDoc doc) {
     HostDocument* document = m_host.Documents().Find(doc);
-    return document != nullptr ? "\"" + std::filesystem::path(document->Path()).filename().string() + "\""
-                               : "";
+    return document != nullptr ? "\"" + std::filesystem::path(document->Path()).filename().string() + "\"" : "";
 }
 
 bool HostScript::Open(const std::string& path) {
@@ -312,8 +307,7 @@ bool HostScript::Open(const std::string& path) {
         return false;
     }
     const int32_t pages = m_host.Documents().Find(doc)->PageCount();
-    m_out << "[document] opened " << DocumentName(doc) << " (" << pages
-          << (pages == 1 ? " page)\n" : " pages)\n");
+    m_out << "[document] opened " << DocumentName(doc) << " (" << pages << (pages == 1 ? " page)\n" : " pages)\n");
     m_host.DocViews().Open(doc, "");  // shown in a view of its own, in front
     return true;
 }
@@ -331,7 +325,8 @@ void HostScript::SaveCommand(const Arguments& arguments) {
     } else {
         // As a Save As dialog opens in the document's folder, a bare name lands beside the document.
         std::filesystem::path target = arguments.words[0].text;
-        if (!target.has_parent_path()) target = std::filesystem::path(m_host.Documents().Get(doc).Path()).parent_path() / target;
+        if (!target.has_parent_path())
+            target = std::filesystem::path(m_host.Documents().Get(doc).Path()).parent_path() / target;
         saved = m_host.Documents().SaveAs(doc, target.string(), &why);
     }
     if (!saved) Fail("cannot save " + DocumentName(doc) + ": " + why);
@@ -388,10 +383,10 @@ void HostScript::RotateCommand(const Arguments& arguments) {
 void HostScript::PageViewCommand(const Arguments&) {
     HostPageViewState& view = PageViewOrFail();
     const int32_t count = m_host.Documents().Get(view.Doc()).PageCount();
-    m_out << "page view of \"" << m_host.DocViews().TitleOf(view.DocView()) << "\": page "
-          << view.PageNumber() + 1 << " of " << count << ", zoom " << Decimal(view.Zoom() * 100, 2)
-          << "%, rotation " << view.Rotation() << " (page " << view.PageRotation() << ", view "
-          << view.ViewRotation() << "), scroll " << Text(view.Scroll()) << "\n";
+    m_out << "page view of \"" << m_host.DocViews().TitleOf(view.DocView()) << "\": page " << view.PageNumber() + 1
+          << " of " << count << ", zoom " << Decimal(view.Zoom() * 100, 2) << "%, rotation " << view.Rotation()
+          << " (page " << view.PageRotation() << ", view " << view.ViewRotation() << "), scroll " << Text(view.Scroll())
+          << "\n";
     const auto line = [&](const char* name, const HostDevRect& rect) {
         m_out << "  " << name << std::string(10 - std::strlen(name), ' ') << " " << HostPageViewState::Text(rect)
               << "\n";
@@ -431,7 +426,8 @@ void HostScript::DragCommand(const Arguments& arguments) {
     const HostDevPoint to = Position(words[2], words[3]);
     std::size_t next = 4;
     int steps = 4;
-    if (words.size() > 4 && !words[4].quoted && !words[4].text.empty() && std::isdigit(static_cast<unsigned char>(words[4].text[0]))) {
+    if (words.size() > 4 && !words[4].quoted && !words[4].text.empty() &&
+        std::isdigit(static_cast<unsigned char>(words[4].text[0]))) {
         steps = static_cast<int>(Number(words[4], "the steps", 1000));
         next = 5;
     }
@@ -451,13 +447,9 @@ void HostScript::DrawnCommand(const Arguments&) {
 
 // ---- Menus, toolbars and alerts ----
 
-void HostScript::MenusCommand(const Arguments&) {
-    m_host.Menus().Print(m_out);
-}
+void HostScript::MenusCommand(const Arguments&) { m_host.Menus().Print(m_out); }
 
-void HostScript::ToolbarsCommand(const Arguments&) {
-    m_host.Toolbars().Print(m_out);
-}
+void HostScript::ToolbarsCommand(const Arguments&) { m_host.Toolbars().Print(m_out); }
 
 // The host says what became of a click: not found, disabled, executed (the item's title, then whatever it
 // does) or failed (an "[error]" line).
@@ -477,9 +469,7 @@ void HostScript::AnswerCommand(const Arguments& arguments) {
 
 // ---- Windows ----
 
-void HostScript::WindowsCommand(const Arguments&) {
-    m_screen.PrintWindows();
-}
+void HostScript::WindowsCommand(const Arguments&) { m_screen.PrintWindows(); }
 
 void HostScript::WindowCommand(const Arguments& arguments) {
     m_screen.PrintWindow(arguments.words[0].text, arguments.words[0].quoted, arguments.in);
@@ -490,13 +480,10 @@ void HostScript::TypeCommand(const Arguments& arguments) {
 }
 
 void HostScript::ChooseCommand(const Arguments& arguments) {
-    m_screen.Choose(arguments.words[0].text, arguments.words[1].text, arguments.words[1].quoted,
-                    arguments.in);
+    m_screen.Choose(arguments.words[0].text, arguments.words[1].text, arguments.words[1].quoted, arguments.in);
 }
 
-void HostScript::PressCommand(const Arguments& arguments) {
-    m_screen.Press(arguments.words[0].text, arguments.in);
-}
+void HostScript::PressCommand(const Arguments& arguments) { m_screen.Press(arguments.words[0].text, arguments.in); }
 
 void HostScript::CheckCommand(const Arguments& arguments) {
     m_screen.SetCheck(arguments.words[0].text, true, arguments.in);
@@ -508,8 +495,7 @@ void HostScript::UncheckCommand(const Arguments& arguments) {
 
 void HostScript::KeyCommand(const Arguments& arguments) {
     UINT modifiers = 0;
-    for (std::size_t i = 1; i < arguments.words.size(); ++i)
-        modifiers |= ModifierOf(arguments.words[i], true).key;
+    for (std::size_t i = 1; i < arguments.words.size(); ++i) modifiers |= ModifierOf(arguments.words[i], true).key;
     m_screen.PressKey(arguments.words[0].text, modifiers);
 }
 
@@ -518,8 +504,7 @@ void HostScript::CloseWindowCommand(const Arguments& arguments) {
 }
 
 void HostScript::IdleCommand(const Arguments& arguments) {
-    const unsigned long milliseconds =
-        arguments.words.empty() ? 0 : Number(arguments.words[0], "a time", 86400000);
+    const unsigned long milliseconds = arguments.words.empty() ? 0 : Number(arguments.words[0], "a time", 86400000);
     m_screen.Idle(static_cast<DWORD>(milliseconds));
 }
 
@@ -531,10 +516,6 @@ void HostScript::EchoCommand(const Arguments& arguments) {
     m_out << text << "\n";
 }
 
-void HostScript::HelpCommand(const Arguments&) {
-    m_out << Help();
-}
+void HostScript::HelpCommand(const Arguments&) { m_out << Help(); }
 
-void HostScript::QuitCommand(const Arguments&) {
-    m_ended = true;
-}
+void HostScript::QuitCommand(const Arguments&) { m_ended = true; }

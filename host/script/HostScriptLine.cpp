@@ -2,9 +2,7 @@
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 }  // namespace
 

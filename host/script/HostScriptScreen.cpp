@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/script/HostScriptError.h"
 #include "host/core/HostText.h"
+#include "host/script/HostScriptError.h"
 #include "win32sub/Desktop.h"
 
 namespace {
@@ -22,8 +22,7 @@ WINSUB_WINDOWINFO InfoOf(HWND window) {
 
 std::string ShownText(HWND window) {
     std::wstring text(static_cast<std::size_t>(WinSub_GetShownText(window, nullptr, 0)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(WinSub_GetShownText(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(WinSub_GetShownText(window, text.data(), static_cast<int>(text.size()))));
     return HostNarrow(text);
 }
 
@@ -37,15 +36,14 @@ std::wstring EntryText(HWND window, int index) {
 
 std::string Dump(HWND root) {
     std::wstring text(static_cast<std::size_t>(WinSub_DumpWindows(root, 0, nullptr, 0)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(WinSub_DumpWindows(root, 0, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(WinSub_DumpWindows(root, 0, text.data(), static_cast<int>(text.size()))));
     return HostNarrow(text);
 }
 
 std::vector<HWND> WindowsOf(HWND parent) {
     std::vector<HWND> windows(static_cast<std::size_t>(WinSub_GetWindows(parent, nullptr, 0)));
-    windows.resize(static_cast<std::size_t>(
-        WinSub_GetWindows(parent, windows.data(), static_cast<int>(windows.size()))));
+    windows.resize(
+        static_cast<std::size_t>(WinSub_GetWindows(parent, windows.data(), static_cast<int>(windows.size()))));
     return windows;
 }
 
@@ -80,18 +78,14 @@ bool AllDigits(const std::string& word) {
     return true;
 }
 
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Describe(HWND window) {
     const std::string title = ShownText(window);
     return title.empty() ? std::string("the active window") : Quoted(title);
 }
 
-[[noreturn]] void Fail(const std::string& message) {
-    throw HostScriptError(message);
-}
+[[noreturn]] void Fail(const std::string& message) { throw HostScriptError(message); }
 
 [[noreturn]] void FailedAction(const char* action) {
     Fail(std::string(action) + " failed: error " + std::to_string(GetLastError()));
@@ -132,9 +126,7 @@ UINT VirtualKey(const std::string& name) {
 
 }  // namespace
 
-std::string HostScriptScreen::TextOf(HWND window) {
-    return ShownText(window);
-}
+std::string HostScriptScreen::TextOf(HWND window) { return ShownText(window); }
 
 int HostScriptScreen::ControlId(const std::string& word) {
     if (word.size() < 2 || word[0] != '#' || !AllDigits(word.substr(1))) {
@@ -203,8 +195,7 @@ void HostScriptScreen::Type(const std::string& word, const std::string& text, co
     if (!WinSub_ReplaceText(control, HostWiden(text).c_str())) FailedAction("typing");
 }
 
-void HostScriptScreen::Choose(const std::string& word, const std::string& entry, bool quoted,
-                              const WindowName& in) {
+void HostScriptScreen::Choose(const std::string& word, const std::string& entry, bool quoted, const WindowName& in) {
     const HWND control = Control(word, in);
     const int count = InfoOf(control).entryCount;
     if (count < 0) Fail(word + " is not a combo box or list box");
@@ -212,8 +203,7 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
     if (!quoted && AllDigits(entry)) {
         index = std::stoi(entry) - 1;
         if (index < 0 || index >= count) {
-            Fail(word + " has " + std::to_string(count) + (count == 1 ? " entry" : " entries") + ", not " +
-                 entry);
+            Fail(word + " has " + std::to_string(count) + (count == 1 ? " entry" : " entries") + ", not " + entry);
         }
     } else {
         const std::wstring wanted = HostWiden(entry);
@@ -224,8 +214,7 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
             entries += (i == 0 ? "" : ", ") + Quoted(HostNarrow(text));
         }
         if (index < 0) {
-            Fail(word + " has no entry " + Quoted(entry) +
-                 (count == 0 ? " (no entries)" : " (" + entries + ")"));
+            Fail(word + " has no entry " + Quoted(entry) + (count == 0 ? " (no entries)" : " (" + entries + ")"));
         }
     }
     if (!Usable(control, "choose")) return;
@@ -246,8 +235,8 @@ void HostScriptScreen::SetCheck(const std::string& word, bool checked, const Win
     const int wanted = checked ? BST_CHECKED : BST_UNCHECKED;
     if (InfoOf(control).check < 0) Fail(word + " is not a check box or radio button");
     if (InfoOf(control).check == wanted) {
-        m_out << "[" << action << "] " << Label(control) << " (already "
-              << (checked ? "checked" : "unchecked") << ")\n";
+        m_out << "[" << action << "] " << Label(control) << " (already " << (checked ? "checked" : "unchecked")
+              << ")\n";
         return;
     }
     const DWORD type = InfoOf(control).style & BS_TYPEMASK;

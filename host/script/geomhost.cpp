@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
             config.handshakeVersion = MakeHostVersion(major, minor);
         } else if (option == "--lang" && hasValue) {
             config.language = argv[++i];
-            if (config.language.size() != 3) return Fail("a language code has three letters: '" + config.language + "'");
+            if (config.language.size() != 3)
+                return Fail("a language code has three letters: '" + config.language + "'");
         } else if (option == "--open" && hasValue) {
             documentPath = argv[++i];
         } else if (option == "--script" && hasValue) {

@@ -53,7 +53,7 @@ HostClickResult HostCommandClick(Host& host, const HostCommand& command, int32_t
     void* clientData = copy.execute.clientData;
     const std::string call = std::string(what) + " execute";
     return host.CallPlugin(call.c_str(), [&] { execute(clientData); }) ? HostClickResult::Executed
-                                                                        : HostClickResult::Failed;
+                                                                       : HostClickResult::Failed;
 }
 
 int32_t HostKeyModifiers() { return s_keyModifiers; }

@@ -160,9 +160,7 @@ HostMenus::Menu& HostMenus::GetMenu(HostMenu menu) {
     return *found;
 }
 
-const HostMenus::Menu& HostMenus::GetMenu(HostMenu menu) const {
-    return const_cast<HostMenus*>(this)->GetMenu(menu);
-}
+const HostMenus::Menu& HostMenus::GetMenu(HostMenu menu) const { return const_cast<HostMenus*>(this)->GetMenu(menu); }
 
 void HostMenus::CheckBar(HostMenuBar bar) const {
     if (bar != kMenuBar) Fail("unknown menu bar");

@@ -29,8 +29,8 @@ void HostTools::ForgetToolsOf(HostExtension owner) {
 }
 
 bool HostTools::IsRegistered(const HostToolRecord* tool) const {
-    return tool == &m_defaultTool || std::any_of(m_tools.begin(), m_tools.end(),
-                                                 [&](const Registered& r) { return r.tool == tool; });
+    return tool == &m_defaultTool ||
+           std::any_of(m_tools.begin(), m_tools.end(), [&](const Registered& r) { return r.tool == tool; });
 }
 
 std::vector<HostToolRecord*> HostTools::All() const {

@@ -5,8 +5,8 @@
 HostAlerts::HostAlerts(std::ostream& out, std::vector<int32_t> answers)
     : m_out(out), m_answers(answers.begin(), answers.end()) {}
 
-int32_t HostAlerts::Modal(int32_t kind, const char* text, const char* button1, const char* button2,
-                          const char* button3, bool beep) {
+int32_t HostAlerts::Modal(int32_t kind, const char* text, const char* button1, const char* button2, const char* button3,
+                          bool beep) {
     std::vector<std::string> buttons;
     for (const char* button : {button1, button2, button3}) {
         if (button != nullptr) buttons.emplace_back(button);
@@ -37,8 +37,8 @@ int32_t HostAlerts::Show(HostShownAlert alert) {
 
 void HostAlerts::Print(const HostShownAlert& alert) {
     m_out << (!alert.caption.empty() ? "[message box] " + alert.caption + ": "
-              : alert.modal           ? std::string("[alert] ")
-                                      : std::string("[note] "));
+              : alert.modal          ? std::string("[alert] ")
+                                     : std::string("[note] "));
     for (char c : alert.text) {
         m_out << (c == '\r' ? '\n' : c);  // the host shows a carriage return as a line break too
     }

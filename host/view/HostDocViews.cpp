@@ -5,10 +5,10 @@
 
 #include "HostRecords.h"
 #include "host/core/Host.h"
-#include "host/document/HostDocument.h"
-#include "host/document/HostDocuments.h"
 #include "host/core/HostError.h"
 #include "host/core/HostText.h"
+#include "host/document/HostDocument.h"
+#include "host/document/HostDocuments.h"
 
 namespace {
 
@@ -65,8 +65,8 @@ HostDocView HostDocViews::Open(HostDoc doc, const std::string& title) {
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.lpszClassName = kDocWindowClass;
         RegisterClassW(&windowClass);  // fails harmlessly when it is registered already
-        view.platform = CreateWindowExW(0, kDocWindowClass, HostWiden(view.title).c_str(), WS_CHILD | WS_VISIBLE,
-                                        0, 0, HostPageViewState::kWidth, HostPageViewState::kHeight,
+        view.platform = CreateWindowExW(0, kDocWindowClass, HostWiden(view.title).c_str(), WS_CHILD | WS_VISIBLE, 0, 0,
+                                        HostPageViewState::kWidth, HostPageViewState::kHeight,
                                         m_host.Windows().MainWindow(), nullptr, nullptr, nullptr);
         if (view.platform == nullptr) throw HostError(kHostGeneralError, "no window for the document view");
         view.window = m_host.Windows().NewAroundPlatform(view.platform, nullptr, HostExtension::None);

@@ -3,22 +3,21 @@
 #include <algorithm>
 #include <limits>
 
+#include "host/core/HostError.h"
 #include "host/document/HostDocument.h"
 #include "host/document/HostDocuments.h"
-#include "host/core/HostError.h"
 #include "host/document/HostFixedText.h"
 #include "host/document/HostPageTree.h"
 
 namespace {
 
 FixedRect Normalised(const FixedRect& r) {
-    return {std::min(r.left, r.right), std::max(r.top, r.bottom), std::max(r.left, r.right),
-            std::min(r.top, r.bottom)};
+    return {std::min(r.left, r.right), std::max(r.top, r.bottom), std::max(r.left, r.right), std::min(r.top, r.bottom)};
 }
 
 int16_t ClampToDevice(int64_t value) {
-    return static_cast<int16_t>(std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(),
-                                                    std::numeric_limits<int16_t>::max()));
+    return static_cast<int16_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
 }
 
 Fixed ClampToFixed(int64_t value) {
@@ -50,8 +49,7 @@ std::string Number(Fixed value) {
 
 }  // namespace
 
-HostPageViewState::HostPageViewState(HostDocuments& documents, HostPageView handle, HostDocView docView,
-                                     HostDoc doc)
+HostPageViewState::HostPageViewState(HostDocuments& documents, HostPageView handle, HostDocView docView, HostDoc doc)
     : m_documents(documents), m_handle(handle), m_docView(docView), m_doc(doc) {}
 
 HostDocument& HostPageViewState::Document() { return m_documents.Get(m_doc); }
@@ -105,10 +103,22 @@ HostDevPoint HostPageViewState::PageToDevice(FixedPoint page) {
     int64_t u = 0;
     int64_t v = 0;
     switch (Rotation()) {
-        case 0: u = int64_t{page.h} - box.left; v = int64_t{box.top} - page.v; break;
-        case 90: u = int64_t{page.v} - box.bottom; v = int64_t{page.h} - box.left; break;
-        case 180: u = int64_t{box.right} - page.h; v = int64_t{page.v} - box.bottom; break;
-        default: u = int64_t{box.top} - page.v; v = int64_t{box.right} - page.h; break;
+        case 0:
+            u = int64_t{page.h} - box.left;
+            v = int64_t{box.top} - page.v;
+            break;
+        case 90:
+            u = int64_t{page.v} - box.bottom;
+            v = int64_t{page.h} - box.left;
+            break;
+        case 180:
+            u = int64_t{box.right} - page.h;
+            v = int64_t{page.v} - box.bottom;
+            break;
+        default:
+            u = int64_t{box.top} - page.v;
+            v = int64_t{box.right} - page.h;
+            break;
     }
     return {ClampToDevice(ToPixels(u, m_zoom) - m_scroll.h), ClampToDevice(ToPixels(v, m_zoom) - m_scroll.v)};
 }
@@ -118,10 +128,14 @@ FixedPoint HostPageViewState::DeviceToPage(HostDevPoint device) {
     const int64_t u = ToPoints(int64_t{device.h} + m_scroll.h, m_zoom);
     const int64_t v = ToPoints(int64_t{device.v} + m_scroll.v, m_zoom);
     switch (Rotation()) {
-        case 0: return {ClampToFixed(box.left + u), ClampToFixed(box.top - v)};
-        case 90: return {ClampToFixed(box.left + v), ClampToFixed(box.bottom + u)};
-        case 180: return {ClampToFixed(box.right - u), ClampToFixed(box.bottom + v)};
-        default: return {ClampToFixed(box.right - v), ClampToFixed(box.top - u)};
+        case 0:
+            return {ClampToFixed(box.left + u), ClampToFixed(box.top - v)};
+        case 90:
+            return {ClampToFixed(box.left + v), ClampToFixed(box.bottom + u)};
+        case 180:
+            return {ClampToFixed(box.right - u), ClampToFixed(box.bottom + v)};
+        default:
+            return {ClampToFixed(box.right - v), ClampToFixed(box.top - u)};
     }
 }
 

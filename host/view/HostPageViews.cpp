@@ -8,8 +8,8 @@
 
 #include "HostRecords.h"
 #include "host/core/Host.h"
-#include "host/ui/HostCommand.h"
 #include "host/core/HostError.h"
+#include "host/ui/HostCommand.h"
 #include "host/view/HostPageViewState.h"
 
 HostPageViews::HostPageViews(Host& host) : m_host(host) {}
@@ -133,8 +133,7 @@ bool HostPageViews::Drag(HostPageViewState& view, const std::vector<HostDevPoint
     m_path.assign(path.begin() + 1, path.end());
     m_buttonDown = true;
     const int32_t previousModifiers = HostSetKeyModifiers(modifiers);
-    const bool handled =
-        m_host.Tools().Click(handle, m_mouse.h, m_mouse.v, static_cast<int16_t>(modifiers), 1);
+    const bool handled = m_host.Tools().Click(handle, m_mouse.h, m_mouse.v, static_cast<int16_t>(modifiers), 1);
     HostSetKeyModifiers(previousModifiers);
     // A tool that stopped following the mouse still leaves it where the user let go.
     if (!m_path.empty()) m_mouse = m_path.back();

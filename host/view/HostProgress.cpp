@@ -49,6 +49,5 @@ void HostProgress::PrintBar() {
     if (tenths == m_shownTenths) return;
     m_shownTenths = tenths;
     m_out << "[progress] [" << std::string(static_cast<std::size_t>(tenths), '#')
-          << std::string(static_cast<std::size_t>(10 - tenths), '.') << "] " << m_current << "/" << m_duration
-          << "\n";
+          << std::string(static_cast<std::size_t>(10 - tenths), '.') << "] " << m_current << "/" << m_duration << "\n";
 }

@@ -26,8 +26,8 @@ HostWindows::HostWindows(Host& host) : m_host(host) {
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.lpszClassName = kMainWindowClass;
     RegisterClassW(&windowClass);  // fails harmlessly when an earlier host registered it
-    m_mainWindow = CreateWindowExW(0, kMainWindowClass, L"geomhost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024,
-                                   768, nullptr, nullptr, nullptr, nullptr);
+    m_mainWindow = CreateWindowExW(0, kMainWindowClass, L"geomhost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024, 768,
+                                   nullptr, nullptr, nullptr, nullptr);
     WinSub_SetMessageSpy(WatchMessage, this);
     WinSub_SetProcedureCaller(CallProcedure, this);
 }
@@ -51,8 +51,7 @@ Proc HostWindows::HandlerOf(HostWindow window, HostCallback HostWindowHandlerRec
     return m_host.Callbacks().FindAs<Proc>(found->second.handlers.*slot);
 }
 
-HostWindow HostWindows::NewAroundPlatform(HWND platform, const HostWindowHandlerRecord* handlers,
-                                          HostExtension owner) {
+HostWindow HostWindows::NewAroundPlatform(HWND platform, const HostWindowHandlerRecord* handlers, HostExtension owner) {
     if (!IsWindow(platform)) throw HostError(kHostGeneralError, "not a platform window");
     if (FindByPlatform(platform) != HostWindow::None) {
         throw HostError(kHostGeneralError, "the platform window already has a host window");
@@ -71,8 +70,8 @@ HostWindow HostWindows::NewAroundPlatform(HWND platform, const HostWindowHandler
 
 void HostWindows::Destroy(HostWindow window) {
     const HWND platform = Get(window).platform;
-    if (auto destroy = HandlerOf<HostWindowDestroyPlatformThingProc>(
-            window, &HostWindowHandlerRecord::destroyPlatformThing)) {
+    if (auto destroy =
+            HandlerOf<HostWindowDestroyPlatformThingProc>(window, &HostWindowHandlerRecord::destroyPlatformThing)) {
         m_host.CallPlugin("window destroy platform thing", [&] { destroy(window, platform); });
     }
     m_windows.erase(static_cast<uint32_t>(window));

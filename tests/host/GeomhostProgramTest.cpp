@@ -46,9 +46,10 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     const ProgramRun run =
         Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " GEOM_SAMPLES_DIR "/tour.script");
     EXPECT_EQ(run.status, 0) << run.output;
-    const std::string page2After = "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"
-                                   "  CropBox    0 0 842 595 (default: MediaBox)\n  BleedBox   18 18 594 774\n"
-                                   "  TrimBox    0 0 802 595\n";
+    const std::string page2After =
+        "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"
+        "  CropBox    0 0 842 595 (default: MediaBox)\n  BleedBox   18 18 594 774\n"
+        "  TrimBox    0 0 802 595\n";
     EXPECT_NE(run.output.find(page2After), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("edit #1002 \"11.139\""), std::string::npos) << run.output;
     EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
@@ -61,16 +62,15 @@ TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
     TestFolder folder;
     std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
     const std::string original = ReadFile(folder.Path("sample.pdf"));
-    WriteFile(folder.Path("edit.script"),
-              "button ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave\n");
+    WriteFile(folder.Path("edit.script"), "button ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave\n");
     using std::filesystem::perms;
     std::filesystem::permissions(folder.Path(), perms::owner_all | perms::group_read | perms::group_exec |
                                                     perms::others_read | perms::others_exec);
-    std::filesystem::permissions(folder.Path("sample.pdf"), perms::owner_read | perms::owner_write |
-                                                                 perms::group_read | perms::others_read);
-    const ProgramRun run = Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " +
-                                        folder.Path("edit.script"),
-                                    "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
+    std::filesystem::permissions(folder.Path("sample.pdf"),
+                                 perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+    const ProgramRun run =
+        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " + folder.Path("edit.script"),
+                 "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("cannot save \"sample.pdf\""), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("Permission denied"), std::string::npos) << run.output;
@@ -105,31 +105,27 @@ TEST(GeomhostProgram, RunsAScriptAgainstTheDocumentItOpened) {
     PluginFolder plugins;
     plugins.Add("testplugins/Probe.api", "Probe.api");
     TestFolder folder;
-    WritePdf(folder.Path("a.pdf"),
-             {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-              "<< /Type /Page /Parent 2 0 R >>"});
-    WriteFile(folder.Path("run.txt"), "button ORBA:TEST_PlainButton  # shows an alert\nsave \"" +
-                                          folder.Path("b.pdf") + "\"\necho done\nquit\necho never\n");
-    const ProgramRun run = Geomhost("--plugins " + plugins.Path() + " --open " + folder.Path("a.pdf") +
-                                        " --script " + folder.Path("run.txt"),
-                                    "PROBE_MENUS=1 ");
+    WritePdf(folder.Path("a.pdf"), {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                    "<< /Type /Page /Parent 2 0 R >>"});
+    WriteFile(folder.Path("run.txt"), "button ORBA:TEST_PlainButton  # shows an alert\nsave \"" + folder.Path("b.pdf") +
+                                          "\"\necho done\nquit\necho never\n");
+    const ProgramRun run = Geomhost(
+        "--plugins " + plugins.Path() + " --open " + folder.Path("a.pdf") + " --script " + folder.Path("run.txt"),
+        "PROBE_MENUS=1 ");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("[document] opened \"a.pdf\" (1 page)\n[view] a.pdf\n"
                               "[button] ORBA:TEST_PlainButton\n"
                               "[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n"),
               std::string::npos)
         << run.output;
-    EXPECT_NE(run.output.find("[document] saved \"b.pdf\"\ndone\n[host] quitting\n"), std::string::npos)
-        << run.output;
+    EXPECT_NE(run.output.find("[document] saved \"b.pdf\"\ndone\n[host] quitting\n"), std::string::npos) << run.output;
     EXPECT_TRUE(std::filesystem::exists(folder.Path("b.pdf")));
 }
 
 TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
-    const ProgramRun run =
-        Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
+    const ProgramRun run = Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos)
-        << run.output;
+    EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("two"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;  // the plug-ins unload
 

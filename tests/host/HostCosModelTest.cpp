@@ -3,7 +3,6 @@
 // files that other tools accept, the host's record of page notices, and errors raised the host's way.
 #include <gtest/gtest.h>
 
-
 #include <qpdf/QPDF.hh>
 
 #include "HostTestTables.h"
@@ -59,8 +58,8 @@ protected:
     bool Raises(const Call& call) {
         const int failed = host.FailedCalls();
         const bool completed = host.CallPlugin("plug-in code", call);
-        return !completed && host.FailedCalls() == failed + 1 &&
-               host.Frames().ErrorCode() == kHostGeneralError && host.Frames().Depth() == 0;
+        return !completed && host.FailedCalls() == failed + 1 && host.Frames().ErrorCode() == kHostGeneralError &&
+               host.Frames().Depth() == 0;
     }
 
     TestFolder folder;
@@ -110,9 +109,9 @@ TEST_F(CosModel, EveryTypeHasItsCodeAndNullAndAbsentAreZero) {
                  "<< /Length 3 >>\nstream\nabc\nendstream"},
                 "types.pdf");
     const CosObj things = Get(Cos_DocRoot(Model_CosDocOfDoc(other)), "Things");
-    const std::pair<const char*, int32_t> expected[] = {
-        {"I", CosInteger}, {"R", CosFixed}, {"B", CosBoolean}, {"N", CosName},
-        {"S", CosString},  {"D", CosDict},  {"A", CosArray},   {"St", CosStream}};
+    const std::pair<const char*, int32_t> expected[] = {{"I", CosInteger}, {"R", CosFixed},  {"B", CosBoolean},
+                                                        {"N", CosName},    {"S", CosString}, {"D", CosDict},
+                                                        {"A", CosArray},   {"St", CosStream}};
     for (const auto& [key, type] : expected) EXPECT_EQ(Cos_ObjectType(Get(things, key)), type) << key;
     EXPECT_TRUE(IsNull(Get(things, "Nu")));
     EXPECT_TRUE(IsNull(Get(things, "Ref")));  // a reference to no object
@@ -189,8 +188,7 @@ TEST_F(CosModel, NewObjectsGoIntoTheFileDirectOrIndirectAsAsked) {
     QPDFObjectHandle written = saved.getTrailer().getKey("/Root").getKey("/ORBA_Tools");
     EXPECT_TRUE(written.isIndirect());
     EXPECT_FALSE(written.getKey("/Geometry").isIndirect());
-    EXPECT_EQ(written.getKey("/Geometry").getKey("/ModDate").getStringValue(),
-              std::string(date, sizeof date - 1));
+    EXPECT_EQ(written.getKey("/Geometry").getKey("/ModDate").getStringValue(), std::string(date, sizeof date - 1));
 }
 
 TEST_F(CosModel, PuttingPastTheEndOfAnArrayLengthensItWithNulls) {
@@ -306,14 +304,13 @@ TEST_F(CosModel, TheMediaBoxIsTheNearestWellFormedOneUpTheTree) {
     EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 0)), BoxOf(0, 0, 612, 792));       // inherited
     EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 1)), BoxOf(0, 0, 595.5, 842.25));  // its own
     EXPECT_EQ(MediaBox(Model_AcquirePage(doc, 2)), BoxOf(0, 0, 612, 792));       // own has 3 numbers
-    const HostDoc other =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                 "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 500 /Top]"
-                 " >>",
-                 "<< /Type /Page /Parent 2 0 R /MediaBox [612 792 0 0] >>",
-                 "<< /Type /Page /Parent 2 0 R /MediaBox (box) >>",
-                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 40000 792] >>"},
-                "other.pdf");
+    const HostDoc other = OpenPdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>",
+         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 500 /Top]"
+         " >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [612 792 0 0] >>", "<< /Type /Page /Parent 2 0 R /MediaBox (box) >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 40000 792] >>"},
+        "other.pdf");
     EXPECT_EQ(MediaBox(Model_AcquirePage(other, 0)), BoxOf(612, 792, 0, 0));  // reversed stays reversed
     EXPECT_EQ(MediaBox(Model_AcquirePage(other, 1)), BoxOf(0, 0, 612, 792));  // none well formed: Letter
     const HostPage tooLarge = Model_AcquirePage(other, 2);
@@ -327,13 +324,13 @@ TEST_F(CosModel, RotationIsInheritedAndGivenAsAQuarterTurnFrom0To270) {
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 0)), 90);
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(doc, 1)), 270);  // -90
     // The last page is a direct dictionary, which keeps its value too.
-    const HostDoc other = OpenPdf(
-        {"<< /Type /Catalog /Pages 2 0 R >>",
-         "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R << /Type /Page /Parent 2 0 R /Rotate 270 >>] /Count 5"
-         " /Rotate 180 >>",
-         "<< /Type /Page /Parent 2 0 R /Rotate 450 >>", "<< /Type /Page /Parent 2 0 R /Rotate 45 >>",
-         "<< /Type /Page /Parent 2 0 R /Rotate 90.0 >>", "<< /Type /Page /Parent 2 0 R /Rotate -720 >>"},
-        "rotated.pdf");
+    const HostDoc other =
+        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R << /Type /Page /Parent 2 0 R /Rotate 270 >>] /Count 5"
+                 " /Rotate 180 >>",
+                 "<< /Type /Page /Parent 2 0 R /Rotate 450 >>", "<< /Type /Page /Parent 2 0 R /Rotate 45 >>",
+                 "<< /Type /Page /Parent 2 0 R /Rotate 90.0 >>", "<< /Type /Page /Parent 2 0 R /Rotate -720 >>"},
+                "rotated.pdf");
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 0)), 90);
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 1)), 180);  // not a quarter turn: the parent's
     EXPECT_EQ(Model_PageRotation(Model_AcquirePage(other, 2)), 180);  // not an integer: the parent's

@@ -5,8 +5,8 @@
 #include <climits>
 #include <optional>
 
-#include "host/document/HostCosNumbers.h"
 #include "host/core/HostError.h"
+#include "host/document/HostCosNumbers.h"
 #include "host/document/HostFixedText.h"
 
 namespace {
@@ -23,17 +23,29 @@ TEST(HostIntegerToFixed, ShiftsBy16BitsWithinTheFixedRange) {
 
 TEST(HostRealTextToFixed, ReadsEveryFormRoundsHalvesAwayFromZeroAndRefusesValuesBeyondTheRange) {
     const std::pair<const char*, std::optional<Fixed>> cases[] = {
-        {"612.5", 0x2648000}, {"792", 0x3180000}, {"-.25", -0x4000}, {"+3.", 0x30000}, {"0007.50", 0x78000},
+        {"612.5", 0x2648000},
+        {"792", 0x3180000},
+        {"-.25", -0x4000},
+        {"+3.", 0x30000},
+        {"0007.50", 0x78000},
         {"-0.0", 0},
         // The nearest value, halves away from zero.
         {"0.1", 6554},  // 6553.6
-        {"-0.1", -6554}, {"0.00000762939453125", 1}, {"-0.00000762939453125", -1},
-        {"0.00000762939453124999999999", 0}, {"0.000007629394531250000000001", 1},
+        {"-0.1", -6554},
+        {"0.00000762939453125", 1},
+        {"-0.00000762939453125", -1},
+        {"0.00000762939453124999999999", 0},
+        {"0.000007629394531250000000001", 1},
         {"72.000000000000000000000000000001", 72 * 65536},
         // Negative whole numbers stay exact: "add 0.5 and truncate toward zero" would make -65535 and -655359.
-        {"-1.0", -65536}, {"-10", -655360}, {"-1.5", -98304},
+        {"-1.0", -65536},
+        {"-10", -655360},
+        {"-1.5", -98304},
         // The range.
-        {"32767.99999", INT32_MAX}, {"32768", std::nullopt}, {"-32768", INT32_MIN}, {"-32768.00001", std::nullopt},
+        {"32767.99999", INT32_MAX},
+        {"32768", std::nullopt},
+        {"-32768", INT32_MIN},
+        {"-32768.00001", std::nullopt},
         {"99999999999999999999999999999999.5", std::nullopt},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(HostRealTextToFixed(text), expected) << text;
@@ -86,8 +98,7 @@ TEST(HostFixedToRealText, EveryValueReadsBackBitForBitAndNoShorterTextWould) {
         const std::string text = HostFixedToRealText(value);
         const std::size_t point = text.find('.');
         const int decimals = point == std::string::npos ? -1 : static_cast<int>(text.size() - point - 1);
-        const bool shortest =
-            decimals == 1 || HostRealTextToFixed(HostFixedToText(value, decimals - 1)) != value;
+        const bool shortest = decimals == 1 || HostRealTextToFixed(HostFixedToText(value, decimals - 1)) != value;
         if (HostRealTextToFixed(text) != value || decimals < 1 || decimals > 5 || !shortest) {
             if (++failures <= 5) ADD_FAILURE() << value << " -> " << text;
         }
@@ -97,8 +108,7 @@ TEST(HostFixedToRealText, EveryValueReadsBackBitForBitAndNoShorterTextWould) {
 
 TEST(HostFixedToRealText, QpdfKeepsTheTextAsARealThatReadsBack) {
     for (Fixed value : {0, 1, -1, 6554, -98304, 0x2648000, INT32_MIN, INT32_MAX}) {
-        QPDFObjectHandle parsed =
-            QPDFObjectHandle::parse("[ " + HostFixedToRealText(value) + " ]").getArrayItem(0);
+        QPDFObjectHandle parsed = QPDFObjectHandle::parse("[ " + HostFixedToRealText(value) + " ]").getArrayItem(0);
         ASSERT_TRUE(parsed.isReal()) << value;
         EXPECT_EQ(HostFixedOf(parsed), value);
     }

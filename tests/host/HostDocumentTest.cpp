@@ -12,8 +12,8 @@
 
 #include "TestPdf.h"
 #include "host/core/Host.h"
-#include "host/document/HostDocument.h"
 #include "host/core/HostError.h"
+#include "host/document/HostDocument.h"
 #include "host/document/HostPageTree.h"
 
 namespace {
@@ -82,8 +82,10 @@ TEST_F(HostDocs, AFileThatCannotBeOpenedIsReportedWithItsReason) {
                          Quoted(folder.Path("locked.pdf")))
                   .status,
               0);
-    for (const auto& [name, reason] : {std::pair{"missing.pdf", "missing.pdf"}, {"text.pdf", ""},
-                                       {"notree.pdf", "page tree"}, {"locked.pdf", "password"}}) {
+    for (const auto& [name, reason] : {std::pair{"missing.pdf", "missing.pdf"},
+                                       {"text.pdf", ""},
+                                       {"notree.pdf", "page tree"},
+                                       {"locked.pdf", "password"}}) {
         SCOPED_TRACE(name);
         std::string why;
         EXPECT_EQ(host.Documents().Open(folder.Path(name), &why), HostDoc::None);
@@ -95,8 +97,8 @@ TEST_F(HostDocs, AFileThatCannotBeOpenedIsReportedWithItsReason) {
 TEST_F(HostDocs, PermissionFlagsAllowEditingUnlessTheFileForbidsIt) {
     const HostDoc plain = OpenPdf(InheritedBoxesPdf(), "plain.pdf");
     EXPECT_EQ(Document(plain).PermissionFlags() & kHostDocMayEdit, kHostDocMayEdit);
-    ASSERT_EQ(RunCommand("qpdf --encrypt '' owner 256 --modify=none -- " + Quoted(folder.Path("plain.pdf")) +
-                         " " + Quoted(folder.Path("readonly.pdf")))
+    ASSERT_EQ(RunCommand("qpdf --encrypt '' owner 256 --modify=none -- " + Quoted(folder.Path("plain.pdf")) + " " +
+                         Quoted(folder.Path("readonly.pdf")))
                   .status,
               0);
     const HostDoc locked = host.Documents().Open(folder.Path("readonly.pdf"));
@@ -147,8 +149,7 @@ protected:
         original = ReadFile(folder.Path("a.pdf"));
     }
     void ChangeAPage() {
-        Document(doc).PageAt(1).dict.replaceKey("/CropBox",
-                                                HostBoxArray({0, 700 * kFixedOne, 500 * kFixedOne, 0}));
+        Document(doc).PageAt(1).dict.replaceKey("/CropBox", HostBoxArray({0, 700 * kFixedOne, 500 * kFixedOne, 0}));
         Document(doc).MarkModified();
     }
 
@@ -215,8 +216,8 @@ TEST_F(HostDocsSave, SavingAsOntoAFolderAMissingFolderOrAnOpenFileFails) {
     WriteFile(folder.Path("taken/inside.txt"), "keep");
     const HostDoc other = OpenPdf(InheritedBoxesPdf(), "b.pdf");
     const std::string before = ReadFile(folder.Path("b.pdf"));
-    for (const auto& [target, reason] : {std::pair{"taken", "replacing"}, {"nowhere/b.pdf", "creating"},
-                                         {"b.pdf", "open"}}) {
+    for (const auto& [target, reason] :
+         {std::pair{"taken", "replacing"}, {"nowhere/b.pdf", "creating"}, {"b.pdf", "open"}}) {
         SCOPED_TRACE(target);
         std::string why;
         EXPECT_FALSE(host.Documents().SaveAs(doc, folder.Path(target), &why));

@@ -66,8 +66,8 @@ protected:
 };
 
 TEST_F(HostMenuEntries, HasTheMenusAndItemsThatPlugInsLookFor) {
-    for (const char* name : {"File", "Edit", "View", "Document", "Tools", "Advanced", "Window", "Help",
-                             "UsingExtensions"}) {
+    for (const char* name :
+         {"File", "Edit", "View", "Document", "Tools", "Advanced", "Window", "Help", "UsingExtensions"}) {
         const HostMenu menu = MenuByName(name);
         EXPECT_NE(menu, HostMenu::None) << name;
         EXPECT_TRUE(Entry([&] { View::View_ReleaseMenu(menu); })) << name;

@@ -9,11 +9,11 @@
 #include "HostEntryTest.h"
 #include "HostRecords.h"
 #include "TestPdf.h"
-#include "host/ui/HostCommand.h"
 #include "host/document/HostDocument.h"
-#include "host/view/HostPageViewState.h"
-#include "host/script/HostScript.h"
 #include "host/entries/HostTables.h"
+#include "host/script/HostScript.h"
+#include "host/ui/HostCommand.h"
+#include "host/view/HostPageViewState.h"
 
 namespace {
 
@@ -98,10 +98,18 @@ protected:
         return Value([&] { return View::View_PageViewOfDocView(docView); });
     }
     HostDevRect ToDevice(HostPageView view, const FixedRect& page) {
-        return Value([&] { HostDevRect device{}; View::View_PageRectToDevice(view, &page, &device); return device; });
+        return Value([&] {
+            HostDevRect device{};
+            View::View_PageRectToDevice(view, &page, &device);
+            return device;
+        });
     }
     FixedRect ToPage(HostPageView view, const HostDevRect& device) {
-        return Value([&] { FixedRect page{}; View::View_DeviceRectToPage(view, &device, &page); return page; });
+        return Value([&] {
+            FixedRect page{};
+            View::View_DeviceRectToPage(view, &device, &page);
+            return page;
+        });
     }
     HostPageViewState& State(HostPageView view) { return host->DocViews().PageView(view); }
 
@@ -268,16 +276,16 @@ TEST_F(HostPageViewEntries, NotifiesFrontViewAndPageViewChangesWithTheirArgument
     ASSERT_TRUE(Entry([&] {
         View::View_RegisterNotification(kNotifyFrontDocDidChange, owner, reinterpret_cast<HostProc>(OnFrontChange),
                                         front);
-        View::View_RegisterNotification(kNotifyPageViewDidChange, owner,
-                                        reinterpret_cast<HostProc>(OnPageViewChange), changed);
+        View::View_RegisterNotification(kNotifyPageViewDidChange, owner, reinterpret_cast<HostProc>(OnPageViewChange),
+                                        changed);
     }));
     const HostDocView a = OpenView("a.pdf");
     const HostDocView b = OpenView("b.pdf");
     OpenView("a.pdf");  // brought forward
     OpenView("a.pdf");  // already in front: no change
     const auto number = [](auto handle) { return std::to_string(static_cast<uint32_t>(handle)); };
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"2 front " + number(a), "2 front " + number(b),
-                                                 "2 front " + number(a)}));
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"2 front " + number(a), "2 front " + number(b), "2 front " + number(a)}));
 
     g_calls.clear();
     HostPageViewState& state = State(PageViewOf(a));
@@ -379,7 +387,8 @@ TEST_F(HostPageViewInput, AUserDrivesThePageViewFromAScript) {
               std::string::npos)
         << text;
     EXPECT_NE(text.find("[drawn] nothing\n"), std::string::npos) << text;
-    const std::size_t click = std::find(g_calls.begin(), g_calls.end(), "click 10,10 flags 9 count 1") - g_calls.begin();
+    const std::size_t click =
+        std::find(g_calls.begin(), g_calls.end(), "click 10,10 flags 9 count 1") - g_calls.begin();
     ASSERT_LT(click + 2, g_calls.size());
     EXPECT_EQ(g_calls[click + 1], "15,10 keys 9");
     EXPECT_EQ(g_calls[click + 2], "20,10 keys 9");

@@ -90,11 +90,11 @@ INT_PTR CALLBACK OptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 INT_PTR RunOptions(HWND owner) {
-    const std::vector<DWORD> options = DialogTemplate(
-        L"Options", 120, 60,
-        {{kEditClass, kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 100, 14},
-         {kButton, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 30, 50, 14},
-         {kButton, IDCANCEL, L"Cancel", WS_TABSTOP, 62, 30, 50, 14}});
+    const std::vector<DWORD> options =
+        DialogTemplate(L"Options", 120, 60,
+                       {{kEditClass, kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 100, 14},
+                        {kButton, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 30, 50, 14},
+                        {kButton, IDCANCEL, L"Cancel", WS_TABSTOP, 62, 30, 50, 14}});
     return DialogBoxIndirectParamW(nullptr, Template(options), owner, OptionsProc, 0);
 }
 
@@ -112,8 +112,7 @@ INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case WM_COMMAND:
             g_log.commands.push_back(std::to_string(LOWORD(wParam)) + ":" + std::to_string(HIWORD(wParam)));
-            if (LOWORD(wParam) == kOptions && HIWORD(wParam) == BN_CLICKED)
-                g_log.modalResult = RunOptions(dialog);
+            if (LOWORD(wParam) == kOptions && HIWORD(wParam) == BN_CLICKED) g_log.modalResult = RunOptions(dialog);
             if (LOWORD(wParam) == kAsk && HIWORD(wParam) == BN_CLICKED) {
                 g_log.answer = MessageBoxW(dialog, L"Keep the changes?", L"Test", MB_YESNOCANCEL);
             }
@@ -135,18 +134,17 @@ protected:
 
     // The test's modeless dialog, shown (and so active) over the host's main window.
     HWND ShowDialog() {
-        const std::vector<DWORD> page = DialogTemplate(
-            L"Test Dialog", 200, 120,
-            {{kEditClass, kEdit, L"540.00", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 60, 14},
-             {kComboBox, kCombo, L"", CBS_DROPDOWNLIST | WS_TABSTOP, 8, 28, 80, 60},
-             {kButton, kCheck, L"Centre", BS_AUTOCHECKBOX | WS_TABSTOP, 8, 48, 60, 12},
-             {kButton, kDisabled, L"Apply", WS_DISABLED | WS_TABSTOP, 8, 64, 50, 14},
-             {kButton, kOptions, L"Options...", WS_TABSTOP, 62, 64, 50, 14},
-             {kButton, kAsk, L"Ask", WS_TABSTOP, 116, 64, 50, 14},
-             {kButton, kRadio, L"Inches", BS_AUTORADIOBUTTON, 8, 84, 60, 12},
-             {kButton, IDCANCEL, L"Close", WS_TABSTOP, 116, 84, 50, 14}});
-        dialog =
-            CreateDialogIndirectParamW(nullptr, Template(page), host->Windows().MainWindow(), TestDialogProc, 0);
+        const std::vector<DWORD> page =
+            DialogTemplate(L"Test Dialog", 200, 120,
+                           {{kEditClass, kEdit, L"540.00", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 8, 60, 14},
+                            {kComboBox, kCombo, L"", CBS_DROPDOWNLIST | WS_TABSTOP, 8, 28, 80, 60},
+                            {kButton, kCheck, L"Centre", BS_AUTOCHECKBOX | WS_TABSTOP, 8, 48, 60, 12},
+                            {kButton, kDisabled, L"Apply", WS_DISABLED | WS_TABSTOP, 8, 64, 50, 14},
+                            {kButton, kOptions, L"Options...", WS_TABSTOP, 62, 64, 50, 14},
+                            {kButton, kAsk, L"Ask", WS_TABSTOP, 116, 64, 50, 14},
+                            {kButton, kRadio, L"Inches", BS_AUTORADIOBUTTON, 8, 84, 60, 12},
+                            {kButton, IDCANCEL, L"Close", WS_TABSTOP, 116, 84, 50, 14}});
+        dialog = CreateDialogIndirectParamW(nullptr, Template(page), host->Windows().MainWindow(), TestDialogProc, 0);
         EXPECT_NE(dialog, nullptr);
         ShowWindow(dialog, SW_SHOW);
         WinSub_Idle();
@@ -206,8 +204,7 @@ TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
             "button ORBA:TEST_PlainButton\n"))
         << out.str();
     EXPECT_EQ(g_log.answer, IDNO);
-    EXPECT_TRUE(
-        Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"))
+    EXPECT_TRUE(Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"))
         << out.str();
     // The answer was used up: the plug-in's alert gets the default.
     EXPECT_TRUE(Printed("[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n        [OK]*"))
@@ -243,8 +240,7 @@ TEST_F(HostScriptTest, TypesChoosesChecksAndPressesInTheActiveDialog) {
                 "edit #101 \"12.5 pt\""))
         << out.str();
     EXPECT_FALSE(Run("uncheck #107\n"));
-    EXPECT_EQ(out.str(),
-              "[script] line 1: #107 is a radio button: it is unchecked by checking another one\n");
+    EXPECT_EQ(out.str(), "[script] line 1: #107 is a radio button: it is unchecked by checking another one\n");
 
     // By place in the list, named by the dialog's title from outside it.
     ASSERT_TRUE(Run("choose #102 3 in \"Test Dialog\"\nuncheck #103\nwindow \"Test Dialog\"\n")) << out.str();
@@ -329,12 +325,13 @@ TEST_F(HostScriptTest, BoxesShowWhatAReaderSees) {
               "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 612 792] /Rotate 90 >>",
               "<< /Type /Page /Parent 2 0 R /CropBox [0 0 /Wide 5] /TrimBox [10.5 20 600 780] >>"});
     ASSERT_TRUE(Run("open \"" + folder.Path("boxes.pdf") + "\"\nboxes\n")) << out.str();
-    EXPECT_TRUE(Printed("page 1 (rotated 90)\n"
-                        "  MediaBox   0 0 612 792 (inherited)\n"
-                        "  CropBox    0 0 612 792 (malformed, default: MediaBox)\n"
-                        "  BleedBox   0 0 612 792 (default: CropBox)\n"
-                        "  TrimBox    10.5 20 600 780\n"
-                        "  ArtBox     0 0 612 792 (default: CropBox)\n"))
+    EXPECT_TRUE(
+        Printed("page 1 (rotated 90)\n"
+                "  MediaBox   0 0 612 792 (inherited)\n"
+                "  CropBox    0 0 612 792 (malformed, default: MediaBox)\n"
+                "  BleedBox   0 0 612 792 (default: CropBox)\n"
+                "  TrimBox    10.5 20 600 780\n"
+                "  ArtBox     0 0 612 792 (default: CropBox)\n"))
         << out.str();
 }
 
@@ -357,8 +354,7 @@ TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
         {"press #101 in Nowhere", "no window \"Nowhere\" on the screen"},
         {"type #102 x", "#102 is not an edit field"},
         {"choose #101 x", "#101 is not a combo box or list box"},
-        {"choose #102 \"Bleed Box\"",
-         "#102 has no entry \"Bleed Box\" (\"Media Box\", \"Crop Box\", \"Trim Box\")"},
+        {"choose #102 \"Bleed Box\"", "#102 has no entry \"Bleed Box\" (\"Media Box\", \"Crop Box\", \"Trim Box\")"},
         {"choose #102 4", "#102 has 3 entries, not 4"},
         {"check #101", "#101 is not a check box or radio button"},
         {"key hyper", "unknown key \"hyper\""},
@@ -371,8 +367,7 @@ TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
         {"echo \"open", "the quote opened at column 6 is not closed"},
     };
     for (const Mistake& mistake : mistakes) {
-        EXPECT_FALSE(
-            Run("# a comment\n\necho before # said\n" + std::string(mistake.line) + "\necho after\n"))
+        EXPECT_FALSE(Run("# a comment\n\necho before # said\n" + std::string(mistake.line) + "\necho after\n"))
             << mistake.line;
         EXPECT_TRUE(Printed("before\n[script] line 4: " + std::string(mistake.message))) << out.str();
         EXPECT_FALSE(Printed("after")) << mistake.line;

@@ -22,7 +22,8 @@ void OnMouseDown(HostWindow, int16_t x, int16_t y, const HostWindowEvent* event)
 }
 void OnKeyDown(HostWindow, uint32_t key, const HostWindowEvent*) { g_events.push_back("key " + std::to_string(key)); }
 void OnDraw(HostWindow, const HostDevRect* rect) {
-    g_events.push_back("draw " + std::to_string(rect->right - rect->left) + "x" + std::to_string(rect->bottom - rect->top));
+    g_events.push_back("draw " + std::to_string(rect->right - rect->left) + "x" +
+                       std::to_string(rect->bottom - rect->top));
 }
 void OnDestroyPlatformThing(HostWindow, void* platform) {
     g_destroyRequest = static_cast<HWND>(platform);
@@ -55,7 +56,8 @@ protected:
 
     // The About box template of the geometry plug-in, shown, as a modeless dialog of the host's main window.
     HWND ShownDialog() {
-        dialog = CreateDialogParamW(resources, MAKEINTRESOURCEW(20000), host->Windows().MainWindow(), PlainDialogProc, 0);
+        dialog =
+            CreateDialogParamW(resources, MAKEINTRESOURCEW(20000), host->Windows().MainWindow(), PlainDialogProc, 0);
         ShowWindow(dialog, SW_SHOW);
         WinSub_Idle();
         return dialog;
@@ -120,9 +122,9 @@ TEST_F(HostWindowEntries, WhatTheUserDoesInADialogIsReportedThroughTheRecord) {
     POINT middle{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};  // where the user clicked
     ScreenToClient(dialog, &middle);
     const std::string center = std::to_string(middle.x) + "," + std::to_string(middle.y);
-    EXPECT_EQ(g_events, (std::vector<std::string>{"draw " + std::to_string(client.right) + "x" +
-                                                      std::to_string(client.bottom),
-                                                  "mouse " + center + " 513", "key 115"}));
+    EXPECT_EQ(g_events,
+              (std::vector<std::string>{"draw " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
+                                        "mouse " + center + " 513", "key 115"}));
 }
 
 TEST_F(HostWindowEntries, AProcedureThatFailsEndsThereAndTheUserGoesOn) {

@@ -100,7 +100,7 @@ protected:
     std::string Text(const char* name, int argument = 0) {
         char text[512] = "";
         const bool done = argument != 0 ? Call<void (*)(int, char*, int)>(name, argument, text, int{sizeof text})
-                                         : Call<void (*)(char*, int)>(name, text, int{sizeof text});
+                                        : Call<void (*)(char*, int)>(name, text, int{sizeof text});
         return done ? text : "(failed)";
     }
     int NestingCount() {
@@ -141,8 +141,8 @@ protected:
     }
     std::string DialogItemText(const char* helper, int id, int index, int size, int* result = nullptr) {
         char text[256] = "(untouched)";
-        const int answer = Ask<int, const char*, int, int, int, const char*, char*, int>(
-            "Probe_DialogItem", helper, id, index, 0, "", text, size);
+        const int answer = Ask<int, const char*, int, int, int, const char*, char*, int>("Probe_DialogItem", helper, id,
+                                                                                         index, 0, "", text, size);
         if (result != nullptr) *result = answer;
         return text;
     }
@@ -184,11 +184,10 @@ protected:
     // The callbacks of a handler record that the host knows as the probe's.
     std::size_t LiveCallbacks(const HostWindowHandlerRecord& record) const {
         std::size_t live = 0;
-        for (HostCallback callback :
-             {record.mouseDown, record.willClose, record.didClose, record.didActivate, record.didBecomeKey,
-              record.keyDown, record.willResignKey, record.willDeactivate, record.draw, record.willBeResized,
-              record.performEditOp, record.canPerformEditOp, record.adjustCursor, record.didResize,
-              record.destroyPlatformThing}) {
+        for (HostCallback callback : {record.mouseDown, record.willClose, record.didClose, record.didActivate,
+                                      record.didBecomeKey, record.keyDown, record.willResignKey, record.willDeactivate,
+                                      record.draw, record.willBeResized, record.performEditOp, record.canPerformEditOp,
+                                      record.adjustCursor, record.didResize, record.destroyPlatformThing}) {
             if (host->Callbacks().Find(callback) == nullptr) continue;
             if (host->Callbacks().OwnerOf(callback) == Extension()) ++live;
         }

@@ -113,8 +113,7 @@ inline std::string Snapshot(QPDF& pdf) {
         if (object.isIndirect()) {
             if (!seen.insert(object.getObjGen()).second) return;
             text += object.getObjGen().unparse() + " = " +
-                    (object.isStream() ? object.getDict().unparseResolved() : object.unparseResolved()) +
-                    "\n";
+                    (object.isStream() ? object.getDict().unparseResolved() : object.unparseResolved()) + "\n";
         }
         if (object.isStream()) {
             visit(object.getDict());
@@ -132,18 +131,16 @@ inline std::string Snapshot(QPDF& pdf) {
 // inherits everything, page 2 has its own MediaBox and Rotate, page 3 a malformed MediaBox (three numbers)
 // and a private ORBA_TrimBox.
 inline std::vector<std::string> InheritedBoxesPdf() {
-    return {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 612 792] /CropBox [10 10 600 780]"
-        " /Rotate 90 >>",
-        "<< /Type /Page /Parent 2 0 R >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595.5 842.25] /Rotate -90 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612] /ORBA_TrimBox [1 2 3 4] >>"};
+    return {"<< /Type /Catalog /Pages 2 0 R >>",
+            "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 612 792] /CropBox [10 10 600 780]"
+            " /Rotate 90 >>",
+            "<< /Type /Page /Parent 2 0 R >>",
+            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595.5 842.25] /Rotate -90 >>",
+            "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612] /ORBA_TrimBox [1 2 3 4] >>"};
 }
 
 inline void PrintTo(const FixedRect& r, std::ostream* out) {
-    *out << "{left " << r.left << ", bottom " << r.bottom << ", right " << r.right << ", top " << r.top
-         << "}";
+    *out << "{left " << r.left << ", bottom " << r.bottom << ", right " << r.right << ", top " << r.top << "}";
 }
 
 // A rectangle from PDF array order, in points (exact for multiples of 1/65536).

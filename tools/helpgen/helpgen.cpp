@@ -299,8 +299,8 @@ std::string Content(const Page& page) {
 }
 
 QPDFObjectHandle Font(QPDF& pdf, const std::string& base) {
-    return pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /" +
-                                                          base + " /Encoding /WinAnsiEncoding >>"));
+    return pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Font /Subtype /Type1 /BaseFont /" + base +
+                                                          " /Encoding /WinAnsiEncoding >>"));
 }
 
 void WritePdf(const Guide& guide, const std::string& language, const std::string& path) {
@@ -316,8 +316,8 @@ void WritePdf(const Guide& guide, const std::string& language, const std::string
     resources.replaceKey("/Font", fonts);
     resources = pdf.makeIndirectObject(resources);
     for (const Page& lines : layout.Pages()) {
-        QPDFObjectHandle page = QPDFObjectHandle::parse(
-            "<< /Type /Page /MediaBox [0 0 " + Number(kPageWidth) + " " + Number(kPageHeight) + "] >>");
+        QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 " + Number(kPageWidth) + " " +
+                                                        Number(kPageHeight) + "] >>");
         page.replaceKey("/Resources", resources);
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, Content(lines)));
         pdf.addPage(pdf.makeIndirectObject(page), false);

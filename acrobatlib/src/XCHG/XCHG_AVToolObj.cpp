@@ -26,9 +26,7 @@ bool XCHG_AVToolObj::DoKeyDown(uint16_t, int16_t) { return false; }
 void XCHG_AVToolObj::DidRegister() {}
 bool XCHG_AVToolObj::IsPersistent() { return false; }
 
-XCHG_AVToolObj& XCHG_AVToolObj::From(HostToolRecord* record) {
-    return *reinterpret_cast<RecordHolder*>(record)->owner;
-}
+XCHG_AVToolObj& XCHG_AVToolObj::From(HostToolRecord* record) { return *reinterpret_cast<RecordHolder*>(record)->owner; }
 
 void XCHG_AVToolObj::Register() {
     HostToolRecord& record = m_holder.record;
@@ -75,8 +73,8 @@ void XCHG_AVToolObj::DeactivateCallback(HostToolRecord* record) {
     PDFL_Guard<void>(kClassName, "PrivateDeactivate", [&] { From(record).PrivateDeactivate(); });
 }
 
-HostBool XCHG_AVToolObj::DoClickCallback(HostToolRecord* record, HostPageView view, int16_t x, int16_t y,
-                                         int16_t flags, int16_t clickCount) {
+HostBool XCHG_AVToolObj::DoClickCallback(HostToolRecord* record, HostPageView view, int16_t x, int16_t y, int16_t flags,
+                                         int16_t clickCount) {
     return PDFL_Guard<HostBool>(kClassName, "DoClick",
                                 [&]() -> HostBool { return From(record).DoClick(view, x, y, flags, clickCount); });
 }
@@ -87,7 +85,8 @@ HostBool XCHG_AVToolObj::AdjustCursorCallback(HostToolRecord* record, HostPageVi
 }
 
 HostBool XCHG_AVToolObj::DoKeyDownCallback(HostToolRecord* record, uint16_t key, int16_t flags) {
-    return PDFL_Guard<HostBool>(kClassName, "DoKeyDown", [&]() -> HostBool { return From(record).DoKeyDown(key, flags); });
+    return PDFL_Guard<HostBool>(kClassName, "DoKeyDown",
+                                [&]() -> HostBool { return From(record).DoKeyDown(key, flags); });
 }
 
 HostAtom XCHG_AVToolObj::GetTypeCallback(HostToolRecord* record) {

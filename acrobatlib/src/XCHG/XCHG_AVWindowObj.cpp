@@ -292,8 +292,7 @@ const XCHG_AVWindowObj::Handler XCHG_AVWindowObj::kHandlerTable[kHandlerCount] =
     {&HostWindowHandlerRecord::performEditOp, AsProc<HostWindowPerformEditOpProc>([](HostWindow w, HostAtom op) {
          Tell(w, "PerformEditOp", [&](XCHG_AVWindowObj& o) { o.PerformEditOp(op); });
      })},
-    {&HostWindowHandlerRecord::canPerformEditOp,
-     AsProc<HostWindowCanPerformEditOpProc>([](HostWindow w, HostAtom op) {
+    {&HostWindowHandlerRecord::canPerformEditOp, AsProc<HostWindowCanPerformEditOpProc>([](HostWindow w, HostAtom op) {
          return Ask(w, "CanPerformEditOp", 0, [&](XCHG_AVWindowObj& o) { return o.CanPerformEditOp(op); });
      })},
     {&HostWindowHandlerRecord::adjustCursor, AsProc<HostWindowAdjustCursorProc>([](HostWindow w, int16_t x, int16_t y) {

@@ -233,8 +233,8 @@ void XCHG_Dialog::ListInsert(int16_t id, int32_t index, const char* text) {
 }
 
 void XCHG_Dialog::ListDelete(int16_t id, int32_t index) {
-    const LRESULT left = SendItemMessage(id, IsComboBox(id) ? CB_DELETESTRING : LB_DELETESTRING,
-                                         static_cast<WPARAM>(index), 0);
+    const LRESULT left =
+        SendItemMessage(id, IsComboBox(id) ? CB_DELETESTRING : LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     if (left < 0) return;
     std::vector<int32_t>& values = ItemValues(id);
     if (index >= 0 && static_cast<std::size_t>(index) < values.size()) values.erase(values.begin() + index);

@@ -55,6 +55,4 @@ void XCHG_FreebieAboutDialog::DidCreate() {
     }
 }
 
-void XCHG_FreebieAboutDialog::MouseDown(int16_t, int16_t, const HostWindowEvent*) {
-    EndDialog(GetPlatformWindow(), 1);
-}
+void XCHG_FreebieAboutDialog::MouseDown(int16_t, int16_t, const HostWindowEvent*) { EndDialog(GetPlatformWindow(), 1); }

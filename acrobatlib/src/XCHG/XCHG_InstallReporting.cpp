@@ -1,8 +1,8 @@
 #include "XCHG/XCHG_InstallReporting.h"
 
+#include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_ErrorCodes.h"
 #include "GLIB/GLIB_Exception.h"
-#include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_StringUtils.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"

@@ -20,8 +20,8 @@ constexpr HostVersion kTableVersions[3][PDFL_HostTables::kCount] = {
     // Core, AcroSupport, Cos, PDModel, AcroView, 5, 6, Win, PDFEditWrite, PDFEditRead, PDSysFont,
     // PagePDEContent, PDSWrite, PDSRead, ASExtra, AcroViewSweetPea, PDMetadata, 17
     {V(2, 0), V(2, 2), V(2, 2), V(2, 2), V(2, 2), V(2, 0), V(2, 0), V(2, 0), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-    {V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(2, 0), V(2, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0),
-     0, 0, 0, 0, 0, 0},
+    {V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(2, 0), V(2, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0), V(4, 0), 0, 0,
+     0, 0, 0, 0},
     {V(4, 0), V(5, 0), V(5, 0), V(5, 0), V(5, 0), V(2, 0), V(2, 0), V(5, 0), V(5, 0), V(5, 0), V(4, 0), V(4, 0),
      V(5, 0), V(5, 0), V(5, 0), V(5, 0), V(5, 0), 0},
 };
@@ -87,8 +87,7 @@ HostBool Setup(HostVersion handshakeVersion, HostSetupRecord* record) {
     }
     // Before any guarded callback can catch an exception.
     PDFL_ExceptionHandler::RegisterOutOfMemoryCodes();
-    record->handshakeCallback =
-        Core_NewCallback(record->extension, reinterpret_cast<HostProc>(&HandshakeCallback));
+    record->handshakeCallback = Core_NewCallback(record->extension, reinterpret_cast<HostProc>(&HandshakeCallback));
     return true;
 }
 

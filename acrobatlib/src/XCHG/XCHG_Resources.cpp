@@ -71,9 +71,7 @@ void SearchLocalizedModule() {
     }
 }
 
-constexpr Fixed ComponentToFixed(uint16_t component) {
-    return static_cast<Fixed>(component / 255.0 * 65536.0 + 0.5);
-}
+constexpr Fixed ComponentToFixed(uint16_t component) { return static_cast<Fixed>(component / 255.0 * 65536.0 + 0.5); }
 
 }  // namespace
 
@@ -93,7 +91,8 @@ HMODULE XCHG_GetPluginModule() { return PluginModule(); }
 
 char* GetString(int32_t id, char* buffer, int32_t size) {
     if (buffer == nullptr || size <= 0) return buffer;
-    const int found = FirstFound([&](HMODULE module) { return LoadStringA(module, static_cast<UINT>(id), buffer, size); });
+    const int found =
+        FirstFound([&](HMODULE module) { return LoadStringA(module, static_cast<UINT>(id), buffer, size); });
     if (found == 0) GLIB_Format(buffer, size, "*** Unknown string ID: %d ***", id);
     return buffer;
 }
@@ -119,7 +118,8 @@ HCURSOR LoadCursor(int32_t id) {
 
 HANDLE LoadBitmapOrIcon(int32_t id, bool isBitmap) {
     if (isBitmap) {
-        return FirstFound([&](HMODULE module) { return static_cast<HANDLE>(LoadBitmapW(module, MAKEINTRESOURCEW(id))); });
+        return FirstFound(
+            [&](HMODULE module) { return static_cast<HANDLE>(LoadBitmapW(module, MAKEINTRESOURCEW(id))); });
     }
     return FirstFound([&](HMODULE module) { return static_cast<HANDLE>(LoadIconW(module, MAKEINTRESOURCEW(id))); });
 }

@@ -319,8 +319,7 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessNumber(int c) {
 }
 
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessSymbol(int c) {
-    if (IsDelimiter(c))
-        return FinishSymbol();
+    if (IsDelimiter(c)) return FinishSymbol();
     if (IsRegularPrintable(c)) {
         AppendText(c);
         AppendValue(c);

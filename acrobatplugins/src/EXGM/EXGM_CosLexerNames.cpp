@@ -42,24 +42,15 @@ struct TokenNameEntry {
 };
 
 constexpr TokenNameEntry kTokenNames[] = {
-    {EXGM_CosLexer::TokenMoreData, "TokenMoreData"},
-    {EXGM_CosLexer::TokenEndOfData, "TokenEndOfData"},
-    {EXGM_CosLexer::TokenError, "TokenError"},
-    {EXGM_CosLexer::TokenNull, "TokenNull"},
-    {EXGM_CosLexer::TokenBoolean, "TokenBoolean"},
-    {EXGM_CosLexer::TokenInteger, "TokenInteger"},
-    {EXGM_CosLexer::TokenFixed, "TokenFixed"},
-    {EXGM_CosLexer::TokenName, "TokenName"},
-    {EXGM_CosLexer::TokenString, "TokenString"},
-    {EXGM_CosLexer::TokenArrayBegin, "TokenArrayBegin"},
-    {EXGM_CosLexer::TokenArrayEnd, "TokenArrayEnd"},
-    {EXGM_CosLexer::TokenDictBegin, "TokenDictBegin"},
-    {EXGM_CosLexer::TokenDictEnd, "TokenDictEnd"},
-    {EXGM_CosLexer::TokenStreamBegin, "TokenStreamBegin"},
-    {EXGM_CosLexer::TokenStreamEnd, "TokenStreamEnd"},
-    {EXGM_CosLexer::TokenFileRef, "TokenFileRef"},
-    {EXGM_CosLexer::TokenSymbol, "TokenSymbol"},
-    {EXGM_CosLexer::TokenComment, "TokenComment"},
+    {EXGM_CosLexer::TokenMoreData, "TokenMoreData"},   {EXGM_CosLexer::TokenEndOfData, "TokenEndOfData"},
+    {EXGM_CosLexer::TokenError, "TokenError"},         {EXGM_CosLexer::TokenNull, "TokenNull"},
+    {EXGM_CosLexer::TokenBoolean, "TokenBoolean"},     {EXGM_CosLexer::TokenInteger, "TokenInteger"},
+    {EXGM_CosLexer::TokenFixed, "TokenFixed"},         {EXGM_CosLexer::TokenName, "TokenName"},
+    {EXGM_CosLexer::TokenString, "TokenString"},       {EXGM_CosLexer::TokenArrayBegin, "TokenArrayBegin"},
+    {EXGM_CosLexer::TokenArrayEnd, "TokenArrayEnd"},   {EXGM_CosLexer::TokenDictBegin, "TokenDictBegin"},
+    {EXGM_CosLexer::TokenDictEnd, "TokenDictEnd"},     {EXGM_CosLexer::TokenStreamBegin, "TokenStreamBegin"},
+    {EXGM_CosLexer::TokenStreamEnd, "TokenStreamEnd"}, {EXGM_CosLexer::TokenFileRef, "TokenFileRef"},
+    {EXGM_CosLexer::TokenSymbol, "TokenSymbol"},       {EXGM_CosLexer::TokenComment, "TokenComment"},
 };
 static_assert(std::size(kTokenNames) == EXGM_CosLexer::kTokenCount);
 

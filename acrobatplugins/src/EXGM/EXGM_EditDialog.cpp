@@ -86,10 +86,10 @@ void ForEachPageView(const Visit& visit) {
 }  // namespace
 
 const std::array<EXGM_EditDialog::Field, 4> EXGM_EditDialog::kFields = {{
-    {1004, &FixedRect::left, 1034, 1030},   // X Offset, Left
-    {1002, &FixedRect::right, 1031, 1036},  // Width, Right
-    {1005, &FixedRect::bottom, 1035, 1032}, // Y Offset, Bottom
-    {1003, &FixedRect::top, 1033, 1037},    // Height, Top
+    {1004, &FixedRect::left, 1034, 1030},    // X Offset, Left
+    {1002, &FixedRect::right, 1031, 1036},   // Width, Right
+    {1005, &FixedRect::bottom, 1035, 1032},  // Y Offset, Bottom
+    {1003, &FixedRect::top, 1033, 1037},     // Height, Top
 }};
 
 EXGM_EditDialog::EXGM_EditDialog() = default;

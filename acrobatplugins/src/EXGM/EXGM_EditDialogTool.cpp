@@ -46,8 +46,8 @@ bool EXGM_EditDialogTool::ComputeEnabled() {
 
 void EXGM_EditDialogTool::DidRegister() {
     XCHG_MultiTool::DidRegister();
-    m_drawRegistration = View_RegisterDrawProc(
-        reinterpret_cast<HostProc>(static_cast<HostPageViewDrawProc>(&DrawCallback)), this);
+    m_drawRegistration =
+        View_RegisterDrawProc(reinterpret_cast<HostProc>(static_cast<HostPageViewDrawProc>(&DrawCallback)), this);
 }
 
 void EXGM_EditDialogTool::WillUnregister() {

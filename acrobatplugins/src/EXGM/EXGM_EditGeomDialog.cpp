@@ -53,7 +53,8 @@ void EXGM_EditGeomDialog::Command(uint16_t id) {
             }
             break;
         case kRegionList:
-            if (const int32_t region = SelectionOf(kRegionList, kRegionModeCount); region >= 0 && region != GetRegion()) {
+            if (const int32_t region = SelectionOf(kRegionList, kRegionModeCount);
+                region >= 0 && region != GetRegion()) {
                 ChangeRegion(static_cast<RegionMode>(region));
             }
             break;

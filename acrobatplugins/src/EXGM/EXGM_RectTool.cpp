@@ -123,8 +123,7 @@ bool EXGM_RectTool::AdjustCursor(HostPageView view, int16_t x, int16_t y) {
     const int32_t id = CursorIdOf(HitTestRect(x, y, device));
     const HCURSOR own = id != 0 ? LoadCursor(id) : nullptr;
     // The host takes the platform's cursor handle as it is.
-    View_SetCursor(own != nullptr ? static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own))
-                                  : View_StandardCursor(0));
+    View_SetCursor(own != nullptr ? static_cast<HostCursor>(reinterpret_cast<uintptr_t>(own)) : View_StandardCursor(0));
     return true;
 }
 
@@ -190,8 +189,8 @@ bool EXGM_RectTool::DoClick(HostPageView view, int16_t x, int16_t y, int16_t, in
     return true;
 }
 
-FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& device,
-                                      const HostDevRect& startDevice, const FixedRect& startPage) {
+FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& device, const HostDevRect& startDevice,
+                                      const FixedRect& startPage) {
     FixedRect page;
     View_DeviceRectToPage(view, &device, &page);
     HostDevRect normal = device;
@@ -200,11 +199,20 @@ FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& devi
 
     int row;
     switch (Model_PageRotation(View_PageOfPageView(view))) {
-        case 0: row = 0; break;
-        case 90: row = 1; break;
-        case 180: row = 2; break;
-        case 270: row = 3; break;
-        default: return page;
+        case 0:
+            row = 0;
+            break;
+        case 90:
+            row = 1;
+            break;
+        case 180:
+            row = 2;
+            break;
+        case 270:
+            row = 3;
+            break;
+        default:
+            return page;
     }
     const Edge* pageEdge = kPageEdgeAt[row];
     enum { kLeft, kTop, kRight, kBottom };

@@ -271,8 +271,8 @@ Fixed EXGM_KeepOrConvert(Fixed valueInUnit, Fixed previousInPoints, float unitTo
     const double d = previousInPoints / 65536.0 / unitToPoints - a;
     if (-tolerance < d && d < tolerance) return previousInPoints;
     // Beyond the range the nearest value; callers refuse such numbers first (EXGM_FitsInPoints).
-    return static_cast<Fixed>(std::clamp(std::trunc(a * unitToPoints * 65536.0 + 0.5), double{INT32_MIN},
-                                         double{INT32_MAX}));
+    return static_cast<Fixed>(
+        std::clamp(std::trunc(a * unitToPoints * 65536.0 + 0.5), double{INT32_MIN}, double{INT32_MAX}));
 }
 
 bool EXGM_FitsInPoints(Fixed valueInUnit, UnitKind unit) {
@@ -333,5 +333,6 @@ void EXGM_StampModDate(HostDoc doc) {
         Cos_DictPut(tools, geometryKey, geometry);
     }
     const std::string date = EXGM_MakeDateString();
-    Cos_DictPut(geometry, Atom("ModDate"), Cos_NewString(cosDoc, false, date.c_str(), static_cast<int32_t>(date.size())));
+    Cos_DictPut(geometry, Atom("ModDate"),
+                Cos_NewString(cosDoc, false, date.c_str(), static_cast<int32_t>(date.size())));
 }

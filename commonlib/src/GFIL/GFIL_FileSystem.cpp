@@ -23,10 +23,6 @@ void* GFIL_FileSystem::operator new(std::size_t size, int32_t line, const char* 
     throw GLIB_BadAllocException(static_cast<uint32_t>(size), sourceFile, line);
 }
 
-void GFIL_FileSystem::operator delete(void* block, int32_t, const char*) {
-    GLIB_GuardedFree(block);
-}
+void GFIL_FileSystem::operator delete(void* block, int32_t, const char*) { GLIB_GuardedFree(block); }
 
-void GFIL_FileSystem::operator delete(void* block) {
-    GLIB_GuardedFree(block);
-}
+void GFIL_FileSystem::operator delete(void* block) { GLIB_GuardedFree(block); }

@@ -23,21 +23,13 @@ constexpr uint64_t kLargestOffset = uint64_t{1} << 63;
 constexpr uint64_t kReadAllPiece = uint64_t{1} << 30;
 
 // The thread's last error as text; read at once, before anything else can change it.
-std::wstring LastErrorText() {
-    return GLIB_GetWin32ErrorText(GetLastError());
-}
+std::wstring LastErrorText() { return GLIB_GetWin32ErrorText(GetLastError()); }
 
-std::wstring Quoted(const std::wstring& text) {
-    return L"\"" + text + L"\"";
-}
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
-bool IsAsciiLetter(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
-}
+bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
-bool IsInvalidPathCharacter(wchar_t c) {
-    return c == L'<' || c == L'>' || c == L'*' || c == L'"' || c == L'|';
-}
+bool IsInvalidPathCharacter(wchar_t c) { return c == L'<' || c == L'>' || c == L'*' || c == L'"' || c == L'|'; }
 
 std::wstring Hex(wchar_t c) {
     GLIB_WOStringStream text;
@@ -54,17 +46,15 @@ std::wstring NormalizedPath(const std::wstring& given) {
         if (length != 0) {
             SetLastError(ERROR_FILENAME_EXCED_RANGE);  // the system only answered with the room it needs
         }
-        GFIL_THROW(GFIL_ERR_INVALID_PATH,
-                   L"The path " + Quoted(given) + L" cannot be expanded; " + LastErrorText());
+        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(given) + L" cannot be expanded; " + LastErrorText());
     }
     std::wstring path(buffer, length);
 
     std::replace(path.begin(), path.end(), L'/', L'\\');
     for (const wchar_t c : path) {
         if (IsInvalidPathCharacter(c)) {
-            GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) +
-                                                  L" contains the invalid character " +
-                                                  Quoted(std::wstring(1, c)));
+            GFIL_THROW(GFIL_ERR_INVALID_PATH,
+                       L"The path " + Quoted(path) + L" contains the invalid character " + Quoted(std::wstring(1, c)));
         }
         if (c < 0x20) {
             GFIL_THROW(GFIL_ERR_INVALID_PATH,
@@ -73,19 +63,16 @@ std::wstring NormalizedPath(const std::wstring& given) {
     }
 
     // A colon may stand only as the second character, after a drive letter.
-    if (path.find(L':') != std::wstring::npos &&
-        (path[0] == L':' || path.find(L':', 2) != std::wstring::npos)) {
+    if (path.find(L':') != std::wstring::npos && (path[0] == L':' || path.find(L':', 2) != std::wstring::npos)) {
         GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) + L" cannot contain \":\"");
     }
     const bool drive = path.size() >= 2 && path[1] == L':';
     if (drive && (!IsAsciiLetter(path[0]) || path.size() < 3 || path[2] != L'\\')) {
-        GFIL_THROW(GFIL_ERR_INVALID_PATH,
-                   L"The path " + Quoted(path) + L" isn't using the \"[A-Z]:\\\" format");
+        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) + L" isn't using the \"[A-Z]:\\\" format");
     }
     const bool unc = !path.empty() && path[0] == L'\\';
     if (unc && (path.size() < 2 || path[1] != L'\\')) {
-        GFIL_THROW(GFIL_ERR_INVALID_PATH,
-                   L"The path " + Quoted(path) + L" isn't using the \"\\\" UNC format");
+        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) + L" isn't using the \"\\\" UNC format");
     }
 
     // The names after the root; the separators at the end are no name, they go below.
@@ -101,9 +88,9 @@ std::wstring NormalizedPath(const std::wstring& given) {
         }
         const std::wstring name = path.substr(position, separator - position);
         if (name.empty()) {
-            GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) +
-                                                  L" contains an empty name component at pos " +
-                                                  std::to_wstring(position));
+            GFIL_THROW(
+                GFIL_ERR_INVALID_PATH,
+                L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(position));
         }
         if (!GFIL_FileSystemWin32::IsValidName(name)) {
             GFIL_THROW(GFIL_ERR_INVALID_PATH,
@@ -139,8 +126,8 @@ Failure FailureOf(DWORD error) {
 }
 
 [[noreturn]] void ThrowListingFailure(const std::wstring& folder, DWORD error) {
-    const std::wstring message = L"Unable to list the contents of the folder " + Quoted(folder) + L"; " +
-                                 GLIB_GetWin32ErrorText(error);
+    const std::wstring message =
+        L"Unable to list the contents of the folder " + Quoted(folder) + L"; " + GLIB_GetWin32ErrorText(error);
     switch (FailureOf(error == ERROR_DIRECTORY ? ERROR_PATH_NOT_FOUND : error)) {
         case Failure::NotFound:
             GFIL_THROW(GFIL_ERR_NOT_FOUND, message);
@@ -195,8 +182,7 @@ GFIL_FileSystemWin32::~GFIL_FileSystemWin32() {
 
 bool GFIL_FileSystemWin32::IsValidName(const std::wstring& name) {
     for (const wchar_t c : name) {
-        if (c < 0x20 || c == L'<' || c == L'>' || c == L'*' || c == L':' || c == L'/' || c == L'"' ||
-            c == L'\\') {
+        if (c < 0x20 || c == L'<' || c == L'>' || c == L'*' || c == L':' || c == L'/' || c == L'"' || c == L'\\') {
             return false;
         }
     }
@@ -208,17 +194,11 @@ bool GFIL_FileSystemWin32::IsValidName(const std::wstring& name) {
     return !(deviceNumber && (name.compare(0, 3, L"lpt") == 0 || name.compare(0, 3, L"com") == 0));
 }
 
-const std::wstring& GFIL_FileSystemWin32::GetPath() const {
-    return m_path;
-}
+const std::wstring& GFIL_FileSystemWin32::GetPath() const { return m_path; }
 
-bool GFIL_FileSystemWin32::IsValid() const {
-    return !m_path.empty();
-}
+bool GFIL_FileSystemWin32::IsValid() const { return !m_path.empty(); }
 
-bool GFIL_FileSystemWin32::Exists() const {
-    return GetFileAttributesW(m_path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool GFIL_FileSystemWin32::Exists() const { return GetFileAttributesW(m_path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool GFIL_FileSystemWin32::IsFolder() const {
     const DWORD attributes = GetFileAttributesW(m_path.c_str());
@@ -249,9 +229,9 @@ std::wstring GFIL_FileSystemWin32::GetName() const {
         } else if (length != 0) {
             SetLastError(ERROR_BAD_PATHNAME);  // a root: the system found no name at its end
         }
-        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(m_path) +
-                                              L" cannot be divided into its parent and child parts; " +
-                                              LastErrorText());
+        GFIL_THROW(
+            GFIL_ERR_INVALID_PATH,
+            L"The path " + Quoted(m_path) + L" cannot be divided into its parent and child parts; " + LastErrorText());
     }
     return filePart;
 }
@@ -277,8 +257,7 @@ std::wstring GFIL_FileSystemWin32::Join(const std::wstring& name) const {
 void GFIL_FileSystemWin32::CheckChildName(const std::wstring& name) const {
     // An empty name would name the folder itself, not a child.
     if (name.empty() || !IsValidName(name)) {
-        GFIL_THROW(GFIL_ERR_INVALID_PATH,
-                   L"The name " + Quoted(name) + L" is invalid for the Win32 platform.");
+        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The name " + Quoted(name) + L" is invalid for the Win32 platform.");
     }
 }
 
@@ -294,13 +273,12 @@ GFIL_SpecRef GFIL_FileSystemWin32::GetChild(const std::wstring& name) const {
 
 void GFIL_FileSystemWin32::Open(uint32_t mode, DWORD disposition) {
     CloseFile();
-    const DWORD access = ((mode & GFIL_MODE_READ) != 0 ? GENERIC_READ : 0) |
-                         ((mode & GFIL_MODE_WRITE) != 0 ? GENERIC_WRITE : 0);
+    const DWORD access =
+        ((mode & GFIL_MODE_READ) != 0 ? GENERIC_READ : 0) | ((mode & GFIL_MODE_WRITE) != 0 ? GENERIC_WRITE : 0);
     const DWORD share = ((mode & GFIL_MODE_SHARE_READ) != 0 ? FILE_SHARE_READ : 0) |
                         ((mode & GFIL_MODE_SHARE_WRITE) != 0 ? FILE_SHARE_WRITE : 0) |
                         ((mode & GFIL_MODE_SHARE_DELETE) != 0 ? FILE_SHARE_DELETE : 0);
-    m_handle =
-        CreateFileW(m_path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_handle = CreateFileW(m_path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 void GFIL_FileSystemWin32::CreateFile(uint32_t mode) {
@@ -329,8 +307,7 @@ void GFIL_FileSystemWin32::CloseFile() {
         return;
     }
     if (!CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE))) {
-        GLIB_Log(GLIB_LOG_ERROR, L"CloseHandle() caused an internal error; " + LastErrorText(), __FILE__,
-                 __LINE__);
+        GLIB_Log(GLIB_LOG_ERROR, L"CloseHandle() caused an internal error; " + LastErrorText(), __FILE__, __LINE__);
     }
 }
 
@@ -396,8 +373,8 @@ void* GFIL_FileSystemWin32::ReadAll(uint64_t& length) {
         const uint64_t size = GetSize();
         buffer = static_cast<unsigned char*>(GLIB_GuardedAlloc(size, __LINE__, __FILE__));
         if (buffer == nullptr) {
-            throw GLIB_BadAllocException(static_cast<uint32_t>(std::min<uint64_t>(size, UINT32_MAX)),
-                                         __FILE__, __LINE__);
+            throw GLIB_BadAllocException(static_cast<uint32_t>(std::min<uint64_t>(size, UINT32_MAX)), __FILE__,
+                                         __LINE__);
         }
         uint64_t done = 0;
         while (done < size) {
@@ -422,9 +399,7 @@ void* GFIL_FileSystemWin32::ReadAll(uint64_t& length) {
     return buffer;
 }
 
-void GFIL_FileSystemWin32::FreeBuffer(void* buffer) {
-    GLIB_GuardedFree(buffer);
-}
+void GFIL_FileSystemWin32::FreeBuffer(void* buffer) { GLIB_GuardedFree(buffer); }
 
 void GFIL_FileSystemWin32::Write(uint64_t offset, const void* buffer, uint32_t count) {
     MoveTo(offset);
@@ -434,16 +409,13 @@ void GFIL_FileSystemWin32::Write(uint64_t offset, const void* buffer, uint32_t c
     }
 }
 
-bool GFIL_FileSystemWin32::Reserved3() const {
-    return false;
-}
+bool GFIL_FileSystemWin32::Reserved3() const { return false; }
 
 void GFIL_FileSystemWin32::Reserved4() {}
 
 void GFIL_FileSystemWin32::Flush() {
     if (!FlushFileBuffers(m_handle)) {
-        GLIB_Log(GLIB_LOG_ERROR, L"FlushFileBuffers() generated an error; " + LastErrorText(), __FILE__,
-                 __LINE__);
+        GLIB_Log(GLIB_LOG_ERROR, L"FlushFileBuffers() generated an error; " + LastErrorText(), __FILE__, __LINE__);
     }
 }
 
@@ -480,6 +452,4 @@ std::vector<GFIL_SpecRef> GFIL_FileSystemWin32::ListChildren() const {
     return children;
 }
 
-HANDLE GFIL_FileSystemWin32::GetHandle() const {
-    return m_handle;
-}
+HANDLE GFIL_FileSystemWin32::GetHandle() const { return m_handle; }

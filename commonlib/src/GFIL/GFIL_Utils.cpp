@@ -17,18 +17,13 @@ constexpr DWORD kLongestPath = 260;
 constexpr DWORD kPathBuffer = kLongestPath + 1;
 
 // The characters a file URL keeps as they are.
-constexpr const char* kUrlCharacters =
-    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789$-_.+!*'(),:";
+constexpr const char* kUrlCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789$-_.+!*'(),:";
 
-std::wstring PathOf(const GFIL_SpecRef& item) {
-    return item ? item->GetPath() : std::wstring();
-}
+std::wstring PathOf(const GFIL_SpecRef& item) { return item ? item->GetPath() : std::wstring(); }
 
 }  // namespace
 
-GFIL_SpecRef GFIL_MakeSpec(const wchar_t* path) {
-    return GFIL_MakeSpec(std::wstring(path != nullptr ? path : L""));
-}
+GFIL_SpecRef GFIL_MakeSpec(const wchar_t* path) { return GFIL_MakeSpec(std::wstring(path != nullptr ? path : L"")); }
 
 GFIL_SpecRef GFIL_MakeSpec(const std::wstring& path) {
     return GFIL_SpecRef(new (__LINE__, __FILE__) GFIL_FileSystemWin32(path));
@@ -57,8 +52,8 @@ GFIL_SpecRef GFIL_MakeTempName(const GFIL_SpecRef& folder) {
     const std::wstring folderPath = PathOf(folder);
     wchar_t buffer[kPathBuffer];
     if (GetTempFileNameW(folderPath.c_str(), L"GFI", 0, buffer) == 0) {
-        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"Failed to create a temporary pathname in the directory \"" +
-                                              folderPath + L"\"; " + GLIB_GetWin32ErrorText(GetLastError()));
+        GFIL_THROW(GFIL_ERR_INVALID_PATH, L"Failed to create a temporary pathname in the directory \"" + folderPath +
+                                              L"\"; " + GLIB_GetWin32ErrorText(GetLastError()));
     }
     return GFIL_MakeSpec(buffer);
 }
@@ -66,8 +61,8 @@ GFIL_SpecRef GFIL_MakeTempName(const GFIL_SpecRef& folder) {
 void GFIL_CreateFolder(const GFIL_SpecRef& folder) {
     const std::wstring path = PathOf(folder);
     if (!CreateDirectoryW(path.c_str(), nullptr)) {
-        GFIL_THROW(GFIL_ERR_CREATE_FOLDER, L"Failed to create the directory " + path + L"; " +
-                                               GLIB_GetWin32ErrorText(GetLastError()));
+        GFIL_THROW(GFIL_ERR_CREATE_FOLDER,
+                   L"Failed to create the directory " + path + L"; " + GLIB_GetWin32ErrorText(GetLastError()));
     }
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "GFIL/GFIL_FileSystem.h"
-#include "GFIL/GFIL_FileSystem.h"
 
 // A new path object for `path`, expanded to an absolute path and checked by the Win32 rules; throws
 // GFIL_Exception 1158001 when the path is not acceptable. A null text is the empty path.

@@ -13,5 +13,4 @@ GLIB_AssertHandler SetAssertHandler(GLIB_AssertHandler handler);
 
 void GLIB_DefaultAssertHandler(const wchar_t* expression, const char* sourceFile, int32_t line);
 
-#define GLIB_ASSERT(expression) \
-    ((expression) ? static_cast<void>(0) : GLIB_Assert(L"" #expression, __FILE__, __LINE__))
+#define GLIB_ASSERT(expression) ((expression) ? static_cast<void>(0) : GLIB_Assert(L"" #expression, __FILE__, __LINE__))

@@ -18,16 +18,16 @@ public:
     // The form every throw site uses: GLIB_Exception(code, "message", __FILE__, __LINE__).
     GLIB_Exception(int32_t code, const char* message, const char* sourceFile, int32_t line);
     GLIB_Exception(int32_t code, const wchar_t* message, const char* sourceFile, int32_t line);
-    GLIB_Exception(int32_t code, const std::vector<std::string>& params, const char* message,
-                   const char* sourceFile, int32_t line);
-    GLIB_Exception(int32_t code, const std::list<std::string>& params, const char* message,
-                   const char* sourceFile, int32_t line);
-    GLIB_Exception(int32_t code, std::initializer_list<std::string> params, const char* message,
-                   const char* sourceFile, int32_t line);
+    GLIB_Exception(int32_t code, const std::vector<std::string>& params, const char* message, const char* sourceFile,
+                   int32_t line);
+    GLIB_Exception(int32_t code, const std::list<std::string>& params, const char* message, const char* sourceFile,
+                   int32_t line);
+    GLIB_Exception(int32_t code, std::initializer_list<std::string> params, const char* message, const char* sourceFile,
+                   int32_t line);
     GLIB_Exception(int32_t code, const std::vector<std::wstring>& params, const wchar_t* message,
                    const char* sourceFile, int32_t line);
-    GLIB_Exception(int32_t code, const std::list<std::wstring>& params, const wchar_t* message,
-                   const char* sourceFile, int32_t line);
+    GLIB_Exception(int32_t code, const std::list<std::wstring>& params, const wchar_t* message, const char* sourceFile,
+                   int32_t line);
     GLIB_Exception(int32_t code, std::initializer_list<std::wstring> params, const wchar_t* message,
                    const char* sourceFile, int32_t line);
     GLIB_Exception(const GLIB_Exception&) = default;

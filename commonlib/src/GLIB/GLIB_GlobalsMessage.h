@@ -12,9 +12,8 @@
 
 class GLIB_GlobalsMessage : public GLIB_Message {
 public:
-    GLIB_GlobalsMessage(std::string tempFilesSetting, MessageFormatter formatter,
-                        OutOfMemoryHandler outOfMemoryHandler, GLIB_LogSink logSink,
-                        std::vector<uint32_t> registeredHandles);
+    GLIB_GlobalsMessage(std::string tempFilesSetting, MessageFormatter formatter, OutOfMemoryHandler outOfMemoryHandler,
+                        GLIB_LogSink logSink, std::vector<uint32_t> registeredHandles);
 
     void TypeName(std::string& name) const override;
 

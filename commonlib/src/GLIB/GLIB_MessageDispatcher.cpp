@@ -68,8 +68,7 @@ void GLIB_MessageDispatcher::Detach(GLIB_MessageTarget& target) {
 }
 
 void GLIB_MessageDispatcher::Detach(const GLIB_Message& message, GLIB_MessageTarget& target) {
-    RemoveConnections(
-        [&](const GLIB_MessageConnection& c) { return c.IsFor(target) && c.Accepts(message); });
+    RemoveConnections([&](const GLIB_MessageConnection& c) { return c.IsFor(target) && c.Accepts(message); });
 }
 
 void GLIB_MessageDispatcher::Send(const GLIB_Message& message) {

@@ -15,8 +15,8 @@ constexpr int32_t kFreeFailureLogLine = 366;
 std::wstring GLIB_GetWin32ErrorText(uint32_t errorCode) {
     LPWSTR systemText = nullptr;
     const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        errorCode, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&systemText), 0, nullptr);
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, errorCode,
+        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&systemText), 0, nullptr);
     GLIB_WOStringStream text;
     if (length != 0 && systemText != nullptr) {
         text << systemText;

@@ -62,9 +62,7 @@ void PDFL_ExceptionHandler::SetOutOfMemoryReportHook(OutOfMemoryReportHook hook)
 void PDFL_ExceptionHandler::SetOutOfMemoryCodeHook(OutOfMemoryCodeHook hook) { s_outOfMemoryCode = hook; }
 void PDFL_ExceptionHandler::SetUnknownReportHook(UnknownReportHook hook) { s_unknownReport = hook; }
 PDFL_ExceptionHandler::ExceptionCodeHook PDFL_ExceptionHandler::GetExceptionCodeHook() { return s_exceptionCode; }
-PDFL_ExceptionHandler::OutOfMemoryCodeHook PDFL_ExceptionHandler::GetOutOfMemoryCodeHook() {
-    return s_outOfMemoryCode;
-}
+PDFL_ExceptionHandler::OutOfMemoryCodeHook PDFL_ExceptionHandler::GetOutOfMemoryCodeHook() { return s_outOfMemoryCode; }
 
 void PDFL_ExceptionHandler::ResetHooks() {
     s_exceptionReport = DefaultExceptionReport;

@@ -19,8 +19,7 @@ HostErrorTranslator GetHostErrorTranslator();
 HostErrorTranslator SetHostErrorTranslator(HostErrorTranslator translator);
 
 template <class Result, class Call>
-Result PDFL_CallHostInFrame(const Call& call, HostErrorTranslator translator, const char* sourceFile,
-                            int32_t line) {
+Result PDFL_CallHostInFrame(const Call& call, HostErrorTranslator translator, const char* sourceFile, int32_t line) {
     HostExceptionFrame frame;
     PDFL_HostFrames::Push(&frame);
     if (setjmp(frame.environment) != 0) {
@@ -58,8 +57,8 @@ Result PDFL_CallHost(const Call& call, const char* sourceFile, int32_t line) {
 // ... and defines them (in the family's source file, which names its own file as kFamilyFile). The line
 // handed to a translator is the entry's own row.
 #define PDFL_DEFINE_WRAPPER(table, number, Result, Name, Params, Args)                               \
-    Result Name Params {                                                                            \
-        using Entry = Result(*) Params;                                                             \
+    Result Name Params {                                                                             \
+        using Entry = Result(*) Params;                                                              \
         const Entry entry = reinterpret_cast<Entry>(PDFL_HostTables::Get(table)[number]);            \
         return PDFL_CallHost<Result>([&]() -> Result { return entry Args; }, kFamilyFile, __LINE__); \
     }

@@ -8,9 +8,9 @@
 namespace {
 
 #define HOST_ENTRY(number, Result, Name, Params, Args)
-#define HOST_FRAME_ENTRY(number, Result, Name, Params, Args) \
-    Result Name Params {                                     \
-        using Entry = Result(*) Params;                      \
+#define HOST_FRAME_ENTRY(number, Result, Name, Params, Args)                                       \
+    Result Name Params {                                                                           \
+        using Entry = Result(*) Params;                                                            \
         return reinterpret_cast<Entry>(PDFL_HostTables::Get(PDFL_HostTables::kCore)[number]) Args; \
     }
 #include "entries/CoreEntries.def"

@@ -139,7 +139,7 @@ TEST_F(ToolButtonTool, WithoutAToolItIsNeverEnabledOrMarkedAndWithoutADocumentNe
     host->Tools().SetActive(Ask<HostToolRecord*>("Probe_MenuTool"), true);
     EXPECT_EQ(ButtonLine(kNullToolButton), kDisabledLine);
     EXPECT_EQ(host->Toolbars().Click(kNullToolButton, kHostKeyControl), HostClickResult::Disabled);
-    EXPECT_EQ(Log(), "Tool.Activate(1) ");  // only the host's own activation
+    EXPECT_EQ(Log(), "Tool.Activate(1) ");                   // only the host's own activation
     EXPECT_FALSE(Ask<bool>("Probe_DocumentButtonEnabled"));  // the framework's own test needs a front document
 }
 

@@ -22,8 +22,8 @@ TEST_F(ProbePlugin, AFailureInInitializeIsShownOnceAndRaisedIntoTheHost) {
          "[error] Initialize: An internal error occurred."},
         {"oom", HostPlugin::State::Failed,
          "Out of Memory\n\nTry to increase the amount of memory\ndedicated to this program", ""},
-        {"foreign", HostPlugin::State::Failed, "XCHG_Plugin::PrivateInitialize caught a system exception: ",
-         "a C++ exception escaped"},
+        {"foreign", HostPlugin::State::Failed,
+         "XCHG_Plugin::PrivateInitialize caught a system exception: ", "a C++ exception escaped"},
         // A host failure inside a callback: the host's to report.
         {"raise", HostPlugin::State::Failed, nullptr, ""},
         // A second plug-in object is refused and the first stays.

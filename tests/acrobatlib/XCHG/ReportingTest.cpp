@@ -52,7 +52,8 @@ TEST_F(Reporting, FailedAssertionIsShownLoggedAndCaughtAtTheBoundary) {
     EXPECT_FALSE(Call<void (*)()>("Probe_FailAssertion"));
     const auto& shown = host->Alerts().Shown();
     ASSERT_EQ(shown.size(), 2u) << out.str();
-    const std::string expected = "Assertion failed: one == 2, file tests/acrobatlib/XCHG/ProbePlugin/ProbePlugin.cpp, line ";
+    const std::string expected =
+        "Assertion failed: one == 2, file tests/acrobatlib/XCHG/ProbePlugin/ProbePlugin.cpp, line ";
     EXPECT_EQ(shown[0].text.substr(0, expected.size()), expected);
     EXPECT_TRUE(shown[0].modal);
     EXPECT_TRUE(shown[0].beep);

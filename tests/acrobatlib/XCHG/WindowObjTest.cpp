@@ -246,8 +246,8 @@ TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {
         HostCallbackOf<HostWindowWillBeResizedProc>(record.willBeResized)(window, &moved);
         HostCallbackOf<HostWindowDidResizeProc>(record.didResize)(window, &moved);
         HostCallbackOf<HostWindowPerformEditOpProc>(record.performEditOp)(window, static_cast<HostAtom>(7));
-        canPerform = HostCallbackOf<HostWindowCanPerformEditOpProc>(record.canPerformEditOp)(
-            window, static_cast<HostAtom>(7));
+        canPerform =
+            HostCallbackOf<HostWindowCanPerformEditOpProc>(record.canPerformEditOp)(window, static_cast<HostAtom>(7));
         HostCallbackOf<HostWindowAdjustCursorProc>(record.adjustCursor)(window, 3, 4);
     }));
     EXPECT_EQ(WindowLog(),
@@ -264,9 +264,8 @@ TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {
 TEST_F(WindowObj, TheHostClosingItsWindowLeavesThePlatformWindowAlone) {
     CreateFrame();
     const HostWindowHandlerRecord record = RecordOf("Frame");
-    ASSERT_TRUE(host->CallPlugin("did close", [&] {
-        HostCallbackOf<HostWindowNoticeProc>(record.didClose)(FrameHostWindow());
-    }));
+    ASSERT_TRUE(host->CallPlugin("did close",
+                                 [&] { HostCallbackOf<HostWindowNoticeProc>(record.didClose)(FrameHostWindow()); }));
     EXPECT_EQ(WindowLog(), "Frame.DidClose@1 Frame.WillDestroy@1 ");
     EXPECT_FALSE(IsOpen());
     EXPECT_EQ(LiveCallbacks(record), 0u);
@@ -345,7 +344,8 @@ TEST_F(WindowObj, APaintWithNothingToUpdateIsAFatalLogEntry) {
     WindowLog();
     SendMessageW(frame, WM_PAINT, 0, 0);
     EXPECT_EQ(WindowLog(), "");
-    EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x00000001)."), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x00000001)."), std::string::npos)
+        << out.str();
     FlushDebugLine();
     const std::vector<std::string> lines = DebugLines();
     ASSERT_GE(lines.size(), 2u);

@@ -32,8 +32,8 @@ TEST_F(CosLexerChunks, EverySplitGivesTheSameTokens) {
     EXPECT_EQ(LexInChunks(documents[0], 1),
               (Texts{"TokenName [N] from [/N]", "TokenString [A] from [<41>]", "TokenString [s] from [(s)]",
                      "TokenFileRef [f] from [@f]", "TokenComment [%c] from [%c]", "TokenSymbol [x] from [x]",
-                     "TokenInteger [1] from [1]", "TokenFixed [163840] from [2.5]",
-                     "TokenBoolean [false] from [false]", "TokenEndOfData [] from [false]"}));
+                     "TokenInteger [1] from [1]", "TokenFixed [163840] from [2.5]", "TokenBoolean [false] from [false]",
+                     "TokenEndOfData [] from [false]"}));
     EXPECT_EQ(LexInChunks(documents[2], 1).back(),
               "TokenError [Unexpected character encountered in integer number: 'x'] from [3]");
     EXPECT_EQ(LexInChunks(documents[3], 1).back(), "TokenError [String is missing trailing ')'] from [(open]");
@@ -131,8 +131,8 @@ TEST_F(CosLexerTrace, StatesAndTokensAreLoggedWithTheirFixedPositions) {
     lexer.NextToken();
     lexer.NextToken();
     const Texts expected = {"Changing state from StateStart to StateName 1091",
-                            "Changing state from StateName to StateStart 1091",
-                            "Returning token TokenName: /a 269", "Returning token TokenEndOfData 269"};
+                            "Changing state from StateName to StateStart 1091", "Returning token TokenName: /a 269",
+                            "Returning token TokenEndOfData 269"};
     ASSERT_EQ(g_entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const Entry& entry = g_entries[i];

@@ -13,8 +13,8 @@ namespace {
 
 struct Row {
     std::string input;
-    std::string token;    // as Describe gives it
-    std::string rest{};   // the characters of the input left unread after the token
+    std::string token;   // as Describe gives it
+    std::string rest{};  // the characters of the input left unread after the token
 };
 
 class CosLexerTransitions : public ::testing::Test, protected LexerTestHost {
@@ -173,9 +173,8 @@ TEST_F(CosLexerTransitions, KeywordsAndSymbols) {
 TEST(CosLexerCharacters, DescribeCharNamesEveryKindOfCharacter) {
     EXGM_CosLexer lexer;
     const std::vector<std::pair<int, std::string>> cases = {
-        {-1, "EndOfData"}, {9, "\\t"},     {10, "\\n"},    {12, "\\f"},    {13, "\\r"},
-        {32, " "},         {92, "\\"},     {126, "~"},     {0, "\\000"},   {1, "\\001"},
-        {11, "\\013"},     {127, "\\177"}, {200, "\\310"}, {255, "\\377"},
+        {-1, "EndOfData"}, {9, "\\t"},   {10, "\\n"},  {12, "\\f"},   {13, "\\r"},    {32, " "},      {92, "\\"},
+        {126, "~"},        {0, "\\000"}, {1, "\\001"}, {11, "\\013"}, {127, "\\177"}, {200, "\\310"}, {255, "\\377"},
     };
     for (const auto& [c, text] : cases) EXPECT_EQ(lexer.DescribeChar(c), text) << c;
 }

@@ -40,8 +40,14 @@ TEST_F(EditDialogs, ShowTheTrimBoxAsOffsetsOrCoordinatesInEveryUnit) {
         {"Offsets", "Points", {"540.00", "720.00", "-36.00", "-36.00"}, {"Width", "Height", "X Offset", "Y Offset"}},
         {"Coordinates", "Points", {"576.00", "756.00", "36.00", "36.00"}, {"Right", "Top", "Left", "Bottom"}},
         {"Coordinates", "Inches", {"8.000", "10.500", "0.500", "0.500"}, {"Right", "Top", "Left", "Bottom"}},
-        {"Offsets", "Centimeters", {"19.050", "25.400", "-1.270", "-1.270"}, {"Width", "Height", "X Offset", "Y Offset"}},
-        {"Offsets", "Millimeters", {"190.50", "254.00", "-12.70", "-12.70"}, {"Width", "Height", "X Offset", "Y Offset"}},
+        {"Offsets",
+         "Centimeters",
+         {"19.050", "25.400", "-1.270", "-1.270"},
+         {"Width", "Height", "X Offset", "Y Offset"}},
+        {"Offsets",
+         "Millimeters",
+         {"190.50", "254.00", "-12.70", "-12.70"},
+         {"Width", "Height", "X Offset", "Y Offset"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.region) + " in " + row.unit);

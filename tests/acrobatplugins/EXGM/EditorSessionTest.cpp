@@ -14,8 +14,7 @@ namespace {
 std::vector<std::string> TwoPages() {
     return {"<< /Type /Catalog /Pages 2 0 R >>",
             "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 /MediaBox [0 0 612 792] >>",
-            "<< /Type /Page /Parent 2 0 R /TrimBox [36 36 576 756] >>",
-            "<< /Type /Page /Parent 2 0 R /Rotate 90 >>"};
+            "<< /Type /Page /Parent 2 0 R /TrimBox [36 36 576 756] >>", "<< /Type /Page /Parent 2 0 R /Rotate 90 >>"};
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -33,10 +32,12 @@ TEST_F(EditorSession, ToolsAppearWhereTheHostHasRoomForThem) {
         std::vector<std::string> shown;    // in the toolbars' and menus' print, in this order
         std::vector<std::string> missing;  // anywhere in it
     };
-    const std::string trimButton = "\"Vantorix Geometry Editor Tool\" v  (disabled)  [ORBA:EXGM_TrimToolButton]\n"
-                                   "      (icon) \"Edit Page Geometry\"  (disabled)  [ORBA:EXGM_GeomToolButton]\n";
+    const std::string trimButton =
+        "\"Vantorix Geometry Editor Tool\" v  (disabled)  [ORBA:EXGM_TrimToolButton]\n"
+        "      (icon) \"Edit Page Geometry\"  (disabled)  [ORBA:EXGM_GeomToolButton]\n";
     const std::string geomItem = "Edit Page Geometry  (disabled)  [ORBA_EXGM_Geometry:ORBA:EXGM_GeometryToolButton]";
-    const std::string trimItem = "Vantorix Geometry Editor Tool  (disabled)  [ORBA_EXGM_Geometry:ORBA:EXGM_TrimToolButton]";
+    const std::string trimItem =
+        "Vantorix Geometry Editor Tool  (disabled)  [ORBA_EXGM_Geometry:ORBA:EXGM_TrimToolButton]";
     const std::string anyButton = "[ORBA:EXGM_TrimToolButton]";
     const Row rows[] = {
         // A full toolbar on an older host: the two items at the end of "Tools", and no buttons.
@@ -78,13 +79,13 @@ TEST_F(EditorSession, TheOverlayDrawsEveryBoxAndTheSelectedOneLast) {
         EXPECT_NE(std::find(drawn.begin(), drawn.end(), guide), drawn.end()) << guide;
     }
     EXPECT_EQ(Tail(drawn, 5), (std::vector<std::string>{"color rgb 0 0 0.5", "outline 36 -2 576 602 width 1",
-                                                         "outline -2 36 802 756 width 1", "color rgb 0 0 1",
-                                                         "outline 36 36 576 756 width 1"}));
+                                                        "outline -2 36 802 756 width 1", "color rgb 0 0 1",
+                                                        "outline 36 36 576 756 width 1"}));
     // Another tool takes over: the dialog stays, its box keeps the guide lines and loses the outline.
     Run("tool default");
     EXPECT_TRUE(Visible(L"Page Geometry"));
     EXPECT_EQ(Tail(Drawn(), 3), (std::vector<std::string>{"color rgb 0 0 0.5", "outline 36 -2 576 602 width 1",
-                                                           "outline -2 36 802 756 width 1"}));
+                                                          "outline -2 36 802 756 width 1"}));
     // Closed, the dialog only hides; the overlay is erased and the next repaint draws nothing of it.
     Run("close-window \"Page Geometry\"\nzoom 50");
     EXPECT_FALSE(Visible(L"Page Geometry"));
@@ -137,8 +138,9 @@ TEST_F(EditorSession, AHostThatMayNotEditGetsTheNoteAndNothingElse) {
     config.canEdit = false;
     Start(config);
     ASSERT_NE(LastAlert(), nullptr);
-    EXPECT_EQ(LastAlert()->text,
-              "The Orba Geometry plugin only works with the Acrobat Exchange program.  It will not run under Exchange LE.");
+    EXPECT_EQ(
+        LastAlert()->text,
+        "The Orba Geometry plugin only works with the Acrobat Exchange program.  It will not run under Exchange LE.");
     EXPECT_FALSE(LastAlert()->modal);
     const HostRegistrations now = host->Registrations();
     EXPECT_EQ(now.tools, 0u);

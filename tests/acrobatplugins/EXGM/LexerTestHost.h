@@ -31,16 +31,27 @@ public:
 inline std::string Describe(const EXGM_CosLexer& lexer, EXGM_CosLexer::LexerToken token) {
     std::string value;
     switch (token) {
-        case EXGM_CosLexer::TokenError: value = lexer.GetErrorMessage(); break;
-        case EXGM_CosLexer::TokenBoolean: value = lexer.GetBooleanValue() ? "true" : "false"; break;
-        case EXGM_CosLexer::TokenInteger: value = std::to_string(lexer.GetIntegerValue()); break;
-        case EXGM_CosLexer::TokenFixed: value = std::to_string(lexer.GetFixedValue()); break;
+        case EXGM_CosLexer::TokenError:
+            value = lexer.GetErrorMessage();
+            break;
+        case EXGM_CosLexer::TokenBoolean:
+            value = lexer.GetBooleanValue() ? "true" : "false";
+            break;
+        case EXGM_CosLexer::TokenInteger:
+            value = std::to_string(lexer.GetIntegerValue());
+            break;
+        case EXGM_CosLexer::TokenFixed:
+            value = std::to_string(lexer.GetFixedValue());
+            break;
         case EXGM_CosLexer::TokenName:
         case EXGM_CosLexer::TokenString:
         case EXGM_CosLexer::TokenFileRef:
         case EXGM_CosLexer::TokenSymbol:
-        case EXGM_CosLexer::TokenComment: value = lexer.GetTokenValue(); break;
-        default: break;
+        case EXGM_CosLexer::TokenComment:
+            value = lexer.GetTokenValue();
+            break;
+        default:
+            break;
     }
     return std::string(TokenName(token)) + " [" + value + "] from [" + lexer.GetTokenText() + "]";
 }

@@ -47,16 +47,35 @@ protected:
 
 TEST_F(ParseFixed, ReadsOneNumberWithWhitespaceAround) {
     const std::pair<const char*, Fixed> cases[] = {
-        {"12", 786432},      {"  7  ", 458752},       {"-1", -65535},    {"-", 0},
-        {"-0", 0},           {"007", 458752},         {"\t5.\r\n", 327680}, {"-.5", -32768},
-        {"12.25", 802816},   {"0.1", 6554},           {"\f-3.75 ", -245760},
+        {"12", 786432},    {"  7  ", 458752}, {"-1", -65535},        {"-", 0},
+        {"-0", 0},         {"007", 458752},   {"\t5.\r\n", 327680},  {"-.5", -32768},
+        {"12.25", 802816}, {"0.1", 6554},     {"\f-3.75 ", -245760},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(Parse(text), value) << "[" << text << "]";
 }
 
 TEST_F(ParseFixed, RefusesAnythingButOneNumber) {
-    for (const char* text : {"", "   ", ".5", "+5", "1e5", "12abc", "1.2.3", "12 34", "(3)", "<<", "/N",
-                             "true", "abc", "12 (", "12 <", "12 <4", "12 %c", "12 >", "\x01" "5", "5\x0b",
+    for (const char* text : {"",
+                             "   ",
+                             ".5",
+                             "+5",
+                             "1e5",
+                             "12abc",
+                             "1.2.3",
+                             "12 34",
+                             "(3)",
+                             "<<",
+                             "/N",
+                             "true",
+                             "abc",
+                             "12 (",
+                             "12 <",
+                             "12 <4",
+                             "12 %c",
+                             "12 >",
+                             "\x01"
+                             "5",
+                             "5\x0b",
                              "5\xc2\xa0"}) {
         EXPECT_EQ(Parse(text), std::nullopt) << "[" << text << "]";
     }
@@ -85,8 +104,8 @@ TEST_F(ParseFixed, TextBeyondTheThirtyThirdCharacterMustBeWhitespace) {
 TEST_F(ParseFixed, RefusesIntegersBeyondTheFixedRange) {
     EXPECT_EQ(Parse("32767"), 2147418112);
     EXPECT_EQ(Parse("-32768"), -2147483647);
-    for (const char* text : {"32768", "-32769", "65536", "4294967296", "4294967297", "-4294967295",
-                             "99999999999999999999999999999999"}) {
+    for (const char* text :
+         {"32768", "-32769", "65536", "4294967296", "4294967297", "-4294967295", "99999999999999999999999999999999"}) {
         EXPECT_EQ(Parse(text), std::nullopt) << text;
     }
 }
@@ -97,9 +116,8 @@ TEST_F(ParseFixed, RefusesFixedNumbersWhoseNearestValueIsBeyondTheRange) {
     EXPECT_EQ(Parse("000032767.5"), 2147450880);
     EXPECT_EQ(Parse("-32768.0"), INT32_MIN);
     EXPECT_EQ(Parse("-32768.00000762939453124"), INT32_MIN);
-    for (const char* text : {"32767.99999237060546875", "32768.", "40000.0", "65536.0",
-                             "-32768.00000762939453125", "-32768.5", "-99999.9",
-                             "0000000000000000000065536.0"}) {
+    for (const char* text : {"32767.99999237060546875", "32768.", "40000.0", "65536.0", "-32768.00000762939453125",
+                             "-32768.5", "-99999.9", "0000000000000000000065536.0"}) {
         EXPECT_EQ(Parse(text), std::nullopt) << text;
     }
 }

@@ -40,23 +40,21 @@ struct Notice {
 
 class Listener : public EXGM_GeometryListener {
 public:
-    void GeometryChanged(const FixedRect& rectangle, BoxKind kind) override {
-        notices.push_back({rectangle, kind});
-    }
+    void GeometryChanged(const FixedRect& rectangle, BoxKind kind) override { notices.push_back({rectangle, kind}); }
     std::vector<Notice> notices;
 };
 
 std::string Outline(int left, int top, int right, int bottom) {
     return "outline " +
-           HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top),
-                                    static_cast<int16_t>(right), static_cast<int16_t>(bottom)}) +
+           HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right),
+                                    static_cast<int16_t>(bottom)}) +
            " width 1";
 }
 
 std::string Rect(const char* what, int left, int top, int right, int bottom) {
     return std::string(what) + " " +
-           HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top),
-                                    static_cast<int16_t>(right), static_cast<int16_t>(bottom)});
+           HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right),
+                                    static_cast<int16_t>(bottom)});
 }
 
 // What DrawBox draws for the active tool's box at device (l, t, r, b) in the 800 x 600 view.
@@ -72,8 +70,7 @@ class RectTools : public ::testing::Test, protected HostTestTables {
 protected:
     void SetUp() override {
         // The plug-in's own module, loaded by the host, lends the tools its resources and its extension.
-        std::filesystem::create_symlink(std::string(GEOM_BIN_DIR) + "/Geometry.api",
-                                        plugins.Path("Geometry.api"));
+        std::filesystem::create_symlink(std::string(GEOM_BIN_DIR) + "/Geometry.api", plugins.Path("Geometry.api"));
         host.LoadPlugins(plugins.Path());
         ASSERT_EQ(host.Plugins().size(), 1u);
         const HostPlugin& plugin = *host.Plugins()[0];
@@ -111,8 +108,7 @@ protected:
     HostPageViewState& View() { return host.DocViews().PageView(pageView); }
     bool Drag(int x1, int y1, int x2, int y2, int steps) {
         View().TakeDrawn();
-        return host.PageViews().Drag(View(), HostPageViews::Path({Px(x1), Px(y1)}, {Px(x2), Px(y2)}, steps),
-                                     0);
+        return host.PageViews().Drag(View(), HostPageViews::Path({Px(x1), Px(y1)}, {Px(x2), Px(y2)}, steps), 0);
     }
     HostCursor CursorAt(int x, int y) {
         host.Windows().SetCursor(Unrelated());
@@ -123,8 +119,7 @@ protected:
         return static_cast<HostCursor>(reinterpret_cast<uintptr_t>(LoadCursorW(nullptr, IDC_IBEAM)));
     }
     HostCursor OwnCursor(int id) {
-        return static_cast<HostCursor>(
-            reinterpret_cast<uintptr_t>(LoadCursorW(resources, MAKEINTRESOURCEW(id))));
+        return static_cast<HostCursor>(reinterpret_cast<uintptr_t>(LoadCursorW(resources, MAKEINTRESOURCEW(id))));
     }
     FixedRect Box(BoxKind kind) {
         FixedRect box{};
@@ -133,9 +128,7 @@ protected:
         Model_ReleasePage(page);
         return box;
     }
-    bool Stamped() {
-        return Cos_DictKnown(Cos_DocRoot(Model_CosDocOfDoc(doc)), Core_AtomFromName("ORBA_Tools"));
-    }
+    bool Stamped() { return Cos_DictKnown(Cos_DocRoot(Model_CosDocOfDoc(doc)), Core_AtomFromName("ORBA_Tools")); }
     static int16_t Px(int value) { return static_cast<int16_t>(value); }
 
     TestFolder folder;
@@ -211,9 +204,9 @@ TEST_F(RectTools, DraggingInsideMovesTheWholeBox) {
     ASSERT_TRUE(Drag(250, 400, 252, 400, 4));
     EXPECT_EQ(listener.notices.size(), 3u);  // two moves, then the change
     const std::vector<std::string> lines = View().TakeDrawn();
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
-                            [](const std::string& line) { return line.starts_with("inverted"); }),
-              2 + 2 * 4 + 2);
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [](const std::string& line) { return line.starts_with("inverted"); }),
+        2 + 2 * 4 + 2);
 }
 
 // A press and release in place writes nothing: EditorSession's DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
@@ -226,8 +219,7 @@ TEST_F(RectTools, APressInNoZoneGrabsNothingAndWritesAndStampsNothing) {
     EXPECT_FALSE(Stamped());
     // The moves were told, each with the box as it was.
     ASSERT_EQ(listener.notices.size(), 4u);
-    for (const Notice& notice : listener.notices)
-        EXPECT_EQ(notice.box, BoxOf(100.25, 200.5, 400.75, 600.125));
+    for (const Notice& notice : listener.notices) EXPECT_EQ(notice.box, BoxOf(100.25, 200.5, 400.75, 600.125));
     EXPECT_EQ(View().TakeDrawn(), (std::vector<std::string>{"begin operation", "end operation"}));
 }
 
@@ -275,9 +267,8 @@ TEST_F(RectTools, EraseInvalidatesTheStripsUnderTheLines) {
     View().TakeDrawn();
     tool.EraseBox(pageView);
     EXPECT_EQ(View().TakeDrawn(),
-              (std::vector<std::string>{
-                  Rect("invalidate", 100, -1, 101, 601), Rect("invalidate", 400, -1, 401, 601),
-                  Rect("invalidate", -1, 192, 801, 193), Rect("invalidate", -1, 591, 801, 592)}));
+              (std::vector<std::string>{Rect("invalidate", 100, -1, 101, 601), Rect("invalidate", 400, -1, 401, 601),
+                                        Rect("invalidate", -1, 192, 801, 193), Rect("invalidate", -1, 591, 801, 592)}));
 }
 
 TEST_F(RectTools, CropBoxDraggedToOnePointKeepsThatPointInTheDictionary) {
@@ -295,8 +286,10 @@ TEST_F(RectTools, EachBoxHasItsToolAndType) {
     const struct {
         BoxKind kind;
         const char* type;
-    } boxes[] = {{kMediaBox, "ORBA:EXGM_MediaBoxTool"}, {kCropBox, "ORBA:EXGM_CropBoxTool"},
-                 {kTrimBox, "ORBA:EXGM_TrimBoxTool"},   {kArtBox, "ORBA:EXGM_ArtBoxTool"},
+    } boxes[] = {{kMediaBox, "ORBA:EXGM_MediaBoxTool"},
+                 {kCropBox, "ORBA:EXGM_CropBoxTool"},
+                 {kTrimBox, "ORBA:EXGM_TrimBoxTool"},
+                 {kArtBox, "ORBA:EXGM_ArtBoxTool"},
                  {kBleedBox, "ORBA:EXGM_BleedBoxTool"}};
     for (const auto& box : boxes) {
         EXGM_RectTool* tool = EXGM_BoxToolFor(box.kind);

@@ -1,8 +1,8 @@
 // Unit conversion that keeps untouched values exact, and the date stamp's time-zone forms.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <climits>
+#include <cstdlib>
 #include <ctime>
 #include <regex>
 #include <string>
@@ -59,9 +59,9 @@ TEST(UnitConversion, NumbersThePageCannotHoldAreRefusedNotWrapped) {
         bool fits;
     };
     // Points hold -32768 to just under 32768.
-    const Row rows[] = {{455, kInches, true},         {500, kInches, false},      {-455, kInches, true},
-                        {-500, kInches, false},       {1100, kCentimeters, true}, {1200, kCentimeters, false},
-                        {11500, kMillimeters, true},  {11600, kMillimeters, false}, {32767.5, kPoints, true}};
+    const Row rows[] = {{455, kInches, true},        {500, kInches, false},        {-455, kInches, true},
+                        {-500, kInches, false},      {1100, kCentimeters, true},   {1200, kCentimeters, false},
+                        {11500, kMillimeters, true}, {11600, kMillimeters, false}, {32767.5, kPoints, true}};
     for (const Row& row : rows) {
         const auto value = static_cast<Fixed>(row.value * 65536);
         EXPECT_EQ(EXGM_FitsInPoints(value, row.unit), row.fits) << row.value << " in unit " << row.unit;

@@ -86,18 +86,16 @@ TEST_F(FileAccess, ReadAllOpensTheFileForTheCallWhenNoneIsOpen) {
 
 TEST_F(FileAccess, CreatingRefusesAnExistingFileUnlessToldToReplaceIt) {
     scratch.Put("data", "old");
-    EXPECT_EQ(
-        RefusalOf([&] { Item(L"data")->CreateFile(kReadWrite); }),
-        Refusal(GFIL_ERR_ALREADY_EXISTS, L"Unable to create the file " + Quoted(L"data") +
-                                             L" because it already exists; The file exists.\r\n (code: 80)"));
+    EXPECT_EQ(RefusalOf([&] { Item(L"data")->CreateFile(kReadWrite); }),
+              Refusal(GFIL_ERR_ALREADY_EXISTS, L"Unable to create the file " + Quoted(L"data") +
+                                                   L" because it already exists; The file exists.\r\n (code: 80)"));
     Item(L"data")->CreateFile(kReadWrite | GFIL_MODE_REPLACE);
     EXPECT_EQ(scratch.Get("data"), "");
 }
 
 TEST_F(FileAccess, AMissingFileOrFolderIsNotFound) {
-    EXPECT_EQ(
-        RefusalOf([&] { Item(L"missing")->OpenFile(GFIL_MODE_READ); }),
-        Refusal(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(L"missing") + L"; " + kNotFound));
+    EXPECT_EQ(RefusalOf([&] { Item(L"missing")->OpenFile(GFIL_MODE_READ); }),
+              Refusal(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(L"missing") + L"; " + kNotFound));
     EXPECT_EQ(RefusalOf([&] { Item(L"missing\\a")->CreateFile(kReadWrite); }),
               Refusal(GFIL_ERR_NOT_FOUND, L"Unable to find the file " + Quoted(L"missing\\a") +
                                               L"; The system cannot find the path specified.\r\n (code: 3)"));
@@ -175,8 +173,9 @@ TEST_F(FileAccess, AnOffsetBeyond2To63IsFatalAnd2To63ItselfIsLeftToTheSystem) {
     EXPECT_EQ(g_entries[0].level, GLIB_LOG_FATAL);
     EXPECT_EQ(g_entries[0].text, L"Win32 cannot support file offsets greater than 2^63");
     EXPECT_EQ(RefusalOf([&] { item->Read(limit, &byte, 1); }),
-              Unknown(L" during SetFilePointer()", L"An attempt was made to move the file pointer before the "
-                                                   L"beginning of the file.\r\n (code: 131)"));
+              Unknown(L" during SetFilePointer()",
+                      L"An attempt was made to move the file pointer before the "
+                      L"beginning of the file.\r\n (code: 131)"));
 }
 
 TEST_F(FileAccess, FlushAndCloseLogTheirFailuresInsteadOfThrowing) {

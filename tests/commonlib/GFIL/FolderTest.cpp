@@ -15,8 +15,7 @@ namespace {
 
 std::vector<std::wstring> PathsOf(const std::vector<GFIL_SpecRef>& items) {
     std::vector<std::wstring> paths;
-    for (const GFIL_SpecRef& item : items)
-        paths.push_back(item->GetPath());
+    for (const GFIL_SpecRef& item : items) paths.push_back(item->GetPath());
     return paths;
 }
 
@@ -24,13 +23,11 @@ std::vector<std::wstring> PathsOf(const std::vector<GFIL_SpecRef>& items) {
 
 TEST(ListChildren, GivesEveryNameThatCanMakeAPathObjectInOrder) {
     ScratchFolder scratch;
-    for (const char* name : {"b.txt", "A.txt", "con", "x|y"})
-        scratch.Put(name, "");
+    for (const char* name : {"b.txt", "A.txt", "con", "x|y"}) scratch.Put(name, "");
     std::filesystem::create_directory(scratch.Linux("sub"));
     std::filesystem::create_directory(scratch.Linux("sub/empty"));
-    EXPECT_EQ(
-        PathsOf(GFIL_MakeSpec(scratch.Win32())->ListChildren()),
-        (std::vector<std::wstring>{scratch.Win32(L"A.txt"), scratch.Win32(L"b.txt"), scratch.Win32(L"sub")}));
+    EXPECT_EQ(PathsOf(GFIL_MakeSpec(scratch.Win32())->ListChildren()),
+              (std::vector<std::wstring>{scratch.Win32(L"A.txt"), scratch.Win32(L"b.txt"), scratch.Win32(L"sub")}));
     EXPECT_TRUE(GFIL_MakeSpec(scratch.Win32(L"sub\\empty"))->ListChildren().empty());
     const std::vector<std::wstring> atRoot = PathsOf(GFIL_MakeSpec(L"Z:\\")->ListChildren());
     EXPECT_NE(std::find(atRoot.begin(), atRoot.end(), L"Z:\\tmp"), atRoot.end());
@@ -40,11 +37,9 @@ TEST(ListChildren, ANameThatIsNoFolderIsNotFound) {
     ScratchFolder scratch;
     scratch.Put("file", "");
     EXPECT_EQ(RefusalOf([&] { GFIL_MakeSpec(scratch.Win32(L"missing"))->ListChildren(); }),
-              Refusal(GFIL_ERR_NOT_FOUND,
-                      L"Unable to list the contents of the folder \"" + scratch.Win32(L"missing") +
-                          L"\"; The system cannot find the path specified.\r\n (code: 3)"));
-    EXPECT_EQ(RefusalOf([&] { GFIL_MakeSpec(scratch.Win32(L"file"))->ListChildren(); }).first,
-              GFIL_ERR_NOT_FOUND);
+              Refusal(GFIL_ERR_NOT_FOUND, L"Unable to list the contents of the folder \"" + scratch.Win32(L"missing") +
+                                              L"\"; The system cannot find the path specified.\r\n (code: 3)"));
+    EXPECT_EQ(RefusalOf([&] { GFIL_MakeSpec(scratch.Win32(L"file"))->ListChildren(); }).first, GFIL_ERR_NOT_FOUND);
 }
 
 TEST(CreateFolder, MakesOneNewFolderInAnExistingOne) {
@@ -52,10 +47,10 @@ TEST(CreateFolder, MakesOneNewFolderInAnExistingOne) {
     const GFIL_SpecRef folder = GFIL_MakeSpec(scratch.Win32(L"new"));
     GFIL_CreateFolder(folder);
     EXPECT_TRUE(folder->IsFolder());
-    EXPECT_EQ(RefusalOf([&] { GFIL_CreateFolder(folder); }),
-              Refusal(GFIL_ERR_CREATE_FOLDER,
-                      L"Failed to create the directory " + scratch.Win32(L"new") +
-                          L"; Cannot create a file when that file already exists.\r\n (code: 183)"));
+    EXPECT_EQ(
+        RefusalOf([&] { GFIL_CreateFolder(folder); }),
+        Refusal(GFIL_ERR_CREATE_FOLDER, L"Failed to create the directory " + scratch.Win32(L"new") +
+                                            L"; Cannot create a file when that file already exists.\r\n (code: 183)"));
 }
 
 TEST(TempFolder, IsTheSystemsFolderForTemporaryFiles) {
@@ -67,10 +62,9 @@ TEST(TempFolder, IsTheSystemsFolderForTemporaryFiles) {
     }
     for (const std::wstring notFolder : {L"file", L"missing"}) {
         const TempDirectory temp(scratch.Linux(std::string(notFolder.begin(), notFolder.end())));
-        EXPECT_EQ(
-            RefusalOf([] { GFIL_GetTempFolder(); }),
-            Refusal(GFIL_ERR_INVALID_PATH, L"The specified temporary folder \"" + scratch.Win32(notFolder) +
-                                               L"\" is not really a folder."));
+        EXPECT_EQ(RefusalOf([] { GFIL_GetTempFolder(); }),
+                  Refusal(GFIL_ERR_INVALID_PATH, L"The specified temporary folder \"" + scratch.Win32(notFolder) +
+                                                     L"\" is not really a folder."));
     }
     const TempDirectory temp("/" + std::string(300, 'a'));
     EXPECT_EQ(RefusalOf([] { GFIL_GetTempFolder(); }),

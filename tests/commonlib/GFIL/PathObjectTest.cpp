@@ -38,9 +38,8 @@ TEST(PathObject, TheParentIsTheContainingFolderUpToTheRoot) {
     EXPECT_EQ(GFIL_MakeSpec(L"c:\\dir\\file.txt")->GetParent()->GetPath(), L"c:\\dir");
     EXPECT_EQ(GFIL_MakeSpec(L"c:\\dir")->GetParent()->GetPath(), L"c:\\");
     EXPECT_EQ(GFIL_MakeSpec(L"\\\\server\\share\\dir")->GetParent()->GetPath(), L"\\\\server\\share");
-    EXPECT_EQ(
-        RefusalOf([] { GFIL_MakeSpec(L"c:\\")->GetParent(); }),
-        Refusal(GFIL_ERR_INVALID_PATH, L"The spec \"c:\\\" is the root object; cannot retrieve a parent."));
+    EXPECT_EQ(RefusalOf([] { GFIL_MakeSpec(L"c:\\")->GetParent(); }),
+              Refusal(GFIL_ERR_INVALID_PATH, L"The spec \"c:\\\" is the root object; cannot retrieve a parent."));
     EXPECT_EQ(RefusalOf([] { GFIL_MakeSpec(L"\\\\server\\share")->GetParent(); }).second,
               L"The spec \"\\\\server\\share\" is the root object; cannot retrieve a parent.");
 }
@@ -54,8 +53,7 @@ TEST(PathObject, ChildrenAreNamedByOneValidName) {
     EXPECT_EQ(folder->GetChild(L"b.txt")->GetPath(), scratch.Win32(L"b.txt"));
     EXPECT_EQ(GFIL_MakeSpec(L"c:\\")->GetChild(L"x")->GetPath(), L"c:\\x");
     for (const wchar_t* name : {L"con", L"a/b", L"a\\b", L"a:b", L"a*b", L"a\tb", L""}) {
-        const std::wstring expected =
-            std::wstring(L"The name \"") + name + L"\" is invalid for the Win32 platform.";
+        const std::wstring expected = std::wstring(L"The name \"") + name + L"\" is invalid for the Win32 platform.";
         EXPECT_EQ(RefusalOf([&] { folder->HasChild(name); }), Refusal(GFIL_ERR_INVALID_PATH, expected));
         EXPECT_EQ(RefusalOf([&] { folder->GetChild(name); }), Refusal(GFIL_ERR_INVALID_PATH, expected));
     }
@@ -105,6 +103,5 @@ TEST(PathObject, ItsMemoryComesFromTheGuardedAllocator) {
 TEST(FileURL, KeepsUrlCharactersAndEscapesTheRestByByte) {
     EXPECT_EQ(GFIL_MakeFileURL(GFIL_MakeSpec(L"Z:\\home\\a b.pdf")), L"file:///Z:/home/a%20b.pdf");
     EXPECT_EQ(GFIL_MakeFileURL(GFIL_MakeSpec(L"\\\\server\\share\\x#y")), L"file://server/share/x%23y");
-    EXPECT_EQ(GFIL_MakeFileURL(GFIL_MakeSpec(L"c:\\$-_.+!'(),~@%\u00e9")),
-              L"file:///c:/$-_.+!'(),%7E%40%25%C3%A9");
+    EXPECT_EQ(GFIL_MakeFileURL(GFIL_MakeSpec(L"c:\\$-_.+!'(),~@%\u00e9")), L"file:///c:/$-_.+!'(),%7E%40%25%C3%A9");
 }

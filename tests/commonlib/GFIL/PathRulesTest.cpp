@@ -12,9 +12,7 @@
 
 namespace {
 
-std::wstring PathOf(const std::wstring& given) {
-    return GFIL_MakeSpec(given)->GetPath();
-}
+std::wstring PathOf(const std::wstring& given) { return GFIL_MakeSpec(given)->GetPath(); }
 
 // The message of a path that is not acceptable; it must be refused with code 1158001.
 std::wstring MessageFor(const std::wstring& given) {
@@ -27,10 +25,14 @@ std::wstring MessageFor(const std::wstring& given) {
 
 TEST(PathRules, SlashesDotsAndTrailingBackslashesAreNormalisedButADriveRootKeepsItsOwn) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"c:/dir/file.txt", L"c:\\dir\\file.txt"}, {L"c:\\dir\\sub\\..\\.\\file.txt", L"c:\\dir\\file.txt"},
-        {L"c:\\dir\\file. ", L"c:\\dir\\file"},     {L"c:\\dir\\", L"c:\\dir"},
-        {L"c:\\dir\\\\\\", L"c:\\dir"},             {L"c:\\", L"c:\\"},
-        {L"c:\\\\", L"c:\\"},                     {L"\\\\server\\share\\", L"\\\\server\\share"},
+        {L"c:/dir/file.txt", L"c:\\dir\\file.txt"},
+        {L"c:\\dir\\sub\\..\\.\\file.txt", L"c:\\dir\\file.txt"},
+        {L"c:\\dir\\file. ", L"c:\\dir\\file"},
+        {L"c:\\dir\\", L"c:\\dir"},
+        {L"c:\\dir\\\\\\", L"c:\\dir"},
+        {L"c:\\", L"c:\\"},
+        {L"c:\\\\", L"c:\\"},
+        {L"\\\\server\\share\\", L"\\\\server\\share"},
     };
     for (const auto& [given, expected] : cases) EXPECT_EQ(PathOf(given), expected) << given;
 }
@@ -67,14 +69,12 @@ TEST(PathRules, ABadCharacterAColonOrAnEmptyNameIsRefusedWithItsPlace) {
 
 TEST(PathRules, LowerCaseDeviceNamesAreRefusedAnywhereInThePath) {
     for (const wchar_t* name : {L"con", L"aux", L"prn", L"lpt1", L"com9"}) {
-        EXPECT_EQ(MessageFor(std::wstring(L"c:\\dir\\") + name),
-                  std::wstring(L"The path \"c:\\dir\\") + name + L"\" contains an invalid name component \"" +
-                      name + L"\"");
+        EXPECT_EQ(
+            MessageFor(std::wstring(L"c:\\dir\\") + name),
+            std::wstring(L"The path \"c:\\dir\\") + name + L"\" contains an invalid name component \"" + name + L"\"");
     }
-    EXPECT_EQ(MessageFor(L"c:\\con\\a.txt"),
-              L"The path \"c:\\con\\a.txt\" contains an invalid name component \"con\"");
-    for (const wchar_t* name :
-         {L"CON", L"Aux", L"LPT1", L"con.txt", L"nul", L"lpt", L"com10", L"comx", L"a?b"}) {
+    EXPECT_EQ(MessageFor(L"c:\\con\\a.txt"), L"The path \"c:\\con\\a.txt\" contains an invalid name component \"con\"");
+    for (const wchar_t* name : {L"CON", L"Aux", L"LPT1", L"con.txt", L"nul", L"lpt", L"com10", L"comx", L"a?b"}) {
         EXPECT_EQ(PathOf(std::wstring(L"c:\\dir\\") + name), std::wstring(L"c:\\dir\\") + name);
     }
 }
@@ -82,9 +82,9 @@ TEST(PathRules, LowerCaseDeviceNamesAreRefusedAnywhereInThePath) {
 TEST(PathRules, APathMayHold260Characters) {
     const std::wstring longest = L"c:\\" + std::wstring(257, L'a');
     EXPECT_EQ(PathOf(longest), longest);
-    EXPECT_EQ(MessageFor(longest + L"b"),
-              L"The path \"" + longest +
-                  L"b\" cannot be expanded; The filename or extension is too long.\r\n (code: 206)");
+    EXPECT_EQ(
+        MessageFor(longest + L"b"),
+        L"The path \"" + longest + L"b\" cannot be expanded; The filename or extension is too long.\r\n (code: 206)");
 }
 
 TEST(PathRules, AnEmptyPathCannotBeExpanded) {
@@ -99,7 +99,7 @@ TEST(PathRules, AnEmptyPathCannotBeExpanded) {
 TEST(PathRules, ARefusalIsTheFileSystemsOwnExceptionFromItsThrowSite) {
     using E = GLIB_Exception;
     EXPECT_THAT([] { GFIL_MakeSpec(L"c:\\a<b"); },
-                testing::Throws<GFIL_Exception>(testing::AllOf(
-                    testing::Property(&E::GetSourceFile, L"commonlib/src/GFIL/GFIL_FileSystemWin32.cpp"),
-                    testing::Property(&E::GetLine, testing::Gt(0)))));
+                testing::Throws<GFIL_Exception>(
+                    testing::AllOf(testing::Property(&E::GetSourceFile, L"commonlib/src/GFIL/GFIL_FileSystemWin32.cpp"),
+                                   testing::Property(&E::GetLine, testing::Gt(0)))));
 }

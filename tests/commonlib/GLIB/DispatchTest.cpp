@@ -60,8 +60,7 @@ void Connect(GLIB_Observable& source, Receiver& receiver, std::string accepted =
 class Dispatch : public ::testing::Test {
 protected:
     void ConnectAll() {
-        for (Receiver* receiver : {&a, &b, &c})
-            Connect(source, *receiver);
+        for (Receiver* receiver : {&a, &b, &c}) Connect(source, *receiver);
     }
 
     std::vector<std::string> log;

@@ -45,7 +45,8 @@ TEST(ExceptionDescription, OmitsEmptyPartsAndLinesBelowOne) {
 
 TEST(ExceptionDescription, NonAsciiMessageSurvivesBothStreams) {
     const GLIB_Exception e(1, L"Gr\u00F6\u00DFe \u2014 \U0001F4C4", "F", 2);
-    EXPECT_THAT(Describe(e), HasSubstr("'Gr\xC3\xB6\xC3\x9F" "e \xE2\x80\x94 \xF0\x9F\x93\x84'"));
+    EXPECT_THAT(Describe(e), HasSubstr("'Gr\xC3\xB6\xC3\x9F"
+                                       "e \xE2\x80\x94 \xF0\x9F\x93\x84'"));
     EXPECT_THAT(Describe<std::wostringstream>(e), HasSubstr(L"'Gr\u00F6\u00DFe \u2014 \U0001F4C4'"));
 }
 
@@ -134,11 +135,11 @@ TEST(ExceptionCopies, AreDeepAndIndependent) {
 
 TEST(DerivedException, IsCaughtAsTheFamilyWithItsFields) {
     using E = GLIB_Exception;
-    EXPECT_THAT([] { throw TestException(1158007, "disk", "GFIL_Thing.cpp", 42); },
-                testing::Throws<E>(testing::AllOf(
-                    testing::Property(&E::GetCode, 1158007), testing::Property(&E::GetLine, 42),
-                    testing::Property(&E::GetSourceFile, L"GFIL_Thing.cpp"),
-                    testing::WhenDynamicCastTo<const TestException&>(testing::_))));
+    EXPECT_THAT(
+        [] { throw TestException(1158007, "disk", "GFIL_Thing.cpp", 42); },
+        testing::Throws<E>(testing::AllOf(testing::Property(&E::GetCode, 1158007), testing::Property(&E::GetLine, 42),
+                                          testing::Property(&E::GetSourceFile, L"GFIL_Thing.cpp"),
+                                          testing::WhenDynamicCastTo<const TestException&>(testing::_))));
 }
 
 TEST(BadAllocException, PrintsSizeFileAndLineInBothWidths) {

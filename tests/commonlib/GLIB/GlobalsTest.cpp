@@ -94,8 +94,8 @@ TEST_F(GlobalsBroadcast, NullHandleAndAbsentValueChangeNothingAndStayQuiet) {
 
 TEST_F(GlobalsBroadcast, ApplyingAMessageTakesOverEverySetting) {
     const GLIB_LogSink sink = globals->GetLogSink();
-    globals->Apply(GLIB_GlobalsMessage("TMPDIR", GLIB_DefaultMessageFormatter, GLIB_DefaultOutOfMemoryHandler,
-                                       QuietSink, {3, 4}));
+    globals->Apply(
+        GLIB_GlobalsMessage("TMPDIR", GLIB_DefaultMessageFormatter, GLIB_DefaultOutOfMemoryHandler, QuietSink, {3, 4}));
     EXPECT_EQ(globals->GetTempFilesSetting(), "TMPDIR");
     EXPECT_EQ(globals->GetLogSink(), QuietSink);
     EXPECT_EQ(globals->GetRegisteredHandles(), (std::vector<uint32_t>{3, 4}));

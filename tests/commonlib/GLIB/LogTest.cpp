@@ -95,7 +95,8 @@ TEST_F(RecordedLog, AssertHandlerIsReplaceableAndNullRestoresTheDefault) {
 }
 
 TEST_F(RecordedLog, Win32ErrorTextKeepsTheSystemTextAndAddsTheCode) {
-    EXPECT_EQ(GLIB_GetWin32ErrorText(ERROR_FILE_NOT_FOUND), L"The system cannot find the file specified.\r\n (code: 2)");
+    EXPECT_EQ(GLIB_GetWin32ErrorText(ERROR_FILE_NOT_FOUND),
+              L"The system cannot find the file specified.\r\n (code: 2)");
     EXPECT_EQ(GLIB_GetWin32ErrorTextNarrow(ERROR_INSUFFICIENT_BUFFER),
               "The data area passed to a system call is too small.\r\n (code: 122)");
     EXPECT_EQ(GLIB_GetWin32ErrorText(99999), L"The error string could not be translated (code: 99999)");

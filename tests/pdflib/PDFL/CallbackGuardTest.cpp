@@ -32,7 +32,8 @@ protected:
 
 TEST_F(CallbackGuard, ReturnsTheBodysResult) {
     HostBool result = 0;
-    EXPECT_TRUE(host.CallPlugin("callback", [&] { result = PDFL_Guard<HostBool>("C", "O", [] { return HostBool(7); }); }));
+    EXPECT_TRUE(
+        host.CallPlugin("callback", [&] { result = PDFL_Guard<HostBool>("C", "O", [] { return HostBool(7); }); }));
     EXPECT_EQ(result, 7);
     EXPECT_TRUE(g_entries.empty());
 }

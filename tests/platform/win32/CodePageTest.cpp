@@ -24,8 +24,7 @@ std::string Narrow(const std::wstring& text, UINT codePage = CP_UTF8, const char
     const int length = static_cast<int>(text.size());
     const int needed = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, defaultChar, used);
     std::string out(static_cast<std::size_t>(needed), '#');
-    EXPECT_EQ(WideCharToMultiByte(codePage, 0, text.data(), length, out.data(), needed, defaultChar, used),
-              needed);
+    EXPECT_EQ(WideCharToMultiByte(codePage, 0, text.data(), length, out.data(), needed, defaultChar, used), needed);
     return out;
 }
 
@@ -49,8 +48,8 @@ TEST(CodePage, SequenceLengthBoundariesConvertBothWays) {
 
 TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
     const std::pair<std::string_view, std::wstring> cases[] = {
-        {"\x80", {kFffd}},      // stray continuation byte
-        {"\xE2\x82", {kFffd}},  // truncated at the end
+        {"\x80", {kFffd}},                                   // stray continuation byte
+        {"\xE2\x82", {kFffd}},                               // truncated at the end
         {"\xF0\x9F\x98\x41", {kFffd, L'A'}},                 // truncated before a character ('A')
         {"\xC3\xA9\x80", {0xE9, kFffd}},                     // a stray byte after a whole character
         {"\xC0\xAF", {kFffd, kFffd}},                        // overlong '/'
@@ -58,7 +57,7 @@ TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
         {"\xF0\x80\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // overlong in 4 bytes
         {"\xED\xA0\x80", {kFffd, kFffd, kFffd}},             // surrogate D800 encoded
         {"\xF4\x90\x80\x80", {kFffd, kFffd, kFffd, kFffd}},  // above U+10FFFF
-        {"\xFF\x62", {kFffd, L'b'}},                          // a byte no UTF-8 text holds, then 'b'
+        {"\xFF\x62", {kFffd, L'b'}},                         // a byte no UTF-8 text holds, then 'b'
     };
     for (const auto& [bytes, expected] : cases) {
         EXPECT_EQ(Widen(bytes), expected) << testing::PrintToString(std::string(bytes));
@@ -86,9 +85,8 @@ TEST(CodePage, TooSmallBufferHoldsWholeCharactersAndFails) {
     for (int capacity = 1; capacity < 10; ++capacity) {
         const std::size_t fits = capacity >= 6 ? 6 : capacity >= 3 ? 3 : 1;
         std::string out(12, '#');
-        EXPECT_EQ(
-            Err(WideCharToMultiByte(CP_UTF8, 0, text.data(), 4, out.data(), capacity, nullptr, nullptr)),
-            ERROR_INSUFFICIENT_BUFFER);
+        EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, text.data(), 4, out.data(), capacity, nullptr, nullptr)),
+                  ERROR_INSUFFICIENT_BUFFER);
         EXPECT_EQ(out, utf8.substr(0, fits) + std::string(12 - fits, '#')) << "capacity " << capacity;
     }
     for (int capacity = 1; capacity < 4; ++capacity) {
@@ -112,9 +110,8 @@ TEST(CodePage, SurrogatePairsCombineAndUnconvertibleCharactersUseTheDefault) {
     EXPECT_EQ(Narrow({0xDC00, L'b'}, CP_ACP, "\xC3\xA9xyz"), "\xC3\xA9\x62");  // the first character only
     // Explicit UTF-8 writes U+FFFD instead, as Windows does, or fails when asked to.
     EXPECT_EQ(Narrow({L'x', 0xD800}), "x\xEF\xBF\xBD");
-    EXPECT_EQ(
-        Err(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, L"\xD800", 1, nullptr, 0, nullptr, nullptr)),
-        ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, L"\xD800", 1, nullptr, 0, nullptr, nullptr)),
+              ERROR_NO_UNICODE_TRANSLATION);
 }
 
 TEST(CodePage, InvalidArgumentsAndFlagsFailWithTheirErrors) {
@@ -127,15 +124,13 @@ TEST(CodePage, InvalidArgumentsAndFlagsFailWithTheirErrors) {
     EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, -2, w, 8)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, w, -1)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, nullptr, 8)), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, reinterpret_cast<LPWSTR>(n), 1)),
-              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, n, 3, reinterpret_cast<LPWSTR>(n), 1)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(MultiByteToWideChar(1252, 0, n, 3, w, 8)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, MB_PRECOMPOSED, n, 3, w, 8)), ERROR_INVALID_FLAGS);
     EXPECT_EQ(Err(MultiByteToWideChar(CP_ACP, MB_COMPOSITE, n, 3, w, 8)), ERROR_INVALID_FLAGS);
     EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, reinterpret_cast<LPSTR>(w), 8, nullptr, nullptr)),
               ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, WC_COMPOSITECHECK, w, 3, n, 8, nullptr, nullptr)),
-              ERROR_INVALID_FLAGS);
+    EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, WC_COMPOSITECHECK, w, 3, n, 8, nullptr, nullptr)), ERROR_INVALID_FLAGS);
     EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, n, 8, "?", nullptr)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, w, 3, n, 8, nullptr, &used)), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Err(WideCharToMultiByte(CP_ACP, 0x1, w, 3, n, 8, nullptr, nullptr)), ERROR_INVALID_FLAGS);

@@ -21,18 +21,15 @@ int Redirect(int fd) {
     return p[0];
 }
 
-std::string Attempt(BOOL succeeded) {
-    return succeeded ? "ok " : "failed:" + std::to_string(GetLastError()) + " ";
-}
+std::string Attempt(BOOL succeeded) { return succeeded ? "ok " : "failed:" + std::to_string(GetLastError()) + " "; }
 
 std::string Info(HANDLE console) {
     CONSOLE_SCREEN_BUFFER_INFO i{};
-    if (!GetConsoleScreenBufferInfo(console, &i))
-        return Attempt(FALSE);
+    if (!GetConsoleScreenBufferInfo(console, &i)) return Attempt(FALSE);
     char text[96];
-    std::snprintf(text, sizeof text, "%dx%d %d,%d-%d,%d max %dx%d attr %x ", i.dwSize.X, i.dwSize.Y,
-                  i.srWindow.Left, i.srWindow.Top, i.srWindow.Right, i.srWindow.Bottom,
-                  i.dwMaximumWindowSize.X, i.dwMaximumWindowSize.Y, i.wAttributes);
+    std::snprintf(text, sizeof text, "%dx%d %d,%d-%d,%d max %dx%d attr %x ", i.dwSize.X, i.dwSize.Y, i.srWindow.Left,
+                  i.srWindow.Top, i.srWindow.Right, i.srWindow.Bottom, i.dwMaximumWindowSize.X, i.dwMaximumWindowSize.Y,
+                  i.wAttributes);
     return text;
 }
 
@@ -71,8 +68,7 @@ TEST(Console, AttributesBecomeSgrSequencesAfterTheTextWrittenBeforeThem) {
     const ChildRun run = RunOnTerminal([&cases] {
         std::printf("a");
         std::string report;
-        for (const auto& c : cases)
-            report += Attempt(SetConsoleTextAttribute(kOut, c.first));
+        for (const auto& c : cases) report += Attempt(SetConsoleTextAttribute(kOut, c.first));
         std::cout << "b";
         report += Attempt(SetConsoleTextAttribute(kOut, 0x07));
         return report + Info(kOut);

@@ -61,13 +61,25 @@ TEST_F(Controls, ButtonKindsKeepTheirOwnCheckStatesAndDialogCodes) {
         bool checkable;
         LRESULT dialogCode;
     } rows[] = {
-        {"automatic check box", BS_AUTOCHECKBOX, {BST_CHECKED, BST_UNCHECKED, BST_CHECKED}, BST_CHECKED, true,
+        {"automatic check box",
+         BS_AUTOCHECKBOX,
+         {BST_CHECKED, BST_UNCHECKED, BST_CHECKED},
+         BST_CHECKED,
+         true,
          DLGC_BUTTON},
-        {"automatic three-state", BS_AUTO3STATE, {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED},
-         BST_INDETERMINATE, true, DLGC_BUTTON},
+        {"automatic three-state",
+         BS_AUTO3STATE,
+         {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED},
+         BST_INDETERMINATE,
+         true,
+         DLGC_BUTTON},
         // A check box that is not automatic leaves its state to the program.
         {"check box", BS_CHECKBOX, {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED}, BST_CHECKED, true, DLGC_BUTTON},
-        {"push button", BS_PUSHBUTTON, {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED}, BST_UNCHECKED, false,
+        {"push button",
+         BS_PUSHBUTTON,
+         {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED},
+         BST_UNCHECKED,
+         false,
          DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
     };
     for (const auto& row : rows) {
@@ -422,7 +434,8 @@ TEST_F(Controls, MultipleSelectionListTogglesEntries) {
     EXPECT_EQ(Send(list, LB_SETCURSEL, 1), LB_ERR);
     EXPECT_EQ(Send(list, LB_SETSEL, TRUE, static_cast<LPARAM>(-1)), LB_OKAY);
     EXPECT_EQ(Send(list, LB_GETSELCOUNT), 3);
-    EXPECT_EQ(NotificationsFrom(parent, list), (std::vector<WORD>{LBN_SETFOCUS, LBN_SELCHANGE, LBN_SELCHANGE, LBN_SELCHANGE}));
+    EXPECT_EQ(NotificationsFrom(parent, list),
+              (std::vector<WORD>{LBN_SETFOCUS, LBN_SELCHANGE, LBN_SELCHANGE, LBN_SELCHANGE}));
     EXPECT_TRUE(WinSub_IsEntrySelected(list, 1));
     const std::wstring dump = windowtest::Dump(list);
     EXPECT_NE(dump.find(L"entries: *\"Page 1\", *\"Page 2\", *\"Page 3\""), std::wstring::npos) << dump;

@@ -13,8 +13,7 @@ bool OtherThreadCanEnter(CRITICAL_SECTION& section) {
     bool entered = false;
     std::thread([&] {
         entered = TryEnterCriticalSection(&section) != FALSE;
-        if (entered)
-            LeaveCriticalSection(&section);
+        if (entered) LeaveCriticalSection(&section);
     }).join();
     return entered;
 }
@@ -54,8 +53,7 @@ TEST(CriticalSection, OnlyOneThreadIsInsideAtATime) {
             }
         });
     }
-    for (std::thread& thread : threads)
-        thread.join();
+    for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(overlaps.load(), 0);
     EXPECT_EQ(counter, 4 * 20000);
     DeleteCriticalSection(&section);

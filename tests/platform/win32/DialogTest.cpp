@@ -130,7 +130,7 @@ TEST_F(Dialogs, TemplateBecomesAHiddenDialogWithItsControlsInPixels) {
         const wchar_t* className;
         RECT rect;  // x, y, width, height
     } controls[] = {
-        {IDC_TEST_LABEL, L"Static", {8, 10, 45, 13}},   {IDC_TEST_EDIT, L"Edit", {60, 7, 90, 20}},
+        {IDC_TEST_LABEL, L"Static", {8, 10, 45, 13}},    {IDC_TEST_EDIT, L"Edit", {60, 7, 90, 20}},
         {IDC_TEST_PICTURE, L"Static", {165, 7, 18, 18}}, {IDC_TEST_COMBO, L"ComboBox", {60, 33, 90, 21}},
         {IDC_TEST_LIST, L"ListBox", {8, 59, 143, 54}},   {IDOK, L"Button", {60, 133, 75, 23}},
         {IDCANCEL, L"Button", {143, 133, 75, 23}},
@@ -230,9 +230,14 @@ TEST_F(Dialogs, ItemTextAndNumbers) {
         BOOL isSigned;
         BOOL translated;
         UINT value;
-    } rows[] = {{L"-42", TRUE, TRUE, static_cast<UINT>(-42)}, {L"-42", FALSE, FALSE, 0},  // a sign without isSigned
-                {L"  17 ", TRUE, TRUE, 17}, {L"12x", TRUE, FALSE, 0}, {L"", TRUE, FALSE, 0}, {L"-", TRUE, FALSE, 0},
-                {L"4294967295", TRUE, FALSE, 0}, {L"2147483647", TRUE, TRUE, 2147483647},
+    } rows[] = {{L"-42", TRUE, TRUE, static_cast<UINT>(-42)},
+                {L"-42", FALSE, FALSE, 0},  // a sign without isSigned
+                {L"  17 ", TRUE, TRUE, 17},
+                {L"12x", TRUE, FALSE, 0},
+                {L"", TRUE, FALSE, 0},
+                {L"-", TRUE, FALSE, 0},
+                {L"4294967295", TRUE, FALSE, 0},
+                {L"2147483647", TRUE, TRUE, 2147483647},
                 {L"4000000000", FALSE, TRUE, 4000000000u}};
     BOOL translated = FALSE;
     for (const auto& row : rows) {
@@ -243,10 +248,14 @@ TEST_F(Dialogs, ItemTextAndNumbers) {
     }
     EXPECT_EQ(GetDlgItemInt(dialog, IDC_TEST_EDIT + 100, &translated, TRUE), 0u);
     EXPECT_FALSE(translated);
-    EXPECT_TRUE(SetDlgItemTextA(dialog, IDC_TEST_LABEL, "Gr\xC3\xB6\xC3\x9F" "e"));
+    EXPECT_TRUE(SetDlgItemTextA(dialog, IDC_TEST_LABEL,
+                                "Gr\xC3\xB6\xC3\x9F"
+                                "e"));
     char narrow[16];
     EXPECT_EQ(GetDlgItemTextA(dialog, IDC_TEST_LABEL, narrow, 16), 7u);
-    EXPECT_STREQ(narrow, "Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_STREQ(narrow,
+                 "Gr\xC3\xB6\xC3\x9F"
+                 "e");
     wchar_t wide[4] = {L'x', 0, 0, 0};
     EXPECT_EQ(GetDlgItemTextW(dialog, 4711, wide, 4), 0u);
     EXPECT_EQ(wide[0], L'\0');
@@ -332,11 +341,14 @@ TEST_F(Dialogs, EnterPressesTheDefaultButtonAndEscapeCancels) {
     } steps[] = {
         {"Enter in a field presses the default button", [] {}, VK_RETURN, {IDOK}},
         {"Escape presses Cancel", [] {}, VK_ESCAPE, {IDCANCEL}},
-        {"Enter presses another default button, which the styles show", [&] {
+        {"Enter presses another default button, which the styles show",
+         [&] {
              SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0);
              EXPECT_EQ(GetWindowLongPtrW(ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
              EXPECT_EQ(GetWindowLongPtrW(cancel, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-         }, VK_RETURN, {IDCANCEL}},
+         },
+         VK_RETURN,
+         {IDCANCEL}},
         {"Enter does nothing when the default button is disabled", [&] { EnableWindow(cancel, FALSE); }, VK_RETURN, {}},
         {"Escape does nothing when Cancel is disabled", [] {}, VK_ESCAPE, {}},
         {"Enter on a focused push button presses that one", [&] { SetFocus(ok); }, VK_RETURN, {IDOK}},

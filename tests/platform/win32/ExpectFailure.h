@@ -6,7 +6,7 @@
 
 #include "Win32.h"
 
-#define EXPECT_FAILS_WITH(condition, error)                                            \
+#define EXPECT_FAILS_WITH(condition, error)                                             \
     do {                                                                                \
         SetLastError(0);                                                                \
         EXPECT_TRUE(condition);                                                         \

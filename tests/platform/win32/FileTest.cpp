@@ -23,13 +23,11 @@ protected:
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     // The last error of a call that must fail.
-    DWORD ErrorOfOpen(const std::wstring& name, DWORD access, DWORD share,
-                      DWORD disposition = OPEN_EXISTING) {
+    DWORD ErrorOfOpen(const std::wstring& name, DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING) {
         SetLastError(0);
         const HANDLE file = Open(name, access, share, disposition);
         EXPECT_EQ(file, INVALID_HANDLE_VALUE) << "opened " << testing::PrintToString(name);
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
         return GetLastError();
     }
     static std::string ReadAt(HANDLE file, LONGLONG offset, DWORD count) {
@@ -167,8 +165,7 @@ TEST_F(FileTest, TheReadOnlyAttributeRefusesWritingAndDeleting) {
     scratch.Put("data", "fixed");
     const std::wstring path = scratch.Win32(L"data");
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(GetFileAttributesW(path.c_str()),
-              static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, 0), ERROR_ACCESS_DENIED);
     EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, 0, CREATE_ALWAYS), ERROR_ACCESS_DENIED);
     EXPECT_FAILS_WITH(!DeleteFileW(path.c_str()), ERROR_ACCESS_DENIED);
@@ -203,8 +200,10 @@ TEST_F(FileTest, AttributesTellFoldersFromFiles) {
     const struct {
         const wchar_t* name;
         DWORD error;
-    } failures[] = {{L"missing", ERROR_FILE_NOT_FOUND}, {L"missing\\a", ERROR_PATH_NOT_FOUND},
-                    {L"file\\", ERROR_INVALID_NAME}, {L"fi*", ERROR_INVALID_NAME}};
+    } failures[] = {{L"missing", ERROR_FILE_NOT_FOUND},
+                    {L"missing\\a", ERROR_PATH_NOT_FOUND},
+                    {L"file\\", ERROR_INVALID_NAME},
+                    {L"fi*", ERROR_INVALID_NAME}};
     for (const auto& failure : failures) {
         SetLastError(0);
         EXPECT_EQ(GetFileAttributesW(scratch.Win32(failure.name).c_str()), INVALID_FILE_ATTRIBUTES);

@@ -38,8 +38,7 @@ TEST_F(FolderTest, CreatingAFolderNeedsItsParentAndAFreeName) {
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Linux("new")));
     scratch.Put("file", "");
     EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"file").c_str(), nullptr), ERROR_ALREADY_EXISTS);
-    EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"missing\\new").c_str(), nullptr),
-                      ERROR_PATH_NOT_FOUND);
+    EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"missing\\new").c_str(), nullptr), ERROR_PATH_NOT_FOUND);
     EXPECT_FAILS_WITH(!CreateDirectoryW(scratch.Win32(L"a:b").c_str(), nullptr), ERROR_INVALID_NAME);
 }
 
@@ -58,8 +57,7 @@ TEST_F(FolderTest, RemovingAFolderNeedsItEmptyAndUnused) {
 }
 
 TEST_F(FolderTest, SearchesGiveDotsFirstThenNamesInOrder) {
-    for (const char* name : {"b.txt", "a.txt", "B.txt", "c.pdf", "noext"})
-        scratch.Put(name, "12345");
+    for (const char* name : {"b.txt", "a.txt", "B.txt", "c.pdf", "noext"}) scratch.Put(name, "12345");
     std::filesystem::create_directory(scratch.Linux("sub"));
     using Names = std::vector<std::wstring>;
     EXPECT_EQ(Search(scratch.Win32(L"*.*")),

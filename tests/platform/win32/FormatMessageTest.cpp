@@ -27,14 +27,13 @@ protected:
 
 TEST_F(FormatMessageTest, TextsAreTheSystemsWordForWord) {
     EXPECT_EQ(SystemText(ERROR_FILE_NOT_FOUND), L"The system cannot find the file specified.\r\n");
-    EXPECT_EQ(SystemText(ERROR_INSUFFICIENT_BUFFER),
-              L"The data area passed to a system call is too small.\r\n");
+    EXPECT_EQ(SystemText(ERROR_INSUFFICIENT_BUFFER), L"The data area passed to a system call is too small.\r\n");
     EXPECT_EQ(SystemText(ERROR_ALREADY_EXISTS), L"Cannot create a file when that file already exists.\r\n");
     EXPECT_EQ(SystemText(ERROR_MR_MID_NOT_FOUND),
               L"The system cannot find message text for message number 0x%1 in the message file for %2.\r\n");
-    for (DWORD code : {0,   1,   2,   3,   4,   5,   6,    8,    14,   15,   18,   19,   21,
-                       32,  33,  38,  39,  50,  80,  87,   112,  122,  123,  126,  127,  131,
-                       145, 161, 183, 206, 267, 317, 1004, 1113, 1400, 1812, 1813, 1814, 1815}) {
+    for (DWORD code :
+         {0,   1,   2,   3,   4,   5,   6,   8,   14,  15,  18,  19,  21,   32,   33,   38,   39,   50,   80,  87,
+          112, 122, 123, 126, 127, 131, 145, 161, 183, 206, 267, 317, 1004, 1113, 1400, 1812, 1813, 1814, 1815}) {
         const std::wstring text = SystemText(code);
         EXPECT_TRUE(text.size() > 10 && text.find(L"\r\n") == text.size() - 2) << code;
     }
@@ -67,8 +66,7 @@ TEST_F(FormatMessageTest, CallersBufferMustHoldTheTerminator) {
 
 TEST_F(FormatMessageTest, AllocatedBufferIsALocalBlockOfAtLeastTheAskedSize) {
     wchar_t* wide = nullptr;
-    EXPECT_EQ(FormatMessageW(kAllocate, nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<LPWSTR>(&wide), 0,
-                             nullptr),
+    EXPECT_EQ(FormatMessageW(kAllocate, nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<LPWSTR>(&wide), 0, nullptr),
               44u);
     EXPECT_STREQ(wide, L"The system cannot find the file specified.\r\n");
     EXPECT_EQ(LocalFree(wide), nullptr);
@@ -82,8 +80,7 @@ TEST_F(FormatMessageTest, AllocatedBufferIsALocalBlockOfAtLeastTheAskedSize) {
 TEST_F(FormatMessageTest, FailedAllocatingCallLeavesNothingToFree) {
     wchar_t* wide = reinterpret_cast<wchar_t*>(this);
     W32Sim_FailNext(W32SIM_FAULT_LOCAL_ALLOC, 1);
-    EXPECT_EQ(FormatMessageW(kAllocate, nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<LPWSTR>(&wide), 0,
-                             nullptr),
+    EXPECT_EQ(FormatMessageW(kAllocate, nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<LPWSTR>(&wide), 0, nullptr),
               0u);
     EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
     EXPECT_EQ(wide, nullptr);

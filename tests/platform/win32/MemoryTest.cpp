@@ -31,8 +31,7 @@ TEST_F(MemoryTest, BlocksAreZeroedOnRequestAndZeroByteRequestsGetTheirOwn) {
     void* empty[4] = {LocalAlloc(LMEM_FIXED, 0), LocalAlloc(LMEM_FIXED, 0), HeapAlloc(heap, 0, 0),
                       HeapAlloc(heap, 0, 0)};
     EXPECT_TRUE(empty[0] != nullptr && empty[2] != nullptr && empty[0] != empty[1] && empty[2] != empty[3]);
-    EXPECT_TRUE(LocalFree(local) == nullptr && LocalFree(empty[0]) == nullptr &&
-                LocalFree(empty[1]) == nullptr);
+    EXPECT_TRUE(LocalFree(local) == nullptr && LocalFree(empty[0]) == nullptr && LocalFree(empty[1]) == nullptr);
     EXPECT_TRUE(HeapFree(heap, 0, fromHeap) && HeapFree(heap, 0, empty[2]) && HeapFree(heap, 0, empty[3]));
 }
 

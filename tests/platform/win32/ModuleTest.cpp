@@ -31,8 +31,7 @@ TEST(Modules, SameFileGivesSameHandleUntilEveryReferenceIsFreed) {
     const HMODULE module = LoadLibraryW(PlugInPath().c_str());
     ASSERT_NE(module, nullptr);
     std::wstring relative = std::filesystem::relative(TEST_PLUGIN_FILE).wstring();
-    for (wchar_t& c : relative)
-        c = c == L'/' ? L'\\' : c;
+    for (wchar_t& c : relative) c = c == L'/' ? L'\\' : c;
     EXPECT_EQ(LoadLibraryW(relative.c_str()), module) << relative;
     // A bare name finds the loaded module, whatever its case.
     EXPECT_EQ(LoadLibraryW(L"testplugin.API"), module);
@@ -175,8 +174,7 @@ TEST(Modules, DamagedFilesHaveNoResourcesAndNeverCrash) {
         EXPECT_FAILS_WITH(FindResourceW(module, MAKEINTRESOURCEW(IDR_PLUGIN_DATA), L"PDCL") == nullptr,
                           ERROR_RESOURCE_DATA_NOT_FOUND);
         EXPECT_TRUE(FreeLibrary(module));
-        EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(name.c_str(), nullptr) == 0u,
-                          ERROR_RESOURCE_DATA_NOT_FOUND);
+        EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(name.c_str(), nullptr) == 0u, ERROR_RESOURCE_DATA_NOT_FOUND);
     }
     // Cut to its header, the file can no longer be loaded as a module.
     EXPECT_FAILS_WITH(LoadLibraryW(name.c_str()) == nullptr, ERROR_BAD_EXE_FORMAT);

@@ -55,8 +55,7 @@ private:
 class TempDirectory {
 public:
     explicit TempDirectory(const std::string& value) {
-        if (const char* saved = getenv("TMPDIR"))
-            m_saved = saved;
+        if (const char* saved = getenv("TMPDIR")) m_saved = saved;
         setenv("TMPDIR", value.c_str(), 1);
     }
     ~TempDirectory() { m_saved.empty() ? unsetenv("TMPDIR") : setenv("TMPDIR", m_saved.c_str(), 1); }

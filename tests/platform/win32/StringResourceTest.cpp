@@ -41,7 +41,7 @@ TEST_F(Strings, NarrowStringsAreUtf8CutToWholeCharacters) {
     char text[64];
     EXPECT_EQ(LoadStringA(module_, IDS_SIZE, text, 64), 12);
     EXPECT_STREQ(text, "Gr\xC3\xB6\xC3\x9F\x65 \xF0\x9D\x84\x9E");  // \x65 is the 'e'
-    EXPECT_EQ(LoadStringA(module_, IDS_SIZE, text, 4), 2);  // "\xC3\xB6" would need the fourth byte
+    EXPECT_EQ(LoadStringA(module_, IDS_SIZE, text, 4), 2);          // "\xC3\xB6" would need the fourth byte
     EXPECT_STREQ(text, "Gr");
     EXPECT_EQ(LoadStringA(module_, IDS_SIZE, text, 12), 8);
     EXPECT_STREQ(text, "Gr\xC3\xB6\xC3\x9F\x65 ");

@@ -6,6 +6,4 @@ extern "C" __attribute__((visibility("default"))) int TestPlugInAnswer() {
     return static_cast<int>(std::strtol("42", nullptr, 10));
 }
 
-extern "C" int TestPlugInHidden() {
-    return 7;
-}
+extern "C" int TestPlugInHidden() { return 7; }

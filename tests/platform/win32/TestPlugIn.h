@@ -19,13 +19,9 @@ inline std::wstring ZPath(const std::string& linuxPath) {
     return path;
 }
 
-inline std::wstring PlugInPath() {
-    return ZPath(TEST_PLUGIN_FILE);
-}
+inline std::wstring PlugInPath() { return ZPath(TEST_PLUGIN_FILE); }
 
-inline std::wstring GermanPath() {
-    return ZPath(TEST_PLUGIN_DEU_FILE);
-}
+inline std::wstring GermanPath() { return ZPath(TEST_PLUGIN_DEU_FILE); }
 
 // Tests that read the plug-in's resources; the module is freed after each test, so that the next one
 // starts from a fresh load.

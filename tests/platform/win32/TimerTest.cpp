@@ -36,7 +36,9 @@ TEST_F(Timers, FireOnceTheirPeriodHasPassedOnTheClockUntilKilled) {
         UINT periodAfterFirstStep = 0;             // set again with this period after the first step
     } rows[] = {
         {"fires when its period has passed", 7, 100, {{0, 0}, {99, 0}, {1, 1}, {0, 0}}},
-        {"many passed periods give one message; the next period starts then", 0xFFFFFFFF, 100,
+        {"many passed periods give one message; the next period starts then",
+         0xFFFFFFFF,
+         100,
          {{350, 1}, {99, 0}, {1, 1}}},
         {"setting again starts a new period from then", 1, 100, {{60, 0}, {49, 0}, {1, 1}}, 50},
         {"a period below the minimum is raised to it", 2, 1, {{9, 0}, {1, 1}}},

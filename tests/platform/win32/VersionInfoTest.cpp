@@ -64,11 +64,9 @@ TEST(VersionInfoFiles, FilesWithoutVersionOrTooSmallBuffers) {
     DWORD handle = 99;
     EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(german.c_str(), &handle) == 0u, ERROR_RESOURCE_TYPE_NOT_FOUND);
     EXPECT_EQ(handle, 0u);
-    EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(L"Z:\\no\\such\\file.api", nullptr) == 0u,
-                      ERROR_FILE_NOT_FOUND);
+    EXPECT_FAILS_WITH(GetFileVersionInfoSizeW(L"Z:\\no\\such\\file.api", nullptr) == 0u, ERROR_FILE_NOT_FOUND);
 
     const DWORD size = GetFileVersionInfoSizeW(plugIn.c_str(), nullptr);
     std::vector<std::uint32_t> block(size / 4);
-    EXPECT_FAILS_WITH(!GetFileVersionInfoW(plugIn.c_str(), 0, size - 1, block.data()),
-                      ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_FAILS_WITH(!GetFileVersionInfoW(plugIn.c_str(), 0, size - 1, block.data()), ERROR_INSUFFICIENT_BUFFER);
 }

@@ -57,8 +57,8 @@ LRESULT CALLBACK CreateWatcher(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
-    const HWND window = CreateWindowExW(0, L"Recorder", L"Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 20, 300,
-                                        200, nullptr, nullptr, nullptr, nullptr);
+    const HWND window = CreateWindowExW(0, L"Recorder", L"Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 20, 300, 200,
+                                        nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(MessagesOf(window),
               (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGING,
@@ -79,8 +79,8 @@ TEST_F(Windows, CreateStructCarriesTheArgumentsAndAHiddenWindowIsNotShown) {
     watched.lpszClassName = L"Watched";
     ASSERT_NE(RegisterClassW(&watched), 0);
     int param = 0;
-    const HWND window = CreateWindowExW(0, L"watched", L"Watched", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr,
-                                        nullptr, &param);
+    const HWND window =
+        CreateWindowExW(0, L"watched", L"Watched", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr, nullptr, &param);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(gCreated.params, &param);
     EXPECT_EQ(gCreated.name, L"Watched");
@@ -134,8 +134,7 @@ TEST_F(Windows, WindowThatRefusesCreateIsDestroyed) {
     refusing.lpfnWndProc = RefusingCreate;
     refusing.lpszClassName = L"Refusing";
     ASSERT_NE(RegisterClassW(&refusing), 0);
-    EXPECT_EQ(CreateWindowExW(0, L"Refusing", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-              nullptr);
+    EXPECT_EQ(CreateWindowExW(0, L"Refusing", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
     ASSERT_FALSE(Log().empty());
     const HWND window = Log().front().window;
     EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}));
@@ -156,8 +155,8 @@ TEST_F(Windows, DestroyGoesToOwnedWindowsFirstThenParentsBeforeChildrenAndNcDest
     Log().clear();
     EXPECT_TRUE(DestroyWindow(parent));
     const std::vector<std::pair<HWND, UINT>> expected{
-        {owned, WM_DESTROY},   {owned, WM_NCDESTROY},      {parent, WM_DESTROY},    {first, WM_DESTROY},
-        {grandchild, WM_DESTROY}, {second, WM_DESTROY},    {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
+        {owned, WM_DESTROY},      {owned, WM_NCDESTROY}, {parent, WM_DESTROY},       {first, WM_DESTROY},
+        {grandchild, WM_DESTROY}, {second, WM_DESTROY},  {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
         {second, WM_NCDESTROY},   {parent, WM_NCDESTROY}};
     EXPECT_EQ(DestroyMessages(), expected);
     for (HWND window : {parent, first, grandchild, second, owned}) {
@@ -232,7 +231,8 @@ TEST_F(Windows, SubclassSeesMessagesFirstAndPassesThemOnWithCallWindowProc) {
     const HWND window = TopLevel();
     const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
     EXPECT_EQ(original, windowtest::RecordingProc);
-    gPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
+    gPrevious =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
     EXPECT_EQ(gPrevious, original);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), Subclass);
     Log().clear();
@@ -263,7 +263,8 @@ TEST_F(Windows, ExtraBytesAndUserDataKeepTheirValues) {
     // The class has 16 extra bytes: a pointer-sized value at 9 would reach beyond them.
     EXPECT_FAILS_WITH(GetWindowLongPtrW(window, 9) == 0, ERROR_INVALID_INDEX);
     EXPECT_FAILS_WITH(SetWindowLongPtrW(window, -100, 1) == 0, ERROR_INVALID_INDEX);
-    EXPECT_FAILS_WITH(GetWindowLongW(window, GWLP_WNDPROC) == 0, ERROR_INVALID_INDEX);  // pointers need the pointer form
+    EXPECT_FAILS_WITH(GetWindowLongW(window, GWLP_WNDPROC) == 0,
+                      ERROR_INVALID_INDEX);  // pointers need the pointer form
     EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, 1234), 0);
     EXPECT_EQ(GetWindowLongPtrW(window, GWLP_USERDATA), 1234);
 }
@@ -271,7 +272,8 @@ TEST_F(Windows, ExtraBytesAndUserDataKeepTheirValues) {
 TEST_F(Windows, StyleChangesAreAnnounced) {
     const HWND window = TopLevel(WS_POPUP);
     Log().clear();
-    EXPECT_EQ(static_cast<DWORD>(SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_BORDER)), static_cast<DWORD>(WS_POPUP));
+    EXPECT_EQ(static_cast<DWORD>(SetWindowLongPtrW(window, GWL_STYLE, WS_POPUP | WS_BORDER)),
+              static_cast<DWORD>(WS_POPUP));
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), static_cast<DWORD>(WS_POPUP | WS_BORDER));
     EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_STYLECHANGING, WM_STYLECHANGED}));
     EXPECT_EQ(static_cast<int>(Log().front().wParam), GWL_STYLE);
@@ -311,7 +313,9 @@ TEST_F(Windows, TextGoesThroughMessagesAndIsCutToTheBuffer) {
     EXPECT_TRUE(SetWindowTextW(window, nullptr));
     EXPECT_EQ(TextOf(window), L"");
     // Narrow text is UTF-8, cut to whole characters.
-    EXPECT_TRUE(SetWindowTextA(window, "Gr\xC3\xB6\xC3\x9F" "e"));
+    EXPECT_TRUE(SetWindowTextA(window,
+                               "Gr\xC3\xB6\xC3\x9F"
+                               "e"));
     EXPECT_EQ(TextOf(window), L"Gr\u00F6\u00DFe");
     char buffer[5];
     // "Gr" and the two bytes of the o-umlaut fit in four bytes; the sharp s does not.
@@ -649,11 +653,9 @@ TEST_F(Windows, BadAndStaleHandlesFailWithInvalidWindowHandle) {
 
 TEST_F(Windows, SpySeesEveryDeliveredMessage) {
     std::vector<UINT> seen;
-    WinSub_SetMessageSpy(
-        [](HWND, UINT message, WPARAM, LPARAM, void* context) {
-            static_cast<std::vector<UINT>*>(context)->push_back(message);
-        },
-        &seen);
+    WinSub_SetMessageSpy([](HWND, UINT message, WPARAM, LPARAM,
+                            void* context) { static_cast<std::vector<UINT>*>(context)->push_back(message); },
+                         &seen);
     const HWND window = TopLevel(WS_POPUP);
     SendMessageW(window, WM_USER + 3, 0, 0);
     PostMessageW(window, WM_USER + 4, 0, 0);

@@ -24,8 +24,7 @@ TEST(HelpFile, EnglishGuideHasItsTitleAndTheDialogs) {
     QPDF pdf;
     pdf.processFile(GEOM_BIN_DIR "/Help/ENU/Geometry.pdf");
     EXPECT_GE(pdf.getAllPages().size(), 1u);
-    EXPECT_EQ(pdf.getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(),
-              "Vantorix Geometry Editor Help");
+    EXPECT_EQ(pdf.getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(), "Vantorix Geometry Editor Help");
     EXPECT_NE(PageContents(pdf).find("Page Geometry"), std::string::npos);
 }
 

@@ -95,9 +95,9 @@ WIN32SUB_API int WINAPI WinSub_GetWindows(HWND parent, HWND* buffer, int max);
 // when there is one; a drop-down list's text is its selected entry, marked among its entries). The
 // rectangle is the window's: a child's in its parent's client coordinates, a top-level window's on the
 // screen, as (x,y widthxheight). Then the state: hidden, disabled, focus, active, default, modal; a combo
-// or list box's entries with "*" before the selected ones ("no entries" when it has none). `root` NULL shows every top-level window.
-// Hidden windows and their children are left out unless WINSUB_DUMP_HIDDEN is given. Returns the whole
-// length; copies as much as fits in `size` - 1 characters and a terminator.
+// or list box's entries with "*" before the selected ones ("no entries" when it has none). `root` NULL shows every
+// top-level window. Hidden windows and their children are left out unless WINSUB_DUMP_HIDDEN is given. Returns the
+// whole length; copies as much as fits in `size` - 1 characters and a terminator.
 #define WINSUB_DUMP_HIDDEN 0x0001
 WIN32SUB_API int WINAPI WinSub_DumpWindows(HWND root, DWORD flags, LPWSTR buffer, int size);
 

@@ -49,10 +49,10 @@ WIN32SUB_API BOOL WINAPI HeapFree(HANDLE heap, DWORD flags, LPVOID memory);
 // Only FORMAT_MESSAGE_FROM_SYSTEM with FORMAT_MESSAGE_IGNORE_INSERTS is served; the text keeps its
 // trailing "\r\n" as on Windows. With FORMAT_MESSAGE_ALLOCATE_BUFFER, `buffer` is really an LPWSTR* that
 // receives a LocalAlloc block. Returns the number of characters stored without the terminator, or 0.
-WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                                         LPWSTR buffer, DWORD size, va_list* arguments);
-WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                                         LPSTR buffer, DWORD size, va_list* arguments);
+WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPWSTR buffer,
+                                         DWORD size, va_list* arguments);
+WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer,
+                                         DWORD size, va_list* arguments);
 
 // ---- Clock ----
 typedef struct _SYSTEMTIME {

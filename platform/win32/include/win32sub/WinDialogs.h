@@ -94,11 +94,11 @@ typedef const DLGTEMPLATE* LPCDLGTEMPLATEW;
 //
 // A missing template fails with the resource functions' codes (ERROR_RESOURCE_DATA_NOT_FOUND,
 // ERROR_RESOURCE_TYPE_NOT_FOUND, ERROR_RESOURCE_NAME_NOT_FOUND); a malformed one with ERROR_INVALID_DATA.
-WIN32SUB_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                            DLGPROC dialogFunc, LPARAM initParam);
+WIN32SUB_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC dialogFunc,
+                                            LPARAM initParam);
 // The template is read as Windows reads it, without knowing its size: it must be whole.
-WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate,
-                                                    HWND parent, DLGPROC dialogFunc, LPARAM initParam);
+WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC dialogFunc, LPARAM initParam);
 #define CreateDialogW(instance, name, parent, func) CreateDialogParamW(instance, name, parent, func, 0L)
 
 // Runs the dialog modally: creates it, disables its owner (the top-level window of `parent`), shows it and
@@ -109,10 +109,10 @@ WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTE
 // ended with IDCANCEL, since no one could ever end it. The result is EndDialog's; -1 when the dialog could
 // not be created, 0 (ERROR_INVALID_WINDOW_HANDLE) for a bad parent, and 0 for a dialog destroyed without
 // EndDialog.
-WIN32SUB_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                            DLGPROC dialogFunc, LPARAM initParam);
-WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate,
-                                                    HWND parent, DLGPROC dialogFunc, LPARAM initParam);
+WIN32SUB_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC dialogFunc,
+                                            LPARAM initParam);
+WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC dialogFunc, LPARAM initParam);
 #define DialogBoxW(instance, name, parent, func) DialogBoxParamW(instance, name, parent, func, 0L)
 // Stores the result and ends a modal dialog's loop: the owner is enabled again and the dialog hidden, then
 // destroyed when its loop ends. A modeless dialog is only hidden. Fails with ERROR_WINDOW_NOT_DIALOG for a
@@ -137,8 +137,7 @@ WIN32SUB_API BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG msg);
 // A direct child of the dialog with that id, or NULL with ERROR_CONTROL_ID_NOT_FOUND.
 WIN32SUB_API HWND WINAPI GetDlgItem(HWND dialog, int idDlgItem);
 WIN32SUB_API int WINAPI GetDlgCtrlID(HWND window);
-WIN32SUB_API LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int idDlgItem, UINT message, WPARAM wParam,
-                                                LPARAM lParam);
+WIN32SUB_API LRESULT WINAPI SendDlgItemMessageW(HWND dialog, int idDlgItem, UINT message, WPARAM wParam, LPARAM lParam);
 WIN32SUB_API BOOL WINAPI SetDlgItemTextW(HWND dialog, int idDlgItem, LPCWSTR text);
 WIN32SUB_API UINT WINAPI GetDlgItemTextW(HWND dialog, int idDlgItem, LPWSTR text, int maxCount);
 WIN32SUB_API BOOL WINAPI SetDlgItemTextA(HWND dialog, int idDlgItem, LPCSTR text);

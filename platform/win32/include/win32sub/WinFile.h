@@ -115,8 +115,7 @@ WIN32SUB_API BOOL WINAPI SetCurrentDirectoryW(LPCWSTR pathName);
 WIN32SUB_API DWORD WINAPI GetTempPathW(DWORD size, LPWSTR buffer);
 // "<path>\<first three of prefix><hex>.tmp"; with `unique` 0 a new empty file of that name is created.
 // `tempFileName` must hold MAX_PATH characters.
-WIN32SUB_API UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString, UINT unique,
-                                          LPWSTR tempFileName);
+WIN32SUB_API UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString, UINT unique, LPWSTR tempFileName);
 
 // ---- Names on the disk ----
 WIN32SUB_API DWORD WINAPI GetFileAttributesW(LPCWSTR fileName);
@@ -137,12 +136,12 @@ WIN32SUB_API BOOL WINAPI FindClose(HANDLE findFile);
 WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode,
                                        LPSECURITY_ATTRIBUTES securityAttributes, DWORD creationDisposition,
                                        DWORD flagsAndAttributes, HANDLE templateFile);
-WIN32SUB_API BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD numberOfBytesToRead,
-                                  LPDWORD numberOfBytesRead, LPOVERLAPPED overlapped);
+WIN32SUB_API BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD numberOfBytesToRead, LPDWORD numberOfBytesRead,
+                                  LPOVERLAPPED overlapped);
 WIN32SUB_API BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD numberOfBytesToWrite,
                                    LPDWORD numberOfBytesWritten, LPOVERLAPPED overlapped);
-WIN32SUB_API BOOL WINAPI SetFilePointerEx(HANDLE file, LARGE_INTEGER distanceToMove,
-                                          PLARGE_INTEGER newFilePointer, DWORD moveMethod);
+WIN32SUB_API BOOL WINAPI SetFilePointerEx(HANDLE file, LARGE_INTEGER distanceToMove, PLARGE_INTEGER newFilePointer,
+                                          DWORD moveMethod);
 // Growing a file claims its disk space, so a full disk shows here as on Windows.
 WIN32SUB_API BOOL WINAPI SetEndOfFile(HANDLE file);
 WIN32SUB_API BOOL WINAPI GetFileSizeEx(HANDLE file, PLARGE_INTEGER fileSize);

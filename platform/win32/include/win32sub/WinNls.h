@@ -25,10 +25,9 @@ WIN32SUB_API UINT WINAPI GetACP(void);
 // Win32 semantics: a length of -1 converts through the terminator, which is counted; an output size of 0
 // asks for the size needed; a buffer too small fails with ERROR_INSUFFICIENT_BUFFER after filling it with
 // what fits.
-WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textLength,
-                                            LPWSTR buffer, int bufferSize);
+WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textLength, LPWSTR buffer,
+                                            int bufferSize);
 // A character the code page cannot represent becomes the default character ("?" unless one is given), and
 // *usedDefaultChar, when asked for, tells whether that happened.
-WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textLength,
-                                            LPSTR buffer, int bufferSize, LPCSTR defaultChar,
-                                            LPBOOL usedDefaultChar);
+WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textLength, LPSTR buffer,
+                                            int bufferSize, LPCSTR defaultChar, LPBOOL usedDefaultChar);

@@ -71,7 +71,7 @@ typedef DWORD LCID;
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
 #define MAKELANGID(primary, sub) ((WORD)((((WORD)(sub)) << 10) | (WORD)(primary)))
-#define PRIMARYLANGID(lang) ((WORD)(lang) & 0x3ff)
+#define PRIMARYLANGID(lang) ((WORD)(lang)&0x3ff)
 #define SUBLANGID(lang) ((WORD)(lang) >> 10)
 #define LANG_NEUTRAL 0x00
 #define LANG_ENGLISH 0x09

@@ -3,8 +3,9 @@
 //
 // There is no screen. Windows live in a window manager in memory and behave as on Windows: the same
 // messages in the same order, the same results and last-error codes. Every window function is called on
-// the one thread that runs the user interface; PostMessageW may be called from any thread. A window handle is a number issued once and never reused, so a destroyed or made-up handle fails
-// with ERROR_INVALID_WINDOW_HANDLE instead of reaching another window.
+// the one thread that runs the user interface; PostMessageW may be called from any thread. A window handle is a number
+// issued once and never reused, so a destroyed or made-up handle fails with ERROR_INVALID_WINDOW_HANDLE instead of
+// reaching another window.
 //
 // Time for timers and message times is the window manager's own clock, which only moves when the program
 // that owns the screen (the host, a test) advances it: see win32sub/Desktop.h.
@@ -20,8 +21,10 @@ DECLARE_HANDLE(HBRUSH);
 DECLARE_HANDLE(HFONT);
 typedef WORD ATOM;
 
-#define MAKEWORD(low, high) ((WORD)(((BYTE)(((DWORD_PTR)(low)) & 0xff)) | ((WORD)((BYTE)(((DWORD_PTR)(high)) & 0xff))) << 8))
-#define MAKELONG(low, high) ((LONG)(((WORD)(((DWORD_PTR)(low)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(high)) & 0xffff))) << 16))
+#define MAKEWORD(low, high) \
+    ((WORD)(((BYTE)(((DWORD_PTR)(low)) & 0xff)) | ((WORD)((BYTE)(((DWORD_PTR)(high)) & 0xff))) << 8))
+#define MAKELONG(low, high) \
+    ((LONG)(((WORD)(((DWORD_PTR)(low)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(high)) & 0xffff))) << 16))
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
 #define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
@@ -221,8 +224,7 @@ typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
 #define WS_CHILDWINDOW WS_CHILD
-#define WS_OVERLAPPEDWINDOW \
-    (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+#define WS_OVERLAPPEDWINDOW (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 #define WS_POPUPWINDOW (WS_POPUP | WS_BORDER | WS_SYSMENU)
 
 #define WS_EX_DLGMODALFRAME 0x00000001L
@@ -320,9 +322,9 @@ typedef struct tagCREATESTRUCTW {
 // parent with WM_PARENTNOTIFY. Positions of a child are in its parent's client coordinates, of a top-level
 // window in screen coordinates. CW_USEDEFAULT places an overlapped window at (0, 0), three quarters of the
 // screen in size.
-WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                                         int x, int y, int width, int height, HWND parent, HMENU menu,
-                                         HINSTANCE instance, LPVOID param);
+WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                                         int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                         LPVOID param);
 #define CreateWindowW(className, windowName, style, x, y, width, height, parent, menu, instance, param) \
     CreateWindowExW(0L, className, windowName, style, x, y, width, height, parent, menu, instance, param)
 // Windows owned by the window are destroyed first. The window is hidden; WM_DESTROY goes to the window and

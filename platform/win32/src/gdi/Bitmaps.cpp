@@ -3,10 +3,10 @@
 #include <cstring>
 #include <memory>
 
+#include "Win32.h"
 #include "gdi/Dib.h"
 #include "gdi/GdiObjects.h"
 #include "loader/ModuleResources.h"
-#include "Win32.h"
 
 namespace {
 

@@ -9,9 +9,7 @@
 namespace win32sub {
 namespace {
 
-std::uint64_t RowBytes(std::uint64_t width, unsigned bitCount) {
-    return (width * bitCount + 31) / 32 * 4;
-}
+std::uint64_t RowBytes(std::uint64_t width, unsigned bitCount) { return (width * bitCount + 31) / 32 * 4; }
 
 std::uint32_t Rgb(BYTE red, BYTE green, BYTE blue) {
     return (static_cast<std::uint32_t>(red) << 16) | (static_cast<std::uint32_t>(green) << 8) | blue;
@@ -33,8 +31,8 @@ bool DecodeDib(const unsigned char* data, std::size_t size, bool iconPicture, Di
     }
     std::memcpy(&header, data, sizeof header);
     const unsigned bitCount = header.biBitCount;
-    if (header.biSize < sizeof header || header.biSize > size || header.biWidth <= 0 ||
-        header.biHeight == 0 || header.biPlanes != 1 || header.biCompression != BI_RGB ||
+    if (header.biSize < sizeof header || header.biSize > size || header.biWidth <= 0 || header.biHeight == 0 ||
+        header.biPlanes != 1 || header.biCompression != BI_RGB ||
         (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)) {
         return false;
     }
@@ -89,8 +87,7 @@ bool DecodeDib(const unsigned char* data, std::size_t size, bool iconPicture, Di
             if (bitCount <= 8) {
                 const unsigned index = IndexAt(row, x, bitCount);
                 // An index beyond the table is black, as GDI draws it.
-                out[x] =
-                    index < colours ? Rgb(table[4 * index + 2], table[4 * index + 1], table[4 * index]) : 0;
+                out[x] = index < colours ? Rgb(table[4 * index + 2], table[4 * index + 1], table[4 * index]) : 0;
             } else {
                 const unsigned char* p = row + static_cast<std::uint64_t>(x) * (bitCount / 8);
                 out[x] = Rgb(p[2], p[1], p[0]);

@@ -15,9 +15,7 @@ HandleTable<GdiObject>& Objects() {
 
 }  // namespace
 
-HGDIOBJ AddGdiObject(std::shared_ptr<GdiObject> object) {
-    return Objects().Add(std::move(object));
-}
+HGDIOBJ AddGdiObject(std::shared_ptr<GdiObject> object) { return Objects().Add(std::move(object)); }
 
 std::shared_ptr<GdiObject> FindGdiObject(HGDIOBJ object) {
     std::shared_ptr<GdiObject> found = Objects().Find(object);

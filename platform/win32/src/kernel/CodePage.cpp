@@ -32,15 +32,9 @@ bool ResolvePage(UINT codePage, Page& page) {
     }
 }
 
-bool IsSurrogate(char32_t c) {
-    return c >= 0xD800 && c <= 0xDFFF;
-}
-bool IsHighSurrogate(char32_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char32_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // Reads one character from [p, end), which is not empty. Returns the number of bytes taken. An ill-formed
 // sequence takes its maximal valid prefix (at least one byte) and reports valid = false, so that each
@@ -136,12 +130,10 @@ bool ArgumentsValid(const void* text, int textLength, const void* buffer, int bu
 
 }  // namespace
 
-WIN32SUB_API UINT WINAPI GetACP(void) {
-    return CP_UTF8;
-}
+WIN32SUB_API UINT WINAPI GetACP(void) { return CP_UTF8; }
 
-WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textLength,
-                                            LPWSTR buffer, int bufferSize) {
+WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textLength, LPWSTR buffer,
+                                            int bufferSize) {
     if (!ArgumentsValid(text, textLength, buffer, bufferSize)) {
         return Fail(ERROR_INVALID_PARAMETER);
     }
@@ -154,8 +146,7 @@ WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR t
         return Fail(ERROR_INVALID_FLAGS);
     }
 
-    const std::size_t length =
-        textLength == -1 ? std::strlen(text) + 1 : static_cast<std::size_t>(textLength);
+    const std::size_t length = textLength == -1 ? std::strlen(text) + 1 : static_cast<std::size_t>(textLength);
     const auto* p = reinterpret_cast<const unsigned char*>(text);
     const unsigned char* const end = p + length;
     std::size_t count = 0;
@@ -179,9 +170,8 @@ WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR t
     return static_cast<int>(count);
 }
 
-WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textLength,
-                                            LPSTR buffer, int bufferSize, LPCSTR defaultChar,
-                                            LPBOOL usedDefaultChar) {
+WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textLength, LPSTR buffer,
+                                            int bufferSize, LPCSTR defaultChar, LPBOOL usedDefaultChar) {
     if (!ArgumentsValid(text, textLength, buffer, bufferSize)) {
         return Fail(ERROR_INVALID_PARAMETER);
     }
@@ -203,8 +193,8 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
         }
         fallbackLength = EncodeUtf8(kReplacementCharacter, fallback);
     } else {
-        const DWORD allowed = WC_COMPOSITECHECK | WC_SEPCHARS | WC_DEFAULTCHAR | WC_DISCARDNS |
-                              WC_NO_BEST_FIT_CHARS | WC_ERR_INVALID_CHARS;
+        const DWORD allowed = WC_COMPOSITECHECK | WC_SEPCHARS | WC_DEFAULTCHAR | WC_DISCARDNS | WC_NO_BEST_FIT_CHARS |
+                              WC_ERR_INVALID_CHARS;
         if ((flags & ~allowed) != 0) {
             return Fail(ERROR_INVALID_FLAGS);
         }
@@ -228,8 +218,7 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
         *usedDefaultChar = FALSE;
     }
 
-    const std::size_t length =
-        textLength == -1 ? std::wcslen(text) + 1 : static_cast<std::size_t>(textLength);
+    const std::size_t length = textLength == -1 ? std::wcslen(text) + 1 : static_cast<std::size_t>(textLength);
     bool usedFallback = false;
     std::size_t count = 0;
     for (std::size_t i = 0; i < length;) {

@@ -31,9 +31,7 @@ ScreenBuffer gError{STDERR_FILENO, kDefaultAttributes};
 // The input handle only needs an identity: it has no screen buffer.
 const char gInputTag = 0;
 
-HANDLE InputHandle() {
-    return const_cast<char*>(&gInputTag);
-}
+HANDLE InputHandle() { return const_cast<char*>(&gInputTag); }
 
 // The screen buffer behind a handle when the handle is an output stream attached to a terminal.
 ScreenBuffer* TerminalScreenBuffer(HANDLE console) {
@@ -98,9 +96,7 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-SHORT ClampToShort(unsigned short value) {
-    return static_cast<SHORT>(value > SHRT_MAX ? SHRT_MAX : value);
-}
+SHORT ClampToShort(unsigned short value) { return static_cast<SHORT>(value > SHRT_MAX ? SHRT_MAX : value); }
 
 }  // namespace
 

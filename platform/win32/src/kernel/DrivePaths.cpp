@@ -12,9 +12,7 @@
 namespace win32sub {
 namespace {
 
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 bool CurrentDirectory(std::string& directory) {
     std::vector<char> buffer(256);

@@ -14,8 +14,7 @@ DWORD NotFoundError(const std::string& linuxPath) {
     }
     const std::string folder = slash == 0 ? std::string("/") : linuxPath.substr(0, slash);
     struct stat info {};
-    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? ERROR_FILE_NOT_FOUND
-                                                                     : ERROR_PATH_NOT_FOUND;
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
 }
 
 DWORD Win32ErrorOfErrno(int error, const std::string& linuxPath, NameKind kind) {
@@ -67,9 +66,7 @@ DWORD Win32ErrorOfErrno(int error, const std::string& linuxPath, NameKind kind) 
     }
 }
 
-BOOL FailWithErrno(const std::string& linuxPath) {
-    return FailWithErrno(errno, linuxPath);
-}
+BOOL FailWithErrno(const std::string& linuxPath) { return FailWithErrno(errno, linuxPath); }
 
 BOOL FailWithErrno(int error, const std::string& linuxPath) {
     SetLastError(Win32ErrorOfErrno(error, linuxPath));

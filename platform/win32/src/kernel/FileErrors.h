@@ -14,8 +14,7 @@ enum class NameKind { File, Folder };
 // The Win32 code of an errno value met by a file function. ENOENT and ENOTDIR need the path: Win32 says
 // ERROR_FILE_NOT_FOUND when the folder is there and only the last name is missing, ERROR_PATH_NOT_FOUND
 // when a folder on the way is missing or is no folder.
-DWORD Win32ErrorOfErrno(int error, const std::string& linuxPath = std::string(),
-                        NameKind kind = NameKind::File);
+DWORD Win32ErrorOfErrno(int error, const std::string& linuxPath = std::string(), NameKind kind = NameKind::File);
 
 // Sets the thread's last error from errno (or `error`); returns FALSE, for the common failure return.
 BOOL FailWithErrno(const std::string& linuxPath = std::string());

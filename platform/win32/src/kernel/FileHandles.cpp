@@ -42,8 +42,8 @@ bool RoomFor(const FileObject& file, ULONGLONG growth) {
 
 }  // namespace
 
-WIN32SUB_API BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD numberOfBytesToRead,
-                                  LPDWORD numberOfBytesRead, LPOVERLAPPED overlapped) {
+WIN32SUB_API BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD numberOfBytesToRead, LPDWORD numberOfBytesRead,
+                                  LPOVERLAPPED overlapped) {
     Report(numberOfBytesRead, 0);
     if (overlapped != nullptr) {
         return Fail(ERROR_INVALID_PARAMETER);
@@ -105,8 +105,8 @@ WIN32SUB_API BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD numberOf
     while (total < numberOfBytesToWrite) {
         const std::size_t chunk = std::min<std::size_t>(numberOfBytesToWrite - total, kLargestTransfer);
         const char* from = static_cast<const char*>(buffer) + total;
-        const ssize_t n = appends ? write(file->descriptor, from, chunk)
-                                  : pwrite(file->descriptor, from, chunk, file->pointer);
+        const ssize_t n =
+            appends ? write(file->descriptor, from, chunk) : pwrite(file->descriptor, from, chunk, file->pointer);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -125,8 +125,8 @@ WIN32SUB_API BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD numberOf
     return TRUE;
 }
 
-WIN32SUB_API BOOL WINAPI SetFilePointerEx(HANDLE handle, LARGE_INTEGER distanceToMove,
-                                          PLARGE_INTEGER newFilePointer, DWORD moveMethod) {
+WIN32SUB_API BOOL WINAPI SetFilePointerEx(HANDLE handle, LARGE_INTEGER distanceToMove, PLARGE_INTEGER newFilePointer,
+                                          DWORD moveMethod) {
     const std::shared_ptr<FileObject> file = win32sub::FindFileObject(handle);
     if (file == nullptr) {
         return FALSE;

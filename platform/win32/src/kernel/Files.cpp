@@ -45,8 +45,7 @@ int OpenFlagsFor(DWORD access) {
 
 // Opens the existing regular file or creates it, by the disposition; -1 with the last error set.
 // `existed` tells which happened.
-int OpenOrCreate(const ResolvedPath& path, DWORD access, DWORD disposition, DWORD flagsAndAttributes,
-                 bool& existed) {
+int OpenOrCreate(const ResolvedPath& path, DWORD access, DWORD disposition, DWORD flagsAndAttributes, bool& existed) {
     const bool writes = (access & kWriteRights) != 0;
     const bool truncates = disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
@@ -109,9 +108,8 @@ int OpenOrCreate(const ResolvedPath& path, DWORD access, DWORD disposition, DWOR
 
 }  // namespace
 
-WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode,
-                                       LPSECURITY_ATTRIBUTES, DWORD creationDisposition,
-                                       DWORD flagsAndAttributes, HANDLE) {
+WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode, LPSECURITY_ATTRIBUTES,
+                                       DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE) {
     if (creationDisposition < CREATE_NEW || creationDisposition > TRUNCATE_EXISTING ||
         (shareMode & ~static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)) != 0) {
         return Fail(ERROR_INVALID_PARAMETER);
@@ -140,8 +138,7 @@ WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DW
         win32sub::FailWithErrno(error, path.linuxPath);
         return INVALID_HANDLE_VALUE;
     }
-    auto file =
-        std::make_shared<FileObject>(descriptor, FileIdentity{info.st_dev, info.st_ino}, access, shareMode);
+    auto file = std::make_shared<FileObject>(descriptor, FileIdentity{info.st_dev, info.st_ino}, access, shareMode);
     if (!win32sub::EnterShare(file->identity, access, shareMode, file.get())) {
         return INVALID_HANDLE_VALUE;  // `file` closes the descriptor; nothing was changed
     }

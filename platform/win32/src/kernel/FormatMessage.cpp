@@ -6,8 +6,8 @@
 #include <cstring>
 #include <cwchar>
 
-#include "kernel/SystemMessageTable.h"
 #include "Win32.h"
+#include "kernel/SystemMessageTable.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ bool IsServedLanguage(DWORD languageId) {
         return false;
     }
     return languageId == 0 || languageId == MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT) ||
-           languageId == MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT) ||
-           PRIMARYLANGID(languageId) == LANG_ENGLISH;
+           languageId == MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT) || PRIMARYLANGID(languageId) == LANG_ENGLISH;
 }
 
 // The message text, or nullptr with the last error set. With allocation asked for, `buffer` is the address
@@ -69,8 +68,8 @@ Char* Destination(DWORD flags, void* buffer, DWORD size, std::size_t chars) {
 
 }  // namespace
 
-WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                                         LPWSTR buffer, DWORD size, va_list* arguments) {
+WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPWSTR buffer,
+                                         DWORD size, va_list* arguments) {
     (void)source;
     (void)arguments;
     const wchar_t* text = FindText(flags, messageId, languageId, buffer);
@@ -86,8 +85,8 @@ WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD mess
     return static_cast<DWORD>(length);
 }
 
-WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId,
-                                         LPSTR buffer, DWORD size, va_list* arguments) {
+WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer,
+                                         DWORD size, va_list* arguments) {
     (void)source;
     (void)arguments;
     const wchar_t* text = FindText(flags, messageId, languageId, buffer);

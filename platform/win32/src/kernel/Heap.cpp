@@ -3,21 +3,17 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "kernel/SimulatedFaults.h"
 #include "Win32.h"
+#include "kernel/SimulatedFaults.h"
 
 namespace {
 // Any distinct non-null value would do; the address of a private object cannot collide with a real block.
 const char gProcessHeapTag = 0;
 
-HANDLE ProcessHeap() {
-    return const_cast<char*>(&gProcessHeapTag);
-}
+HANDLE ProcessHeap() { return const_cast<char*>(&gProcessHeapTag); }
 }  // namespace
 
-WIN32SUB_API HANDLE WINAPI GetProcessHeap(void) {
-    return ProcessHeap();
-}
+WIN32SUB_API HANDLE WINAPI GetProcessHeap(void) { return ProcessHeap(); }
 
 WIN32SUB_API LPVOID WINAPI HeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes) {
     if (heap != ProcessHeap()) {

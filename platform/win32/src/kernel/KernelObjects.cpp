@@ -62,8 +62,7 @@ std::shared_ptr<FileObject> FindFileObject(HANDLE handle) {
 
 DWORD ExpandFileAccess(DWORD access) {
     constexpr DWORD kStandard = READ_CONTROL | SYNCHRONIZE;
-    DWORD specific =
-        access & ~static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL);
+    DWORD specific = access & ~static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | GENERIC_ALL);
     if ((access & (GENERIC_READ | GENERIC_ALL)) != 0) {
         specific |= FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_READ_EA | kStandard;
     }
@@ -109,9 +108,7 @@ void LeaveShare(const void* owner) {
     }
 }
 
-std::unique_lock<std::mutex> LockShareTable() {
-    return std::unique_lock<std::mutex>(Shares().mutex);
-}
+std::unique_lock<std::mutex> LockShareTable() { return std::unique_lock<std::mutex>(Shares().mutex); }
 
 bool SharesDeletionLocked(FileIdentity identity) {
     const ShareTable& table = Shares();

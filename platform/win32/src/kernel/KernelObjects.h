@@ -11,8 +11,8 @@
 #include <mutex>
 #include <vector>
 
-#include "kernel/HandleTable.h"
 #include "Win32.h"
+#include "kernel/HandleTable.h"
 
 namespace win32sub {
 

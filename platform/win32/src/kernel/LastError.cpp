@@ -6,10 +6,6 @@ namespace {
 thread_local DWORD tLastError = ERROR_SUCCESS;
 }
 
-WIN32SUB_API DWORD WINAPI GetLastError(void) {
-    return tLastError;
-}
+WIN32SUB_API DWORD WINAPI GetLastError(void) { return tLastError; }
 
-WIN32SUB_API void WINAPI SetLastError(DWORD errorCode) {
-    tLastError = errorCode;
-}
+WIN32SUB_API void WINAPI SetLastError(DWORD errorCode) { tLastError = errorCode; }

@@ -7,8 +7,8 @@
 #include <new>
 #include <unordered_set>
 
-#include "kernel/SimulatedFaults.h"
 #include "Win32.h"
+#include "kernel/SimulatedFaults.h"
 
 namespace {
 

@@ -34,6 +34,4 @@ WIN32SUB_API void WINAPI GetLocalTime(LPSYSTEMTIME time) {
     FillSystemTime(time, &localtime_r);
 }
 
-WIN32SUB_API void WINAPI GetSystemTime(LPSYSTEMTIME time) {
-    FillSystemTime(time, &gmtime_r);
-}
+WIN32SUB_API void WINAPI GetSystemTime(LPSYSTEMTIME time) { FillSystemTime(time, &gmtime_r); }

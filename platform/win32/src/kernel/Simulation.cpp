@@ -7,9 +7,7 @@
 namespace {
 std::atomic<unsigned> gPending[W32SIM_FAULT_COUNT];
 
-bool IsKnown(W32SimFault fault) {
-    return static_cast<int>(fault) >= 0 && static_cast<int>(fault) < W32SIM_FAULT_COUNT;
-}
+bool IsKnown(W32SimFault fault) { return static_cast<int>(fault) >= 0 && static_cast<int>(fault) < W32SIM_FAULT_COUNT; }
 }  // namespace
 
 namespace win32sub {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "loader/ModuleResources.h"
-#include "kernel/WideText.h"
 #include "Win32.h"
+#include "kernel/WideText.h"
+#include "loader/ModuleResources.h"
 
 namespace {
 
@@ -46,8 +46,7 @@ WIN32SUB_API int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, 
         *reinterpret_cast<LPCWSTR*>(buffer) = text != nullptr ? text->c_str() : nullptr;
         return text != nullptr ? static_cast<int>(text->size()) : 0;
     }
-    const std::size_t count =
-        text != nullptr ? std::min(text->size(), static_cast<std::size_t>(bufferMax) - 1) : 0;
+    const std::size_t count = text != nullptr ? std::min(text->size(), static_cast<std::size_t>(bufferMax) - 1) : 0;
     if (count > 0) {
         std::wmemcpy(buffer, text->data(), count);
     }

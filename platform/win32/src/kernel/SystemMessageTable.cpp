@@ -29,8 +29,7 @@ constexpr SystemMessage kMessages[] = {
     {ERROR_WRITE_PROTECT, L"The media is write protected.\r\n"},
     {ERROR_NOT_READY, L"The device is not ready.\r\n"},
     {ERROR_GEN_FAILURE, L"A device attached to the system is not functioning.\r\n"},
-    {ERROR_SHARING_VIOLATION,
-     L"The process cannot access the file because it is being used by another process.\r\n"},
+    {ERROR_SHARING_VIOLATION, L"The process cannot access the file because it is being used by another process.\r\n"},
     {ERROR_LOCK_VIOLATION,
      L"The process cannot access the file because another process has locked a portion of the file.\r\n"},
     {ERROR_HANDLE_EOF, L"Reached the end of the file.\r\n"},
@@ -45,8 +44,7 @@ constexpr SystemMessage kMessages[] = {
     {ERROR_INVALID_NAME, L"The filename, directory name, or volume label syntax is incorrect.\r\n"},
     {ERROR_MOD_NOT_FOUND, L"The specified module could not be found.\r\n"},
     {ERROR_PROC_NOT_FOUND, L"The specified procedure could not be found.\r\n"},
-    {ERROR_NEGATIVE_SEEK,
-     L"An attempt was made to move the file pointer before the beginning of the file.\r\n"},
+    {ERROR_NEGATIVE_SEEK, L"An attempt was made to move the file pointer before the beginning of the file.\r\n"},
     {ERROR_DIR_NOT_EMPTY, L"The directory is not empty.\r\n"},
     {ERROR_BAD_PATHNAME, L"The specified path is invalid.\r\n"},
     {ERROR_ALREADY_EXISTS, L"Cannot create a file when that file already exists.\r\n"},
@@ -72,13 +70,10 @@ constexpr SystemMessage kMessages[] = {
     {ERROR_RESOURCE_DATA_NOT_FOUND, L"The specified image file did not contain a resource section.\r\n"},
     {ERROR_RESOURCE_TYPE_NOT_FOUND, L"The specified resource type cannot be found in the image file.\r\n"},
     {ERROR_RESOURCE_NAME_NOT_FOUND, L"The specified resource name cannot be found in the image file.\r\n"},
-    {ERROR_RESOURCE_LANG_NOT_FOUND,
-     L"The specified resource language ID cannot be found in the image file.\r\n"},
+    {ERROR_RESOURCE_LANG_NOT_FOUND, L"The specified resource language ID cannot be found in the image file.\r\n"},
 };
 
-constexpr bool ByCode(const SystemMessage& a, const SystemMessage& b) {
-    return a.code < b.code;
-}
+constexpr bool ByCode(const SystemMessage& a, const SystemMessage& b) { return a.code < b.code; }
 
 static_assert(std::is_sorted(std::begin(kMessages), std::end(kMessages), ByCode),
               "the message table must stay sorted by code");

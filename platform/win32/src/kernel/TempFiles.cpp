@@ -41,8 +41,7 @@ WIN32SUB_API DWORD WINAPI GetTempPathW(DWORD size, LPWSTR buffer) {
     // TMPDIR stands in for TMP and TEMP.
     const char* variable = std::getenv("TMPDIR");
     const std::string folder = variable != nullptr && *variable != '\0' ? variable : "/tmp";
-    const std::wstring asWin32 =
-        folder[0] == '/' ? win32sub::Win32PathOf(folder) : win32sub::FromUtf8(folder);
+    const std::wstring asWin32 = folder[0] == '/' ? win32sub::Win32PathOf(folder) : win32sub::FromUtf8(folder);
     std::wstring full;
     DWORD error = ERROR_SUCCESS;
     if (!win32sub::FullPathOf(asWin32, full, error)) {
@@ -55,8 +54,7 @@ WIN32SUB_API DWORD WINAPI GetTempPathW(DWORD size, LPWSTR buffer) {
     return win32sub::CopyPathOut(full, size, buffer);
 }
 
-WIN32SUB_API UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString, UINT unique,
-                                          LPWSTR tempFileName) {
+WIN32SUB_API UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString, UINT unique, LPWSTR tempFileName) {
     if (pathName == nullptr || tempFileName == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
@@ -86,8 +84,7 @@ WIN32SUB_API UINT WINAPI GetTempFileNameW(LPCWSTR pathName, LPCWSTR prefixString
     UINT number = FirstUniqueNumber();
     for (UINT tried = 0; tried < kUniqueNumbers; ++tried) {
         const std::wstring name = TempNameOf(folder, prefix, number);
-        HANDLE file =
-            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             CloseHandle(file);
             std::wmemcpy(tempFileName, name.c_str(), name.size() + 1);

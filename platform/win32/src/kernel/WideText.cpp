@@ -11,9 +11,7 @@ namespace win32sub {
 std::wstring FromUtf16(const unsigned char* bytes, std::size_t units) {
     std::wstring text;
     text.reserve(units);
-    auto unit = [bytes](std::size_t i) {
-        return static_cast<char32_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-    };
+    auto unit = [bytes](std::size_t i) { return static_cast<char32_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)); };
     for (std::size_t i = 0; i < units; ++i) {
         char32_t c = unit(i);
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
@@ -34,8 +32,8 @@ std::string ToUtf8(std::wstring_view text) {
     }
     const int length = static_cast<int>(text.size());
     std::string out(static_cast<std::size_t>(length) * 4, '\0');
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(),
-                                          static_cast<int>(out.size()), nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), static_cast<int>(out.size()),
+                                          nullptr, nullptr);
     out.resize(bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
     return out;
 }

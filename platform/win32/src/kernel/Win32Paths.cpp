@@ -11,17 +11,14 @@ namespace {
 
 constexpr std::size_t kLongestPath = 32767;
 
-bool IsDriveZ(wchar_t c) {
-    return c == L'Z' || c == L'z';
-}
+bool IsDriveZ(wchar_t c) { return c == L'Z' || c == L'z'; }
 
 std::vector<std::wstring> SplitNames(std::wstring_view text) {
     std::vector<std::wstring> names;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(L'\\', start);
-        names.emplace_back(
-            text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
+        names.emplace_back(text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start));
         if (end == std::wstring_view::npos) {
             return names;
         }
@@ -86,8 +83,7 @@ bool CurrentDirectoryNames(std::vector<std::wstring>& names) {
 }
 
 bool IsInvalidNameCharacter(wchar_t c) {
-    return c < 0x20 || c == L'<' || c == L'>' || c == L':' || c == L'"' || c == L'|' || c == L'?' ||
-           c == L'*';
+    return c < 0x20 || c == L'<' || c == L'>' || c == L':' || c == L'"' || c == L'|' || c == L'?' || c == L'*';
 }
 
 // The names after the root hold no character that a Win32 file name cannot hold; wildcards may stand
@@ -97,8 +93,7 @@ bool HasValidNames(const std::wstring& full, std::size_t rootLength, Wildcards w
     for (std::size_t i = rootLength; i < full.size(); ++i) {
         const wchar_t c = full[i];
         const bool wildcard = c == L'*' || c == L'?';
-        if (wildcard && wildcards == Wildcards::InLastName && lastName != std::wstring::npos &&
-            i >= lastName) {
+        if (wildcard && wildcards == Wildcards::InLastName && lastName != std::wstring::npos && i >= lastName) {
             continue;
         }
         if (IsInvalidNameCharacter(c)) {

@@ -67,8 +67,7 @@ std::vector<Elf64_Shdr> SectionHeaders(const File& file, const Elf64_Ehdr& heade
         return {};
     }
     Elf64_Shdr first;
-    if (!Inside(header.e_shoff, sizeof first, fileSize) ||
-        !file.ReadAt(header.e_shoff, &first, sizeof first)) {
+    if (!Inside(header.e_shoff, sizeof first, fileSize) || !file.ReadAt(header.e_shoff, &first, sizeof first)) {
         return {};
     }
     // With many sections the real count and name table index live in the first header.
@@ -87,8 +86,7 @@ std::vector<Elf64_Shdr> SectionHeaders(const File& file, const Elf64_Ehdr& heade
     return sections;
 }
 
-std::vector<unsigned char> ResourceSection(const File& file, const Elf64_Ehdr& header,
-                                           std::uint64_t fileSize) {
+std::vector<unsigned char> ResourceSection(const File& file, const Elf64_Ehdr& header, std::uint64_t fileSize) {
     std::uint32_t nameTableIndex = 0;
     const std::vector<Elf64_Shdr> sections = SectionHeaders(file, header, fileSize, nameTableIndex);
     if (nameTableIndex >= sections.size()) {

@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "loader/ResourceDirectory.h"
 #include "Win32.h"
+#include "loader/ResourceDirectory.h"
 
 namespace win32sub {
 
@@ -12,7 +12,7 @@ namespace win32sub {
 // program), or nullptr with the last error set: ERROR_INVALID_HANDLE for a handle that names no loaded
 // module, ERROR_RESOURCE_DATA_NOT_FOUND when the module has no resources, ERROR_RESOURCE_TYPE_NOT_FOUND or
 // ERROR_RESOURCE_NAME_NOT_FOUND. `directory` keeps the entry alive while the caller reads it.
-const ResourceEntry* FindModuleResource(HMODULE module, const ResourceId& type, const ResourceId& name,
-                                        LANGID language, std::shared_ptr<const ResourceDirectory>& directory);
+const ResourceEntry* FindModuleResource(HMODULE module, const ResourceId& type, const ResourceId& name, LANGID language,
+                                        std::shared_ptr<const ResourceDirectory>& directory);
 
 }  // namespace win32sub

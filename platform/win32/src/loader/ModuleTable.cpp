@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "user/Cursors.h"
 #include "kernel/DrivePaths.h"
-#include "loader/ModuleFile.h"
 #include "kernel/WideText.h"
+#include "loader/ModuleFile.h"
+#include "user/Cursors.h"
 
 namespace win32sub {
 
@@ -40,13 +40,9 @@ namespace {
 constexpr std::uintptr_t kProgramHandle = 0x00400000;
 constexpr std::uintptr_t kHandleStep = 0x10000;
 
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
-bool HasPath(const std::wstring& name) {
-    return name.find_first_of(L"\\/:") != std::wstring::npos;
-}
+bool HasPath(const std::wstring& name) { return name.find_first_of(L"\\/:") != std::wstring::npos; }
 
 std::wstring BaseName(const std::wstring& path) {
     std::size_t start = path.size();
@@ -100,9 +96,7 @@ T Fail(DWORD error, T result) {
     return result;
 }
 
-HMODULE AsHandle(std::uintptr_t value) {
-    return reinterpret_cast<HMODULE>(value);
-}
+HMODULE AsHandle(std::uintptr_t value) { return reinterpret_cast<HMODULE>(value); }
 
 }  // namespace
 
@@ -245,8 +239,7 @@ bool ModuleTable::Free(HMODULE handle) {
     std::unique_ptr<Module> unloaded;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        const auto it =
-            handle != nullptr ? modules_.find(reinterpret_cast<std::uintptr_t>(handle)) : modules_.end();
+        const auto it = handle != nullptr ? modules_.find(reinterpret_cast<std::uintptr_t>(handle)) : modules_.end();
         if (it == modules_.end()) {
             return Fail(ERROR_MOD_NOT_FOUND, false);
         }

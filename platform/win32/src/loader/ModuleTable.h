@@ -7,8 +7,8 @@
 #include <mutex>
 #include <string>
 
-#include "loader/ResourceDirectory.h"
 #include "Win32.h"
+#include "loader/ResourceDirectory.h"
 
 struct link_map;
 

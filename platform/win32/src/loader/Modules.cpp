@@ -2,8 +2,8 @@
 #include <cwchar>
 #include <string>
 
-#include "loader/ModuleTable.h"
 #include "Win32.h"
+#include "loader/ModuleTable.h"
 
 using win32sub::ModuleTable;
 
@@ -15,9 +15,7 @@ constexpr DWORD kDataFileFlags =
 constexpr DWORD kIgnoredFlags = LOAD_WITH_ALTERED_SEARCH_PATH;
 }  // namespace
 
-WIN32SUB_API HMODULE WINAPI LoadLibraryW(LPCWSTR fileName) {
-    return ModuleTable::Instance().Load(fileName, false);
-}
+WIN32SUB_API HMODULE WINAPI LoadLibraryW(LPCWSTR fileName) { return ModuleTable::Instance().Load(fileName, false); }
 
 WIN32SUB_API HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE file, DWORD flags) {
     if (file != nullptr || (flags & ~(kDataFileFlags | kIgnoredFlags)) != 0) {
@@ -27,9 +25,7 @@ WIN32SUB_API HMODULE WINAPI LoadLibraryExW(LPCWSTR fileName, HANDLE file, DWORD 
     return ModuleTable::Instance().Load(fileName, (flags & kDataFileFlags) != 0);
 }
 
-WIN32SUB_API BOOL WINAPI FreeLibrary(HMODULE module) {
-    return ModuleTable::Instance().Free(module) ? TRUE : FALSE;
-}
+WIN32SUB_API BOOL WINAPI FreeLibrary(HMODULE module) { return ModuleTable::Instance().Free(module) ? TRUE : FALSE; }
 
 WIN32SUB_API FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR procName) {
     return ModuleTable::Instance().Export(module, procName);

@@ -18,13 +18,9 @@ namespace {
 constexpr std::size_t kStringsPerBlock = 16;
 constexpr WORD kStringType = 6;  // RT_STRING
 
-std::size_t AlignUp4(std::size_t n) {
-    return (n + 3) & ~std::size_t{3};
-}
+std::size_t AlignUp4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
 
-WORD Word(const unsigned char* p) {
-    return static_cast<WORD>(p[0] | (p[1] << 8));
-}
+WORD Word(const unsigned char* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
 
 DWORD Dword(const unsigned char* p) {
     return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
@@ -84,9 +80,7 @@ bool Less(const ResourceId& a, const ResourceId& b) {
     return std::tie(a.isString, a.number, a.text) < std::tie(b.isString, b.number, b.text);
 }
 
-bool Same(const ResourceId& a, const ResourceId& b) {
-    return !Less(a, b) && !Less(b, a);
-}
+bool Same(const ResourceId& a, const ResourceId& b) { return !Less(a, b) && !Less(b, a); }
 
 bool EntryLess(const ResourceEntry& a, const ResourceEntry& b) {
     if (!Same(a.type, b.type)) {
@@ -193,9 +187,8 @@ const ResourceEntry* ResourceDirectory::Find(const ResourceId& type, const Resou
         error = ERROR_RESOURCE_TYPE_NOT_FOUND;
         return nullptr;
     }
-    const auto nameBegin = std::partition_point(typeBegin, entries_.end(), [&](const ResourceEntry& e) {
-        return Same(e.type, type) && Less(e.name, name);
-    });
+    const auto nameBegin = std::partition_point(
+        typeBegin, entries_.end(), [&](const ResourceEntry& e) { return Same(e.type, type) && Less(e.name, name); });
     auto nameEnd = nameBegin;
     while (nameEnd != entries_.end() && Same(nameEnd->type, type) && Same(nameEnd->name, name)) {
         ++nameEnd;

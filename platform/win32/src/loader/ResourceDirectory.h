@@ -40,8 +40,7 @@ public:
 
     // The entry of that type and name in the language chosen as FindResourceExW describes; nullptr with
     // `error` set to ERROR_RESOURCE_TYPE_NOT_FOUND or ERROR_RESOURCE_NAME_NOT_FOUND.
-    const ResourceEntry* Find(const ResourceId& type, const ResourceId& name, LANGID language,
-                              DWORD& error) const;
+    const ResourceEntry* Find(const ResourceId& type, const ResourceId& name, LANGID language, DWORD& error) const;
 
     // Whether `entry` is one of this directory's entries (used to validate resource handles).
     bool Owns(const void* entry) const;

@@ -1,9 +1,9 @@
 // The resource functions of kernel32. A resource handle (HRSRC) is the address of the entry in its
 // module's directory, checked against that directory before use; the data handle (HGLOBAL) is the address
 // of the bytes themselves, as on Win32, where LoadResource only computes an address.
+#include "Win32.h"
 #include "loader/ModuleResources.h"
 #include "loader/ModuleTable.h"
-#include "Win32.h"
 
 using win32sub::ResourceDirectory;
 using win32sub::ResourceEntry;
@@ -11,8 +11,7 @@ using win32sub::ResourceId;
 
 namespace win32sub {
 
-const ResourceEntry* FindModuleResource(HMODULE module, const ResourceId& type, const ResourceId& name,
-                                        LANGID language,
+const ResourceEntry* FindModuleResource(HMODULE module, const ResourceId& type, const ResourceId& name, LANGID language,
                                         std::shared_ptr<const ResourceDirectory>& directory) {
     if (!ModuleTable::Instance().Resources(module, directory)) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -54,8 +53,8 @@ WIN32SUB_API HRSRC WINAPI FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR ty
 
 WIN32SUB_API HRSRC WINAPI FindResourceExW(HMODULE module, LPCWSTR type, LPCWSTR name, WORD language) {
     std::shared_ptr<const ResourceDirectory> directory;
-    const ResourceEntry* entry = win32sub::FindModuleResource(
-        module, ResourceId::FromArgument(type), ResourceId::FromArgument(name), language, directory);
+    const ResourceEntry* entry = win32sub::FindModuleResource(module, ResourceId::FromArgument(type),
+                                                              ResourceId::FromArgument(name), language, directory);
     return reinterpret_cast<HRSRC>(const_cast<ResourceEntry*>(entry));
 }
 
@@ -64,9 +63,7 @@ WIN32SUB_API HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource) {
     return entry != nullptr ? const_cast<unsigned char*>(entry->data) : nullptr;
 }
 
-WIN32SUB_API LPVOID WINAPI LockResource(HGLOBAL resourceData) {
-    return resourceData;
-}
+WIN32SUB_API LPVOID WINAPI LockResource(HGLOBAL resourceData) { return resourceData; }
 
 WIN32SUB_API DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource) {
     const ResourceEntry* entry = EntryOf(module, resource);

@@ -26,11 +26,11 @@
 #include <string_view>
 #include <vector>
 
+#include "Win32.h"
 #include "kernel/DrivePaths.h"
+#include "kernel/WideText.h"
 #include "loader/ModuleFile.h"
 #include "loader/ResourceDirectory.h"
-#include "kernel/WideText.h"
-#include "Win32.h"
 
 namespace {
 
@@ -39,17 +39,11 @@ constexpr std::size_t kTrailerSize = 8;
 constexpr WORD kVersionResourceId = 1;  // VS_VERSION_INFO
 constexpr int kMaxDepth = 8;            // root, StringFileInfo, table, string: no real tree is deeper
 
-std::size_t AlignUp4(std::size_t n) {
-    return (n + 3) & ~std::size_t{3};
-}
+std::size_t AlignUp4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
 
-WORD Word(const unsigned char* p) {
-    return static_cast<WORD>(p[0] | (p[1] << 8));
-}
+WORD Word(const unsigned char* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
 
-DWORD Dword(const unsigned char* p) {
-    return static_cast<DWORD>(Word(p)) | (static_cast<DWORD>(Word(p + 2)) << 16);
-}
+DWORD Dword(const unsigned char* p) { return static_cast<DWORD>(Word(p)) | (static_cast<DWORD>(Word(p + 2)) << 16); }
 
 struct Block {
     std::size_t start = 0;
@@ -108,9 +102,7 @@ void ForEachChild(const unsigned char* data, const Block& parent, Visit visit) {
     }
 }
 
-std::size_t RequiredSize(std::size_t length) {
-    return AlignUp4(length) + kTrailerSize + 2 * AlignUp4(length);
-}
+std::size_t RequiredSize(std::size_t length) { return AlignUp4(length) + kTrailerSize + 2 * AlignUp4(length); }
 
 wchar_t* ConvertedText(unsigned char* data, std::size_t length, const Block& block) {
     return reinterpret_cast<wchar_t*>(data + AlignUp4(length) + kTrailerSize + 2 * block.start);
@@ -149,8 +141,7 @@ DWORD ReadVersionResource(LPCWSTR fileName, std::vector<unsigned char>& resource
             break;
     }
     const std::shared_ptr<const win32sub::ResourceDirectory> directory =
-        contents.resources.empty() ? nullptr
-                                   : win32sub::ResourceDirectory::Parse(std::move(contents.resources));
+        contents.resources.empty() ? nullptr : win32sub::ResourceDirectory::Parse(std::move(contents.resources));
     if (directory == nullptr || directory->Empty()) {
         return ERROR_RESOURCE_DATA_NOT_FOUND;
     }

@@ -14,11 +14,11 @@
 #include <tuple>
 #include <vector>
 
+#include "Win32.h"
 #include "gdi/Dib.h"
 #include "gdi/GdiObjects.h"
 #include "kernel/HandleTable.h"
 #include "loader/ModuleResources.h"
-#include "Win32.h"
 
 namespace win32sub {
 namespace {
@@ -56,9 +56,7 @@ SharedKey KeyOf(HMODULE module, bool icon, const ResourceId& name) {
     return {reinterpret_cast<std::uintptr_t>(module), icon, name.isString, name.number, name.text};
 }
 
-WORD Word(const unsigned char* p) {
-    return static_cast<WORD>(p[0] | (p[1] << 8));
-}
+WORD Word(const unsigned char* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
 
 struct StandardShape {
     WORD id;
@@ -223,17 +221,11 @@ WIN32SUB_API HCURSOR WINAPI LoadCursorW(HINSTANCE instance, LPCWSTR name) {
     return win32sub::Load(instance, name, false);
 }
 
-WIN32SUB_API HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name) {
-    return win32sub::Load(instance, name, true);
-}
+WIN32SUB_API HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name) { return win32sub::Load(instance, name, true); }
 
-WIN32SUB_API BOOL WINAPI DestroyCursor(HCURSOR cursor) {
-    return win32sub::Destroy(cursor);
-}
+WIN32SUB_API BOOL WINAPI DestroyCursor(HCURSOR cursor) { return win32sub::Destroy(cursor); }
 
-WIN32SUB_API BOOL WINAPI DestroyIcon(HICON icon) {
-    return win32sub::Destroy(icon);
-}
+WIN32SUB_API BOOL WINAPI DestroyIcon(HICON icon) { return win32sub::Destroy(icon); }
 
 WIN32SUB_API BOOL WINAPI GetIconInfo(HICON icon, PICONINFO info) {
     const std::shared_ptr<win32sub::CursorObject> object = win32sub::Table().objects.Find(icon);

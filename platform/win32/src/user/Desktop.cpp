@@ -4,9 +4,9 @@
 #include <cwchar>
 #include <string>
 
-#include "user/dialogs/DialogManager.h"
 #include "kernel/WideText.h"
 #include "user/WindowManager.h"
+#include "user/dialogs/DialogManager.h"
 #include "win32sub/Desktop.h"
 
 namespace win32sub {
@@ -29,9 +29,7 @@ std::wstring ShownTextOf(const Window& window) {
     return text;
 }
 
-bool IsClass(const Window& window, const wchar_t* name) {
-    return EqualFolded(window.windowClass->name, name);
-}
+bool IsClass(const Window& window, const wchar_t* name) { return EqualFolded(window.windowClass->name, name); }
 
 bool IsDefaultButton(const Window& window) {
     return IsClass(window, L"Button") && (window.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
@@ -111,9 +109,7 @@ std::wstring Quoted(const std::wstring& text) {
     return result + L"\"";
 }
 
-std::wstring Number(long value) {
-    return std::to_wstring(value);
-}
+std::wstring Number(long value) { return std::to_wstring(value); }
 
 std::wstring DescribeImage(const Window& window) {
     const HANDLE image = window.control != nullptr ? window.control->Image() : nullptr;
@@ -145,8 +141,8 @@ std::wstring DescribeLine(const Window& window) {
     if (window.control != nullptr) {
         const int check = window.control->CheckState();
         if (check >= 0) {
-            const bool radio = ((window.style & BS_TYPEMASK) == BS_RADIOBUTTON ||
-                                (window.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON);
+            const bool radio =
+                ((window.style & BS_TYPEMASK) == BS_RADIOBUTTON || (window.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON);
             if (radio) {
                 line += check == BST_CHECKED ? L" (o)" : L" ( )";
             } else {

@@ -124,9 +124,7 @@ HWND ChangeFocus(HWND window) {
     return old;
 }
 
-void SetKeyModifiers(UINT modifiers) {
-    State().modifiers = modifiers;
-}
+void SetKeyModifiers(UINT modifiers) { State().modifiers = modifiers; }
 
 }  // namespace win32sub
 
@@ -137,9 +135,7 @@ WIN32SUB_API HWND WINAPI SetFocus(HWND window) {
     return win32sub::ChangeFocus(window);
 }
 
-WIN32SUB_API HWND WINAPI GetFocus(void) {
-    return win32sub::FocusWindow();
-}
+WIN32SUB_API HWND WINAPI GetFocus(void) { return win32sub::FocusWindow(); }
 
 WIN32SUB_API HWND WINAPI SetActiveWindow(HWND window) {
     if (window != nullptr && win32sub::WindowOrFail(window) == nullptr) {
@@ -150,9 +146,7 @@ WIN32SUB_API HWND WINAPI SetActiveWindow(HWND window) {
     return old;
 }
 
-WIN32SUB_API HWND WINAPI GetActiveWindow(void) {
-    return win32sub::ActiveWindow();
-}
+WIN32SUB_API HWND WINAPI GetActiveWindow(void) { return win32sub::ActiveWindow(); }
 
 WIN32SUB_API BOOL WINAPI SetForegroundWindow(HWND window) {
     if (win32sub::WindowOrFail(window) == nullptr) {
@@ -162,9 +156,7 @@ WIN32SUB_API BOOL WINAPI SetForegroundWindow(HWND window) {
     return TRUE;
 }
 
-WIN32SUB_API HWND WINAPI GetForegroundWindow(void) {
-    return win32sub::ActiveWindow();
-}
+WIN32SUB_API HWND WINAPI GetForegroundWindow(void) { return win32sub::ActiveWindow(); }
 
 WIN32SUB_API SHORT WINAPI GetKeyState(int virtualKey) {
     const UINT modifiers = win32sub::State().modifiers;

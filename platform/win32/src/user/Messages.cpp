@@ -154,13 +154,9 @@ void NotifyParent(HWND control, WORD code) {
     Deliver(window->parent, WM_COMMAND, MAKEWPARAM(LOWORD(window->id), code), reinterpret_cast<LPARAM>(control));
 }
 
-std::uint64_t Now() {
-    return TheQueue().clock.load();
-}
+std::uint64_t Now() { return TheQueue().clock.load(); }
 
-void AdvanceClock(DWORD milliseconds) {
-    TheQueue().clock += milliseconds;
-}
+void AdvanceClock(DWORD milliseconds) { TheQueue().clock += milliseconds; }
 
 void RemoveQueuedMessagesOf(HWND window) {
     Queue& queue = TheQueue();
@@ -181,8 +177,7 @@ bool AskInputSource(HWND waitingFor) {
     return queue.source != nullptr && queue.source(waitingFor, queue.sourceContext) != FALSE;
 }
 
-bool NextMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove, bool wait,
-                 HWND waitingFor) {
+bool NextMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove, bool wait, HWND waitingFor) {
     Queue& queue = TheQueue();
     for (;;) {
         if (TakePosted(msg, filter, filterMin, filterMax, remove)) {
@@ -191,8 +186,8 @@ bool NextMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool rem
         {
             std::lock_guard<std::mutex> lock(queue.mutex);
             if (queue.quit) {  // WM_QUIT comes whatever the filters are
-                msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(queue.quitCode), 0,
-                          static_cast<DWORD>(Now()), POINT{0, 0}};
+                msg = MSG{nullptr,    WM_QUIT, static_cast<WPARAM>(queue.quitCode), 0, static_cast<DWORD>(Now()),
+                          POINT{0, 0}};
                 if (remove) {
                     queue.quit = false;
                 }
@@ -359,8 +354,7 @@ WIN32SUB_API LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     }
     // A timer procedure rides in lParam; it is called only when it is the one that a live timer was set
     // with, so a forged WM_TIMER cannot make this call anything.
-    if (msg->message == WM_TIMER && msg->lParam != 0 &&
-        win32sub::IsTimerProc(msg->hwnd, msg->wParam, msg->lParam)) {
+    if (msg->message == WM_TIMER && msg->lParam != 0 && win32sub::IsTimerProc(msg->hwnd, msg->wParam, msg->lParam)) {
         const auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
         win32sub::CallProcedure([&]() -> LRESULT {
             proc(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
@@ -382,21 +376,13 @@ WIN32SUB_API LRESULT WINAPI DispatchMessageW(const MSG* msg) {
     return result;
 }
 
-WIN32SUB_API DWORD WINAPI GetMessageTime(void) {
-    return win32sub::TheQueue().lastMessageTime;
-}
+WIN32SUB_API DWORD WINAPI GetMessageTime(void) { return win32sub::TheQueue().lastMessageTime; }
 
-WIN32SUB_API DWORD WINAPI WinSub_GetClock(void) {
-    return static_cast<DWORD>(win32sub::Now());
-}
+WIN32SUB_API DWORD WINAPI WinSub_GetClock(void) { return static_cast<DWORD>(win32sub::Now()); }
 
-WIN32SUB_API void WINAPI WinSub_AdvanceClock(DWORD milliseconds) {
-    win32sub::AdvanceClock(milliseconds);
-}
+WIN32SUB_API void WINAPI WinSub_AdvanceClock(DWORD milliseconds) { win32sub::AdvanceClock(milliseconds); }
 
-WIN32SUB_API int WINAPI WinSub_Idle(void) {
-    return win32sub::DeliverWaiting(true);
-}
+WIN32SUB_API int WINAPI WinSub_Idle(void) { return win32sub::DeliverWaiting(true); }
 
 WIN32SUB_API void WINAPI WinSub_SetInputSource(WinSubInputSource source, void* context) {
     win32sub::Queue& queue = win32sub::TheQueue();

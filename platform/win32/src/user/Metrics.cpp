@@ -51,8 +51,7 @@ int MulDivRound(int a, int b, int c) {
         divisor = -divisor;
     }
     // Rounded half away from zero, as MulDiv rounds.
-    const long long quotient =
-        product >= 0 ? (product + divisor / 2) / divisor : -((-product + divisor / 2) / divisor);
+    const long long quotient = product >= 0 ? (product + divisor / 2) / divisor : -((-product + divisor / 2) / divisor);
     return static_cast<int>(quotient);
 }
 
@@ -119,9 +118,7 @@ WIN32SUB_API BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int 
     return TRUE;
 }
 
-WIN32SUB_API BOOL WINAPI SetRectEmpty(LPRECT rect) {
-    return SetRect(rect, 0, 0, 0, 0);
-}
+WIN32SUB_API BOOL WINAPI SetRectEmpty(LPRECT rect) { return SetRect(rect, 0, 0, 0, 0); }
 
 WIN32SUB_API BOOL WINAPI IsRectEmpty(const RECT* rect) {
     return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top ? TRUE : FALSE;

@@ -57,7 +57,7 @@ bool TakeDueTimer(MSG& msg, HWND filter, bool remove) {
     if (chosen == timers.end()) {
         return false;
     }
-    msg = MSG{chosen->window, WM_TIMER, chosen->id, reinterpret_cast<LPARAM>(chosen->proc),
+    msg = MSG{chosen->window,          WM_TIMER,   chosen->id, reinterpret_cast<LPARAM>(chosen->proc),
               static_cast<DWORD>(now), POINT{0, 0}};
     if (remove) {
         chosen->due = now + chosen->period;
@@ -74,9 +74,7 @@ void KillTimersOf(HWND window) {
     std::erase_if(Timers().timers, [&](const Timer& timer) { return timer.window == window; });
 }
 
-void KillAllTimers() {
-    Timers().timers.clear();
-}
+void KillAllTimers() { Timers().timers.clear(); }
 
 }  // namespace win32sub
 

@@ -4,8 +4,8 @@
 // are complete when the call returns.
 #include <string>
 
-#include "user/controls/Controls.h"
 #include "user/WindowManager.h"
+#include "user/controls/Controls.h"
 #include "win32sub/Desktop.h"
 
 namespace win32sub {
@@ -262,8 +262,8 @@ WIN32SUB_API BOOL WINAPI WinSub_Close(HWND handle) {
         win32sub::Activate(root, WA_CLICKACTIVE);  // the click on the close box activates the window first
     }
     if (IsWindow(root)) {
-        win32sub::DeliverAsInput(MSG{root, WM_SYSCOMMAND, SC_CLOSE, 0, static_cast<DWORD>(win32sub::Now()),
-                                     POINT{0, 0}});
+        win32sub::DeliverAsInput(
+            MSG{root, WM_SYSCOMMAND, SC_CLOSE, 0, static_cast<DWORD>(win32sub::Now()), POINT{0, 0}});
         win32sub::DeliverWaiting(false);
     }
     return TRUE;

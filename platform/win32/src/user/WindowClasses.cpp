@@ -5,16 +5,16 @@
 #include <cwchar>
 #include <map>
 
-#include "user/controls/Controls.h"
 #include "kernel/WideText.h"
 #include "user/WindowManager.h"
+#include "user/controls/Controls.h"
 
 namespace win32sub {
 namespace {
 
 struct ClassTable {
     std::vector<std::shared_ptr<WindowClass>> classes;  // registered ones first, the system's last
-    std::map<std::wstring, ATOM> atoms;                  // class names (folded) and their atoms
+    std::map<std::wstring, ATOM> atoms;                 // class names (folded) and their atoms
     ATOM nextAtom = 0xC000;
     bool systemReady = false;
 };
@@ -127,8 +127,8 @@ ATOM Register(const WNDCLASSEXW& description) {
     windowClass->smallIcon = description.hIconSm;
     windowClass->atom = AtomFor(table, windowClass->name);
     // Registered classes come before the system's, which stay last in the table.
-    const auto firstSystem = std::find_if(table.classes.begin(), table.classes.end(),
-                                          [](const auto& c) { return c->system; });
+    const auto firstSystem =
+        std::find_if(table.classes.begin(), table.classes.end(), [](const auto& c) { return c->system; });
     const ATOM atom = windowClass->atom;
     table.classes.insert(firstSystem, std::move(windowClass));
     return atom;

@@ -102,9 +102,9 @@ void DestroyAllWindows() {
 
 using win32sub::Window;
 
-WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                                         int x, int y, int width, int height, HWND parent, HMENU menu,
-                                         HINSTANCE instance, LPVOID param) {
+WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                                         int y, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                                         LPVOID param) {
     const std::shared_ptr<win32sub::WindowClass> windowClass = win32sub::ClassForCreate(className, instance);
     if (windowClass == nullptr) {
         return nullptr;
@@ -333,8 +333,7 @@ WIN32SUB_API HWND WINAPI GetTopWindow(HWND handle) {
 }
 
 WIN32SUB_API BOOL WINAPI IsChild(HWND parent, HWND handle) {
-    return parent != handle && win32sub::IsSelfOrDescendant(parent, handle) &&
-                   parent != win32sub::DesktopHandle()
+    return parent != handle && win32sub::IsSelfOrDescendant(parent, handle) && parent != win32sub::DesktopHandle()
                ? TRUE
                : FALSE;
 }

@@ -89,9 +89,7 @@ HWND DesktopHandle() {
     return handle;
 }
 
-bool IsTopLevel(const Window& window) {
-    return window.parent != nullptr && window.parent == DesktopHandle();
-}
+bool IsTopLevel(const Window& window) { return window.parent != nullptr && window.parent == DesktopHandle(); }
 
 HWND RootOf(HWND window) {
     const HWND desktop = DesktopHandle();
@@ -167,10 +165,6 @@ bool IsUsable(HWND window) {
 
 }  // namespace win32sub
 
-WIN32SUB_API HWND WINAPI GetDesktopWindow(void) {
-    return win32sub::DesktopHandle();
-}
+WIN32SUB_API HWND WINAPI GetDesktopWindow(void) { return win32sub::DesktopHandle(); }
 
-WIN32SUB_API BOOL WINAPI IsWindow(HWND window) {
-    return win32sub::FindWindowObject(window) != nullptr ? TRUE : FALSE;
-}
+WIN32SUB_API BOOL WINAPI IsWindow(HWND window) { return win32sub::FindWindowObject(window) != nullptr ? TRUE : FALSE; }

@@ -114,7 +114,7 @@ bool IsUsable(HWND window);
 // The frame and caption around the client area that the styles give.
 RECT FrameInsets(DWORD style, DWORD exStyle);
 RECT ScreenRectOf(const Window& window);
-RECT ClientRectOf(const Window& window);  // (0, 0, width, height)
+RECT ClientRectOf(const Window& window);     // (0, 0, width, height)
 POINT ClientOriginOf(const Window& window);  // on the screen
 // Rounded a * b / c, as MulDiv.
 int MulDivRound(int a, int b, int c);
@@ -162,8 +162,7 @@ void RemoveQueuedMessagesOf(HWND window);
 void ClearQueue();
 // The next message for a loop, in Windows' order (posted, quit, paint, timer); with `wait`, the input source
 // is asked while there is none. False when there is none (and with `wait`, none can ever come).
-bool NextMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove, bool wait,
-                 HWND waitingFor);
+bool NextMessage(MSG& msg, HWND filter, UINT filterMin, UINT filterMax, bool remove, bool wait, HWND waitingFor);
 // Delivers a message as a message loop does: through the dialog manager of its dialog, else translated and
 // dispatched.
 void DeliverAsInput(const MSG& msg);

@@ -193,9 +193,7 @@ WIN32SUB_API BOOL WINAPI ShowWindow(HWND handle, int command) {
     return wasVisible ? TRUE : FALSE;
 }
 
-WIN32SUB_API BOOL WINAPI IsWindowVisible(HWND handle) {
-    return win32sub::IsShown(handle) ? TRUE : FALSE;
-}
+WIN32SUB_API BOOL WINAPI IsWindowVisible(HWND handle) { return win32sub::IsShown(handle) ? TRUE : FALSE; }
 
 WIN32SUB_API BOOL WINAPI EnableWindow(HWND handle, BOOL enable) {
     const std::shared_ptr<Window> window = win32sub::WindowOrFail(handle);

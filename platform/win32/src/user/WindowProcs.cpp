@@ -287,7 +287,8 @@ WIN32SUB_API LONG WINAPI SetWindowLongW(HWND handle, int index, LONG newLong) {
     switch (index) {
         case GWL_STYLE:
         case GWL_EXSTYLE:
-            return static_cast<LONG>(SetWindowLongPtrW(handle, index, static_cast<LONG_PTR>(static_cast<DWORD>(newLong))));
+            return static_cast<LONG>(
+                SetWindowLongPtrW(handle, index, static_cast<LONG_PTR>(static_cast<DWORD>(newLong))));
         case GWL_ID:
             return static_cast<LONG>(SetWindowLongPtrW(handle, index, newLong));
         default:

@@ -10,15 +10,15 @@
 
 #include "GLIB/GLIB_Assert.h"
 #include "GLIB/GLIB_Log.h"
+#include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "ProbeMenus.h"
 #include "ProbeWindows.h"
 #include "XCHG/XCHG_AVCalls5.h"
-#include "XCHG/XCHG_Exception.h"
 #include "XCHG/XCHG_DebugOutput.h"
+#include "XCHG/XCHG_Exception.h"
 #include "XCHG/XCHG_MultiTool.h"
 #include "XCHG/XCHG_Plugin.h"
-#include "PDFL/PDFL_CorCalls5.h"
 #include "XCHG/XCHG_ReportError.h"
 #include "XCHG/XCHG_Resources.h"
 #include "XCHG/XCHG_Utils.h"
@@ -117,7 +117,9 @@ PROBE_EXPORT void Probe_GetPluginDirectory(char* buffer, int size) { GetPluginDi
 PROBE_EXPORT HANDLE Probe_LoadBitmapOrIcon(int id, bool isBitmap) { return LoadBitmapOrIcon(id, isBitmap); }
 PROBE_EXPORT void Probe_ReleaseBitmapOrIcon(HANDLE handle, bool isBitmap) { ReleaseBitmapOrIcon(handle, isBitmap); }
 PROBE_EXPORT void Probe_GetPluginVersionString(char* buffer, int size) { GetPluginVersionString(buffer, size); }
-PROBE_EXPORT void Probe_Log(int level, const char* text, const char* file, int line) { GLIB_Log(level, text, file, line); }
+PROBE_EXPORT void Probe_Log(int level, const char* text, const char* file, int line) {
+    GLIB_Log(level, text, file, line);
+}
 PROBE_EXPORT void Probe_DebugPrint(const char* text) { XCHG_DebugPrintf("%s", text); }
 PROBE_EXPORT void Probe_ReportError(int kind, const char* text) { XCHG_ReportError(kind, text, 1); }
 PROBE_EXPORT void Probe_ForgetAlertHook() { XCHG_SetAlertHook(nullptr); }

@@ -56,9 +56,7 @@ void Note(const std::string& who, const std::string& hook, const std::string& ar
     throw 42;
 }
 
-std::string EventText(const HostWindowEvent* event) {
-    return event != nullptr ? std::to_string(event->message) : "-";
-}
+std::string EventText(const HostWindowEvent* event) { return event != nullptr ? std::to_string(event->message) : "-"; }
 
 // The hooks every framework window has, logged under `who` before the base behaviour runs.
 template <class Base>
@@ -240,8 +238,8 @@ PROBE_EXPORT void Probe_DestroyDialogHostWindow() { g_dialog.DestroyHostWindow()
 
 // A visible overlapped window of the probe's own class, attached to the plain window object.
 PROBE_EXPORT HWND Probe_CreateFrame() {
-    const HWND window = CreateWindowExW(0, kFrameClass, L"Probe Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                        300, 200, static_cast<HWND>(XCHG_PluginContext::MainWindow()), nullptr,
+    const HWND window = CreateWindowExW(0, kFrameClass, L"Probe Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                                        200, static_cast<HWND>(XCHG_PluginContext::MainWindow()), nullptr,
                                         static_cast<HINSTANCE>(XCHG_PluginContext::Module()), nullptr);
     g_frame.AttachToPlatformWindow(window);
     return window;

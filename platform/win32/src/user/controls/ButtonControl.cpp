@@ -278,27 +278,47 @@ LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
     const DWORD type = window->style & BS_TYPEMASK;
     const Button button{handle, *window, *state, type};
     switch (message) {
-        case WM_GETDLGCODE: return OnGetDlgCode(button);
-        case WM_NCHITTEST: return OnNcHitTest(button, wParam, lParam);
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(button);
+        case WM_NCHITTEST:
+            return OnNcHitTest(button, wParam, lParam);
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: return OnLButtonDown(button);
-        case WM_LBUTTONUP: return OnLButtonUp(button, lParam);
-        case WM_KEYDOWN: return OnKeyDown(button, wParam);
-        case WM_KEYUP: return OnKeyUp(button, wParam);
-        case WM_CHAR: return 0;
-        case BM_CLICK: return OnClick(button);
-        case BM_GETCHECK: return state->checkable ? state->check : BST_UNCHECKED;
-        case BM_SETCHECK: return OnSetCheck(button, wParam);
-        case BM_GETSTATE: return OnGetState(button);
-        case BM_SETSTATE: return OnSetState(button, wParam);
-        case BM_SETSTYLE: return OnSetStyle(button, wParam, lParam);
-        case BM_SETIMAGE: return OnSetImage(button, wParam, lParam);
-        case BM_GETIMAGE: return OnGetImage(button, wParam);
-        case WM_SETFOCUS: return OnSetFocus(button);
-        case WM_KILLFOCUS: return OnKillFocus(button);
-        case WM_SETTEXT: return OnSetText(button, wParam, lParam);
-        case WM_ENABLE: return OnEnable(button);
-        default: return DefWindowProcW(handle, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            return OnLButtonDown(button);
+        case WM_LBUTTONUP:
+            return OnLButtonUp(button, lParam);
+        case WM_KEYDOWN:
+            return OnKeyDown(button, wParam);
+        case WM_KEYUP:
+            return OnKeyUp(button, wParam);
+        case WM_CHAR:
+            return 0;
+        case BM_CLICK:
+            return OnClick(button);
+        case BM_GETCHECK:
+            return state->checkable ? state->check : BST_UNCHECKED;
+        case BM_SETCHECK:
+            return OnSetCheck(button, wParam);
+        case BM_GETSTATE:
+            return OnGetState(button);
+        case BM_SETSTATE:
+            return OnSetState(button, wParam);
+        case BM_SETSTYLE:
+            return OnSetStyle(button, wParam, lParam);
+        case BM_SETIMAGE:
+            return OnSetImage(button, wParam, lParam);
+        case BM_GETIMAGE:
+            return OnGetImage(button, wParam);
+        case WM_SETFOCUS:
+            return OnSetFocus(button);
+        case WM_KILLFOCUS:
+            return OnKillFocus(button);
+        case WM_SETTEXT:
+            return OnSetText(button, wParam, lParam);
+        case WM_ENABLE:
+            return OnEnable(button);
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 

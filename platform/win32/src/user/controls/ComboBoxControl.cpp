@@ -39,16 +39,14 @@ public:
     bool Valid(int index) const { return index >= 0 && index < EntryCount(); }
 };
 
-DWORD KindOf(const Window& window) {
-    return window.style & 0x0003;
-}
+DWORD KindOf(const Window& window) { return window.style & 0x0003; }
 
 // The selection, and for the kinds with an edit field its text.
 void Select(Window& window, ComboState& state, int index) {
     state.selection = state.Valid(index) ? index : -1;
     if (!state.dropDownList) {
-        window.text = state.selection >= 0 ? state.entries[static_cast<std::size_t>(state.selection)].text
-                                           : std::wstring();
+        window.text =
+            state.selection >= 0 ? state.entries[static_cast<std::size_t>(state.selection)].text : std::wstring();
     }
     InvalidateWindow(window.handle, nullptr, false);
 }
@@ -358,9 +356,7 @@ LRESULT OnLimitText(const ComboBox& combo, WPARAM wParam) {
 }
 
 // CB_GETEDITSEL and CB_SETEDITSEL: only the kinds with an edit field have a selection in it.
-LRESULT OnEditSel(const ComboBox& combo) {
-    return combo.state.dropDownList ? CB_ERR : 0;
-}
+LRESULT OnEditSel(const ComboBox& combo) { return combo.state.dropDownList ? CB_ERR : 0; }
 
 LRESULT OnEnable(const ComboBox& combo) {
     InvalidateWindow(combo.handle, nullptr, true);
@@ -401,42 +397,74 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
     }
     const ComboBox combo{handle, *window, *state};
     switch (message) {
-        case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(combo, wParam, lParam);
-        case WM_GETDLGCODE: return OnGetDlgCode(combo, lParam);
+        case WM_WINDOWPOSCHANGING:
+            return OnWindowPosChanging(combo, wParam, lParam);
+        case WM_GETDLGCODE:
+            return OnGetDlgCode(combo, lParam);
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: return OnLButtonDown(combo);
-        case WM_LBUTTONUP: return 0;
-        case WM_KEYDOWN: return OnKeyDown(combo, wParam);
-        case WM_CHAR: return OnChar(combo, wParam);
-        case WM_SETFOCUS: return OnSetFocus(combo);
-        case WM_KILLFOCUS: return OnKillFocus(combo);
-        case WM_SETTEXT: return OnSetText(combo, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            return OnLButtonDown(combo);
+        case WM_LBUTTONUP:
+            return 0;
+        case WM_KEYDOWN:
+            return OnKeyDown(combo, wParam);
+        case WM_CHAR:
+            return OnChar(combo, wParam);
+        case WM_SETFOCUS:
+            return OnSetFocus(combo);
+        case WM_KILLFOCUS:
+            return OnKillFocus(combo);
+        case WM_SETTEXT:
+            return OnSetText(combo, wParam, lParam);
         case WM_GETTEXT:
-        case WM_GETTEXTLENGTH: return OnGetText(combo, message, wParam, lParam);
-        case CB_ADDSTRING: return OnAddString(combo, lParam);
-        case CB_INSERTSTRING: return OnInsertString(combo, wParam, lParam);
-        case CB_DELETESTRING: return OnDeleteString(combo, wParam);
-        case CB_RESETCONTENT: return OnResetContent(combo);
-        case CB_GETCOUNT: return state->EntryCount();
-        case CB_GETCURSEL: return state->selection;
-        case CB_SETCURSEL: return OnSetCurSel(combo, wParam);
-        case CB_GETLBTEXT: return OnGetLbText(combo, wParam, lParam);
-        case CB_GETLBTEXTLEN: return EntryTextLength(state->entries, static_cast<int>(wParam));
+        case WM_GETTEXTLENGTH:
+            return OnGetText(combo, message, wParam, lParam);
+        case CB_ADDSTRING:
+            return OnAddString(combo, lParam);
+        case CB_INSERTSTRING:
+            return OnInsertString(combo, wParam, lParam);
+        case CB_DELETESTRING:
+            return OnDeleteString(combo, wParam);
+        case CB_RESETCONTENT:
+            return OnResetContent(combo);
+        case CB_GETCOUNT:
+            return state->EntryCount();
+        case CB_GETCURSEL:
+            return state->selection;
+        case CB_SETCURSEL:
+            return OnSetCurSel(combo, wParam);
+        case CB_GETLBTEXT:
+            return OnGetLbText(combo, wParam, lParam);
+        case CB_GETLBTEXTLEN:
+            return EntryTextLength(state->entries, static_cast<int>(wParam));
         case CB_FINDSTRING:
-        case CB_FINDSTRINGEXACT: return OnFindString(combo, message, wParam, lParam);
-        case CB_SELECTSTRING: return OnSelectString(combo, wParam, lParam);
-        case CB_GETITEMDATA: return EntryData(state->entries, static_cast<int>(wParam));
-        case CB_SETITEMDATA: return OnSetItemData(combo, wParam, lParam);
-        case CB_SHOWDROPDOWN: return OnShowDropDown(combo, wParam);
-        case CB_GETDROPPEDSTATE: return state->dropped ? TRUE : FALSE;
-        case CB_GETDROPPEDCONTROLRECT: return OnGetDroppedControlRect(combo, lParam);
-        case CB_SETITEMHEIGHT: return OnSetItemHeight(combo, wParam, lParam);
-        case CB_GETITEMHEIGHT: return OnGetItemHeight(combo, wParam);
-        case CB_LIMITTEXT: return OnLimitText(combo, wParam);
+        case CB_FINDSTRINGEXACT:
+            return OnFindString(combo, message, wParam, lParam);
+        case CB_SELECTSTRING:
+            return OnSelectString(combo, wParam, lParam);
+        case CB_GETITEMDATA:
+            return EntryData(state->entries, static_cast<int>(wParam));
+        case CB_SETITEMDATA:
+            return OnSetItemData(combo, wParam, lParam);
+        case CB_SHOWDROPDOWN:
+            return OnShowDropDown(combo, wParam);
+        case CB_GETDROPPEDSTATE:
+            return state->dropped ? TRUE : FALSE;
+        case CB_GETDROPPEDCONTROLRECT:
+            return OnGetDroppedControlRect(combo, lParam);
+        case CB_SETITEMHEIGHT:
+            return OnSetItemHeight(combo, wParam, lParam);
+        case CB_GETITEMHEIGHT:
+            return OnGetItemHeight(combo, wParam);
+        case CB_LIMITTEXT:
+            return OnLimitText(combo, wParam);
         case CB_GETEDITSEL:
-        case CB_SETEDITSEL: return OnEditSel(combo);
-        case WM_ENABLE: return OnEnable(combo);
-        default: return DefWindowProcW(handle, message, wParam, lParam);
+        case CB_SETEDITSEL:
+            return OnEditSel(combo);
+        case WM_ENABLE:
+            return OnEnable(combo);
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 

@@ -25,9 +25,7 @@ public:
     std::size_t End() const { return std::max(anchor, caret); }
 };
 
-bool IsMultiline(const Window& window) {
-    return (window.style & ES_MULTILINE) != 0;
-}
+bool IsMultiline(const Window& window) { return (window.style & ES_MULTILINE) != 0; }
 
 void Changed(HWND edit) {
     InvalidateWindow(edit, nullptr, false);
@@ -262,35 +260,59 @@ LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
     }
     const Edit edit{handle, *window, *state};
     switch (message) {
-        case WM_GETDLGCODE: return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
-        case WM_SETTEXT: return OnSetText(edit, wParam, lParam);
-        case WM_CHAR: return OnChar(edit, wParam);
-        case WM_KEYDOWN: return OnKeyDown(edit, wParam);
-        case WM_CLEAR: return OnClear(edit);
+        case WM_GETDLGCODE:
+            return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
+        case WM_SETTEXT:
+            return OnSetText(edit, wParam, lParam);
+        case WM_CHAR:
+            return OnChar(edit, wParam);
+        case WM_KEYDOWN:
+            return OnKeyDown(edit, wParam);
+        case WM_CLEAR:
+            return OnClear(edit);
         case WM_CUT:
         case WM_COPY:
         case WM_PASTE:
-        case WM_UNDO: return 0;  // there is no clipboard, and no undo
-        case EM_GETSEL: return OnGetSel(edit, wParam, lParam);
-        case EM_SETSEL: return OnSetSel(edit, wParam, lParam);
-        case EM_REPLACESEL: return OnReplaceSel(edit, lParam);
-        case EM_GETMODIFY: return state->modified ? TRUE : FALSE;
-        case EM_SETMODIFY: return OnSetModify(edit, wParam);
-        case EM_LIMITTEXT: return OnLimitText(edit, wParam);
-        case EM_GETLIMITTEXT: return static_cast<LRESULT>(state->limit);
-        case EM_SETREADONLY: return OnSetReadOnly(edit, wParam);
-        case EM_GETLINECOUNT: return OnGetLineCount(edit);
-        case EM_LINELENGTH: return static_cast<LRESULT>(window->text.size());
+        case WM_UNDO:
+            return 0;  // there is no clipboard, and no undo
+        case EM_GETSEL:
+            return OnGetSel(edit, wParam, lParam);
+        case EM_SETSEL:
+            return OnSetSel(edit, wParam, lParam);
+        case EM_REPLACESEL:
+            return OnReplaceSel(edit, lParam);
+        case EM_GETMODIFY:
+            return state->modified ? TRUE : FALSE;
+        case EM_SETMODIFY:
+            return OnSetModify(edit, wParam);
+        case EM_LIMITTEXT:
+            return OnLimitText(edit, wParam);
+        case EM_GETLIMITTEXT:
+            return static_cast<LRESULT>(state->limit);
+        case EM_SETREADONLY:
+            return OnSetReadOnly(edit, wParam);
+        case EM_GETLINECOUNT:
+            return OnGetLineCount(edit);
+        case EM_LINELENGTH:
+            return static_cast<LRESULT>(window->text.size());
         case EM_CANUNDO:
-        case EM_UNDO: return FALSE;
-        case EM_EMPTYUNDOBUFFER: return 0;
+        case EM_UNDO:
+            return FALSE;
+        case EM_EMPTYUNDOBUFFER:
+            return 0;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: return OnLButtonDown(edit);
-        case WM_LBUTTONUP: return 0;
-        case WM_SETFOCUS: return OnSetFocus(edit);
-        case WM_KILLFOCUS: return OnKillFocus(edit);
-        case WM_ENABLE: return OnEnable(edit);
-        default: return DefWindowProcW(handle, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            return OnLButtonDown(edit);
+        case WM_LBUTTONUP:
+            return 0;
+        case WM_SETFOCUS:
+            return OnSetFocus(edit);
+        case WM_KILLFOCUS:
+            return OnKillFocus(edit);
+        case WM_ENABLE:
+            return OnEnable(edit);
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 

@@ -57,9 +57,7 @@ int Insert(ListState& state, int index, const wchar_t* text) {
     return index;
 }
 
-bool Notifies(const Window& window) {
-    return (window.style & LBS_NOTIFY) != 0;
-}
+bool Notifies(const Window& window) { return (window.style & LBS_NOTIFY) != 0; }
 
 // The user moves a single selection to `index` with the keyboard.
 void KeySelect(HWND handle, const Window& window, ListState& state, int index) {
@@ -389,40 +387,72 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
     }
     const ListBox list{handle, *window, *state};
     switch (message) {
-        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: return OnLButtonDown(list, message, lParam);
-        case WM_LBUTTONUP: return OnLButtonUp(list);
-        case WM_KEYDOWN: return OnKeyDown(list, wParam);
-        case WM_SETFOCUS: return OnSetFocus(list);
-        case WM_KILLFOCUS: return OnKillFocus(list);
-        case LB_ADDSTRING: return OnAddString(list, lParam);
-        case LB_INSERTSTRING: return OnInsertString(list, wParam, lParam);
-        case LB_DELETESTRING: return OnDeleteString(list, wParam);
-        case LB_RESETCONTENT: return OnResetContent(list);
-        case LB_GETCOUNT: return state->EntryCount();
-        case LB_GETTEXT: return OnGetText(list, wParam, lParam);
-        case LB_GETTEXTLEN: return EntryTextLength(state->entries, static_cast<int>(wParam));
-        case LB_GETITEMDATA: return EntryData(state->entries, static_cast<int>(wParam));
-        case LB_SETITEMDATA: return OnSetItemData(list, wParam, lParam);
-        case LB_SETCURSEL: return OnSetCurSel(list, wParam);
-        case LB_GETCURSEL: return OnGetCurSel(list);
-        case LB_SETSEL: return OnSetSel(list, wParam, lParam);
-        case LB_GETSEL: return OnGetSel(list, wParam);
-        case LB_GETSELCOUNT: return OnGetSelCount(list);
-        case LB_GETSELITEMS: return OnGetSelItems(list, wParam, lParam);
-        case LB_SELECTSTRING: return OnSelectString(list, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            return OnLButtonDown(list, message, lParam);
+        case WM_LBUTTONUP:
+            return OnLButtonUp(list);
+        case WM_KEYDOWN:
+            return OnKeyDown(list, wParam);
+        case WM_SETFOCUS:
+            return OnSetFocus(list);
+        case WM_KILLFOCUS:
+            return OnKillFocus(list);
+        case LB_ADDSTRING:
+            return OnAddString(list, lParam);
+        case LB_INSERTSTRING:
+            return OnInsertString(list, wParam, lParam);
+        case LB_DELETESTRING:
+            return OnDeleteString(list, wParam);
+        case LB_RESETCONTENT:
+            return OnResetContent(list);
+        case LB_GETCOUNT:
+            return state->EntryCount();
+        case LB_GETTEXT:
+            return OnGetText(list, wParam, lParam);
+        case LB_GETTEXTLEN:
+            return EntryTextLength(state->entries, static_cast<int>(wParam));
+        case LB_GETITEMDATA:
+            return EntryData(state->entries, static_cast<int>(wParam));
+        case LB_SETITEMDATA:
+            return OnSetItemData(list, wParam, lParam);
+        case LB_SETCURSEL:
+            return OnSetCurSel(list, wParam);
+        case LB_GETCURSEL:
+            return OnGetCurSel(list);
+        case LB_SETSEL:
+            return OnSetSel(list, wParam, lParam);
+        case LB_GETSEL:
+            return OnGetSel(list, wParam);
+        case LB_GETSELCOUNT:
+            return OnGetSelCount(list);
+        case LB_GETSELITEMS:
+            return OnGetSelItems(list, wParam, lParam);
+        case LB_SELECTSTRING:
+            return OnSelectString(list, wParam, lParam);
         case LB_FINDSTRING:
-        case LB_FINDSTRINGEXACT: return OnFindString(list, message, wParam, lParam);
-        case LB_GETTOPINDEX: return state->top;
-        case LB_SETTOPINDEX: return OnSetTopIndex(list, wParam);
-        case LB_GETITEMRECT: return OnGetItemRect(list, wParam, lParam);
-        case LB_SETCARETINDEX: return OnSetCaretIndex(list, wParam);
-        case LB_GETCARETINDEX: return state->caret;
-        case LB_SETITEMHEIGHT: return OnSetItemHeight(list, lParam);
-        case LB_GETITEMHEIGHT: return state->itemHeight;
-        case WM_ENABLE: return OnEnable(list);
-        default: return DefWindowProcW(handle, message, wParam, lParam);
+        case LB_FINDSTRINGEXACT:
+            return OnFindString(list, message, wParam, lParam);
+        case LB_GETTOPINDEX:
+            return state->top;
+        case LB_SETTOPINDEX:
+            return OnSetTopIndex(list, wParam);
+        case LB_GETITEMRECT:
+            return OnGetItemRect(list, wParam, lParam);
+        case LB_SETCARETINDEX:
+            return OnSetCaretIndex(list, wParam);
+        case LB_GETCARETINDEX:
+            return state->caret;
+        case LB_SETITEMHEIGHT:
+            return OnSetItemHeight(list, lParam);
+        case LB_GETITEMHEIGHT:
+            return state->itemHeight;
+        case WM_ENABLE:
+            return OnEnable(list);
+        default:
+            return DefWindowProcW(handle, message, wParam, lParam);
     }
 }
 

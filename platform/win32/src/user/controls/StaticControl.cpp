@@ -14,9 +14,7 @@ public:
     HANDLE Image() const override { return image; }
 };
 
-DWORD KindOf(const Window& window) {
-    return window.style & SS_TYPEMASK;
-}
+DWORD KindOf(const Window& window) { return window.style & SS_TYPEMASK; }
 
 bool TakesImage(const Window& window, WPARAM type) {
     const DWORD kind = KindOf(window);
@@ -105,8 +103,7 @@ LRESULT CALLBACK StaticWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
             FitToImage(handle);
             return 0;
         case WM_NCHITTEST:
-            return (window->style & SS_NOTIFY) != 0 ? DefWindowProcW(handle, message, wParam, lParam)
-                                                    : HTTRANSPARENT;
+            return (window->style & SS_NOTIFY) != 0 ? DefWindowProcW(handle, message, wParam, lParam) : HTTRANSPARENT;
         case WM_LBUTTONDOWN:
             if ((window->style & SS_NOTIFY) != 0) {
                 NotifyParent(handle, STN_CLICKED);
@@ -122,7 +119,8 @@ LRESULT CALLBACK StaticWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
         case STM_SETICON:
         case STM_SETIMAGE: {
             const WPARAM type = message == STM_SETICON ? IMAGE_ICON : wParam;
-            const HANDLE image = reinterpret_cast<HANDLE>(message == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
+            const HANDLE image =
+                reinterpret_cast<HANDLE>(message == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
             if (!TakesImage(*window, type)) {
                 return 0;
             }

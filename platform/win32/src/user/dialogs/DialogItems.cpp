@@ -7,9 +7,7 @@
 namespace win32sub {
 namespace {
 
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t';
-}
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 }  // namespace
 }  // namespace win32sub

@@ -10,9 +10,7 @@
 namespace win32sub {
 namespace {
 
-bool IsCtlColor(UINT message) {
-    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
+bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 
 // Messages whose answer a dialog procedure returns itself instead of through DWLP_MSGRESULT.
 bool AnswersDirectly(UINT message) {
@@ -20,8 +18,8 @@ bool AnswersDirectly(UINT message) {
     constexpr UINT kCharToItem = 0x002F;
     constexpr UINT kQueryDragIcon = 0x0037;
     constexpr UINT kCompareItem = 0x0039;
-    return message == WM_INITDIALOG || IsCtlColor(message) || message == kVKeyToItem ||
-           message == kCharToItem || message == kQueryDragIcon || message == kCompareItem;
+    return message == WM_INITDIALOG || IsCtlColor(message) || message == kVKeyToItem || message == kCharToItem ||
+           message == kQueryDragIcon || message == kCompareItem;
 }
 
 DLGPROC DialogProcOf(HWND dialog) {
@@ -213,10 +211,14 @@ bool TakeEscape(HWND dialog) {
 // Whether the dialog manager takes this key down from a control that answered `code` to WM_GETDLGCODE.
 bool TakesKeyDown(HWND dialog, WPARAM key, LRESULT code) {
     switch (key) {
-        case VK_TAB: return TakeTab(dialog, code);
-        case VK_RETURN: return TakeReturn(dialog);
-        case VK_ESCAPE: return TakeEscape(dialog);
-        default: return false;
+        case VK_TAB:
+            return TakeTab(dialog, code);
+        case VK_RETURN:
+            return TakeReturn(dialog);
+        case VK_ESCAPE:
+            return TakeEscape(dialog);
+        default:
+            return false;
     }
 }
 
@@ -250,16 +252,26 @@ WIN32SUB_API LRESULT WINAPI DefDlgProcW(HWND dialog, UINT message, WPARAM wParam
         return answer;
     }
     switch (message) {
-        case WM_INITDIALOG: return FALSE;
-        case WM_CLOSE: return win32sub::OnClose(dialog);
-        case WM_ACTIVATE: return win32sub::OnActivate(dialog, wParam);
-        case WM_SETFOCUS: return win32sub::OnSetFocus(dialog);
-        case WM_NEXTDLGCTL: return win32sub::OnNextDlgCtl(dialog, wParam, lParam);
-        case DM_GETDEFID: return win32sub::DefaultId(dialog);
-        case DM_SETDEFID: return win32sub::OnSetDefId(dialog, wParam);
-        case DM_REPOSITION: return 0;
-        case WM_ERASEBKGND: return 1;
-        default: return win32sub::OnOther(dialog, message, wParam, lParam);
+        case WM_INITDIALOG:
+            return FALSE;
+        case WM_CLOSE:
+            return win32sub::OnClose(dialog);
+        case WM_ACTIVATE:
+            return win32sub::OnActivate(dialog, wParam);
+        case WM_SETFOCUS:
+            return win32sub::OnSetFocus(dialog);
+        case WM_NEXTDLGCTL:
+            return win32sub::OnNextDlgCtl(dialog, wParam, lParam);
+        case DM_GETDEFID:
+            return win32sub::DefaultId(dialog);
+        case DM_SETDEFID:
+            return win32sub::OnSetDefId(dialog, wParam);
+        case DM_REPOSITION:
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            return win32sub::OnOther(dialog, message, wParam, lParam);
     }
 }
 

@@ -74,8 +74,8 @@ std::wstring TitleArgument(const NameOrOrdinal& title) {
 // was made, or destroyed here because an item failed without DS_NOFAILCREATE (the item's error is kept).
 bool CreateItems(HINSTANCE instance, const DialogTemplate& dialog, HWND window, int baseX, int baseY) {
     for (const DialogItemTemplate& item : dialog.items) {
-        std::wstring itemClass = item.windowClass.isOrdinal ? PredefinedClassName(item.windowClass.ordinal)
-                                                            : item.windowClass.name;
+        std::wstring itemClass =
+            item.windowClass.isOrdinal ? PredefinedClassName(item.windowClass.ordinal) : item.windowClass.name;
         const std::wstring title = TitleArgument(item.title);
         HWND control = nullptr;
         if (!itemClass.empty()) {
@@ -126,10 +126,9 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND p
         className = dialog.windowClass.name;
         classArgument = className.c_str();
     }
-    const HWND window = CreateWindowExW(exStyle, classArgument, dialog.title.c_str(),
-                                        style & ~static_cast<DWORD>(WS_VISIBLE), rect.left, rect.top,
-                                        rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, instance,
-                                        reinterpret_cast<LPVOID>(initParam));
+    const HWND window = CreateWindowExW(
+        exStyle, classArgument, dialog.title.c_str(), style & ~static_cast<DWORD>(WS_VISIBLE), rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, instance, reinterpret_cast<LPVOID>(initParam));
     if (window == nullptr) {
         return nullptr;
     }
@@ -162,8 +161,12 @@ HWND CreateFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, HWND p
 // Presses Escape in the dialog, as a user would to get out of it.
 void PressEscape(HWND dialog) {
     const HWND focus = GetFocus();
-    MSG key{focus != nullptr && IsChild(dialog, focus) ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0x00010001,
-            static_cast<DWORD>(Now()), POINT{0, 0}};
+    MSG key{focus != nullptr && IsChild(dialog, focus) ? focus : dialog,
+            WM_KEYDOWN,
+            VK_ESCAPE,
+            0x00010001,
+            static_cast<DWORD>(Now()),
+            POINT{0, 0}};
     IsDialogMessageW(dialog, &key);
 }
 
@@ -251,8 +254,8 @@ int LineHeightFor(HWND parent) {
 
 using win32sub::DialogState;
 
-WIN32SUB_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                            DLGPROC dialogFunc, LPARAM initParam) {
+WIN32SUB_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC dialogFunc,
+                                            LPARAM initParam) {
     if (parent != nullptr && win32sub::WindowOrFail(parent) == nullptr) {
         return nullptr;
     }
@@ -263,8 +266,8 @@ WIN32SUB_API HWND WINAPI CreateDialogParamW(HINSTANCE instance, LPCWSTR template
     return win32sub::CreateFromTemplate(instance, dialog, parent, dialogFunc, initParam, false);
 }
 
-WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate,
-                                                    HWND parent, DLGPROC dialogFunc, LPARAM initParam) {
+WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC dialogFunc, LPARAM initParam) {
     if (parent != nullptr && win32sub::WindowOrFail(parent) == nullptr) {
         return nullptr;
     }
@@ -279,8 +282,8 @@ WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTE
     return win32sub::CreateFromTemplate(instance, dialog, parent, dialogFunc, initParam, false);
 }
 
-WIN32SUB_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent,
-                                            DLGPROC dialogFunc, LPARAM initParam) {
+WIN32SUB_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC dialogFunc,
+                                            LPARAM initParam) {
     if (parent != nullptr && win32sub::WindowOrFail(parent) == nullptr) {
         return 0;
     }
@@ -291,8 +294,8 @@ WIN32SUB_API INT_PTR WINAPI DialogBoxParamW(HINSTANCE instance, LPCWSTR template
     return win32sub::DialogBoxFromTemplate(instance, dialog, parent, dialogFunc, initParam);
 }
 
-WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate,
-                                                    HWND parent, DLGPROC dialogFunc, LPARAM initParam) {
+WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTEMPLATEW dialogTemplate, HWND parent,
+                                                    DLGPROC dialogFunc, LPARAM initParam) {
     if (parent != nullptr && win32sub::WindowOrFail(parent) == nullptr) {
         return 0;
     }
@@ -346,6 +349,4 @@ WIN32SUB_API BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect) {
     return TRUE;
 }
 
-WIN32SUB_API LONG WINAPI GetDialogBaseUnits(void) {
-    return MAKELONG(win32sub::kSystemBaseX, win32sub::kSystemBaseY);
-}
+WIN32SUB_API LONG WINAPI GetDialogBaseUnits(void) { return MAKELONG(win32sub::kSystemBaseX, win32sub::kSystemBaseY); }

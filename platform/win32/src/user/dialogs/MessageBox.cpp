@@ -24,7 +24,8 @@ int FirstButtonOf(UINT type) {
 }
 
 int PresentOnStandardError(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
-    std::fprintf(stderr, "[message box] %ls: %ls\n", caption != nullptr ? caption : L"Error", text != nullptr ? text : L"");
+    std::fprintf(stderr, "[message box] %ls: %ls\n", caption != nullptr ? caption : L"Error",
+                 text != nullptr ? text : L"");
     return FirstButtonOf(type);
 }
 
