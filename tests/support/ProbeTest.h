@@ -1,5 +1,5 @@
-// The probe plug-in (tests/acrobatlib/XCHG/ProbePlugin) in a host: its folder, a reference to its module that keeps its
-// state alive between hosts, the parts it sets up as the environment chooses (PROBE_MENUS: menu items, tool
+// The probe plug-in (tests/acrobatlib/XCHG/ProbePlugin) in a host: its folder, a reference to its module that keeps
+// its state alive between hosts, what it sets up as the environment chooses (PROBE_MENUS: menu items, tool
 // buttons and toolbars; PROBE_WINDOWS: a dialog, a plain window and the About box; PROBE_TOOLS: a multi-tool;
 // PROBE_FAIL: a failing lifecycle), its exported functions, and what it and the host showed the user.
 #pragma once
@@ -49,12 +49,14 @@ protected:
         WinSub_SetInputSource(nullptr, nullptr);
         host.reset();
         FreeLibrary(module);
-        for (const char* part : {"PROBE_MENUS", "PROBE_WINDOWS", "PROBE_TOOLS", "PROBE_FAIL"}) unsetenv(part);
+        for (const char* feature : {"PROBE_MENUS", "PROBE_WINDOWS", "PROBE_TOOLS", "PROBE_FAIL"}) unsetenv(feature);
         std::filesystem::current_path(m_previousDirectory);
     }
 
-    // What the next host's probe sets up; a null value leaves the part out.
-    static void Choose(const char* part, const char* value = "1") { value ? setenv(part, value, 1) : unsetenv(part); }
+    // What the next host's probe sets up; a null value leaves that feature out.
+    static void Choose(const char* feature, const char* value = "1") {
+        value ? setenv(feature, value, 1) : unsetenv(feature);
+    }
     static HostConfig Version(uint16_t major, int room = 8) {
         HostConfig config;
         config.versionMajor = major;

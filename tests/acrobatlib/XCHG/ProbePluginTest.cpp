@@ -12,7 +12,7 @@ TEST_F(ProbePlugin, AFailureInInitializeIsShownOnceAndRaisedIntoTheHost) {
         const char* failure;  // PROBE_FAIL, if any
         HostPlugin::State state;
         const char* alert;   // the one alert shown, or none
-        const char* output;  // a part of the host's output, or nothing
+        const char* output;  // a piece of the host's output, or nothing
         bool modal = false;
     };
     const Row rows[] = {

@@ -17,7 +17,7 @@ std::vector<std::string> TwoPages() {
             "<< /Type /Page /Parent 2 0 R /TrimBox [36 36 576 756] >>", "<< /Type /Page /Parent 2 0 R /Rotate 90 >>"};
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
 std::vector<std::string> Tail(const std::vector<std::string>& lines, std::size_t count) {
     return {lines.end() - static_cast<std::ptrdiff_t>(std::min(count, lines.size())), lines.end()};
@@ -59,11 +59,11 @@ TEST_F(EditorSession, ToolsAppearWhereTheHostHasRoomForThem) {
         Start(config);
         const std::string shown = Run("toolbars\nmenus");
         std::size_t at = 0;
-        for (const std::string& part : row.shown) {
-            at = shown.find(part, at);
-            ASSERT_NE(at, std::string::npos) << part << "\n" << shown;
+        for (const std::string& piece : row.shown) {
+            at = shown.find(piece, at);
+            ASSERT_NE(at, std::string::npos) << piece << "\n" << shown;
         }
-        for (const std::string& part : row.missing) EXPECT_FALSE(Contains(shown, part)) << part << "\n" << shown;
+        for (const std::string& piece : row.missing) EXPECT_FALSE(Contains(shown, piece)) << piece << "\n" << shown;
         EXPECT_TRUE(host->Alerts().Shown().empty()) << shown;
     }
 }
