@@ -30,7 +30,6 @@ constexpr int16_t kLastControl = 1019;
 constexpr int32_t kFirstPageSetName = 1022;
 constexpr int32_t kFieldsInvalid = 1044;
 constexpr int32_t kFieldInvalid = 1045;
-constexpr int32_t kDocumentWindow = 1;
 constexpr int32_t kAlertKind = 1;
 
 // Numbers are shown in at most 32 characters; a field is read whole, and a text too long for the buffer is
@@ -151,7 +150,7 @@ void EXGM_EditDialog::WillShow() {
 void EXGM_EditDialog::DrawOverlayEverywhere() {
     if (m_tool == nullptr) return;
     ForEachPageView([this](HostPageView view) {
-        if (View_PageViewKind(view) == kDocumentWindow) m_tool->DrawOverlay(view);
+        if (EXGM_IsEditableView(view)) m_tool->DrawOverlay(view);
     });
 }
 
@@ -426,13 +425,13 @@ void EXGM_EditDialog::FrontDocDidChange(HostDocView front) {
     if (!IsVisible()) return;
     const HostPageView view = PageViewOf(front);
     if (view == HostPageView::None) return RefreshFromPage(HostPage::None);
-    if (View_PageViewKind(view) != kDocumentWindow) return HideAndReactivate();
+    if (!EXGM_IsEditableView(view)) return HideAndReactivate();
     RefreshFromPage(View_PageOfPageView(view));
 }
 
 void EXGM_EditDialog::PageViewDidChange(HostPageView view, int32_t flags) {
     if (!IsVisible() || view == HostPageView::None) return;
-    if (View_PageViewKind(view) != kDocumentWindow) return HideAndReactivate();
+    if (!EXGM_IsEditableView(view)) return HideAndReactivate();
     if ((flags & kPageViewPageChanged) != 0) RefreshFromPage(View_PageOfPageView(view));
 }
 

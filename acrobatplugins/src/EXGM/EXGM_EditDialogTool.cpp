@@ -8,7 +8,6 @@
 namespace {
 
 constexpr const char kClassName[] = "EXGM_EditDialogTool";
-constexpr int32_t kDocumentWindow = 1;
 
 }  // namespace
 
@@ -41,7 +40,7 @@ bool EXGM_EditDialogTool::ComputeEnabled() {
     const HostDocView front = View_FrontDocView();
     if (front == HostDocView::None) return true;
     const HostPageView view = View_PageViewOfDocView(front);
-    return view == HostPageView::None || View_PageViewKind(view) == kDocumentWindow;
+    return view == HostPageView::None || EXGM_IsEditableView(view);
 }
 
 void EXGM_EditDialogTool::DidRegister() {
@@ -63,7 +62,7 @@ void EXGM_EditDialogTool::OnPageViewDraw(HostPageView view) {
 void EXGM_EditDialogTool::DrawOverlay(HostPageView view) {
     EXGM_EditDialog* dialog = GetDialog();
     if (!IsActive() && !dialog->IsOpen()) return;
-    if (View_PageViewKind(view) != kDocumentWindow) return;
+    if (!EXGM_IsEditableView(view)) return;
     const int current = GetCurrentIndex();
     for (int index = 0; index < GetToolCount(); ++index) {
         if (index == current) continue;

@@ -1,12 +1,7 @@
 #include "EXGM/EXGM_SPMToolButtonTool.h"
 
+#include "EXGM/EXGM_Utils.h"
 #include "XCHG/XCHG_AVCalls5.h"
-
-namespace {
-
-constexpr int32_t kDocumentWindow = 1;
-
-}  // namespace
 
 EXGM_SPMToolButtonTool gGeomToolButton;
 EXGM_SPMToolButtonTool gTrimToolButton;
@@ -15,5 +10,5 @@ bool EXGM_SPMToolButtonTool::ComputeEnabled() {
     const HostDocView front = View_FrontDocView();
     if (front == HostDocView::None) return false;
     const HostPageView view = View_PageViewOfDocView(front);
-    return view != HostPageView::None && View_PageViewKind(view) == kDocumentWindow;
+    return view != HostPageView::None && EXGM_IsEditableView(view);
 }

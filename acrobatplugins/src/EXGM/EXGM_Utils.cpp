@@ -14,6 +14,7 @@
 #include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_CosCalls5.h"
 #include "PDFL/PDFL_PDCalls5.h"
+#include "XCHG/XCHG_AVCalls5.h"
 
 namespace {
 
@@ -286,6 +287,11 @@ void EXGM_UnitsToPoints(FixedRect& rect, UnitKind unit, const FixedRect& previou
     rect.right = EXGM_KeepOrConvert(rect.right, previousInPoints.right, u.unitToPoints, u.tolerance);
     rect.bottom = EXGM_KeepOrConvert(rect.bottom, previousInPoints.bottom, u.unitToPoints, u.tolerance);
     rect.top = EXGM_KeepOrConvert(rect.top, previousInPoints.top, u.unitToPoints, u.tolerance);
+}
+
+bool EXGM_IsEditableView(HostPageView view) {
+    constexpr int32_t kDocumentWindow = 1;
+    return View_PageViewKind(view) == kDocumentWindow;
 }
 
 std::string EXGM_MakeDateString() {

@@ -62,5 +62,8 @@ Fixed EXGM_KeepOrConvert(Fixed valueInUnit, Fixed previousInPoints, float unitTo
 // wrapped.
 bool EXGM_FitsInPoints(Fixed valueInUnit, UnitKind unit);
 
+// Whether the page view shows PDF pages that can be edited: an ordinary document window (view kind 1).
+bool EXGM_IsEditableView(HostPageView view);
+
 std::string EXGM_MakeDateString();
 void EXGM_StampModDate(HostDoc doc);
