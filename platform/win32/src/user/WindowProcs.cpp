@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <utility>
 
 #include "user/WindowManager.h"
 
@@ -71,6 +72,39 @@ bool ExtraRange(const Window& window, int index, std::size_t size) {
         return false;
     }
     return true;
+}
+
+// The value in the window's extra bytes at `index`; 0 (ERROR_INVALID_INDEX) when it does not fit there.
+template <typename Value>
+Value ReadExtra(const Window& window, int index) {
+    Value value = 0;
+    if (ExtraRange(window, index, sizeof value)) {
+        std::memcpy(&value, window.extra.data() + index, sizeof value);
+    }
+    return value;
+}
+
+// Puts `value` in the extra bytes at `index` and hands back the one it replaced; 0 (ERROR_INVALID_INDEX)
+// when it does not fit there.
+template <typename Value>
+Value WriteExtra(Window& window, int index, Value value) {
+    Value previous = 0;
+    if (ExtraRange(window, index, sizeof value)) {
+        std::memcpy(&previous, window.extra.data() + index, sizeof previous);
+        std::memcpy(window.extra.data() + index, &value, sizeof value);
+    }
+    return previous;
+}
+
+// GWLP_HWNDPARENT: a top-level window's owner (the root of `owner`) changes; a child's parent stays.
+LONG_PTR ChangeOwner(Window& window, HWND owner) {
+    if (!IsTopLevel(window)) {
+        return reinterpret_cast<LONG_PTR>(window.parent);
+    }
+    if (owner != nullptr && WindowOrFail(owner) == nullptr) {
+        return 0;
+    }
+    return reinterpret_cast<LONG_PTR>(std::exchange(window.owner, owner != nullptr ? RootOf(owner) : nullptr));
 }
 
 LONG_PTR ChangeStyle(HWND handle, int index, DWORD newStyle) {
@@ -199,14 +233,8 @@ WIN32SUB_API LONG_PTR WINAPI GetWindowLongPtrW(HWND handle, int index) {
         case GWLP_USERDATA:
             return window->userData;
         default:
-            break;
+            return win32sub::ReadExtra<LONG_PTR>(*window, index);
     }
-    if (!win32sub::ExtraRange(*window, index, sizeof(LONG_PTR))) {
-        return 0;
-    }
-    LONG_PTR value;
-    std::memcpy(&value, window->extra.data() + index, sizeof value);
-    return value;
 }
 
 WIN32SUB_API LONG_PTR WINAPI SetWindowLongPtrW(HWND handle, int index, LONG_PTR newLong) {
@@ -214,48 +242,23 @@ WIN32SUB_API LONG_PTR WINAPI SetWindowLongPtrW(HWND handle, int index, LONG_PTR 
     if (window == nullptr) {
         return 0;
     }
-    LONG_PTR previous = 0;
     switch (index) {
         case GWLP_WNDPROC:
-            previous = reinterpret_cast<LONG_PTR>(window->proc);
-            window->proc = reinterpret_cast<WNDPROC>(newLong);
-            return previous;
+            return reinterpret_cast<LONG_PTR>(std::exchange(window->proc, reinterpret_cast<WNDPROC>(newLong)));
         case GWLP_HINSTANCE:
-            previous = reinterpret_cast<LONG_PTR>(window->instance);
-            window->instance = reinterpret_cast<HINSTANCE>(newLong);
-            return previous;
-        case GWLP_HWNDPARENT: {
-            if (!win32sub::IsTopLevel(*window)) {
-                return reinterpret_cast<LONG_PTR>(window->parent);
-            }
-            const auto owner = reinterpret_cast<HWND>(newLong);
-            if (owner != nullptr && win32sub::WindowOrFail(owner) == nullptr) {
-                return 0;
-            }
-            previous = reinterpret_cast<LONG_PTR>(window->owner);
-            window->owner = owner != nullptr ? win32sub::RootOf(owner) : nullptr;
-            return previous;
-        }
+            return reinterpret_cast<LONG_PTR>(std::exchange(window->instance, reinterpret_cast<HINSTANCE>(newLong)));
+        case GWLP_HWNDPARENT:
+            return win32sub::ChangeOwner(*window, reinterpret_cast<HWND>(newLong));
         case GWLP_ID:
-            previous = static_cast<LONG_PTR>(window->id);
-            window->id = static_cast<UINT_PTR>(newLong);
-            return previous;
+            return static_cast<LONG_PTR>(std::exchange(window->id, static_cast<UINT_PTR>(newLong)));
         case GWL_STYLE:
         case GWL_EXSTYLE:
             return win32sub::ChangeStyle(handle, index, static_cast<DWORD>(newLong));
         case GWLP_USERDATA:
-            previous = window->userData;
-            window->userData = newLong;
-            return previous;
+            return std::exchange(window->userData, newLong);
         default:
-            break;
+            return win32sub::WriteExtra(*window, index, newLong);
     }
-    if (!win32sub::ExtraRange(*window, index, sizeof(LONG_PTR))) {
-        return 0;
-    }
-    std::memcpy(&previous, window->extra.data() + index, sizeof previous);
-    std::memcpy(window->extra.data() + index, &newLong, sizeof newLong);
-    return previous;
 }
 
 WIN32SUB_API LONG WINAPI GetWindowLongW(HWND handle, int index) {
@@ -269,14 +272,8 @@ WIN32SUB_API LONG WINAPI GetWindowLongW(HWND handle, int index) {
         case GWL_ID:
             return static_cast<LONG>(GetWindowLongPtrW(handle, index));
         default:
-            break;
+            return win32sub::ReadExtra<LONG>(*window, index);
     }
-    if (!win32sub::ExtraRange(*window, index, sizeof(LONG))) {
-        return 0;
-    }
-    LONG value;
-    std::memcpy(&value, window->extra.data() + index, sizeof value);
-    return value;
 }
 
 WIN32SUB_API LONG WINAPI SetWindowLongW(HWND handle, int index, LONG newLong) {
@@ -292,13 +289,6 @@ WIN32SUB_API LONG WINAPI SetWindowLongW(HWND handle, int index, LONG newLong) {
         case GWL_ID:
             return static_cast<LONG>(SetWindowLongPtrW(handle, index, newLong));
         default:
-            break;
+            return win32sub::WriteExtra(*window, index, newLong);
     }
-    if (!win32sub::ExtraRange(*window, index, sizeof(LONG))) {
-        return 0;
-    }
-    LONG previous;
-    std::memcpy(&previous, window->extra.data() + index, sizeof previous);
-    std::memcpy(window->extra.data() + index, &newLong, sizeof newLong);
-    return previous;
 }

@@ -256,27 +256,9 @@ LRESULT OnSetText(const Button& button, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT OnEnable(const Button& button) {
-    InvalidateWindow(button.handle, nullptr, true);
-    return 0;
-}
-
-}  // namespace
-
-LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::shared_ptr<Window> window = FindWindowObject(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    if (message == WM_NCCREATE) {
-        return OnNcCreate(handle, *window, wParam, lParam);
-    }
-    const std::shared_ptr<ButtonState> state = std::dynamic_pointer_cast<ButtonState>(window->control);
-    if (state == nullptr) {
-        return DefWindowProcW(handle, message, wParam, lParam);
-    }
-    const DWORD type = window->style & BS_TYPEMASK;
-    const Button button{handle, *window, *state, type};
+LRESULT Dispatch(HWND handle, Window& window, ButtonState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    const DWORD type = window.style & BS_TYPEMASK;
+    const Button button{handle, window, state, type};
     switch (message) {
         case WM_GETDLGCODE:
             return OnGetDlgCode(button);
@@ -296,7 +278,7 @@ LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
         case BM_CLICK:
             return OnClick(button);
         case BM_GETCHECK:
-            return state->checkable ? state->check : BST_UNCHECKED;
+            return state.checkable ? state.check : BST_UNCHECKED;
         case BM_SETCHECK:
             return OnSetCheck(button, wParam);
         case BM_GETSTATE:
@@ -315,11 +297,15 @@ LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
             return OnKillFocus(button);
         case WM_SETTEXT:
             return OnSetText(button, wParam, lParam);
-        case WM_ENABLE:
-            return OnEnable(button);
         default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+            return ControlDefault(handle, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ButtonWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RunControl<ButtonState>(handle, message, wParam, lParam, OnNcCreate, Dispatch);
 }
 
 }  // namespace win32sub

@@ -358,44 +358,8 @@ LRESULT OnLimitText(const ComboBox& combo, WPARAM wParam) {
 // CB_GETEDITSEL and CB_SETEDITSEL: only the kinds with an edit field have a selection in it.
 LRESULT OnEditSel(const ComboBox& combo) { return combo.state.dropDownList ? CB_ERR : 0; }
 
-LRESULT OnEnable(const ComboBox& combo) {
-    InvalidateWindow(combo.handle, nullptr, true);
-    return 0;
-}
-
-}  // namespace
-
-void ComboBoxUserPick(HWND comboBox, int index) {
-    const std::shared_ptr<Window> window = FindWindowObject(comboBox);
-    const std::shared_ptr<ComboState> state = ControlOf<ComboState>(comboBox);
-    if (window == nullptr || state == nullptr || !state->Valid(index)) {
-        return;
-    }
-    const bool changed = index != state->selection;
-    Select(*window, *state, index);
-    NotifyParent(comboBox, CBN_SELENDOK);
-    if (KindOf(*window) != CBS_SIMPLE) {
-        state->dropped = false;
-        NotifyParent(comboBox, CBN_CLOSEUP);
-    }
-    if (changed) {
-        NotifyParent(comboBox, CBN_SELCHANGE);
-    }
-}
-
-LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::shared_ptr<Window> window = FindWindowObject(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    if (message == WM_NCCREATE) {
-        return OnNcCreate(handle, *window, wParam, lParam);
-    }
-    const std::shared_ptr<ComboState> state = std::dynamic_pointer_cast<ComboState>(window->control);
-    if (state == nullptr) {
-        return DefWindowProcW(handle, message, wParam, lParam);
-    }
-    const ComboBox combo{handle, *window, *state};
+LRESULT Dispatch(HWND handle, Window& window, ComboState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ComboBox combo{handle, window, state};
     switch (message) {
         case WM_WINDOWPOSCHANGING:
             return OnWindowPosChanging(combo, wParam, lParam);
@@ -428,28 +392,28 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
         case CB_RESETCONTENT:
             return OnResetContent(combo);
         case CB_GETCOUNT:
-            return state->EntryCount();
+            return state.EntryCount();
         case CB_GETCURSEL:
-            return state->selection;
+            return state.selection;
         case CB_SETCURSEL:
             return OnSetCurSel(combo, wParam);
         case CB_GETLBTEXT:
             return OnGetLbText(combo, wParam, lParam);
         case CB_GETLBTEXTLEN:
-            return EntryTextLength(state->entries, static_cast<int>(wParam));
+            return EntryTextLength(state.entries, static_cast<int>(wParam));
         case CB_FINDSTRING:
         case CB_FINDSTRINGEXACT:
             return OnFindString(combo, message, wParam, lParam);
         case CB_SELECTSTRING:
             return OnSelectString(combo, wParam, lParam);
         case CB_GETITEMDATA:
-            return EntryData(state->entries, static_cast<int>(wParam));
+            return EntryData(state.entries, static_cast<int>(wParam));
         case CB_SETITEMDATA:
             return OnSetItemData(combo, wParam, lParam);
         case CB_SHOWDROPDOWN:
             return OnShowDropDown(combo, wParam);
         case CB_GETDROPPEDSTATE:
-            return state->dropped ? TRUE : FALSE;
+            return state.dropped ? TRUE : FALSE;
         case CB_GETDROPPEDCONTROLRECT:
             return OnGetDroppedControlRect(combo, lParam);
         case CB_SETITEMHEIGHT:
@@ -461,11 +425,33 @@ LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARA
         case CB_GETEDITSEL:
         case CB_SETEDITSEL:
             return OnEditSel(combo);
-        case WM_ENABLE:
-            return OnEnable(combo);
         default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+            return ControlDefault(handle, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+void ComboBoxUserPick(HWND comboBox, int index) {
+    const std::shared_ptr<Window> window = FindWindowObject(comboBox);
+    const std::shared_ptr<ComboState> state = ControlOf<ComboState>(comboBox);
+    if (window == nullptr || state == nullptr || !state->Valid(index)) {
+        return;
+    }
+    const bool changed = index != state->selection;
+    Select(*window, *state, index);
+    NotifyParent(comboBox, CBN_SELENDOK);
+    if (KindOf(*window) != CBS_SIMPLE) {
+        state->dropped = false;
+        NotifyParent(comboBox, CBN_CLOSEUP);
+    }
+    if (changed) {
+        NotifyParent(comboBox, CBN_SELCHANGE);
+    }
+}
+
+LRESULT CALLBACK ComboBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RunControl<ComboState>(handle, message, wParam, lParam, OnNcCreate, Dispatch);
 }
 
 }  // namespace win32sub

@@ -29,6 +29,37 @@ std::shared_ptr<State> ControlOf(HWND window) {
     return found != nullptr ? std::dynamic_pointer_cast<State>(found->control) : nullptr;
 }
 
+// The frame of every control's window procedure. WM_NCCREATE goes to `create`, which gives the window its
+// state; a window without a state of this kind gets DefWindowProcW; every other message goes to `dispatch`
+// with the window and its state, which the procedure holds while the handlers run.
+template <typename State>
+LRESULT RunControl(HWND handle, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT (*create)(HWND, Window&, WPARAM, LPARAM),
+                   LRESULT (*dispatch)(HWND, Window&, State&, UINT, WPARAM, LPARAM)) {
+    const std::shared_ptr<Window> window = FindWindowObject(handle);
+    if (window == nullptr) {
+        return 0;
+    }
+    if (message == WM_NCCREATE) {
+        return create(handle, *window, wParam, lParam);
+    }
+    const std::shared_ptr<State> state = std::dynamic_pointer_cast<State>(window->control);
+    if (state == nullptr) {
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    return dispatch(handle, *window, *state, message, wParam, lParam);
+}
+
+// What a control does with the messages it has no handler of its own for: WM_ENABLE repaints it in its new
+// look; everything else goes to DefWindowProcW.
+inline LRESULT ControlDefault(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENABLE) {
+        InvalidateWindow(handle, nullptr, true);
+        return 0;
+    }
+    return DefWindowProcW(handle, message, wParam, lParam);
+}
+
 // The height of a text line and of a list entry for a control of this parent: the font's height from the
 // dialog's base units (the system font's outside dialogs).
 int LineHeightFor(HWND parent);

@@ -239,26 +239,8 @@ LRESULT OnKillFocus(const Edit& edit) {
     return 0;
 }
 
-LRESULT OnEnable(const Edit& edit) {
-    InvalidateWindow(edit.handle, nullptr, true);
-    return 0;
-}
-
-}  // namespace
-
-LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::shared_ptr<Window> window = FindWindowObject(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    if (message == WM_NCCREATE) {
-        return OnNcCreate(handle, *window, wParam, lParam);
-    }
-    const std::shared_ptr<EditState> state = std::dynamic_pointer_cast<EditState>(window->control);
-    if (state == nullptr) {
-        return DefWindowProcW(handle, message, wParam, lParam);
-    }
-    const Edit edit{handle, *window, *state};
+LRESULT Dispatch(HWND handle, Window& window, EditState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Edit edit{handle, window, state};
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
@@ -282,19 +264,19 @@ LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
         case EM_REPLACESEL:
             return OnReplaceSel(edit, lParam);
         case EM_GETMODIFY:
-            return state->modified ? TRUE : FALSE;
+            return state.modified ? TRUE : FALSE;
         case EM_SETMODIFY:
             return OnSetModify(edit, wParam);
         case EM_LIMITTEXT:
             return OnLimitText(edit, wParam);
         case EM_GETLIMITTEXT:
-            return static_cast<LRESULT>(state->limit);
+            return static_cast<LRESULT>(state.limit);
         case EM_SETREADONLY:
             return OnSetReadOnly(edit, wParam);
         case EM_GETLINECOUNT:
             return OnGetLineCount(edit);
         case EM_LINELENGTH:
-            return static_cast<LRESULT>(window->text.size());
+            return static_cast<LRESULT>(window.text.size());
         case EM_CANUNDO:
         case EM_UNDO:
             return FALSE;
@@ -309,11 +291,15 @@ LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lP
             return OnSetFocus(edit);
         case WM_KILLFOCUS:
             return OnKillFocus(edit);
-        case WM_ENABLE:
-            return OnEnable(edit);
         default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+            return ControlDefault(handle, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RunControl<EditState>(handle, message, wParam, lParam, OnNcCreate, Dispatch);
 }
 
 }  // namespace win32sub

@@ -366,26 +366,8 @@ LRESULT OnSetItemHeight(const ListBox& list, LPARAM lParam) {
     return LB_OKAY;
 }
 
-LRESULT OnEnable(const ListBox& list) {
-    InvalidateWindow(list.handle, nullptr, true);
-    return 0;
-}
-
-}  // namespace
-
-LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::shared_ptr<Window> window = FindWindowObject(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    if (message == WM_NCCREATE) {
-        return OnNcCreate(handle, *window, wParam, lParam);
-    }
-    const std::shared_ptr<ListState> state = std::dynamic_pointer_cast<ListState>(window->control);
-    if (state == nullptr) {
-        return DefWindowProcW(handle, message, wParam, lParam);
-    }
-    const ListBox list{handle, *window, *state};
+LRESULT Dispatch(HWND handle, Window& window, ListState& state, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ListBox list{handle, window, state};
     switch (message) {
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -409,13 +391,13 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
         case LB_RESETCONTENT:
             return OnResetContent(list);
         case LB_GETCOUNT:
-            return state->EntryCount();
+            return state.EntryCount();
         case LB_GETTEXT:
             return OnGetText(list, wParam, lParam);
         case LB_GETTEXTLEN:
-            return EntryTextLength(state->entries, static_cast<int>(wParam));
+            return EntryTextLength(state.entries, static_cast<int>(wParam));
         case LB_GETITEMDATA:
-            return EntryData(state->entries, static_cast<int>(wParam));
+            return EntryData(state.entries, static_cast<int>(wParam));
         case LB_SETITEMDATA:
             return OnSetItemData(list, wParam, lParam);
         case LB_SETCURSEL:
@@ -436,7 +418,7 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
         case LB_FINDSTRINGEXACT:
             return OnFindString(list, message, wParam, lParam);
         case LB_GETTOPINDEX:
-            return state->top;
+            return state.top;
         case LB_SETTOPINDEX:
             return OnSetTopIndex(list, wParam);
         case LB_GETITEMRECT:
@@ -444,16 +426,20 @@ LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM
         case LB_SETCARETINDEX:
             return OnSetCaretIndex(list, wParam);
         case LB_GETCARETINDEX:
-            return state->caret;
+            return state.caret;
         case LB_SETITEMHEIGHT:
             return OnSetItemHeight(list, lParam);
         case LB_GETITEMHEIGHT:
-            return state->itemHeight;
-        case WM_ENABLE:
-            return OnEnable(list);
+            return state.itemHeight;
         default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+            return ControlDefault(handle, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ListBoxWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RunControl<ListState>(handle, message, wParam, lParam, OnNcCreate, Dispatch);
 }
 
 }  // namespace win32sub

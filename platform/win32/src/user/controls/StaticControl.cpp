@@ -76,85 +76,98 @@ HANDLE LoadNamedImage(const Window& window, const CREATESTRUCTW& create) {
     return LoadIconW(create.hInstance, resource);
 }
 
-}  // namespace
+LRESULT OnNcCreate(HWND handle, Window& window, WPARAM wParam, LPARAM lParam) {
+    auto state = std::make_shared<StaticState>();
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const DWORD kind = KindOf(window);
+    if (create != nullptr && (kind == SS_BITMAP || kind == SS_ICON)) {
+        state->image = LoadNamedImage(window, *create);
+        state->ownsImage = state->image != nullptr && kind == SS_BITMAP;  // icons are shared
+    }
+    window.control = state;
+    return DefWindowProcW(handle, WM_NCCREATE, wParam, lParam);
+}
 
-LRESULT CALLBACK StaticWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const std::shared_ptr<Window> window = FindWindowObject(handle);
-    if (window == nullptr) {
+LRESULT OnCreate(HWND handle) {
+    FitToImage(handle);
+    return 0;
+}
+
+// WM_LBUTTONDOWN and WM_LBUTTONDBLCLK: a click reaches the parent only with SS_NOTIFY.
+LRESULT OnClick(HWND handle, const Window& window, WORD code) {
+    if ((window.style & SS_NOTIFY) != 0) {
+        NotifyParent(handle, code);
+    }
+    return 0;
+}
+
+// STM_SETICON and STM_SETIMAGE.
+LRESULT OnSetImage(HWND handle, const Window& window, StaticState& state, WPARAM type, HANDLE image) {
+    if (!TakesImage(window, type)) {
         return 0;
     }
-    if (message == WM_NCCREATE) {
-        auto state = std::make_shared<StaticState>();
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        const DWORD kind = KindOf(*window);
-        if (create != nullptr && (kind == SS_BITMAP || kind == SS_ICON)) {
-            state->image = LoadNamedImage(*window, *create);
-            state->ownsImage = state->image != nullptr && kind == SS_BITMAP;  // icons are shared
-        }
-        window->control = state;
-        return DefWindowProcW(handle, message, wParam, lParam);
+    // The image handed back belongs to the caller from now on, even one the control loaded.
+    const HANDLE previous = state.image;
+    state.image = image;
+    state.ownsImage = false;
+    FitToImage(handle);
+    InvalidateWindow(handle, nullptr, true);
+    return reinterpret_cast<LRESULT>(previous);
+}
+
+// STM_GETICON and STM_GETIMAGE.
+LRESULT OnGetImage(const Window& window, const StaticState& state, WPARAM type) {
+    return TakesImage(window, type) ? reinterpret_cast<LRESULT>(state.image) : 0;
+}
+
+LRESULT OnSetText(HWND handle, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcW(handle, WM_SETTEXT, wParam, lParam);
+    InvalidateWindow(handle, nullptr, true);
+    return result;
+}
+
+LRESULT OnNcDestroy(StaticState& state) {
+    if (state.ownsImage && state.image != nullptr) {
+        DeleteObject(state.image);
     }
-    const std::shared_ptr<StaticState> state = std::dynamic_pointer_cast<StaticState>(window->control);
-    if (state == nullptr) {
-        return DefWindowProcW(handle, message, wParam, lParam);
-    }
+    state.image = nullptr;
+    state.ownsImage = false;
+    return 0;
+}
+
+LRESULT Dispatch(HWND handle, Window& window, StaticState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            FitToImage(handle);
-            return 0;
+            return OnCreate(handle);
         case WM_NCHITTEST:
-            return (window->style & SS_NOTIFY) != 0 ? DefWindowProcW(handle, message, wParam, lParam) : HTTRANSPARENT;
+            return (window.style & SS_NOTIFY) != 0 ? DefWindowProcW(handle, message, wParam, lParam) : HTTRANSPARENT;
         case WM_LBUTTONDOWN:
-            if ((window->style & SS_NOTIFY) != 0) {
-                NotifyParent(handle, STN_CLICKED);
-            }
-            return 0;
+            return OnClick(handle, window, STN_CLICKED);
         case WM_LBUTTONDBLCLK:
-            if ((window->style & SS_NOTIFY) != 0) {
-                NotifyParent(handle, STN_DBLCLK);
-            }
-            return 0;
+            return OnClick(handle, window, STN_DBLCLK);
         case WM_GETDLGCODE:
             return DLGC_STATIC;
         case STM_SETICON:
-        case STM_SETIMAGE: {
-            const WPARAM type = message == STM_SETICON ? IMAGE_ICON : wParam;
-            const HANDLE image =
-                reinterpret_cast<HANDLE>(message == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
-            if (!TakesImage(*window, type)) {
-                return 0;
-            }
-            // The image handed back belongs to the caller from now on, even one the control loaded.
-            const HANDLE previous = state->image;
-            state->image = image;
-            state->ownsImage = false;
-            FitToImage(handle);
-            InvalidateWindow(handle, nullptr, true);
-            return reinterpret_cast<LRESULT>(previous);
-        }
+            return OnSetImage(handle, window, state, IMAGE_ICON, reinterpret_cast<HANDLE>(wParam));
+        case STM_SETIMAGE:
+            return OnSetImage(handle, window, state, wParam, reinterpret_cast<HANDLE>(lParam));
         case STM_GETICON:
-        case STM_GETIMAGE: {
-            const WPARAM type = message == STM_GETICON ? IMAGE_ICON : wParam;
-            return TakesImage(*window, type) ? reinterpret_cast<LRESULT>(state->image) : 0;
-        }
-        case WM_SETTEXT: {
-            const LRESULT result = DefWindowProcW(handle, message, wParam, lParam);
-            InvalidateWindow(handle, nullptr, true);
-            return result;
-        }
-        case WM_ENABLE:
-            InvalidateWindow(handle, nullptr, true);
-            return 0;
+            return OnGetImage(window, state, IMAGE_ICON);
+        case STM_GETIMAGE:
+            return OnGetImage(window, state, wParam);
+        case WM_SETTEXT:
+            return OnSetText(handle, wParam, lParam);
         case WM_NCDESTROY:
-            if (state->ownsImage && state->image != nullptr) {
-                DeleteObject(state->image);
-            }
-            state->image = nullptr;
-            state->ownsImage = false;
-            return 0;
+            return OnNcDestroy(state);
         default:
-            return DefWindowProcW(handle, message, wParam, lParam);
+            return ControlDefault(handle, message, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK StaticWndProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    return RunControl<StaticState>(handle, message, wParam, lParam, OnNcCreate, Dispatch);
 }
 
 }  // namespace win32sub

@@ -104,82 +104,70 @@ std::vector<BYTE> CreationData(WORD count, const std::vector<BYTE>& bytes) {
     return data;
 }
 
-bool ParseClassic(Reader& reader, DialogTemplate& result) {
-    result.style = reader.Dword();
-    result.exStyle = reader.Dword();
-    const WORD count = reader.Word();
-    result.x = reader.Short();
-    result.y = reader.Short();
-    result.cx = reader.Short();
-    result.cy = reader.Short();
-    result.menu = reader.NameOrOrd();
-    result.windowClass = reader.NameOrOrd();
-    result.title = reader.String();
-    if ((result.style & DS_SETFONT) != 0) {
-        result.hasFont = true;
-        result.pointSize = reader.Word();
-        result.typeface = reader.String();
+// The styles and help id: the extended form adds the help id and has the extended style first.
+void ReadStyles(Reader& reader, bool extended, TemplateBox& box) {
+    if (extended) {
+        box.helpId = reader.Dword();
+        box.exStyle = reader.Dword();
+        box.style = reader.Dword();
+    } else {
+        box.style = reader.Dword();
+        box.exStyle = reader.Dword();
     }
-    for (WORD i = 0; i < count && reader.Ok(); ++i) {
-        reader.Align(4);
-        DialogItemTemplate item;
-        item.style = reader.Dword();
-        item.exStyle = reader.Dword();
-        item.x = reader.Short();
-        item.y = reader.Short();
-        item.cx = reader.Short();
-        item.cy = reader.Short();
-        item.id = reader.Word();
-        item.windowClass = reader.NameOrOrd();
-        item.title = reader.NameOrOrd();
-        // In the classic form the count includes the count word itself.
-        const WORD extra = reader.Word();
-        item.creationData = CreationData(extra, reader.Bytes(extra >= 2 ? extra - 2u : 0u));
-        result.items.push_back(std::move(item));
-    }
-    return reader.Ok();
 }
 
-bool ParseExtended(Reader& reader, DialogTemplate& result) {
-    result.extended = true;
-    reader.Word();  // version
-    reader.Word();  // signature
-    result.helpId = reader.Dword();
-    result.exStyle = reader.Dword();
-    result.style = reader.Dword();
-    const WORD count = reader.Word();
-    result.x = reader.Short();
-    result.y = reader.Short();
-    result.cx = reader.Short();
-    result.cy = reader.Short();
-    result.menu = reader.NameOrOrd();
-    result.windowClass = reader.NameOrOrd();
-    result.title = reader.String();
-    if ((result.style & (DS_SETFONT | DS_SHELLFONT)) != 0) {
-        result.hasFont = true;
-        result.pointSize = reader.Word();
+void ReadPlace(Reader& reader, TemplateBox& box) {
+    box.x = reader.Short();
+    box.y = reader.Short();
+    box.cx = reader.Short();
+    box.cy = reader.Short();
+}
+
+// The font, when the style asks for one; the extended form adds weight, italic and character set.
+void ReadFont(Reader& reader, bool extended, DialogTemplate& result) {
+    if ((result.style & (extended ? DS_SETFONT | DS_SHELLFONT : DS_SETFONT)) == 0) {
+        return;
+    }
+    result.hasFont = true;
+    result.pointSize = reader.Word();
+    if (extended) {
         result.weight = reader.Word();
         result.italic = reader.Byte();
         result.charset = reader.Byte();
-        result.typeface = reader.String();
     }
+    result.typeface = reader.String();
+}
+
+DialogItemTemplate ReadItem(Reader& reader, bool extended) {
+    reader.Align(4);
+    DialogItemTemplate item;
+    ReadStyles(reader, extended, item);
+    ReadPlace(reader, item);
+    item.id = extended ? reader.Dword() : reader.Word();
+    item.windowClass = reader.NameOrOrd();
+    item.title = reader.NameOrOrd();
+    // The extended form counts the bytes that follow the count; the classic form includes the count word.
+    const WORD extra = reader.Word();
+    const std::size_t following = extended ? extra : (extra >= 2 ? extra - 2u : 0u);
+    item.creationData = CreationData(extra, reader.Bytes(following));
+    return item;
+}
+
+bool Parse(Reader& reader, bool extended, DialogTemplate& result) {
+    result.extended = extended;
+    if (extended) {
+        reader.Word();  // version
+        reader.Word();  // signature
+    }
+    ReadStyles(reader, extended, result);
+    const WORD count = reader.Word();
+    ReadPlace(reader, result);
+    result.menu = reader.NameOrOrd();
+    result.windowClass = reader.NameOrOrd();
+    result.title = reader.String();
+    ReadFont(reader, extended, result);
     for (WORD i = 0; i < count && reader.Ok(); ++i) {
-        reader.Align(4);
-        DialogItemTemplate item;
-        item.helpId = reader.Dword();
-        item.exStyle = reader.Dword();
-        item.style = reader.Dword();
-        item.x = reader.Short();
-        item.y = reader.Short();
-        item.cx = reader.Short();
-        item.cy = reader.Short();
-        item.id = reader.Dword();
-        item.windowClass = reader.NameOrOrd();
-        item.title = reader.NameOrOrd();
-        // In the extended form the count is of the bytes that follow it.
-        const WORD extra = reader.Word();
-        item.creationData = CreationData(extra, reader.Bytes(extra));
-        result.items.push_back(std::move(item));
+        result.items.push_back(ReadItem(reader, extended));
     }
     return reader.Ok();
 }
@@ -193,7 +181,7 @@ bool ParseDialogTemplate(const BYTE* data, std::size_t size, DialogTemplate& res
     }
     Reader reader(data, size);
     const bool extended = data[0] == 1 && data[1] == 0 && data[2] == 0xFF && data[3] == 0xFF;
-    return extended ? ParseExtended(reader, result) : ParseClassic(reader, result);
+    return Parse(reader, extended, result);
 }
 
 std::wstring PredefinedClassName(WORD ordinal) {

@@ -18,7 +18,8 @@ struct NameOrOrdinal {
     bool Empty() const { return !isOrdinal && name.empty(); }
 };
 
-struct DialogItemTemplate {
+// What a dialog and each of its items have alike: help id, styles, and place and size in dialog units.
+struct TemplateBox {
     DWORD helpId = 0;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -26,6 +27,9 @@ struct DialogItemTemplate {
     short y = 0;
     short cx = 0;
     short cy = 0;
+};
+
+struct DialogItemTemplate : TemplateBox {
     DWORD id = 0;  // a WORD in DLGTEMPLATE items, a DWORD in extended ones
     NameOrOrdinal windowClass;
     NameOrOrdinal title;
@@ -33,15 +37,8 @@ struct DialogItemTemplate {
     std::vector<BYTE> creationData;
 };
 
-struct DialogTemplate {
+struct DialogTemplate : TemplateBox {
     bool extended = false;
-    DWORD helpId = 0;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    short x = 0;
-    short y = 0;
-    short cx = 0;
-    short cy = 0;
     NameOrOrdinal menu;
     NameOrOrdinal windowClass;
     std::wstring title;
