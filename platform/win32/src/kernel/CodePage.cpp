@@ -11,6 +11,9 @@
 #include <cwchar>
 
 #include "Win32.h"
+#include "kernel/LastError.h"
+
+using win32sub::Fail;
 
 namespace {
 
@@ -114,11 +117,6 @@ std::size_t EncodeUtf8(char32_t c, char out[4]) {
     return 4;
 }
 
-int Fail(DWORD error) {
-    SetLastError(error);
-    return 0;
-}
-
 // The checks Windows makes before looking at the code page. The same buffer for input and output is
 // refused only when output is asked for: a size query never writes.
 bool ArgumentsValid(const void* text, int textLength, const void* buffer, int bufferSize) {
@@ -135,15 +133,15 @@ WIN32SUB_API UINT WINAPI GetACP(void) { return CP_UTF8; }
 WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int textLength, LPWSTR buffer,
                                             int bufferSize) {
     if (!ArgumentsValid(text, textLength, buffer, bufferSize)) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, 0);
     }
     Page page;
     if (!ResolvePage(codePage, page)) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, 0);
     }
     const DWORD allowed = page == Page::Ansi ? MB_PRECOMPOSED | MB_ERR_INVALID_CHARS : MB_ERR_INVALID_CHARS;
     if ((flags & ~allowed) != 0) {
-        return Fail(ERROR_INVALID_FLAGS);
+        return Fail(ERROR_INVALID_FLAGS, 0);
     }
 
     const std::size_t length = textLength == -1 ? std::strlen(text) + 1 : static_cast<std::size_t>(textLength);
@@ -155,16 +153,16 @@ WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR t
         bool valid;
         p += DecodeUtf8(p, end, c, valid);
         if (!valid && (flags & MB_ERR_INVALID_CHARS) != 0) {
-            return Fail(ERROR_NO_UNICODE_TRANSLATION);
+            return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
         }
         if (bufferSize != 0) {
             if (count == static_cast<std::size_t>(bufferSize)) {
-                return Fail(ERROR_INSUFFICIENT_BUFFER);
+                return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
             }
             buffer[count] = static_cast<wchar_t>(c);
         }
         if (++count > static_cast<std::size_t>(INT_MAX)) {
-            return Fail(ERROR_INVALID_PARAMETER);
+            return Fail(ERROR_INVALID_PARAMETER, 0);
         }
     }
     return static_cast<int>(count);
@@ -173,11 +171,11 @@ WIN32SUB_API int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR t
 WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int textLength, LPSTR buffer,
                                             int bufferSize, LPCSTR defaultChar, LPBOOL usedDefaultChar) {
     if (!ArgumentsValid(text, textLength, buffer, bufferSize)) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, 0);
     }
     Page page;
     if (!ResolvePage(codePage, page)) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, 0);
     }
 
     // What an unconvertible wide character becomes. For UTF-8 proper that is U+FFFD, as on Windows; the
@@ -186,17 +184,17 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
     std::size_t fallbackLength = 0;
     if (page == Page::Utf8) {
         if ((flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) != 0) {
-            return Fail(ERROR_INVALID_FLAGS);
+            return Fail(ERROR_INVALID_FLAGS, 0);
         }
         if (defaultChar != nullptr || usedDefaultChar != nullptr) {
-            return Fail(ERROR_INVALID_PARAMETER);
+            return Fail(ERROR_INVALID_PARAMETER, 0);
         }
         fallbackLength = EncodeUtf8(kReplacementCharacter, fallback);
     } else {
         const DWORD allowed = WC_COMPOSITECHECK | WC_SEPCHARS | WC_DEFAULTCHAR | WC_DISCARDNS | WC_NO_BEST_FIT_CHARS |
                               WC_ERR_INVALID_CHARS;
         if ((flags & ~allowed) != 0) {
-            return Fail(ERROR_INVALID_FLAGS);
+            return Fail(ERROR_INVALID_FLAGS, 0);
         }
         if (defaultChar == nullptr) {
             fallback[0] = '?';
@@ -209,7 +207,7 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
             bool valid;
             fallbackLength = DecodeUtf8(d, d + std::strlen(defaultChar) + 1, c, valid);
             if (!valid) {
-                return Fail(ERROR_INVALID_PARAMETER);
+                return Fail(ERROR_INVALID_PARAMETER, 0);
             }
             std::memcpy(fallback, defaultChar, fallbackLength);
         }
@@ -234,7 +232,7 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
             n = EncodeUtf8(c, encoded);
         } else {
             if ((flags & WC_ERR_INVALID_CHARS) != 0) {
-                return Fail(ERROR_NO_UNICODE_TRANSLATION);
+                return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
             }
             bytes = fallback;
             n = fallbackLength;
@@ -243,13 +241,13 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
         if (bufferSize != 0) {
             // Only whole characters go out: one that does not fit entirely is not started.
             if (n > static_cast<std::size_t>(bufferSize) - count) {
-                return Fail(ERROR_INSUFFICIENT_BUFFER);
+                return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
             }
             std::memcpy(buffer + count, bytes, n);
         }
         count += n;
         if (count > static_cast<std::size_t>(INT_MAX)) {
-            return Fail(ERROR_INVALID_PARAMETER);
+            return Fail(ERROR_INVALID_PARAMETER, 0);
         }
     }
     if (usedDefaultChar != nullptr && usedFallback) {

@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "Win32.h"
+#include "kernel/LastError.h"
 
 namespace {
 
@@ -117,12 +118,10 @@ WIN32SUB_API HANDLE WINAPI GetStdHandle(DWORD which) {
 WIN32SUB_API BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE console, PCONSOLE_SCREEN_BUFFER_INFO info) {
     ScreenBuffer* buffer = TerminalScreenBuffer(console);
     if (buffer == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, FALSE);
     }
     if (info == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     // The buffer is the visible window: a terminal has no scroll-back that a program could address.
     SHORT columns = kDefaultColumns;
@@ -147,8 +146,7 @@ WIN32SUB_API BOOL WINAPI GetConsoleScreenBufferInfo(HANDLE console, PCONSOLE_SCR
 WIN32SUB_API BOOL WINAPI SetConsoleTextAttribute(HANDLE console, WORD attributes) {
     ScreenBuffer* buffer = TerminalScreenBuffer(console);
     if (buffer == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, FALSE);
     }
     char sequence[32];
     const int length = RenderSgr(attributes, sequence, sizeof sequence);
@@ -156,8 +154,7 @@ WIN32SUB_API BOOL WINAPI SetConsoleTextAttribute(HANDLE console, WORD attributes
     std::lock_guard<std::mutex> lock(gConsoleMutex);
     FlushStreamsOf(*buffer);
     if (!WriteAll(buffer->fd, sequence, static_cast<std::size_t>(length))) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, FALSE);
     }
     buffer->attributes = attributes;
     return TRUE;

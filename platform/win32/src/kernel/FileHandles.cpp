@@ -9,19 +9,16 @@
 
 #include "kernel/FileErrors.h"
 #include "kernel/KernelObjects.h"
+#include "kernel/LastError.h"
 #include "kernel/SimulatedFaults.h"
 
+using win32sub::Fail;
 using win32sub::FileObject;
 
 namespace {
 
 // Each read or write system call moves at most this much, as Linux does anyway.
 constexpr std::size_t kLargestTransfer = 0x7ffff000;
-
-BOOL Fail(DWORD error) {
-    SetLastError(error);
-    return FALSE;
-}
 
 void Report(LPDWORD count, DWORD value) {
     if (count != nullptr) {
@@ -40,23 +37,35 @@ bool RoomFor(const FileObject& file, ULONGLONG growth) {
     return growth <= available;
 }
 
+// The file of a ReadFile or WriteFile call, when the call can go ahead: no overlapped transfer, a handle
+// with one of `rights`, a buffer for any bytes to move. nullptr with the last error set otherwise.
+std::shared_ptr<FileObject> TransferFile(HANDLE handle, DWORD rights, const void* buffer, DWORD bytes,
+                                         LPOVERLAPPED overlapped) {
+    if (overlapped != nullptr) {
+        return Fail(ERROR_INVALID_PARAMETER, nullptr);
+    }
+    std::shared_ptr<FileObject> file = win32sub::FindFileObject(handle);
+    if (file == nullptr) {
+        return nullptr;
+    }
+    if ((file->access & rights) == 0) {
+        return Fail(ERROR_ACCESS_DENIED, nullptr);
+    }
+    if (buffer == nullptr && bytes != 0) {
+        return Fail(ERROR_INVALID_PARAMETER, nullptr);
+    }
+    return file;
+}
+
 }  // namespace
 
 WIN32SUB_API BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD numberOfBytesToRead, LPDWORD numberOfBytesRead,
                                   LPOVERLAPPED overlapped) {
     Report(numberOfBytesRead, 0);
-    if (overlapped != nullptr) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    const std::shared_ptr<FileObject> file = win32sub::FindFileObject(handle);
+    const std::shared_ptr<FileObject> file =
+        TransferFile(handle, FILE_READ_DATA, buffer, numberOfBytesToRead, overlapped);
     if (file == nullptr) {
         return FALSE;
-    }
-    if ((file->access & FILE_READ_DATA) == 0) {
-        return Fail(ERROR_ACCESS_DENIED);
-    }
-    if (buffer == nullptr && numberOfBytesToRead != 0) {
-        return Fail(ERROR_INVALID_PARAMETER);
     }
     const std::lock_guard<std::mutex> lock(file->pointerMutex);
     DWORD total = 0;
@@ -83,21 +92,13 @@ WIN32SUB_API BOOL WINAPI ReadFile(HANDLE handle, LPVOID buffer, DWORD numberOfBy
 WIN32SUB_API BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD numberOfBytesToWrite,
                                    LPDWORD numberOfBytesWritten, LPOVERLAPPED overlapped) {
     Report(numberOfBytesWritten, 0);
-    if (overlapped != nullptr) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
-    const std::shared_ptr<FileObject> file = win32sub::FindFileObject(handle);
+    const std::shared_ptr<FileObject> file =
+        TransferFile(handle, FILE_WRITE_DATA | FILE_APPEND_DATA, buffer, numberOfBytesToWrite, overlapped);
     if (file == nullptr) {
         return FALSE;
     }
-    if ((file->access & (FILE_WRITE_DATA | FILE_APPEND_DATA)) == 0) {
-        return Fail(ERROR_ACCESS_DENIED);
-    }
-    if (buffer == nullptr && numberOfBytesToWrite != 0) {
-        return Fail(ERROR_INVALID_PARAMETER);
-    }
     if (numberOfBytesToWrite != 0 && win32sub::TakeSimulatedFault(W32SIM_FAULT_DISK_FULL)) {
-        return Fail(ERROR_DISK_FULL);
+        return Fail(ERROR_DISK_FULL, FALSE);
     }
     const bool appends = (file->access & FILE_WRITE_DATA) == 0;
     const std::lock_guard<std::mutex> lock(file->pointerMutex);
@@ -148,14 +149,14 @@ WIN32SUB_API BOOL WINAPI SetFilePointerEx(HANDLE handle, LARGE_INTEGER distanceT
             break;
         }
         default:
-            return Fail(ERROR_INVALID_PARAMETER);
+            return Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     LONGLONG target = 0;
     if (__builtin_add_overflow(base, distanceToMove.QuadPart, &target)) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     if (target < 0) {
-        return Fail(ERROR_NEGATIVE_SEEK);
+        return Fail(ERROR_NEGATIVE_SEEK, FALSE);
     }
     file->pointer = target;
     if (newFilePointer != nullptr) {
@@ -170,7 +171,7 @@ WIN32SUB_API BOOL WINAPI SetEndOfFile(HANDLE handle) {
         return FALSE;
     }
     if ((file->access & FILE_WRITE_DATA) == 0) {
-        return Fail(ERROR_ACCESS_DENIED);
+        return Fail(ERROR_ACCESS_DENIED, FALSE);
     }
     const std::lock_guard<std::mutex> lock(file->pointerMutex);
     struct stat info {};
@@ -181,7 +182,7 @@ WIN32SUB_API BOOL WINAPI SetEndOfFile(HANDLE handle) {
     if (size > info.st_size) {
         const ULONGLONG growth = static_cast<ULONGLONG>(size - info.st_size);
         if (win32sub::TakeSimulatedFault(W32SIM_FAULT_DISK_FULL) || !RoomFor(*file, growth)) {
-            return Fail(ERROR_DISK_FULL);
+            return Fail(ERROR_DISK_FULL, FALSE);
         }
     }
     if (ftruncate(file->descriptor, size) != 0) {
@@ -196,7 +197,7 @@ WIN32SUB_API BOOL WINAPI GetFileSizeEx(HANDLE handle, PLARGE_INTEGER fileSize) {
         return FALSE;
     }
     if (fileSize == nullptr) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     struct stat info {};
     if (fstat(file->descriptor, &info) != 0) {
@@ -212,7 +213,7 @@ WIN32SUB_API BOOL WINAPI FlushFileBuffers(HANDLE handle) {
         return FALSE;
     }
     if ((file->access & (FILE_WRITE_DATA | FILE_APPEND_DATA)) == 0) {
-        return Fail(ERROR_ACCESS_DENIED);  // Win32 flushes only through a handle that may write
+        return Fail(ERROR_ACCESS_DENIED, FALSE);  // Win32 flushes only through a handle that may write
     }
     if (fsync(file->descriptor) != 0) {
         return win32sub::FailWithErrno(errno, std::string());
@@ -226,7 +227,7 @@ WIN32SUB_API BOOL WINAPI CloseHandle(HANDLE handle) {
         return FALSE;
     }
     if (win32sub::KernelObjects().Remove(handle) == nullptr) {
-        return Fail(ERROR_INVALID_HANDLE);  // another thread closed it first
+        return Fail(ERROR_INVALID_HANDLE, FALSE);  // another thread closed it first
     }
     return TRUE;
 }

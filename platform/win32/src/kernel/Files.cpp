@@ -8,8 +8,10 @@
 
 #include "kernel/FileErrors.h"
 #include "kernel/KernelObjects.h"
+#include "kernel/LastError.h"
 #include "kernel/Win32Paths.h"
 
+using win32sub::Fail;
 using win32sub::FileIdentity;
 using win32sub::FileObject;
 using win32sub::ResolvedPath;
@@ -22,11 +24,6 @@ constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 // Another thread may create or remove the name between our look and our open; then we look again.
 constexpr int kOpenAttempts = 8;
-
-HANDLE Fail(DWORD error) {
-    SetLastError(error);
-    return INVALID_HANDLE_VALUE;
-}
 
 HANDLE FailWithErrno(const ResolvedPath& path) {
     win32sub::FailWithErrno(path.linuxPath);
@@ -112,18 +109,18 @@ WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DW
                                        DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE) {
     if (creationDisposition < CREATE_NEW || creationDisposition > TRUNCATE_EXISTING ||
         (shareMode & ~static_cast<DWORD>(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)) != 0) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, INVALID_HANDLE_VALUE);
     }
     const DWORD access = win32sub::ExpandFileAccess(desiredAccess);
     if (creationDisposition == TRUNCATE_EXISTING && (access & FILE_WRITE_DATA) == 0) {
-        return Fail(ERROR_INVALID_PARAMETER);
+        return Fail(ERROR_INVALID_PARAMETER, INVALID_HANDLE_VALUE);
     }
     ResolvedPath path;
     if (!win32sub::ResolvePath(fileName, path)) {
         return INVALID_HANDLE_VALUE;
     }
     if (path.isRoot) {
-        return Fail(creationDisposition == CREATE_NEW ? ERROR_FILE_EXISTS : ERROR_ACCESS_DENIED);
+        return Fail(creationDisposition == CREATE_NEW ? ERROR_FILE_EXISTS : ERROR_ACCESS_DENIED, INVALID_HANDLE_VALUE);
     }
 
     bool existed = false;
@@ -162,29 +159,21 @@ WIN32SUB_API HANDLE WINAPI CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DW
 
 WIN32SUB_API DWORD WINAPI GetFileAttributesW(LPCWSTR fileName) {
     ResolvedPath path;
-    if (!win32sub::ResolvePath(fileName, path)) {
-        return INVALID_FILE_ATTRIBUTES;
-    }
     struct stat info {};
-    if (stat(path.linuxPath.c_str(), &info) != 0) {
-        win32sub::FailWithErrno(path.linuxPath);
+    if (!win32sub::ExaminePath(fileName, path, info)) {
         return INVALID_FILE_ATTRIBUTES;
     }
     if (path.trailingSeparator && !S_ISDIR(info.st_mode)) {
-        SetLastError(ERROR_INVALID_NAME);
-        return INVALID_FILE_ATTRIBUTES;
+        return Fail(ERROR_INVALID_NAME, INVALID_FILE_ATTRIBUTES);
     }
     return win32sub::AttributesOf(info);
 }
 
 WIN32SUB_API BOOL WINAPI SetFileAttributesW(LPCWSTR fileName, DWORD attributes) {
     ResolvedPath path;
-    if (!win32sub::ResolvePath(fileName, path)) {
-        return FALSE;
-    }
     struct stat info {};
-    if (stat(path.linuxPath.c_str(), &info) != 0) {
-        return win32sub::FailWithErrno(path.linuxPath);
+    if (!win32sub::ExaminePath(fileName, path, info)) {
+        return FALSE;
     }
     if (S_ISDIR(info.st_mode)) {
         return TRUE;  // Win32 keeps the attribute on a folder but it protects nothing
@@ -200,24 +189,18 @@ WIN32SUB_API BOOL WINAPI SetFileAttributesW(LPCWSTR fileName, DWORD attributes) 
 
 WIN32SUB_API BOOL WINAPI DeleteFileW(LPCWSTR fileName) {
     ResolvedPath path;
-    if (!win32sub::ResolvePath(fileName, path)) {
-        return FALSE;
-    }
     struct stat info {};
-    if (lstat(path.linuxPath.c_str(), &info) != 0) {
-        return win32sub::FailWithErrno(path.linuxPath);
+    if (!win32sub::ExaminePath(fileName, path, info, win32sub::Links::NotFollowed)) {
+        return FALSE;
     }
     if (S_ISDIR(info.st_mode) || path.isRoot) {
-        SetLastError(ERROR_ACCESS_DENIED);  // folders go with RemoveDirectoryW
-        return FALSE;
+        return Fail(ERROR_ACCESS_DENIED, FALSE);  // folders go with RemoveDirectoryW
     }
     if (path.trailingSeparator) {
-        SetLastError(ERROR_INVALID_NAME);
-        return FALSE;
+        return Fail(ERROR_INVALID_NAME, FALSE);
     }
     if (S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
+        return Fail(ERROR_ACCESS_DENIED, FALSE);
     }
     return win32sub::RemoveIfShared(FileIdentity{info.st_dev, info.st_ino},
                                     [&]() -> bool {

@@ -10,6 +10,7 @@
 
 #include "kernel/FileErrors.h"
 #include "kernel/KernelObjects.h"
+#include "kernel/LastError.h"
 #include "kernel/WideText.h"
 #include "kernel/Win32Paths.h"
 
@@ -121,8 +122,7 @@ bool ReadFolder(const std::string& folder, bool isRoot, std::wstring_view patter
 
 WIN32SUB_API HANDLE WINAPI FindFirstFileW(LPCWSTR fileName, LPWIN32_FIND_DATAW findFileData) {
     if (findFileData == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_HANDLE_VALUE;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, INVALID_HANDLE_VALUE);
     }
     win32sub::ResolvedPath path;
     if (!win32sub::ResolvePath(fileName, path, win32sub::Wildcards::InLastName)) {
@@ -130,8 +130,8 @@ WIN32SUB_API HANDLE WINAPI FindFirstFileW(LPCWSTR fileName, LPWIN32_FIND_DATAW f
     }
     const std::size_t lastName = win32sub::LastNameOf(path.full);
     if (lastName == std::wstring::npos || path.isRoot) {
-        SetLastError(ERROR_FILE_NOT_FOUND);  // a folder named with a separator at its end is no search
-        return INVALID_HANDLE_VALUE;
+        return win32sub::Fail(ERROR_FILE_NOT_FOUND,
+                              INVALID_HANDLE_VALUE);  // a folder named with a separator at its end is no search
     }
     const std::wstring pattern = path.full.substr(lastName);
     const std::size_t slash = path.linuxPath.find_last_of('/');
@@ -145,16 +145,14 @@ WIN32SUB_API HANDLE WINAPI FindFirstFileW(LPCWSTR fileName, LPWIN32_FIND_DATAW f
         return INVALID_HANDLE_VALUE;
     }
     if (!S_ISDIR(info.st_mode)) {
-        SetLastError(ERROR_DIRECTORY);
-        return INVALID_HANDLE_VALUE;
+        return win32sub::Fail(ERROR_DIRECTORY, INVALID_HANDLE_VALUE);
     }
     auto search = std::make_shared<DirectorySearch>();
     if (!ReadFolder(folder, folder == "/", pattern, search->entries)) {
         return INVALID_HANDLE_VALUE;
     }
     if (search->entries.empty()) {
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        return INVALID_HANDLE_VALUE;
+        return win32sub::Fail(ERROR_FILE_NOT_FOUND, INVALID_HANDLE_VALUE);
     }
     *findFileData = search->entries[0];
     search->next = 1;
@@ -165,16 +163,13 @@ WIN32SUB_API HANDLE WINAPI FindFirstFileW(LPCWSTR fileName, LPWIN32_FIND_DATAW f
 WIN32SUB_API BOOL WINAPI FindNextFileW(HANDLE findFile, LPWIN32_FIND_DATAW findFileData) {
     const auto search = std::dynamic_pointer_cast<DirectorySearch>(win32sub::KernelObjects().Find(findFile));
     if (search == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, FALSE);
     }
     if (findFileData == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     if (search->next >= search->entries.size()) {
-        SetLastError(ERROR_NO_MORE_FILES);
-        return FALSE;
+        return win32sub::Fail(ERROR_NO_MORE_FILES, FALSE);
     }
     *findFileData = search->entries[search->next++];
     return TRUE;
@@ -183,8 +178,7 @@ WIN32SUB_API BOOL WINAPI FindNextFileW(HANDLE findFile, LPWIN32_FIND_DATAW findF
 WIN32SUB_API BOOL WINAPI FindClose(HANDLE findFile) {
     if (std::dynamic_pointer_cast<DirectorySearch>(win32sub::KernelObjects().Find(findFile)) == nullptr ||
         win32sub::KernelObjects().Remove(findFile) == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, FALSE);
     }
     return TRUE;
 }

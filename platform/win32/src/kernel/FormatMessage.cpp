@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <string>
+#include <string_view>
 
 #include "Win32.h"
 #include "kernel/SystemMessageTable.h"
@@ -66,29 +68,28 @@ Char* Destination(DWORD flags, void* buffer, DWORD size, std::size_t chars) {
     return static_cast<Char*>(buffer);
 }
 
-}  // namespace
-
-WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPWSTR buffer,
-                                         DWORD size, va_list* arguments) {
-    (void)source;
-    (void)arguments;
-    const wchar_t* text = FindText(flags, messageId, languageId, buffer);
-    if (text == nullptr) {
-        return 0;
-    }
-    const std::size_t length = std::wcslen(text);
-    wchar_t* out = Destination<wchar_t>(flags, buffer, size, length + 1);
+// Hands `text` out where the flags say; its length without the terminator, or 0 with the last error set.
+template <typename Char>
+DWORD CopyOut(DWORD flags, void* buffer, DWORD size, std::basic_string_view<Char> text) {
+    Char* out = Destination<Char>(flags, buffer, size, text.size() + 1);
     if (out == nullptr) {
         return 0;
     }
-    std::wmemcpy(out, text, length + 1);
-    return static_cast<DWORD>(length);
+    std::copy(text.begin(), text.end(), out);
+    out[text.size()] = Char{};
+    return static_cast<DWORD>(text.size());
 }
 
-WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languageId, LPSTR buffer,
-                                         DWORD size, va_list* arguments) {
-    (void)source;
-    (void)arguments;
+}  // namespace
+
+WIN32SUB_API DWORD WINAPI FormatMessageW(DWORD flags, LPCVOID /*source*/, DWORD messageId, DWORD languageId,
+                                         LPWSTR buffer, DWORD size, va_list* /*arguments*/) {
+    const wchar_t* text = FindText(flags, messageId, languageId, buffer);
+    return text != nullptr ? CopyOut(flags, buffer, size, std::wstring_view(text)) : 0;
+}
+
+WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID /*source*/, DWORD messageId, DWORD languageId,
+                                         LPSTR buffer, DWORD size, va_list* /*arguments*/) {
     const wchar_t* text = FindText(flags, messageId, languageId, buffer);
     if (text == nullptr) {
         return 0;
@@ -98,10 +99,8 @@ WIN32SUB_API DWORD WINAPI FormatMessageA(DWORD flags, LPCVOID source, DWORD mess
     if (bytes == 0) {
         return 0;
     }
-    char* out = Destination<char>(flags, buffer, size, static_cast<std::size_t>(bytes));
-    if (out == nullptr) {
-        return 0;
-    }
-    WideCharToMultiByte(CP_ACP, 0, text, -1, out, bytes, nullptr, nullptr);
-    return static_cast<DWORD>(bytes - 1);
+    std::string ansi(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), bytes, nullptr, nullptr);
+    ansi.pop_back();  // the terminator, which CopyOut puts back
+    return CopyOut(flags, buffer, size, std::string_view(ansi));
 }

@@ -1,13 +1,14 @@
 // Local memory: fixed blocks only. Every live block is recorded, so that LocalFree can refuse a pointer it
 // never handed out, or one already freed, the way Windows refuses an invalid handle instead of corrupting
 // the heap.
-#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <new>
 #include <unordered_set>
 
 #include "Win32.h"
+#include "kernel/Heap.h"
+#include "kernel/LastError.h"
 #include "kernel/SimulatedFaults.h"
 
 namespace {
@@ -27,17 +28,10 @@ LiveBlocks& Live() {
 
 WIN32SUB_API HLOCAL WINAPI LocalAlloc(UINT flags, SIZE_T bytes) {
     if ((flags & ~static_cast<UINT>(LMEM_ZEROINIT)) != 0) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, nullptr);
     }
-    if (win32sub::TakeSimulatedFault(W32SIM_FAULT_LOCAL_ALLOC) || bytes > PTRDIFF_MAX) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
-    }
-    const SIZE_T size = bytes == 0 ? 1 : bytes;
-    void* block = (flags & LMEM_ZEROINIT) != 0 ? std::calloc(1, size) : std::malloc(size);
+    void* block = win32sub::AllocateBlock(bytes, (flags & LMEM_ZEROINIT) != 0, W32SIM_FAULT_LOCAL_ALLOC);
     if (block == nullptr) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
     try {

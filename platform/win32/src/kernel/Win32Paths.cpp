@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "kernel/DrivePaths.h"
+#include "kernel/FileErrors.h"
 
 namespace win32sub {
 namespace {
@@ -251,6 +252,17 @@ bool ResolvePath(LPCWSTR path, ResolvedPath& resolved, Wildcards wildcards) {
     }
     resolved.isRoot = resolved.linuxPath == "/";
     resolved.trailingSeparator = !resolved.isRoot && resolved.full.back() == L'\\';
+    return true;
+}
+
+bool ExaminePath(LPCWSTR path, ResolvedPath& resolved, struct stat& info, Links links) {
+    if (!ResolvePath(path, resolved)) {
+        return false;
+    }
+    const char* linuxPath = resolved.linuxPath.c_str();
+    if ((links == Links::Followed ? stat(linuxPath, &info) : lstat(linuxPath, &info)) != 0) {
+        return FailWithErrno(resolved.linuxPath);
+    }
     return true;
 }
 

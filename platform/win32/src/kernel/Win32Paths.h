@@ -2,6 +2,8 @@
 // it names, for every file function of the platform.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 #include <string_view>
 
@@ -37,5 +39,11 @@ enum class Wildcards { Refused, InLastName };
 // set: ERROR_PATH_NOT_FOUND for an empty path or another drive, ERROR_BAD_NETPATH for a network path,
 // ERROR_INVALID_NAME for a name with a character that Win32 file names cannot hold.
 bool ResolvePath(LPCWSTR path, ResolvedPath& resolved, Wildcards wildcards = Wildcards::Refused);
+
+enum class Links { Followed, NotFollowed };
+
+// Resolves `path` as above and reads what is there, the link itself when links are not followed; false with
+// the last error set when there is nothing.
+bool ExaminePath(LPCWSTR path, ResolvedPath& resolved, struct stat& info, Links links = Links::Followed);
 
 }  // namespace win32sub

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "kernel/DrivePaths.h"
+#include "kernel/LastError.h"
 #include "kernel/WideText.h"
 #include "loader/ModuleFile.h"
 #include "user/Cursors.h"
@@ -88,12 +89,6 @@ DWORD LoadError(const char* reason) {
         return ERROR_MOD_NOT_FOUND;  // a module it depends on is missing
     }
     return ERROR_BAD_EXE_FORMAT;
-}
-
-template <typename T>
-T Fail(DWORD error, T result) {
-    SetLastError(error);
-    return result;
 }
 
 HMODULE AsHandle(std::uintptr_t value) { return reinterpret_cast<HMODULE>(value); }

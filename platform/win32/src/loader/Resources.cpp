@@ -2,6 +2,7 @@
 // module's directory, checked against that directory before use; the data handle (HGLOBAL) is the address
 // of the bytes themselves, as on Win32, where LoadResource only computes an address.
 #include "Win32.h"
+#include "kernel/LastError.h"
 #include "loader/ModuleResources.h"
 #include "loader/ModuleTable.h"
 
@@ -14,12 +15,10 @@ namespace win32sub {
 const ResourceEntry* FindModuleResource(HMODULE module, const ResourceId& type, const ResourceId& name, LANGID language,
                                         std::shared_ptr<const ResourceDirectory>& directory) {
     if (!ModuleTable::Instance().Resources(module, directory)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, nullptr);
     }
     if (directory == nullptr) {
-        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-        return nullptr;
+        return win32sub::Fail(ERROR_RESOURCE_DATA_NOT_FOUND, nullptr);
     }
     DWORD error = ERROR_SUCCESS;
     const ResourceEntry* entry = directory->Find(type, name, language, error);
@@ -38,8 +37,7 @@ const ResourceEntry* EntryOf(HMODULE module, HRSRC resource) {
     std::shared_ptr<const ResourceDirectory> directory;
     if (resource == nullptr || !win32sub::ModuleTable::Instance().Resources(module, directory) ||
         directory == nullptr || !directory->Owns(resource)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_HANDLE, nullptr);
     }
     // The module, and with it the entry, stays until FreeLibrary, which the caller must not race.
     return reinterpret_cast<const ResourceEntry*>(resource);

@@ -18,6 +18,7 @@
 #include "gdi/Dib.h"
 #include "gdi/GdiObjects.h"
 #include "kernel/HandleTable.h"
+#include "kernel/LastError.h"
 #include "loader/ModuleResources.h"
 
 namespace win32sub {
@@ -147,15 +148,13 @@ std::shared_ptr<CursorObject> LoadFromModule(HMODULE module, bool icon, const Re
                        : FindModuleResource(module, ResourceId::FromArgument(icon ? RT_ICON : RT_CURSOR),
                                             ResourceId::Number(pictureId), group->language, directory);
     if (picture == nullptr) {
-        SetLastError(ERROR_INVALID_DATA);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_DATA, nullptr);
     }
     // A cursor picture starts with its hotspot.
     const std::size_t skip = icon ? 0 : 4;
     DibImage image;
     if (picture->size < skip || !DecodeDib(picture->data + skip, picture->size - skip, true, image)) {
-        SetLastError(ERROR_INVALID_DATA);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_DATA, nullptr);
     }
     auto object = std::make_shared<CursorObject>();
     object->icon = icon;
@@ -197,8 +196,7 @@ HICON Load(HINSTANCE instance, LPCWSTR name, bool icon) {
 
 BOOL Destroy(HICON handle) {
     if (Table().objects.Find(handle) == nullptr) {
-        SetLastError(ERROR_INVALID_CURSOR_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_CURSOR_HANDLE, FALSE);
     }
     // Every cursor and icon there is comes from a load and is shared: destroying it has no effect.
     return TRUE;
@@ -230,12 +228,10 @@ WIN32SUB_API BOOL WINAPI DestroyIcon(HICON icon) { return win32sub::Destroy(icon
 WIN32SUB_API BOOL WINAPI GetIconInfo(HICON icon, PICONINFO info) {
     const std::shared_ptr<win32sub::CursorObject> object = win32sub::Table().objects.Find(icon);
     if (object == nullptr) {
-        SetLastError(ERROR_INVALID_CURSOR_HANDLE);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_CURSOR_HANDLE, FALSE);
     }
     if (info == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     ICONINFO result{};
     result.fIcon = object->icon ? TRUE : FALSE;

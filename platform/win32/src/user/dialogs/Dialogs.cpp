@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "kernel/LastError.h"
 #include "user/controls/Controls.h"
 #include "user/dialogs/DialogTemplates.h"
 
@@ -31,8 +32,7 @@ bool LoadTemplate(HINSTANCE instance, LPCWSTR name, DialogTemplate& result) {
     const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(instance, resource)));
     const DWORD size = SizeofResource(instance, resource);
     if (data == nullptr || !ParseDialogTemplate(data, size, result)) {
-        SetLastError(ERROR_INVALID_DATA);
-        return false;
+        return win32sub::Fail(ERROR_INVALID_DATA, false);
     }
     return true;
 }
@@ -276,8 +276,7 @@ WIN32SUB_API HWND WINAPI CreateDialogIndirectParamW(HINSTANCE instance, LPCDLGTE
     constexpr std::size_t kUnbounded = 0x7FFFFFFF;
     if (dialogTemplate == nullptr ||
         !win32sub::ParseDialogTemplate(reinterpret_cast<const BYTE*>(dialogTemplate), kUnbounded, dialog)) {
-        SetLastError(ERROR_INVALID_DATA);
-        return nullptr;
+        return win32sub::Fail(ERROR_INVALID_DATA, nullptr);
     }
     return win32sub::CreateFromTemplate(instance, dialog, parent, dialogFunc, initParam, false);
 }
@@ -303,8 +302,7 @@ WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTE
     constexpr std::size_t kUnbounded = 0x7FFFFFFF;
     if (dialogTemplate == nullptr ||
         !win32sub::ParseDialogTemplate(reinterpret_cast<const BYTE*>(dialogTemplate), kUnbounded, dialog)) {
-        SetLastError(ERROR_INVALID_DATA);
-        return -1;
+        return win32sub::Fail(ERROR_INVALID_DATA, -1);
     }
     return win32sub::DialogBoxFromTemplate(instance, dialog, parent, dialogFunc, initParam);
 }
@@ -315,8 +313,7 @@ WIN32SUB_API BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
     }
     const std::shared_ptr<DialogState> state = win32sub::DialogOf(dialog);
     if (state == nullptr) {
-        SetLastError(ERROR_WINDOW_NOT_DIALOG);
-        return FALSE;
+        return win32sub::Fail(ERROR_WINDOW_NOT_DIALOG, FALSE);
     }
     state->ended = true;
     state->result = result;
@@ -335,12 +332,10 @@ WIN32SUB_API BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect) {
     }
     const std::shared_ptr<DialogState> state = win32sub::DialogOf(dialog);
     if (state == nullptr) {
-        SetLastError(ERROR_WINDOW_NOT_DIALOG);
-        return FALSE;
+        return win32sub::Fail(ERROR_WINDOW_NOT_DIALOG, FALSE);
     }
     if (rect == nullptr) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
+        return win32sub::Fail(ERROR_INVALID_PARAMETER, FALSE);
     }
     rect->left = win32sub::MulDivRound(rect->left, state->baseX, 4);
     rect->right = win32sub::MulDivRound(rect->right, state->baseX, 4);
