@@ -39,6 +39,27 @@ bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
+// The second byte's range after `lead` where it is narrower than 80..BF: after E0 and F0 (overlong
+// forms), ED (UTF-16 surrogates) and F4 (values above U+10FFFF).
+void SecondByteRange(unsigned char lead, unsigned char& low, unsigned char& high) {
+    switch (lead) {
+        case 0xE0:
+            low = 0xA0;
+            break;
+        case 0xED:
+            high = 0x9F;
+            break;
+        case 0xF0:
+            low = 0x90;
+            break;
+        case 0xF4:
+            high = 0x8F;
+            break;
+        default:
+            break;
+    }
+}
+
 // Reads one character from [p, end), which is not empty. Returns the number of bytes taken. An ill-formed
 // sequence takes its maximal valid prefix (at least one byte) and reports valid = false, so that each
 // such piece becomes one U+FFFD, as the Unicode standard recommends and Windows does. The second-byte
@@ -52,32 +73,14 @@ std::size_t DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_
         valid = true;
         return 1;
     }
-    std::size_t trailing = 0;
-    char32_t value = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        trailing = 1;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        trailing = 2;
-        value = lead & 0x0F;
-        if (lead == 0xE0) {
-            low = 0xA0;
-        } else if (lead == 0xED) {
-            high = 0x9F;
-        }
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        trailing = 3;
-        value = lead & 0x07;
-        if (lead == 0xF0) {
-            low = 0x90;
-        } else if (lead == 0xF4) {
-            high = 0x8F;
-        }
-    } else {
+    if (lead < 0xC2 || lead > 0xF4) {
         return 1;
     }
+    const std::size_t trailing = lead <= 0xDF ? 1 : (lead <= 0xEF ? 2 : 3);
+    char32_t value = lead & (0x3F >> trailing);
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    SecondByteRange(lead, low, high);
     std::size_t taken = 1;
     for (std::size_t i = 0; i < trailing; ++i) {
         if (p + taken == end || p[taken] < low || p[taken] > high) {
@@ -124,6 +127,87 @@ bool ArgumentsValid(const void* text, int textLength, const void* buffer, int bu
         return false;
     }
     return bufferSize == 0 || (buffer != nullptr && buffer != text);
+}
+
+// What an unconvertible wide character becomes. For UTF-8 proper that is U+FFFD, as on Windows; the ANSI
+// page uses its default character, which the caller may choose.
+struct Fallback {
+    char bytes[4];
+    std::size_t length = 0;
+};
+
+// Checks WideCharToMultiByte's flags and default character for the page and picks the fallback; the error
+// when they are refused, ERROR_SUCCESS otherwise.
+DWORD ChooseFallback(Page page, DWORD flags, LPCSTR defaultChar, LPBOOL usedDefaultChar, Fallback& fallback) {
+    if (page == Page::Utf8) {
+        if ((flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) != 0) {
+            return ERROR_INVALID_FLAGS;
+        }
+        if (defaultChar != nullptr || usedDefaultChar != nullptr) {
+            return ERROR_INVALID_PARAMETER;
+        }
+        fallback.length = EncodeUtf8(kReplacementCharacter, fallback.bytes);
+        return ERROR_SUCCESS;
+    }
+    const DWORD allowed =
+        WC_COMPOSITECHECK | WC_SEPCHARS | WC_DEFAULTCHAR | WC_DISCARDNS | WC_NO_BEST_FIT_CHARS | WC_ERR_INVALID_CHARS;
+    if ((flags & ~allowed) != 0) {
+        return ERROR_INVALID_FLAGS;
+    }
+    if (defaultChar == nullptr) {
+        fallback.bytes[0] = '?';
+        fallback.length = 1;
+        return ERROR_SUCCESS;
+    }
+    // The default character is the first character of the string; it must itself be valid in the code page.
+    const auto* d = reinterpret_cast<const unsigned char*>(defaultChar);
+    char32_t c;
+    bool valid;
+    fallback.length = DecodeUtf8(d, d + std::strlen(defaultChar) + 1, c, valid);
+    if (!valid) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    std::memcpy(fallback.bytes, defaultChar, fallback.length);
+    return ERROR_SUCCESS;
+}
+
+// Encodes `length` wide characters into `buffer`, or only counts their bytes when `bufferSize` is 0. The
+// byte count, or 0 with the last error set.
+int EncodeWide(const wchar_t* text, std::size_t length, DWORD flags, const Fallback& fallback, LPSTR buffer,
+               int bufferSize, bool& usedFallback) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < length;) {
+        // Through char32_t so that negative wchar_t values count as out of range.
+        char32_t c = static_cast<char32_t>(text[i++]);
+        if (IsHighSurrogate(c) && i < length && IsLowSurrogate(static_cast<char32_t>(text[i]))) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
+        }
+        char encoded[4];
+        const char* bytes = encoded;
+        std::size_t n;
+        if (c <= kMaxCodePoint && !IsSurrogate(c)) {
+            n = EncodeUtf8(c, encoded);
+        } else {
+            if ((flags & WC_ERR_INVALID_CHARS) != 0) {
+                return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
+            }
+            bytes = fallback.bytes;
+            n = fallback.length;
+            usedFallback = true;
+        }
+        if (bufferSize != 0) {
+            // Only whole characters go out: one that does not fit entirely is not started.
+            if (n > static_cast<std::size_t>(bufferSize) - count) {
+                return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
+            }
+            std::memcpy(buffer + count, bytes, n);
+        }
+        count += n;
+        if (count > static_cast<std::size_t>(INT_MAX)) {
+            return Fail(ERROR_INVALID_PARAMETER, 0);
+        }
+    }
+    return static_cast<int>(count);
 }
 
 }  // namespace
@@ -177,81 +261,19 @@ WIN32SUB_API int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR 
     if (!ResolvePage(codePage, page)) {
         return Fail(ERROR_INVALID_PARAMETER, 0);
     }
-
-    // What an unconvertible wide character becomes. For UTF-8 proper that is U+FFFD, as on Windows; the
-    // ANSI page uses its default character, which the caller may choose.
-    char fallback[4];
-    std::size_t fallbackLength = 0;
-    if (page == Page::Utf8) {
-        if ((flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) != 0) {
-            return Fail(ERROR_INVALID_FLAGS, 0);
-        }
-        if (defaultChar != nullptr || usedDefaultChar != nullptr) {
-            return Fail(ERROR_INVALID_PARAMETER, 0);
-        }
-        fallbackLength = EncodeUtf8(kReplacementCharacter, fallback);
-    } else {
-        const DWORD allowed = WC_COMPOSITECHECK | WC_SEPCHARS | WC_DEFAULTCHAR | WC_DISCARDNS | WC_NO_BEST_FIT_CHARS |
-                              WC_ERR_INVALID_CHARS;
-        if ((flags & ~allowed) != 0) {
-            return Fail(ERROR_INVALID_FLAGS, 0);
-        }
-        if (defaultChar == nullptr) {
-            fallback[0] = '?';
-            fallbackLength = 1;
-        } else {
-            // The default character is the first character of the string; it must itself be valid in
-            // the code page.
-            const auto* d = reinterpret_cast<const unsigned char*>(defaultChar);
-            char32_t c;
-            bool valid;
-            fallbackLength = DecodeUtf8(d, d + std::strlen(defaultChar) + 1, c, valid);
-            if (!valid) {
-                return Fail(ERROR_INVALID_PARAMETER, 0);
-            }
-            std::memcpy(fallback, defaultChar, fallbackLength);
-        }
+    Fallback fallback;
+    const DWORD refused = ChooseFallback(page, flags, defaultChar, usedDefaultChar, fallback);
+    if (refused != ERROR_SUCCESS) {
+        return Fail(refused, 0);
     }
     if (usedDefaultChar != nullptr) {
         *usedDefaultChar = FALSE;
     }
-
     const std::size_t length = textLength == -1 ? std::wcslen(text) + 1 : static_cast<std::size_t>(textLength);
     bool usedFallback = false;
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < length;) {
-        // Through char32_t so that negative wchar_t values count as out of range.
-        char32_t c = static_cast<char32_t>(text[i++]);
-        if (IsHighSurrogate(c) && i < length && IsLowSurrogate(static_cast<char32_t>(text[i]))) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
-        }
-        char encoded[4];
-        const char* bytes = encoded;
-        std::size_t n;
-        if (c <= kMaxCodePoint && !IsSurrogate(c)) {
-            n = EncodeUtf8(c, encoded);
-        } else {
-            if ((flags & WC_ERR_INVALID_CHARS) != 0) {
-                return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
-            }
-            bytes = fallback;
-            n = fallbackLength;
-            usedFallback = true;
-        }
-        if (bufferSize != 0) {
-            // Only whole characters go out: one that does not fit entirely is not started.
-            if (n > static_cast<std::size_t>(bufferSize) - count) {
-                return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
-            }
-            std::memcpy(buffer + count, bytes, n);
-        }
-        count += n;
-        if (count > static_cast<std::size_t>(INT_MAX)) {
-            return Fail(ERROR_INVALID_PARAMETER, 0);
-        }
-    }
-    if (usedDefaultChar != nullptr && usedFallback) {
+    const int count = EncodeWide(text, length, flags, fallback, buffer, bufferSize, usedFallback);
+    if (count > 0 && usedDefaultChar != nullptr && usedFallback) {
         *usedDefaultChar = TRUE;
     }
-    return static_cast<int>(count);
+    return count;
 }

@@ -104,6 +104,68 @@ bool HasValidNames(const std::wstring& full, std::size_t rootLength, Wildcards w
     return true;
 }
 
+// Where a full path starts: its root, the names of a current directory it is relative to, the text that
+// follows, and whether a root of a share already ends it.
+struct PathStart {
+    std::wstring root;
+    std::vector<std::wstring> names;
+    std::wstring_view rest;
+    bool trailing = false;
+};
+
+// The start of `path`, a path with backslashes only; false when it is relative to a current directory that
+// cannot be read.
+bool StartOf(const std::wstring& path, PathStart& start) {
+    if (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\') {
+        // \\server\share (or \\.\device): the first two names are the root, which ".." never eats into.
+        const std::size_t server = path.find(L'\\', 2);
+        const std::size_t share = server == std::wstring::npos ? server : path.find(L'\\', server + 1);
+        if (share == std::wstring::npos) {
+            start.root = path;
+        } else {
+            start.root = path.substr(0, share);
+            start.rest = std::wstring_view(path).substr(share + 1);
+            start.trailing = start.rest.empty();
+        }
+        return true;
+    }
+    if (path.size() >= 2 && path[1] == L':') {
+        if (path.size() >= 3 && path[2] == L'\\') {
+            start.root = path.substr(0, 3);
+            start.rest = std::wstring_view(path).substr(3);
+            return true;
+        }
+        // "X:name": relative to the drive's current directory; only Z: has one, the others their root.
+        start.root = IsDriveZ(path[0]) ? std::wstring(L"Z:\\") : path.substr(0, 2) + L'\\';
+        start.rest = std::wstring_view(path).substr(2);
+        return !IsDriveZ(path[0]) || CurrentDirectoryNames(start.names);
+    }
+    start.root = L"Z:\\";
+    if (path[0] == L'\\') {
+        start.rest = std::wstring_view(path).substr(1);
+        return true;
+    }
+    start.rest = path;
+    return CurrentDirectoryNames(start.names);
+}
+
+// The root and the names after it, with a separator at the end when the path had one.
+std::wstring JoinNames(const std::wstring& root, const std::vector<std::wstring>& names, bool trailing) {
+    std::wstring full = root;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0 || full.back() != L'\\') {
+            full += L'\\';
+        }
+        full += names[i];
+    }
+    if (trailing && full.back() != L'\\') {
+        full += L'\\';
+    } else if (trailing && !names.empty() && names.back().empty()) {
+        full += L'\\';  // the run of separators at the end is kept too
+    }
+    return full;
+}
+
 }  // namespace
 
 bool CurrentDirectoryOf(std::wstring& directory) {
@@ -147,64 +209,13 @@ bool FullPathOf(std::wstring_view input, std::wstring& full, DWORD& error) {
         }
     }
 
-    std::wstring root;
-    std::vector<std::wstring> names;
-    std::wstring_view rest;
-    bool trailing = false;
-    if (path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\') {
-        // \\server\share (or \\.\device): the first two names are the root, which ".." never eats into.
-        const std::size_t server = path.find(L'\\', 2);
-        const std::size_t share = server == std::wstring::npos ? server : path.find(L'\\', server + 1);
-        if (share == std::wstring::npos) {
-            root = path;
-        } else {
-            root = path.substr(0, share);
-            rest = std::wstring_view(path).substr(share + 1);
-            trailing = rest.empty();
-        }
-    } else if (path.size() >= 2 && path[1] == L':') {
-        if (path.size() >= 3 && path[2] == L'\\') {
-            root = path.substr(0, 3);
-            rest = std::wstring_view(path).substr(3);
-        } else {
-            // "X:name": relative to the drive's current directory; only Z: has one, the others their root.
-            root = path.substr(0, 2) + L'\\';
-            if (IsDriveZ(path[0])) {
-                root = L"Z:\\";
-                if (!CurrentDirectoryNames(names)) {
-                    error = ERROR_PATH_NOT_FOUND;
-                    return false;
-                }
-            }
-            rest = std::wstring_view(path).substr(2);
-        }
-    } else {
-        root = L"Z:\\";
-        if (path[0] == L'\\') {
-            rest = std::wstring_view(path).substr(1);
-        } else {
-            if (!CurrentDirectoryNames(names)) {
-                error = ERROR_PATH_NOT_FOUND;
-                return false;
-            }
-            rest = path;
-        }
+    PathStart start;
+    if (!StartOf(path, start)) {
+        error = ERROR_PATH_NOT_FOUND;
+        return false;
     }
-    trailing = AddNames(rest, names) || trailing;
-    trailing = TrimNames(names, trailing);
-
-    full = root;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0 || full.back() != L'\\') {
-            full += L'\\';
-        }
-        full += names[i];
-    }
-    if (trailing && full.back() != L'\\') {
-        full += L'\\';
-    } else if (trailing && !names.empty() && names.back().empty()) {
-        full += L'\\';  // the run of separators at the end is kept too
-    }
+    const bool trailing = TrimNames(start.names, AddNames(start.rest, start.names) || start.trailing);
+    full = JoinNames(start.root, start.names, trailing);
     if (full.size() > kLongestPath) {
         error = ERROR_FILENAME_EXCED_RANGE;
         return false;

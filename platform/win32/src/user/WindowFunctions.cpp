@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "kernel/LastError.h"
 #include "kernel/WideText.h"
 #include "user/WindowManager.h"
 
@@ -84,6 +85,85 @@ bool MatchesFind(const Window& window, LPCWSTR className, LPCWSTR windowName) {
     return windowName == nullptr || window.text == windowName;
 }
 
+// Where a new window goes: a child under `parent`; a top-level window under the desktop, owned by the root
+// of `parent`, and with a caption unless it is a popup. False, with the last error set, when it cannot go.
+bool PlaceNewWindow(DWORD& style, HWND parent, HMENU menu, HWND& realParent, HWND& owner) {
+    realParent = DesktopHandle();
+    owner = nullptr;
+    if ((style & WS_CHILD) != 0) {
+        if (parent == nullptr) {
+            return Fail(ERROR_TLW_WITH_WSCHILD, false);
+        }
+        realParent = parent;
+        return WindowOrFail(parent) != nullptr;
+    }
+    if (parent != nullptr && parent != DesktopHandle()) {
+        if (WindowOrFail(parent) == nullptr) {
+            return false;
+        }
+        owner = RootOf(parent);  // a top-level window is owned by a top-level window
+    }
+    if (menu != nullptr) {
+        return Fail(ERROR_INVALID_MENU_HANDLE, false);  // there are no menus here
+    }
+    if ((style & WS_POPUP) == 0) {
+        style |= WS_CAPTION | WS_CLIPSIBLINGS;  // an overlapped window always has a caption
+    }
+    return true;
+}
+
+// The window that `create` describes, hidden until it is created, in the table and in its parent's list.
+HWND AddNewWindow(const std::shared_ptr<WindowClass>& windowClass, const CREATESTRUCTW& create, HWND realParent,
+                  HWND owner) {
+    const auto style = static_cast<DWORD>(create.style);
+    const bool child = (style & WS_CHILD) != 0;
+    auto window = std::make_shared<Window>();
+    window->windowClass = windowClass;
+    window->proc = windowClass->proc;
+    window->instance = create.hInstance;
+    window->style = style & ~static_cast<DWORD>(WS_VISIBLE);  // shown once created, as Windows does
+    window->exStyle = create.dwExStyle;
+    window->id = child ? reinterpret_cast<UINT_PTR>(create.hMenu) : 0;
+    window->parent = realParent;
+    window->owner = owner;
+    window->rect = RECT{create.x, create.y, create.x + std::max(create.cx, 0), create.y + std::max(create.cy, 0)};
+    window->extra.assign(static_cast<std::size_t>(windowClass->windowExtra), 0);
+    const HWND handle = AddWindowObject(window);
+    ++windowClass->windows;
+    // Children come below their siblings, so a dialog's controls keep their template order; a new
+    // top-level window comes to the top.
+    std::vector<HWND>& siblings = FindWindowObject(realParent)->children;
+    if (child) {
+        siblings.push_back(handle);
+    } else {
+        siblings.insert(siblings.begin(), handle);
+    }
+    return handle;
+}
+
+// After WM_CREATE: the window's size and place, WM_PARENTNOTIFY to a child's parent, and the window shown
+// when its style asked for it.
+void AnnounceNewWindow(HWND handle, const CREATESTRUCTW& create, HWND realParent) {
+    const auto style = static_cast<DWORD>(create.style);
+    const bool child = (style & WS_CHILD) != 0;
+    if (const std::shared_ptr<Window> created = FindWindowObject(handle)) {
+        const RECT client = ClientRectOf(*created);
+        POINT origin = ClientOriginOf(*created);
+        if (child) {
+            ScreenToClient(realParent, &origin);
+        }
+        Deliver(handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+        Deliver(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+    }
+    if (child && (create.dwExStyle & WS_EX_NOPARENTNOTIFY) == 0 && IsWindow(handle)) {
+        const auto id = static_cast<WORD>(reinterpret_cast<UINT_PTR>(create.hMenu));
+        Deliver(realParent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, id), reinterpret_cast<LPARAM>(handle));
+    }
+    if ((style & WS_VISIBLE) != 0 && IsWindow(handle)) {
+        ShowWindow(handle, SW_SHOW);
+    }
+}
+
 }  // namespace
 
 void DestroyAllWindows() {
@@ -109,57 +189,12 @@ WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWS
     if (windowClass == nullptr) {
         return nullptr;
     }
-    const bool child = (style & WS_CHILD) != 0;
-    HWND realParent = win32sub::DesktopHandle();
+    HWND realParent = nullptr;
     HWND owner = nullptr;
-    if (child) {
-        if (parent == nullptr) {
-            SetLastError(ERROR_TLW_WITH_WSCHILD);
-            return nullptr;
-        }
-        if (win32sub::WindowOrFail(parent) == nullptr) {
-            return nullptr;
-        }
-        realParent = parent;
-    } else {
-        if (parent != nullptr && parent != win32sub::DesktopHandle()) {
-            if (win32sub::WindowOrFail(parent) == nullptr) {
-                return nullptr;
-            }
-            owner = win32sub::RootOf(parent);  // a top-level window is owned by a top-level window
-        }
-        if (menu != nullptr) {
-            SetLastError(ERROR_INVALID_MENU_HANDLE);  // there are no menus here
-            return nullptr;
-        }
-        if ((style & WS_POPUP) == 0) {
-            style |= WS_CAPTION | WS_CLIPSIBLINGS;  // an overlapped window always has a caption
-        }
+    if (!win32sub::PlaceNewWindow(style, parent, menu, realParent, owner)) {
+        return nullptr;
     }
     win32sub::ResolveDefaults(style, x, y, width, height);
-
-    auto window = std::make_shared<Window>();
-    window->windowClass = windowClass;
-    window->proc = windowClass->proc;
-    window->instance = instance;
-    window->style = style & ~static_cast<DWORD>(WS_VISIBLE);  // shown once created, as Windows does
-    window->exStyle = exStyle;
-    window->id = child ? reinterpret_cast<UINT_PTR>(menu) : 0;
-    window->parent = realParent;
-    window->owner = owner;
-    window->rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
-    window->extra.assign(static_cast<std::size_t>(windowClass->windowExtra), 0);
-    const HWND handle = win32sub::AddWindowObject(window);
-    ++windowClass->windows;
-    // Children come below their siblings, so a dialog's controls keep their template order; a new
-    // top-level window comes to the top.
-    std::vector<HWND>& siblings = win32sub::FindWindowObject(realParent)->children;
-    if (child) {
-        siblings.push_back(handle);
-    } else {
-        siblings.insert(siblings.begin(), handle);
-    }
-
     CREATESTRUCTW create{};
     create.lpCreateParams = param;
     create.hInstance = instance;
@@ -173,6 +208,7 @@ WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWS
     create.lpszName = windowName;
     create.lpszClass = className;
     create.dwExStyle = exStyle;
+    const HWND handle = win32sub::AddNewWindow(windowClass, create, realParent, owner);
     if (win32sub::Deliver(handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) == 0) {
         win32sub::FreeTree(handle);
         return nullptr;
@@ -184,22 +220,7 @@ WIN32SUB_API HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWS
         DestroyWindow(handle);
         return nullptr;
     }
-    if (const std::shared_ptr<Window> created = win32sub::FindWindowObject(handle)) {
-        const RECT client = win32sub::ClientRectOf(*created);
-        POINT origin = win32sub::ClientOriginOf(*created);
-        if (child) {
-            ScreenToClient(realParent, &origin);
-        }
-        win32sub::Deliver(handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-        win32sub::Deliver(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
-    }
-    if (child && (exStyle & WS_EX_NOPARENTNOTIFY) == 0 && IsWindow(handle)) {
-        win32sub::Deliver(realParent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, LOWORD(window->id)),
-                          reinterpret_cast<LPARAM>(handle));
-    }
-    if ((style & WS_VISIBLE) != 0 && IsWindow(handle)) {
-        ShowWindow(handle, SW_SHOW);
-    }
+    win32sub::AnnounceNewWindow(handle, create, realParent);
     return IsWindow(handle) ? handle : nullptr;
 }
 
