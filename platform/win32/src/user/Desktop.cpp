@@ -35,44 +35,40 @@ bool IsDefaultButton(const Window& window) {
     return IsClass(window, L"Button") && (window.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
+// What the picture calls a window of a standard class, by its class and, for buttons and statics, the type
+// in its style (a mask of 0 fits any style). The first row that fits names the window.
+struct KindName {
+    const wchar_t* className;
+    DWORD typeMask;
+    DWORD type;
+    const wchar_t* kind;
+};
+
+constexpr KindName kKindNames[] = {
+    {L"Button", BS_TYPEMASK, BS_CHECKBOX, L"check box"},
+    {L"Button", BS_TYPEMASK, BS_AUTOCHECKBOX, L"check box"},
+    {L"Button", BS_TYPEMASK, BS_3STATE, L"check box"},
+    {L"Button", BS_TYPEMASK, BS_AUTO3STATE, L"check box"},
+    {L"Button", BS_TYPEMASK, BS_RADIOBUTTON, L"radio button"},
+    {L"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON, L"radio button"},
+    {L"Button", BS_TYPEMASK, BS_GROUPBOX, L"group box"},
+    {L"Button", 0, 0, L"button"},
+    {L"Edit", 0, 0, L"edit"},
+    {L"Static", SS_TYPEMASK, SS_BITMAP, L"picture"},
+    {L"Static", SS_TYPEMASK, SS_ICON, L"icon"},
+    {L"Static", 0, 0, L"static"},
+    {L"ComboBox", 0, 0, L"combo box"},
+    {L"ListBox", 0, 0, L"list box"},
+};
+
 std::wstring KindOf(const Window& window) {
     if (window.dialog != nullptr) {
         return L"dialog";
     }
-    if (IsClass(window, L"Button")) {
-        switch (window.style & BS_TYPEMASK) {
-            case BS_CHECKBOX:
-            case BS_AUTOCHECKBOX:
-            case BS_3STATE:
-            case BS_AUTO3STATE:
-                return L"check box";
-            case BS_RADIOBUTTON:
-            case BS_AUTORADIOBUTTON:
-                return L"radio button";
-            case BS_GROUPBOX:
-                return L"group box";
-            default:
-                return L"button";
+    for (const KindName& row : kKindNames) {
+        if (IsClass(window, row.className) && (window.style & row.typeMask) == row.type) {
+            return row.kind;
         }
-    }
-    if (IsClass(window, L"Edit")) {
-        return L"edit";
-    }
-    if (IsClass(window, L"Static")) {
-        switch (window.style & SS_TYPEMASK) {
-            case SS_BITMAP:
-                return L"picture";
-            case SS_ICON:
-                return L"icon";
-            default:
-                return L"static";
-        }
-    }
-    if (IsClass(window, L"ComboBox")) {
-        return L"combo box";
-    }
-    if (IsClass(window, L"ListBox")) {
-        return L"list box";
     }
     return L"window " + window.windowClass->name;
 }
@@ -123,14 +119,69 @@ std::wstring DescribeImage(const Window& window) {
     return (window.style & SS_TYPEMASK) == SS_ICON ? L" icon" : L" image";
 }
 
+// A check box's or radio button's check mark; nothing for other windows.
+std::wstring DescribeCheck(const Window& window) {
+    const int check = window.control != nullptr ? window.control->CheckState() : -1;
+    if (check < 0) {
+        return L"";
+    }
+    const DWORD type = window.style & BS_TYPEMASK;
+    if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
+        return check == BST_CHECKED ? L" (o)" : L" ( )";
+    }
+    return check == BST_CHECKED ? L" [x]" : (check == BST_INDETERMINATE ? L" [-]" : L" [ ]");
+}
+
+// The states a user can tell apart on the screen: hidden, disabled, focused, active, default, modal.
+std::wstring DescribeStates(const Window& window) {
+    std::wstring states;
+    if ((window.style & WS_VISIBLE) == 0) {
+        states += L" hidden";
+    }
+    if ((window.style & WS_DISABLED) != 0) {
+        states += L" disabled";
+    }
+    if (FocusWindow() == window.handle) {
+        states += L" focus";
+    }
+    if (ActiveWindow() == window.handle) {
+        states += L" active";
+    }
+    if (IsDefaultButton(window)) {
+        states += L" default";
+    }
+    if (window.dialog != nullptr && window.dialog->modal && !window.dialog->ended) {
+        states += L" modal";
+    }
+    return states;
+}
+
+// A combo or list box's entries, the selected ones marked; nothing for other windows.
+std::wstring DescribeEntries(const Window& window) {
+    if (window.control == nullptr || window.control->Lists() == ControlState::ListKind::None) {
+        return L"";
+    }
+    const int count = window.control->EntryCount();
+    if (count == 0) {
+        return L" no entries";
+    }
+    std::wstring entries = L" entries:";
+    for (int i = 0; i < count; ++i) {
+        entries += i == 0 ? L" " : L", ";
+        if (window.control->EntrySelected(i)) {
+            entries += L"*";
+        }
+        entries += Quoted(*window.control->Entry(i));
+    }
+    return entries;
+}
+
 std::wstring DescribeLine(const Window& window) {
     std::wstring line = KindOf(window);
-    const bool topLevel = IsTopLevel(window);
-    if (!topLevel) {
+    if (!IsTopLevel(window)) {
         line += L" #" + Number(static_cast<int>(window.id));
     }
     const std::wstring text = ShownTextOf(window);
-    const bool list = window.control != nullptr && window.control->Lists() != ControlState::ListKind::None;
     const bool comboBox = IsClass(window, L"ComboBox");
     // A drop-down list shows its selected entry, which the entries mark; a field shows its text even empty.
     const bool dropDownList = comboBox && (window.style & 0x3) == CBS_DROPDOWNLIST;
@@ -138,18 +189,7 @@ std::wstring DescribeLine(const Window& window) {
     if (field || (!text.empty() && !dropDownList)) {
         line += L" " + Quoted(text);
     }
-    if (window.control != nullptr) {
-        const int check = window.control->CheckState();
-        if (check >= 0) {
-            const bool radio =
-                ((window.style & BS_TYPEMASK) == BS_RADIOBUTTON || (window.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON);
-            if (radio) {
-                line += check == BST_CHECKED ? L" (o)" : L" ( )";
-            } else {
-                line += check == BST_CHECKED ? L" [x]" : (check == BST_INDETERMINATE ? L" [-]" : L" [ ]");
-            }
-        }
-    }
+    line += DescribeCheck(window);
     const RECT& rect = window.rect;
     line += L" (" + Number(rect.left) + L"," + Number(rect.top) + L" " + Number(rect.right - rect.left) + L"x" +
             Number(rect.bottom - rect.top) + L")";
@@ -157,40 +197,7 @@ std::wstring DescribeLine(const Window& window) {
         ((window.style & SS_TYPEMASK) == SS_BITMAP || (window.style & SS_TYPEMASK) == SS_ICON)) {
         line += DescribeImage(window);
     }
-    if ((window.style & WS_VISIBLE) == 0) {
-        line += L" hidden";
-    }
-    if ((window.style & WS_DISABLED) != 0) {
-        line += L" disabled";
-    }
-    if (FocusWindow() == window.handle) {
-        line += L" focus";
-    }
-    if (ActiveWindow() == window.handle) {
-        line += L" active";
-    }
-    if (IsDefaultButton(window)) {
-        line += L" default";
-    }
-    if (window.dialog != nullptr && window.dialog->modal && !window.dialog->ended) {
-        line += L" modal";
-    }
-    if (list) {
-        const int count = window.control->EntryCount();
-        if (count == 0) {
-            line += L" no entries";
-        } else {
-            line += L" entries:";
-            for (int i = 0; i < count; ++i) {
-                line += i == 0 ? L" " : L", ";
-                if (window.control->EntrySelected(i)) {
-                    line += L"*";
-                }
-                line += Quoted(*window.control->Entry(i));
-            }
-        }
-    }
-    return line;
+    return line + DescribeStates(window) + DescribeEntries(window);
 }
 
 void Dump(HWND handle, int depth, DWORD flags, std::wstring& out) {

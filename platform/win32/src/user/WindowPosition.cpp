@@ -150,6 +150,35 @@ bool SetWindowPosition(HWND handle, HWND insertAfter, int x, int y, int cx, int 
     return true;
 }
 
+namespace {
+
+// ClientToScreen (`direction` 1) and ScreenToClient (-1): the point moves by the window's client origin.
+BOOL MoveByClientOrigin(HWND handle, POINT* point, int direction) {
+    const std::shared_ptr<Window> window = WindowOrFail(handle);
+    if (window == nullptr || point == nullptr) {
+        return FALSE;
+    }
+    const POINT origin = ClientOriginOf(*window);
+    point->x += direction * origin.x;
+    point->y += direction * origin.y;
+    return TRUE;
+}
+
+// The screen position of a window's client area for MapWindowPoints, which leaves `origin` (0, 0) for no
+// window (the screen); false for a handle that is no window.
+bool MappingOrigin(HWND handle, POINT& origin) {
+    if (handle == nullptr) {
+        return true;
+    }
+    const std::shared_ptr<Window> window = WindowOrFail(handle);
+    if (window == nullptr) {
+        return false;
+    }
+    origin = ClientOriginOf(*window);
+    return true;
+}
+
+}  // namespace
 }  // namespace win32sub
 
 using win32sub::Window;
@@ -239,43 +268,18 @@ WIN32SUB_API BOOL WINAPI GetClientRect(HWND handle, LPRECT rect) {
 }
 
 WIN32SUB_API BOOL WINAPI ClientToScreen(HWND handle, LPPOINT point) {
-    const std::shared_ptr<Window> window = win32sub::WindowOrFail(handle);
-    if (window == nullptr || point == nullptr) {
-        return FALSE;
-    }
-    const POINT origin = win32sub::ClientOriginOf(*window);
-    point->x += origin.x;
-    point->y += origin.y;
-    return TRUE;
+    return win32sub::MoveByClientOrigin(handle, point, 1);
 }
 
 WIN32SUB_API BOOL WINAPI ScreenToClient(HWND handle, LPPOINT point) {
-    const std::shared_ptr<Window> window = win32sub::WindowOrFail(handle);
-    if (window == nullptr || point == nullptr) {
-        return FALSE;
-    }
-    const POINT origin = win32sub::ClientOriginOf(*window);
-    point->x -= origin.x;
-    point->y -= origin.y;
-    return TRUE;
+    return win32sub::MoveByClientOrigin(handle, point, -1);
 }
 
 WIN32SUB_API int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
     POINT fromOrigin{0, 0};
     POINT toOrigin{0, 0};
-    if (from != nullptr) {
-        const std::shared_ptr<Window> window = win32sub::WindowOrFail(from);
-        if (window == nullptr) {
-            return 0;
-        }
-        fromOrigin = win32sub::ClientOriginOf(*window);
-    }
-    if (to != nullptr) {
-        const std::shared_ptr<Window> window = win32sub::WindowOrFail(to);
-        if (window == nullptr) {
-            return 0;
-        }
-        toOrigin = win32sub::ClientOriginOf(*window);
+    if (!win32sub::MappingOrigin(from, fromOrigin) || !win32sub::MappingOrigin(to, toOrigin)) {
+        return 0;
     }
     const LONG dx = fromOrigin.x - toOrigin.x;
     const LONG dy = fromOrigin.y - toOrigin.y;

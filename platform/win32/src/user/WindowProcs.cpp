@@ -74,6 +74,9 @@ bool ExtraRange(const Window& window, int index, std::size_t size) {
     return true;
 }
 
+// The window fields that GetWindowLongW and SetWindowLongW reach: the rest of their indexes are extra bytes.
+bool IsLongField(int index) { return index == GWL_STYLE || index == GWL_EXSTYLE || index == GWL_ID; }
+
 // The value in the window's extra bytes at `index`; 0 (ERROR_INVALID_INDEX) when it does not fit there.
 template <typename Value>
 Value ReadExtra(const Window& window, int index) {
@@ -262,33 +265,19 @@ WIN32SUB_API LONG_PTR WINAPI SetWindowLongPtrW(HWND handle, int index, LONG_PTR 
 }
 
 WIN32SUB_API LONG WINAPI GetWindowLongW(HWND handle, int index) {
+    if (win32sub::IsLongField(index)) {
+        return static_cast<LONG>(GetWindowLongPtrW(handle, index));
+    }
     const std::shared_ptr<Window> window = win32sub::WindowOrFail(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    switch (index) {
-        case GWL_STYLE:
-        case GWL_EXSTYLE:
-        case GWL_ID:
-            return static_cast<LONG>(GetWindowLongPtrW(handle, index));
-        default:
-            return win32sub::ReadExtra<LONG>(*window, index);
-    }
+    return window != nullptr ? win32sub::ReadExtra<LONG>(*window, index) : 0;
 }
 
 WIN32SUB_API LONG WINAPI SetWindowLongW(HWND handle, int index, LONG newLong) {
+    if (win32sub::IsLongField(index)) {
+        // Styles are unsigned: they widen without their sign.
+        const LONG_PTR wide = index == GWL_ID ? newLong : static_cast<LONG_PTR>(static_cast<DWORD>(newLong));
+        return static_cast<LONG>(SetWindowLongPtrW(handle, index, wide));
+    }
     const std::shared_ptr<Window> window = win32sub::WindowOrFail(handle);
-    if (window == nullptr) {
-        return 0;
-    }
-    switch (index) {
-        case GWL_STYLE:
-        case GWL_EXSTYLE:
-            return static_cast<LONG>(
-                SetWindowLongPtrW(handle, index, static_cast<LONG_PTR>(static_cast<DWORD>(newLong))));
-        case GWL_ID:
-            return static_cast<LONG>(SetWindowLongPtrW(handle, index, newLong));
-        default:
-            return win32sub::WriteExtra(*window, index, newLong);
-    }
+    return window != nullptr ? win32sub::WriteExtra(*window, index, newLong) : 0;
 }

@@ -236,6 +236,19 @@ INT_PTR DialogBoxFromTemplate(HINSTANCE instance, const DialogTemplate& dialog, 
     return RunModal(window, owner);
 }
 
+// The dialog state of a window; nullptr, with the last error set, when the handle is no window or the
+// window no dialog.
+std::shared_ptr<DialogState> DialogOrFail(HWND dialog) {
+    if (WindowOrFail(dialog) == nullptr) {
+        return nullptr;
+    }
+    std::shared_ptr<DialogState> state = DialogOf(dialog);
+    if (state == nullptr) {
+        SetLastError(ERROR_WINDOW_NOT_DIALOG);
+    }
+    return state;
+}
+
 }  // namespace
 
 void FontBaseUnits(int pointSize, int& baseX, int& baseY) {
@@ -308,12 +321,9 @@ WIN32SUB_API INT_PTR WINAPI DialogBoxIndirectParamW(HINSTANCE instance, LPCDLGTE
 }
 
 WIN32SUB_API BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
-    if (win32sub::WindowOrFail(dialog) == nullptr) {
-        return FALSE;
-    }
-    const std::shared_ptr<DialogState> state = win32sub::DialogOf(dialog);
+    const std::shared_ptr<DialogState> state = win32sub::DialogOrFail(dialog);
     if (state == nullptr) {
-        return win32sub::Fail(ERROR_WINDOW_NOT_DIALOG, FALSE);
+        return FALSE;
     }
     state->ended = true;
     state->result = result;
@@ -327,12 +337,9 @@ WIN32SUB_API BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
 }
 
 WIN32SUB_API BOOL WINAPI MapDialogRect(HWND dialog, LPRECT rect) {
-    if (win32sub::WindowOrFail(dialog) == nullptr) {
-        return FALSE;
-    }
-    const std::shared_ptr<DialogState> state = win32sub::DialogOf(dialog);
+    const std::shared_ptr<DialogState> state = win32sub::DialogOrFail(dialog);
     if (state == nullptr) {
-        return win32sub::Fail(ERROR_WINDOW_NOT_DIALOG, FALSE);
+        return FALSE;
     }
     if (rect == nullptr) {
         return win32sub::Fail(ERROR_INVALID_PARAMETER, FALSE);
