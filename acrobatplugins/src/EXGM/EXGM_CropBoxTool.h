@@ -5,11 +5,7 @@
 
 class EXGM_CropBoxTool : public EXGM_RectTool {
 public:
-    HostAtom GetType() override;
-    int32_t GetColorID() override;
-    BoxKind GetBoxKind() override;
-    void GetBox(HostPage page, FixedRect& out) override;
-    void SetBox(HostPage page, const FixedRect& box) override;
+    EXGM_CropBoxTool();
 };
 
 extern EXGM_CropBoxTool gCropBoxTool;

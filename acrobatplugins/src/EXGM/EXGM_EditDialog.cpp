@@ -39,6 +39,17 @@ constexpr int32_t kFieldTextSize = 256;
 constexpr int32_t kMessageSize = 256;
 constexpr int32_t kNameSize = 256;
 
+// How Apply writes each box, in BoxKind order: the MediaBox and the CropBox straight through the host, the
+// other boxes as keys of the page dictionary.
+using BoxWriter = void (*)(HostPage page, const FixedRect& rect);
+const BoxWriter kBoxWriters[kBoxKindCount] = {
+    [](HostPage page, const FixedRect& rect) { Model_SetMediaBox(page, rect); },
+    [](HostPage page, const FixedRect& rect) { Model_SetCropBox(page, rect); },
+    EXGM_SetTrimBox,
+    EXGM_SetArtBox,
+    EXGM_SetBleedBox,
+};
+
 // The order in which the fields are checked and named in the alert: width, height, x offset, y offset.
 constexpr int16_t kValidationOrder[] = {1002, 1003, 1004, 1005};
 
@@ -279,25 +290,7 @@ void EXGM_EditDialog::Apply() {
 void EXGM_EditDialog::WriteBoxToPage(int32_t index) {
     const HostPage page = Model_AcquirePage(m_run.doc, index);
     m_run.held = page;
-    switch (m_run.box) {
-        case kMediaBox:
-            Model_SetMediaBox(page, m_run.rectangle);
-            break;
-        case kCropBox:
-            Model_SetCropBox(page, m_run.rectangle);
-            break;
-        case kTrimBox:
-            EXGM_SetTrimBox(page, m_run.rectangle);
-            break;
-        case kArtBox:
-            EXGM_SetArtBox(page, m_run.rectangle);
-            break;
-        case kBleedBox:
-            EXGM_SetBleedBox(page, m_run.rectangle);
-            break;
-        default:
-            break;
-    }
+    if (m_run.box >= 0 && m_run.box < kBoxKindCount) kBoxWriters[m_run.box](page, m_run.rectangle);
     m_run.held = HostPage::None;
     Model_ReleasePage(page);
 }

@@ -1,6 +1,7 @@
 #include "EXGM/EXGM_RectTool.h"
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 #include "EXGM/EXGM_ArtBoxTool.h"
@@ -9,6 +10,7 @@
 #include "EXGM/EXGM_GeometryListener.h"
 #include "EXGM/EXGM_MediaBoxTool.h"
 #include "EXGM/EXGM_TrimBoxTool.h"
+#include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_PDCalls5.h"
 #include "Win32.h"
 #include "XCHG/XCHG_AVCalls5.h"
@@ -91,7 +93,8 @@ const Edge kPageEdgeAt[4][4] = {
 
 }  // namespace
 
-EXGM_RectTool::EXGM_RectTool() = default;
+EXGM_RectTool::EXGM_RectTool(BoxKind kind, int32_t colorId, const char* typeName)
+    : m_kind(kind), m_colorId(colorId), m_typeName(typeName) {}
 
 EXGM_RectTool::~EXGM_RectTool() = default;
 
@@ -109,6 +112,12 @@ void EXGM_RectTool::Deactivate() {
 bool EXGM_RectTool::ComputeEnabled() { return true; }
 
 bool EXGM_RectTool::IsPersistent() { return true; }
+
+HostAtom EXGM_RectTool::GetType() { return Core_AtomFromName(m_typeName); }
+
+void EXGM_RectTool::GetBox(HostPage page, FixedRect& out) { EXGM_GetBox(page, m_kind, &out); }
+
+void EXGM_RectTool::SetBox(HostPage page, const FixedRect& box) { EXGM_SetBox(page, m_kind, box); }
 
 void EXGM_RectTool::DidRegister() {
     LoadColor(GetColorID(), &m_fullColor);
@@ -267,46 +276,43 @@ void EXGM_RectTool::ChangeBox(const FixedRect& box, HostPageView view) {
     DrawBox(view);
 }
 
-void EXGM_RectTool::LocateBox(HostPageView view, HostPage page, HostDevRect& visible, HostDevRect& box) {
-    GetBox(page, m_box);
+void EXGM_RectTool::LocateBox(HostPageView view, const BoxUse& use) {
+    const AcquiredPage page(view);
+    if (page.Get() == HostPage::None) return;
+    GetBox(page.Get(), m_box);
+    HostDevRect visible;
     View_PageViewAperture(view, &visible);
+    HostDevRect box;
     View_PageRectToDevice(view, &m_box, &box);
+    use(visible, box);
 }
 
 void EXGM_RectTool::DrawBox(HostPageView view) {
-    const AcquiredPage page(view);
-    if (page.Get() == HostPage::None) return;
-    HostDevRect visible;
-    HostDevRect box;
-    LocateBox(view, page.Get(), visible, box);
-
-    View_SetDrawingColor(view, &m_guideColor);
-    const HostDevRect across = Grown(visible, kGuideOverhang);
-    const HostDevRect vertical{box.left, across.top, box.right, across.bottom};
-    View_DrawRectOutline(view, &vertical, 1, nullptr, 0);
-    const HostDevRect horizontal{across.left, box.top, across.right, box.bottom};
-    View_DrawRectOutline(view, &horizontal, 1, nullptr, 0);
-    if (IsActive()) {
-        View_SetDrawingColor(view, &m_fullColor);
-        View_DrawRectOutline(view, &box, 1, nullptr, 0);
-    }
+    LocateBox(view, [&](const HostDevRect& visible, const HostDevRect& box) {
+        View_SetDrawingColor(view, &m_guideColor);
+        const HostDevRect across = Grown(visible, kGuideOverhang);
+        const HostDevRect vertical{box.left, across.top, box.right, across.bottom};
+        View_DrawRectOutline(view, &vertical, 1, nullptr, 0);
+        const HostDevRect horizontal{across.left, box.top, across.right, box.bottom};
+        View_DrawRectOutline(view, &horizontal, 1, nullptr, 0);
+        if (IsActive()) {
+            View_SetDrawingColor(view, &m_fullColor);
+            View_DrawRectOutline(view, &box, 1, nullptr, 0);
+        }
+    });
 }
 
 void EXGM_RectTool::EraseBox(HostPageView view) {
-    const AcquiredPage page(view);
-    if (page.Get() == HostPage::None) return;
-    HostDevRect visible;
-    HostDevRect box;
-    LocateBox(view, page.Get(), visible, box);
-
-    const HostDevRect across = Grown(visible, kStripOverhang);
-    const HostDevRect strips[] = {
-        {box.left, across.top, Px(box.left + 1), across.bottom},
-        {Px(box.right - 1), across.top, box.right, across.bottom},
-        {across.left, box.top, across.right, Px(box.top + 1)},
-        {across.left, Px(box.bottom - 1), across.right, box.bottom},
-    };
-    for (const HostDevRect& strip : strips) View_InvalidateRect(view, &strip);
+    LocateBox(view, [&](const HostDevRect& visible, const HostDevRect& box) {
+        const HostDevRect across = Grown(visible, kStripOverhang);
+        const HostDevRect strips[] = {
+            {box.left, across.top, Px(box.left + 1), across.bottom},
+            {Px(box.right - 1), across.top, box.right, across.bottom},
+            {across.left, box.top, across.right, Px(box.top + 1)},
+            {across.left, Px(box.bottom - 1), across.right, box.bottom},
+        };
+        for (const HostDevRect& strip : strips) View_InvalidateRect(view, &strip);
+    });
 }
 
 EXGM_RectTool* EXGM_BoxToolFor(BoxKind kind) {

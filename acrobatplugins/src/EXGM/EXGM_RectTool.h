@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "EXGM/EXGM_Utils.h"
@@ -15,7 +16,8 @@ class EXGM_GeometryListener;
 
 class EXGM_RectTool : public XCHG_AVToolObj {
 public:
-    EXGM_RectTool();
+    // `colorId` is the "PDCL" colour resource of the box's outline, `typeName` the tool's name with the host.
+    EXGM_RectTool(BoxKind kind, int32_t colorId, const char* typeName);
     ~EXGM_RectTool() override;
 
     void Activate(HostBool persistent) override;
@@ -25,13 +27,13 @@ public:
     bool DoClick(HostPageView view, int16_t x, int16_t y, int16_t flags, int16_t clickCount) override;
     void DidRegister() override;
     bool IsPersistent() override;
+    HostAtom GetType() override;
 
-    // The "PDCL" colour resource of the box's outline.
-    virtual int32_t GetColorID() = 0;
-    virtual BoxKind GetBoxKind() = 0;
+    int32_t GetColorID() const { return m_colorId; }
+    BoxKind GetBoxKind() const { return m_kind; }
     // The box of the page as the page shows it, with its fallbacks.
-    virtual void GetBox(HostPage page, FixedRect& out) = 0;
-    virtual void SetBox(HostPage page, const FixedRect& box) = 0;
+    void GetBox(HostPage page, FixedRect& out);
+    virtual void SetBox(HostPage page, const FixedRect& box);
 
     // Listeners are not owned; one added twice hears everything twice.
     void AddListener(EXGM_GeometryListener* listener);
@@ -51,12 +53,17 @@ public:
     const HostColor& GuideColor() const { return m_guideColor; }
 
 private:
-    // Reads the box of `page` into the box copy; where the box and the visible area lie in the view.
-    void LocateBox(HostPageView view, HostPage page, HostDevRect& visible, HostDevRect& box);
+    // Reads the box of the view's current page into the box copy and, while the page is held, tells `use` where
+    // the visible area and the box lie in the view. Nothing happens without a page.
+    using BoxUse = std::function<void(const HostDevRect& visible, const HostDevRect& box)>;
+    void LocateBox(HostPageView view, const BoxUse& use);
     // The device rectangle back to points; edges that did not move keep the start's exact values.
     FixedRect DeviceToPage(HostPageView view, const HostDevRect& device, const HostDevRect& startDevice,
                            const FixedRect& startPage);
 
+    const BoxKind m_kind;
+    const int32_t m_colorId;
+    const char* const m_typeName;
     FixedRect m_box{};
     HostColor m_fullColor{};
     HostColor m_guideColor{};

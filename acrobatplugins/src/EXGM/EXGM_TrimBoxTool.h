@@ -6,10 +6,7 @@
 
 class EXGM_TrimBoxTool : public EXGM_RectTool {
 public:
-    HostAtom GetType() override;
-    int32_t GetColorID() override;
-    BoxKind GetBoxKind() override;
-    void GetBox(HostPage page, FixedRect& out) override;
+    EXGM_TrimBoxTool();
     void SetBox(HostPage page, const FixedRect& box) override;
 };
 

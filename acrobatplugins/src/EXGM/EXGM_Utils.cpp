@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <initializer_list>
 #include <set>
 #include <utility>
 
@@ -63,6 +64,27 @@ CosObj PageDict(HostPage page) { return Model_PageDict(page); }
 
 // Both words identify an object; a loop in a damaged page tree is noticed by meeting one twice.
 using ObjectKey = std::pair<uint32_t, uint32_t>;
+
+// A box the page holds itself under one of `keys` (never inherited), or else the CropBox in its place.
+bool OwnRectOrCropBox(HostPage page, std::initializer_list<const char*> keys, FixedRect* out) {
+    const CosObj dict = PageDict(page);
+    for (const char* key : keys) {
+        if (EXGM_GetRect(dict, Atom(key), out)) return true;
+    }
+    EXGM_GetCropBox(page, out);
+    return false;
+}
+
+// How each box is read and written, in BoxKind order; a value that is no box stands for the BleedBox.
+struct BoxAccess {
+    bool (*get)(HostPage page, FixedRect* out);
+    void (*set)(HostPage page, const FixedRect& rect);
+};
+const BoxAccess kBoxAccess[kBoxKindCount] = {
+    {EXGM_GetMediaBox, EXGM_SetMediaBox}, {EXGM_GetCropBox, EXGM_SetCropBox},   {EXGM_GetTrimBox, EXGM_SetTrimBox},
+    {EXGM_GetArtBox, EXGM_SetArtBox},     {EXGM_GetBleedBox, EXGM_SetBleedBox},
+};
+const BoxAccess& AccessOf(BoxKind kind) { return kBoxAccess[kind >= 0 && kind < kBoxKindCount ? kind : kBleedBox]; }
 
 Fixed ToUnit(Fixed value, float pointsToUnit) {
     return static_cast<Fixed>(std::trunc(value / 65536.0 * pointsToUnit * 65536.0 + 0.5));
@@ -165,39 +187,15 @@ bool EXGM_GetCropBox(HostPage page, FixedRect* out) {
     return false;
 }
 
-bool EXGM_GetTrimBox(HostPage page, FixedRect* out) {
-    const CosObj dict = PageDict(page);
-    if (EXGM_GetRect(dict, Atom("TrimBox"), out) || EXGM_GetRect(dict, Atom("ORBA_TrimBox"), out)) return true;
-    EXGM_GetCropBox(page, out);
-    return false;
-}
+bool EXGM_GetTrimBox(HostPage page, FixedRect* out) { return OwnRectOrCropBox(page, {"TrimBox", "ORBA_TrimBox"}, out); }
 
-bool EXGM_GetArtBox(HostPage page, FixedRect* out) {
-    if (EXGM_GetRect(PageDict(page), Atom("ArtBox"), out)) return true;
-    EXGM_GetCropBox(page, out);
-    return false;
-}
+bool EXGM_GetArtBox(HostPage page, FixedRect* out) { return OwnRectOrCropBox(page, {"ArtBox"}, out); }
 
-bool EXGM_GetBleedBox(HostPage page, FixedRect* out) {
-    if (EXGM_GetRect(PageDict(page), Atom("BleedBox"), out)) return true;
-    EXGM_GetCropBox(page, out);
-    return false;
-}
+bool EXGM_GetBleedBox(HostPage page, FixedRect* out) { return OwnRectOrCropBox(page, {"BleedBox"}, out); }
 
-bool EXGM_GetBox(HostPage page, BoxKind kind, FixedRect* out) {
-    switch (kind) {
-        case kMediaBox:
-            return EXGM_GetMediaBox(page, out);
-        case kCropBox:
-            return EXGM_GetCropBox(page, out);
-        case kTrimBox:
-            return EXGM_GetTrimBox(page, out);
-        case kArtBox:
-            return EXGM_GetArtBox(page, out);
-        default:
-            return EXGM_GetBleedBox(page, out);
-    }
-}
+bool EXGM_GetBox(HostPage page, BoxKind kind, FixedRect* out) { return AccessOf(kind).get(page, out); }
+
+void EXGM_SetBox(HostPage page, BoxKind kind, const FixedRect& rect) { AccessOf(kind).set(page, rect); }
 
 void EXGM_SetTrimBox(HostPage page, const FixedRect& rect) {
     const CosObj dict = PageDict(page);

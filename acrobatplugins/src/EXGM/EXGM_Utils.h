@@ -52,6 +52,7 @@ void EXGM_SetCropBox(HostPage page, const FixedRect& rect);
 void EXGM_SetTrimBox(HostPage page, const FixedRect& rect);
 void EXGM_SetArtBox(HostPage page, const FixedRect& rect);
 void EXGM_SetBleedBox(HostPage page, const FixedRect& rect);
+void EXGM_SetBox(HostPage page, BoxKind kind, const FixedRect& rect);
 
 void EXGM_PointsToUnits(FixedRect& rect, UnitKind unit);
 void EXGM_UnitsToPoints(FixedRect& rect, UnitKind unit, const FixedRect& previousInPoints);
