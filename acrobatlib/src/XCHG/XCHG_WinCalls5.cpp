@@ -1,12 +1,3 @@
+// The wrappers of the list are defined here, and a translator is told of this file.
+#define PDFL_DEFINE_WRAPPERS
 #include "XCHG/XCHG_WinCalls5.h"
-
-namespace {
-
-const char* const kFamilyFile = __FILE__;
-
-}  // namespace
-
-#define HOST_FRAME_ENTRY(number, Result, Name, Params, Args)
-#define HOST_ENTRY(number, Result, Name, Params, Args) \
-    PDFL_DEFINE_WRAPPER(PDFL_HostTables::kWin, number, Result, Name, Params, Args)
-#include "entries/WinEntries.def"

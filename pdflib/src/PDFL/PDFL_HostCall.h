@@ -54,7 +54,7 @@ Result PDFL_CallHost(const Call& call, const char* sourceFile, int32_t line) {
 
 // Declares the wrappers of one entry list (in a header) ...
 #define PDFL_DECLARE_WRAPPER(table, number, Result, Name, Params, Args) Result Name Params;
-// ... and defines them (in the family's source file, which names its own file as kFamilyFile). The line
+// ... and defines them (in the family's source file, where kFamilyFile names that file). The line
 // handed to a translator is the entry's own row.
 #define PDFL_DEFINE_WRAPPER(table, number, Result, Name, Params, Args)                               \
     Result Name Params {                                                                             \

@@ -4,9 +4,6 @@
 #include "HostTypes.h"
 #include "PDFL/PDFL_HostCall.h"
 
-#define HOST_FRAME_ENTRY(number, Result, Name, Params, Args)
-#define HOST_ENTRY(number, Result, Name, Params, Args) \
-    PDFL_DECLARE_WRAPPER(PDFL_HostTables::kPDModel, number, Result, Name, Params, Args)
-#include "entries/PDModelEntries.def"
-#undef HOST_ENTRY
-#undef HOST_FRAME_ENTRY
+#define PDFL_ENTRY_TABLE PDFL_HostTables::kPDModel
+#define PDFL_ENTRY_LIST "entries/PDModelEntries.def"
+#include "PDFL/PDFL_EntryWrappers.h"
