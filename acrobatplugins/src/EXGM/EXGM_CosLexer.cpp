@@ -21,6 +21,25 @@ bool IsHexDigit(int c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A
 bool IsRegularPrintable(int c) { return c >= 33 && c <= 126; }
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 
+// The byte a backslash and `c` stand for in a literal string: "\(", "\)", "\\" and unknown escapes stand for
+// the character itself.
+int EscapedChar(int c) {
+    switch (c) {
+        case 'n':
+            return '\n';
+        case 'r':
+            return '\r';
+        case 't':
+            return '\t';
+        case 'b':
+            return '\b';
+        case 'f':
+            return '\f';
+        default:
+            return c;
+    }
+}
+
 int HexDigitValue(char c) {
     if (IsDigit(c)) return c - '0';
     return (c | 0x20) - 'a' + 10;
@@ -190,50 +209,27 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessComment(int c) {
         ChangeState(StateStart);
         return TokenComment;
     }
-    Consume();
-    AppendText(c);
-    AppendValue(c);
-    return TokenMoreData;
+    return Keep(c);
 }
 
 // A file name runs to whitespace; double quotes keep what lies between them, blanks included.
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessFileName(int c) {
     if (m_state == StateFileNameQuote) {
         if (c == EndOfData) return Fail("Filename is missing closing quote");
-        if (c == '"') {
-            AppendText(c);
-            Consume();
-            ChangeState(StateFileName);
-            return TokenMoreData;
-        }
-        if (c >= 32 && c <= 126) {
-            AppendText(c);
-            AppendValue(c);
-            Consume();
-            return TokenMoreData;
-        }
+        if (c == '"') return KeepText(c, StateFileName);
+        if (c >= 32 && c <= 126) return Keep(c);
         return FailAt("Unexpected character encountered in filename: '", c);
     }
     if (c == EndOfData) {
         ChangeState(StateStart);
         return TokenFileRef;
     }
-    if (c == '"') {
-        AppendText(c);
-        Consume();
-        ChangeState(StateFileNameQuote);
-        return TokenMoreData;
-    }
+    if (c == '"') return KeepText(c, StateFileNameQuote);
     if (IsWhitespace(c)) {
         ChangeState(StateStart);
         return TokenFileRef;
     }
-    if (IsRegularPrintable(c)) {
-        AppendText(c);
-        AppendValue(c);
-        Consume();
-        return TokenMoreData;
-    }
+    if (IsRegularPrintable(c)) return Keep(c);
     return FailAt("Unexpected character encountered in filename: '", c);
 }
 
@@ -241,44 +237,27 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessFileName(int c) {
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessName(int c) {
     switch (m_state) {
         case StateNameEscape1:
-            if (IsHexDigit(c)) {
-                AppendText(c);
-                m_escapeDigits[0] = static_cast<char>(c);
-                Consume();
-                ChangeState(StateNameEscape2);
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in name: '", c);
+            if (!IsHexDigit(c)) break;
+            PutEscapeDigit(0, c);
+            return KeepText(c, StateNameEscape2);
         case StateNameEscape2:
-            if (IsHexDigit(c)) {
-                AppendText(c);
-                m_escapeDigits[1] = static_cast<char>(c);
-                m_escapeDigits[2] = '\0';
-                AppendHexEscape();
-                Consume();
-                ChangeState(StateName);
-                return TokenMoreData;
-            }
-            return FailAt("Unexpected character encountered in name: '", c);
+            if (!IsHexDigit(c)) break;
+            PutEscapeDigit(1, c);
+            AppendHexEscape();
+            return KeepText(c, StateName);
         default:
-            break;
+            return ProcessNameChar(c);
     }
-    if (c == '#') {
-        AppendText(c);
-        Consume();
-        ChangeState(StateNameEscape1);
-        return TokenMoreData;
-    }
+    return FailAt("Unexpected character encountered in name: '", c);
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessNameChar(int c) {
+    if (c == '#') return KeepText(c, StateNameEscape1);
     if (IsDelimiter(c)) {
         ChangeState(StateStart);
         return TokenName;
     }
-    if (IsRegularPrintable(c) && m_tokenValue.size() < 127) {
-        AppendText(c);
-        AppendValue(c);
-        Consume();
-        return TokenMoreData;
-    }
+    if (IsRegularPrintable(c) && m_tokenValue.size() < 127) return Keep(c);
     return FailAt("Unexpected character encountered in name: '", c);
 }
 
@@ -292,11 +271,7 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessNumber(int c) {
             ChangeState(StateStart);
             return TokenFixed;
         }
-        if (IsDigit(c)) {
-            AppendText(c);
-            Consume();
-            return TokenMoreData;
-        }
+        if (IsDigit(c)) return KeepText(c, m_state);
         return FailAt("Unexpected character encountered in fixed number: '", c);
     }
     if (IsDelimiter(c)) {
@@ -304,28 +279,14 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessNumber(int c) {
         ChangeState(StateStart);
         return TokenInteger;
     }
-    if (IsDigit(c)) {
-        AppendText(c);
-        Consume();
-        return TokenMoreData;
-    }
-    if (c == '.') {
-        AppendText(c);
-        Consume();
-        ChangeState(StateNumberFixed);
-        return TokenMoreData;
-    }
+    if (IsDigit(c)) return KeepText(c, m_state);
+    if (c == '.') return KeepText(c, StateNumberFixed);
     return FailAt("Unexpected character encountered in integer number: '", c);
 }
 
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessSymbol(int c) {
     if (IsDelimiter(c)) return FinishSymbol();
-    if (IsRegularPrintable(c)) {
-        AppendText(c);
-        AppendValue(c);
-        Consume();
-        return TokenMoreData;
-    }
+    if (IsRegularPrintable(c)) return Keep(c);
     return FailAt("Unexpected character encountered: '", c);
 }
 
@@ -394,31 +355,17 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessHexString(int c) {
     const bool secondDigit = m_state == StateHexString2;
     if (c == EndOfData) return Fail("Hexadecimal string is missing trailing '>'");
     if (IsHexDigit(c)) {
-        AppendText(c);
-        Consume();
-        if (secondDigit) {
-            m_escapeDigits[1] = static_cast<char>(c);
-            m_escapeDigits[2] = '\0';
-            AppendHexEscape();
-            ChangeState(StateHexString1);
-        } else {
-            m_escapeDigits[0] = static_cast<char>(c);
-            ChangeState(StateHexString2);
-        }
-        return TokenMoreData;
+        PutEscapeDigit(secondDigit ? 1 : 0, c);
+        if (secondDigit) AppendHexEscape();
+        return KeepText(c, secondDigit ? StateHexString1 : StateHexString2);
     }
-    if (IsWhitespace(c)) {
-        AppendText(c);
-        Consume();
-        return TokenMoreData;
-    }
+    if (IsWhitespace(c)) return KeepText(c, m_state);
     if (c == '>') {
         AppendText(c);
         Consume();
         if (secondDigit) {
             // An odd last digit stands for its pair with a zero: "<4>" is the byte 0x40.
-            m_escapeDigits[1] = '0';
-            m_escapeDigits[2] = '\0';
+            PutEscapeDigit(1, '0');
             AppendHexEscape();
         }
         ChangeState(StateStart);
@@ -431,96 +378,68 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessString(int c) {
     if (c == EndOfData) return Fail("String is missing trailing ')'");
     switch (m_state) {
         case StateString:
-            Consume();
-            AppendText(c);
-            if (c == '(') {
-                ++m_parenthesisDepth;
-                AppendValue(c);
-            } else if (c == ')') {
-                if (--m_parenthesisDepth <= 0) {
-                    ChangeState(StateStart);
-                    return TokenString;
-                }
-                AppendValue(c);
-            } else if (c == '\\') {
-                ChangeState(StateStringEscape1);
-            } else {
-                AppendValue(c);
-            }
-            return TokenMoreData;
-
+            return ProcessStringChar(c);
         case StateStringEscape1:
-            AppendText(c);
-            Consume();
-            if (IsDigit(c)) {
-                m_escapeDigits[0] = static_cast<char>(c);
-                m_escapeDigits[1] = '\0';
-                ChangeState(StateStringEscape2);
-                return TokenMoreData;
-            }
-            switch (c) {
-                case '\n':
-                    break;  // a line continuation adds nothing
-                case '\r':
-                    ChangeState(StateStringEscapeCRLF);
-                    return TokenMoreData;
-                case 'n':
-                    AppendValue('\n');
-                    break;
-                case 'r':
-                    AppendValue('\r');
-                    break;
-                case 't':
-                    AppendValue('\t');
-                    break;
-                case 'b':
-                    AppendValue('\b');
-                    break;
-                case 'f':
-                    AppendValue('\f');
-                    break;
-                default:
-                    AppendValue(c);  // "\(", "\)", "\\" and unknown escapes stand for the character itself
-                    break;
-            }
-            ChangeState(StateString);
-            return TokenMoreData;
-
+            return ProcessStringEscape(c);
         case StateStringEscape2:
-            if (IsDigit(c)) {
-                AppendText(c);
-                Consume();
-                m_escapeDigits[1] = static_cast<char>(c);
-                m_escapeDigits[2] = '\0';
-                ChangeState(StateStringEscape3);
-                return TokenMoreData;
-            }
-            m_escapeDigits[1] = '\0';
-            AppendOctalEscape();
-            ChangeState(StateString);
-            return TokenMoreData;
-
         case StateStringEscape3:
-            if (IsDigit(c)) {
-                AppendText(c);
-                Consume();
-                m_escapeDigits[2] = static_cast<char>(c);
-                m_escapeDigits[3] = '\0';
-            } else {
-                m_escapeDigits[2] = '\0';
-            }
-            AppendOctalEscape();
-            ChangeState(StateString);
-            return TokenMoreData;
-
+            return ProcessOctalEscape(c);
         default:  // StateStringEscapeCRLF: a CR LF pair after a backslash is one line continuation
-            if (c == '\n') {
-                AppendText(c);
-                Consume();
-            }
+            if (c == '\n') return KeepText(c, StateString);
             ChangeState(StateString);
             return TokenMoreData;
     }
+}
+
+// Balanced parentheses belong to the string; the one that closes the first ends it.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStringChar(int c) {
+    Consume();
+    AppendText(c);
+    if (c == '(') {
+        ++m_parenthesisDepth;
+    } else if (c == ')') {
+        if (--m_parenthesisDepth <= 0) {
+            ChangeState(StateStart);
+            return TokenString;
+        }
+    } else if (c == '\\') {
+        ChangeState(StateStringEscape1);
+        return TokenMoreData;
+    }
+    AppendValue(c);
+    return TokenMoreData;
+}
+
+// The character after a backslash: the first digit of an octal escape, a line continuation or an escaped
+// character.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStringEscape(int c) {
+    if (IsDigit(c)) {
+        PutEscapeDigit(0, c);
+        return KeepText(c, StateStringEscape2);
+    }
+    if (c == '\r') return KeepText(c, StateStringEscapeCRLF);
+    if (c != '\n') AppendValue(EscapedChar(c));  // a line continuation adds nothing
+    return KeepText(c, StateString);
+}
+
+// The second and third digit of an octal escape; any other character ends the escape and is read again as
+// part of the string.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessOctalEscape(int c) {
+    const int index = m_state == StateStringEscape2 ? 1 : 2;
+    if (IsDigit(c)) {
+        AppendText(c);
+        Consume();
+        PutEscapeDigit(index, c);
+        if (index == 1) {
+            ChangeState(StateStringEscape3);
+            return TokenMoreData;
+        }
+    } else {
+        m_escapeDigits[index] = '\0';
+    }
+    AppendOctalEscape();
+    ChangeState(StateString);
+    return TokenMoreData;
 }
 
 EXGM_CosLexer::LexerToken EXGM_CosLexer::FinishSymbol() {
@@ -533,6 +452,25 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::FinishSymbol() {
     if (m_tokenText == "stream") return TokenStreamBegin;
     if (m_tokenText == "endstream") return TokenStreamEnd;
     return TokenSymbol;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::Keep(int c) {
+    AppendText(c);
+    AppendValue(c);
+    Consume();
+    return TokenMoreData;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::KeepText(int c, LexerState next) {
+    AppendText(c);
+    Consume();
+    if (next != m_state) ChangeState(next);
+    return TokenMoreData;
+}
+
+void EXGM_CosLexer::PutEscapeDigit(int index, int c) {
+    m_escapeDigits[index] = static_cast<char>(c);
+    m_escapeDigits[index + 1] = '\0';
 }
 
 void EXGM_CosLexer::AppendHexEscape() {

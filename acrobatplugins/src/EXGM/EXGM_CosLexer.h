@@ -114,16 +114,26 @@ private:
     LexerToken ProcessComment(int c);
     LexerToken ProcessFileName(int c);
     LexerToken ProcessName(int c);
+    LexerToken ProcessNameChar(int c);
     LexerToken ProcessNumber(int c);
     LexerToken ProcessSymbol(int c);
     LexerToken ProcessHexString(int c);
     LexerToken ProcessString(int c);
+    LexerToken ProcessStringChar(int c);
+    LexerToken ProcessStringEscape(int c);
+    LexerToken ProcessOctalEscape(int c);
     LexerToken FinishSymbol();
     // Replaces the error message and enters StateError; FailAt completes the message with the character
     // and a closing quote.
     LexerToken Fail(const char* message);
     LexerToken FailAt(const char* message, int c);
     void Consume();
+    // Takes `c` into the token's text and value and reads on.
+    LexerToken Keep(int c);
+    // Takes `c` into the token's text only and reads on in `next`.
+    LexerToken KeepText(int c, LexerState next);
+    // An escape's digit at `index`, the digits ending after it.
+    void PutEscapeDigit(int index, int c);
     void AppendText(int c) { m_tokenText.push_back(static_cast<char>(c)); }
     void AppendValue(int c) { m_tokenValue.push_back(static_cast<char>(c)); }
     void AppendOctalEscape();
