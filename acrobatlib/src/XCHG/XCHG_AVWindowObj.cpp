@@ -21,6 +21,10 @@ HostDevRect ToDevRect(LONG left, LONG top, LONG right, LONG bottom) {
 
 HostDevRect ToDevRect(const RECT& rect) { return ToDevRect(rect.left, rect.top, rect.right, rect.bottom); }
 
+HostDevRect ToDevRect(const WINDOWPOS& position) {
+    return ToDevRect(position.x, position.y, position.x + position.cx, position.y + position.cy);
+}
+
 HostWindowEvent EventOf(UINT message, WPARAM wParam, LPARAM lParam) {
     return HostWindowEvent{message, static_cast<uintptr_t>(wParam), static_cast<intptr_t>(lParam)};
 }
@@ -109,87 +113,94 @@ HostDevRect XCHG_AVWindowObj::WindowRect() const {
 }
 
 LRESULT XCHG_AVWindowObj::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleGeometryMessage(message, wParam, lParam) || HandleEventMessage(message, wParam, lParam)) return 0;
+    return CallPreviousProc(message, wParam, lParam);
+}
+
+bool XCHG_AVWindowObj::HandleGeometryMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_DESTROY:
-            PrivateDidClose();
-            m_platformWindow = nullptr;
-            return 0;
         case WM_SIZE:
-            if (wParam != SIZE_RESTORED && wParam != SIZE_MAXIMIZED) return 0;
+            if (wParam != SIZE_RESTORED && wParam != SIZE_MAXIMIZED) return true;
             [[fallthrough]];
         case WM_MOVE: {
             RECT rect{};
-            if (!GetWindowRect(m_platformWindow, &rect)) break;
+            if (!GetWindowRect(m_platformWindow, &rect)) return false;
             PrivateDidResize(ToDevRect(rect));
-            return 0;
+            return true;
         }
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                WillDeactivate();
-            } else {
-                DidActivate();
-            }
-            return 0;
-        case WM_SETFOCUS:
-            DidBecomeKey();
-            return 0;
-        case WM_KILLFOCUS:
-            WillResignKey();
-            return 0;
-        case WM_PAINT: {
-            RECT rect{};
-            if (GetUpdateRect(m_platformWindow, &rect, FALSE)) {
-                PrivateDraw(ToDevRect(rect));
-            } else {
-                GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", __FILE__, kGetUpdateRectLogLine);  // throws
-            }
-            return 0;
-        }
-        case WM_CLOSE:
-            if (WillClose(0) == 1) DestroyWindow(m_platformWindow);
-            return 0;
         case WM_WINDOWPOSCHANGING: {
             auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-            HostDevRect rect =
-                ToDevRect(position->x, position->y, position->x + position->cx, position->y + position->cy);
+            HostDevRect rect = ToDevRect(*position);
             PrivateWillBeResized(rect);
             position->x = rect.left;
             position->y = rect.top;
             position->cx = rect.right - rect.left;
             position->cy = rect.bottom - rect.top;
-            return 0;
+            return true;
         }
-        case WM_WINDOWPOSCHANGED: {
-            const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
-            PrivateDidResize(
-                ToDevRect(position->x, position->y, position->x + position->cx, position->y + position->cy));
-            return 0;
-        }
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN: {
-            const HostWindowEvent event = EventOf(message, wParam, lParam);
-            PrivateKeyDown(static_cast<uint32_t>(wParam), &event);
-            return 0;
-        }
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: {
-            const HostWindowEvent event = EventOf(message, wParam, lParam);
-            PrivateMouseDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)), &event);
-            return 0;
-        }
+        case WM_WINDOWPOSCHANGED:
+            PrivateDidResize(ToDevRect(*reinterpret_cast<const WINDOWPOS*>(lParam)));
+            return true;
         case WM_SIZING:
         case WM_MOVING: {
             auto* target = reinterpret_cast<RECT*>(lParam);
             HostDevRect rect = ToDevRect(*target);
             PrivateWillBeResized(rect);
             *target = RECT{rect.left, rect.top, rect.right, rect.bottom};
-            return 0;
+            return true;
         }
         default:
-            break;
+            return false;
     }
-    return CallPreviousProc(message, wParam, lParam);
+}
+
+bool XCHG_AVWindowObj::HandleEventMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HostWindowEvent event = EventOf(message, wParam, lParam);
+    switch (message) {
+        case WM_DESTROY:
+            PrivateDidClose();
+            m_platformWindow = nullptr;
+            return true;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                WillDeactivate();
+            } else {
+                DidActivate();
+            }
+            return true;
+        case WM_SETFOCUS:
+            DidBecomeKey();
+            return true;
+        case WM_KILLFOCUS:
+            WillResignKey();
+            return true;
+        case WM_PAINT:
+            PaintUpdateRect();
+            return true;
+        case WM_CLOSE:
+            if (WillClose(0) == 1) DestroyWindow(m_platformWindow);
+            return true;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            PrivateKeyDown(static_cast<uint32_t>(wParam), &event);
+            return true;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            PrivateMouseDown(static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam)), &event);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void XCHG_AVWindowObj::PaintUpdateRect() {
+    RECT rect{};
+    if (GetUpdateRect(m_platformWindow, &rect, FALSE)) {
+        PrivateDraw(ToDevRect(rect));
+    } else {
+        GLIB_Log(GLIB_LOG_FATAL, "GetUpdateRect failed", __FILE__, kGetUpdateRectLogLine);  // throws
+    }
 }
 
 void XCHG_AVWindowObj::PrivateMouseDown(int16_t x, int16_t y, const HostWindowEvent* event) { MouseDown(x, y, event); }

@@ -96,6 +96,12 @@ private:
     template <class Proc>
     static HostProc AsProc(Proc proc);
 
+    // The steps of HandleMessage: each answers whether it handled the message.
+    bool HandleGeometryMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleEventMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Draws what the platform window asks to be drawn again.
+    void PaintUpdateRect();
+
     void MakeCallbacks();
     void ReleaseCallbacks();
     HostDevRect WindowRect() const;
