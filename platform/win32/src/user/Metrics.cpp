@@ -59,15 +59,11 @@ int MulDivRound(int a, int b, int c) {
 
 WIN32SUB_API int WINAPI GetSystemMetrics(int index) {
     switch (index) {
-        case SM_CXSCREEN: {
-            RECT screen;
-            GetWindowRect(GetDesktopWindow(), &screen);
-            return screen.right - screen.left;
-        }
+        case SM_CXSCREEN:
         case SM_CYSCREEN: {
             RECT screen;
             GetWindowRect(GetDesktopWindow(), &screen);
-            return screen.bottom - screen.top;
+            return index == SM_CXSCREEN ? screen.right - screen.left : screen.bottom - screen.top;
         }
         case SM_CXVSCROLL:
         case SM_CYHSCROLL:

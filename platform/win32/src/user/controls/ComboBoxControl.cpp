@@ -51,15 +51,6 @@ void Select(Window& window, ComboState& state, int index) {
     InvalidateWindow(window.handle, nullptr, false);
 }
 
-int Insert(ComboState& state, int index, const wchar_t* text) {
-    ListEntry entry{text != nullptr ? text : L"", 0, false};
-    state.entries.insert(state.entries.begin() + index, std::move(entry));
-    if (state.selection >= index) {
-        ++state.selection;
-    }
-    return index;
-}
-
 void ShowDropDown(HWND handle, ComboState& state, bool show) {
     if (state.dropped == show) {
         return;
@@ -243,19 +234,19 @@ LRESULT OnGetText(const ComboBox& combo, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT OnAddString(const ComboBox& combo, LPARAM lParam) {
+    ComboState& state = combo.state;
     const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-    const int index =
-        (combo.window.style & CBS_SORT) != 0 ? SortedPosition(combo.state.entries, text) : combo.state.EntryCount();
-    return Insert(combo.state, index, text);
+    const int index = AddPosition(state.entries, (combo.window.style & CBS_SORT) != 0, text);
+    return InsertEntry(state.entries, index, text, state.selection);
 }
 
 LRESULT OnInsertString(const ComboBox& combo, WPARAM wParam, LPARAM lParam) {
-    const int count = combo.state.EntryCount();
-    const int index = static_cast<int>(wParam);
-    if (index < -1 || index > count) {
+    ComboState& state = combo.state;
+    const int index = InsertPosition(state.entries, wParam);
+    if (index == CB_ERR) {
         return CB_ERR;
     }
-    return Insert(combo.state, index == -1 ? count : index, reinterpret_cast<const wchar_t*>(lParam));
+    return InsertEntry(state.entries, index, reinterpret_cast<const wchar_t*>(lParam), state.selection);
 }
 
 LRESULT OnDeleteString(const ComboBox& combo, WPARAM wParam) {
@@ -264,11 +255,8 @@ LRESULT OnDeleteString(const ComboBox& combo, WPARAM wParam) {
     if (!state.Valid(index)) {
         return CB_ERR;
     }
-    state.entries.erase(state.entries.begin() + index);
-    if (state.selection == index) {
+    if (EraseEntry(state.entries, index, state.selection)) {
         Select(combo.window, state, -1);
-    } else if (state.selection > index) {
-        --state.selection;
     }
     return state.EntryCount();
 }
@@ -302,15 +290,6 @@ LRESULT OnSelectString(const ComboBox& combo, WPARAM wParam, LPARAM lParam) {
         Select(combo.window, combo.state, found);
     }
     return found;
-}
-
-LRESULT OnSetItemData(const ComboBox& combo, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(wParam);
-    if (!combo.state.Valid(index)) {
-        return CB_ERR;
-    }
-    combo.state.entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(lParam);
-    return TRUE;
 }
 
 LRESULT OnShowDropDown(const ComboBox& combo, WPARAM wParam) {
@@ -409,7 +388,7 @@ LRESULT Dispatch(HWND handle, Window& window, ComboState& state, UINT message, W
         case CB_GETITEMDATA:
             return EntryData(state.entries, static_cast<int>(wParam));
         case CB_SETITEMDATA:
-            return OnSetItemData(combo, wParam, lParam);
+            return SetEntryData(state.entries, static_cast<int>(wParam), lParam);
         case CB_SHOWDROPDOWN:
             return OnShowDropDown(combo, wParam);
         case CB_GETDROPPEDSTATE:

@@ -49,14 +49,6 @@ void ScrollIntoView(const Window& window, ListState& state, int index) {
     }
 }
 
-int Insert(ListState& state, int index, const wchar_t* text) {
-    state.entries.insert(state.entries.begin() + index, ListEntry{text != nullptr ? text : L"", 0, false});
-    if (state.selection >= index) {
-        ++state.selection;
-    }
-    return index;
-}
-
 bool Notifies(const Window& window) { return (window.style & LBS_NOTIFY) != 0; }
 
 // The user moves a single selection to `index` with the keyboard.
@@ -174,23 +166,21 @@ LRESULT OnKillFocus(const ListBox& list) {
 }
 
 LRESULT OnAddString(const ListBox& list, LPARAM lParam) {
+    ListState& state = list.state;
     const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-    int index = list.state.EntryCount();
-    if ((list.window.style & LBS_SORT) != 0) {
-        index = SortedPosition(list.state.entries, text);
-    }
+    const int index = AddPosition(state.entries, (list.window.style & LBS_SORT) != 0, text);
     InvalidateWindow(list.handle, nullptr, true);
-    return Insert(list.state, index, text);
+    return InsertEntry(state.entries, index, text, state.selection);
 }
 
 LRESULT OnInsertString(const ListBox& list, WPARAM wParam, LPARAM lParam) {
-    const int count = list.state.EntryCount();
-    const int index = static_cast<int>(wParam);
-    if (index < -1 || index > count) {
+    ListState& state = list.state;
+    const int index = InsertPosition(state.entries, wParam);
+    if (index == LB_ERR) {
         return LB_ERR;
     }
     InvalidateWindow(list.handle, nullptr, true);
-    return Insert(list.state, index == -1 ? count : index, reinterpret_cast<const wchar_t*>(lParam));
+    return InsertEntry(state.entries, index, reinterpret_cast<const wchar_t*>(lParam), state.selection);
 }
 
 LRESULT OnDeleteString(const ListBox& list, WPARAM wParam) {
@@ -199,12 +189,7 @@ LRESULT OnDeleteString(const ListBox& list, WPARAM wParam) {
     if (!state.Valid(index)) {
         return LB_ERR;
     }
-    state.entries.erase(state.entries.begin() + index);
-    if (state.selection == index) {
-        state.selection = -1;
-    } else if (state.selection > index) {
-        --state.selection;
-    }
+    EraseEntry(state.entries, index, state.selection);
     state.caret = std::min(state.caret, std::max(0, state.EntryCount() - 1));
     state.top = std::min(state.top, std::max(0, state.EntryCount() - 1));
     InvalidateWindow(list.handle, nullptr, true);
@@ -221,15 +206,6 @@ LRESULT OnResetContent(const ListBox& list) {
 
 LRESULT OnGetText(const ListBox& list, WPARAM wParam, LPARAM lParam) {
     return CopyEntryText(list.state.entries, static_cast<int>(wParam), reinterpret_cast<wchar_t*>(lParam));
-}
-
-LRESULT OnSetItemData(const ListBox& list, WPARAM wParam, LPARAM lParam) {
-    const int index = static_cast<int>(wParam);
-    if (!list.state.Valid(index)) {
-        return LB_ERR;
-    }
-    list.state.entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(lParam);
-    return TRUE;
 }
 
 LRESULT OnSetCurSel(const ListBox& list, WPARAM wParam) {
@@ -399,7 +375,7 @@ LRESULT Dispatch(HWND handle, Window& window, ListState& state, UINT message, WP
         case LB_GETITEMDATA:
             return EntryData(state.entries, static_cast<int>(wParam));
         case LB_SETITEMDATA:
-            return OnSetItemData(list, wParam, lParam);
+            return SetEntryData(state.entries, static_cast<int>(wParam), lParam);
         case LB_SETCURSEL:
             return OnSetCurSel(list, wParam);
         case LB_GETCURSEL:

@@ -68,4 +68,45 @@ LRESULT EntryData(const ListEntries& entries, int index) {
     return ValidIn(entries, index) ? static_cast<LRESULT>(entries[static_cast<std::size_t>(index)].data) : -1;
 }
 
+LRESULT SetEntryData(ListEntries& entries, int index, LPARAM data) {
+    if (!ValidIn(entries, index)) {
+        return -1;
+    }
+    entries[static_cast<std::size_t>(index)].data = static_cast<ULONG_PTR>(data);
+    return TRUE;
+}
+
+int AddPosition(const ListEntries& entries, bool sorted, const wchar_t* text) {
+    return sorted ? SortedPosition(entries, text) : static_cast<int>(entries.size());
+}
+
+int InsertPosition(const ListEntries& entries, WPARAM index) {
+    const int count = static_cast<int>(entries.size());
+    const int position = static_cast<int>(index);
+    if (position < -1 || position > count) {
+        return -1;
+    }
+    return position == -1 ? count : position;
+}
+
+int InsertEntry(ListEntries& entries, int index, const wchar_t* text, int& selection) {
+    entries.insert(entries.begin() + index, ListEntry{text != nullptr ? text : L"", 0, false});
+    if (selection >= index) {
+        ++selection;
+    }
+    return index;
+}
+
+bool EraseEntry(ListEntries& entries, int index, int& selection) {
+    entries.erase(entries.begin() + index);
+    if (selection == index) {
+        selection = -1;
+        return true;
+    }
+    if (selection > index) {
+        --selection;
+    }
+    return false;
+}
+
 }  // namespace win32sub

@@ -34,5 +34,17 @@ LRESULT CopyEntryText(const ListEntries& entries, int index, wchar_t* buffer);
 // The entry's length, its data; -1 for a bad index.
 LRESULT EntryTextLength(const ListEntries& entries, int index);
 LRESULT EntryData(const ListEntries& entries, int index);
+// Sets the entry's data: TRUE, or -1 for a bad index.
+LRESULT SetEntryData(ListEntries& entries, int index, LPARAM data);
+// Where an added entry goes: its sorted place in a sorted list, else the end.
+int AddPosition(const ListEntries& entries, bool sorted, const wchar_t* text);
+// Where an inserted entry goes: at `index`, or the end for -1; -1 for any other index outside the list.
+int InsertPosition(const ListEntries& entries, WPARAM index);
+// Inserts an entry of `text` (empty for none) at `index`, moving a single `selection` along when the entry
+// comes at or before it; returns `index`.
+int InsertEntry(ListEntries& entries, int index, const wchar_t* text, int& selection);
+// Removes the entry at `index`, which must be valid, moving a single `selection` along; true when the
+// selected entry went, which leaves no selection.
+bool EraseEntry(ListEntries& entries, int index, int& selection);
 
 }  // namespace win32sub
