@@ -134,6 +134,21 @@ ATOM Register(const WNDCLASSEXW& description) {
     return atom;
 }
 
+// The fields that WNDCLASSW and WNDCLASSEXW have alike, from one to the other.
+template <typename From, typename To>
+void CopyClassFields(const From& from, To& to) {
+    to.style = from.style;
+    to.lpfnWndProc = from.lpfnWndProc;
+    to.cbClsExtra = from.cbClsExtra;
+    to.cbWndExtra = from.cbWndExtra;
+    to.hInstance = from.hInstance;
+    to.hIcon = from.hIcon;
+    to.hCursor = from.hCursor;
+    to.hbrBackground = from.hbrBackground;
+    to.lpszMenuName = from.lpszMenuName;
+    to.lpszClassName = from.lpszClassName;
+}
+
 void Describe(const WindowClass& windowClass, WNDCLASSEXW& description) {
     description.style = windowClass.style;
     description.lpfnWndProc = windowClass.proc;
@@ -167,16 +182,7 @@ WIN32SUB_API ATOM WINAPI RegisterClassW(const WNDCLASSW* wndClass) {
     }
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
-    description.style = wndClass->style;
-    description.lpfnWndProc = wndClass->lpfnWndProc;
-    description.cbClsExtra = wndClass->cbClsExtra;
-    description.cbWndExtra = wndClass->cbWndExtra;
-    description.hInstance = wndClass->hInstance;
-    description.hIcon = wndClass->hIcon;
-    description.hCursor = wndClass->hCursor;
-    description.hbrBackground = wndClass->hbrBackground;
-    description.lpszMenuName = wndClass->lpszMenuName;
-    description.lpszClassName = wndClass->lpszClassName;
+    win32sub::CopyClassFields(*wndClass, description);
     return win32sub::Register(description);
 }
 
@@ -222,16 +228,7 @@ WIN32SUB_API BOOL WINAPI GetClassInfoW(HINSTANCE instance, LPCWSTR className, LP
     if (atom == 0 || wndClass == nullptr) {
         return atom;
     }
-    wndClass->style = description.style;
-    wndClass->lpfnWndProc = description.lpfnWndProc;
-    wndClass->cbClsExtra = description.cbClsExtra;
-    wndClass->cbWndExtra = description.cbWndExtra;
-    wndClass->hInstance = description.hInstance;
-    wndClass->hIcon = description.hIcon;
-    wndClass->hCursor = description.hCursor;
-    wndClass->hbrBackground = description.hbrBackground;
-    wndClass->lpszMenuName = description.lpszMenuName;
-    wndClass->lpszClassName = description.lpszClassName;
+    win32sub::CopyClassFields(description, *wndClass);
     return atom;
 }
 
