@@ -117,14 +117,7 @@ void EXGM_EditDialog::DidCreate() {
     }
     SetPopupSelection(kUnitList, m_unit);
     SetPopupSelection(kPageSetList, m_pageSet);
-    if (!m_notificationsRegistered) {
-        const HostExtension extension = XCHG_PluginContext::Extension();
-        View_RegisterNotification(kNotifyFrontDocDidChange, extension,
-                                  reinterpret_cast<HostProc>(&FrontDocDidChangeCallback), this);
-        View_RegisterNotification(kNotifyPageViewDidChange, extension,
-                                  reinterpret_cast<HostProc>(&PageViewDidChangeCallback), this);
-        m_notificationsRegistered = true;
-    }
+    FollowNotifications(true);
 }
 
 HostBool EXGM_EditDialog::WillClose(HostBool flag) {
@@ -442,15 +435,17 @@ void EXGM_EditDialog::PageViewDidChangeCallback(HostPageView view, int32_t flags
                      [&] { static_cast<EXGM_EditDialog*>(clientData)->PageViewDidChange(view, flags); });
 }
 
+void EXGM_EditDialog::FollowNotifications(bool follow) {
+    if (follow == m_notificationsRegistered) return;
+    const auto change = follow ? View_RegisterNotification : View_UnregisterNotification;
+    const HostExtension extension = XCHG_PluginContext::Extension();
+    change(kNotifyFrontDocDidChange, extension, reinterpret_cast<HostProc>(&FrontDocDidChangeCallback), this);
+    change(kNotifyPageViewDidChange, extension, reinterpret_cast<HostProc>(&PageViewDidChangeCallback), this);
+    m_notificationsRegistered = follow;
+}
+
 void EXGM_EditDialog::Release() {
-    if (m_notificationsRegistered) {
-        const HostExtension extension = XCHG_PluginContext::Extension();
-        View_UnregisterNotification(kNotifyFrontDocDidChange, extension,
-                                    reinterpret_cast<HostProc>(&FrontDocDidChangeCallback), this);
-        View_UnregisterNotification(kNotifyPageViewDidChange, extension,
-                                    reinterpret_cast<HostProc>(&PageViewDidChangeCallback), this);
-        m_notificationsRegistered = false;
-    }
+    FollowNotifications(false);
     const HWND window = GetPlatformWindow();
     DestroyHostWindow();
     if (window != nullptr) DestroyWindow(window);

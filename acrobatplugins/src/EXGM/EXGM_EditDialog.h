@@ -96,6 +96,8 @@ protected:
 private:
     static void FrontDocDidChangeCallback(HostDocView front, void* clientData);
     static void PageViewDidChangeCallback(HostPageView view, int32_t flags, void* clientData);
+    // Registers or gives back the two notifications the dialog follows, once each way.
+    void FollowNotifications(bool follow);
 
     void Apply();
     // Tells the user which fields hold no valid number, and selects them.

@@ -75,6 +75,19 @@ bool OwnRectOrCropBox(HostPage page, std::initializer_list<const char*> keys, Fi
     return false;
 }
 
+// One axis of a crop box (`low` to `high`) kept at least 3 points long: at the media box's high end when the
+// box given began beyond it (`givenLow`), else at its low end.
+void KeepThreePoints(Fixed& low, Fixed& high, Fixed mediaLow, Fixed mediaHigh, Fixed givenLow) {
+    if (high - low >= kThreePoints) return;
+    if (mediaHigh < givenLow) {
+        low = mediaHigh - kThreePoints;
+        high = mediaHigh;
+    } else {
+        low = mediaLow;
+        high = mediaLow + kThreePoints;
+    }
+}
+
 // How each box is read and written, in BoxKind order; a value that is no box stands for the BleedBox.
 struct BoxAccess {
     bool (*get)(HostPage page, FixedRect* out);
@@ -219,24 +232,8 @@ void EXGM_SetCropBox(HostPage page, const FixedRect& rect) {
         return;
     }
     // The host's crop box keeps at least 3 points each way, at the side of the media box the box left.
-    if (after.right - after.left < kThreePoints) {
-        if (media.right < rect.left) {
-            after.left = media.right - kThreePoints;
-            after.right = media.right;
-        } else {
-            after.left = media.left;
-            after.right = media.left + kThreePoints;
-        }
-    }
-    if (after.top - after.bottom < kThreePoints) {
-        if (media.top < rect.bottom) {
-            after.bottom = media.top - kThreePoints;
-            after.top = media.top;
-        } else {
-            after.bottom = media.bottom;
-            after.top = media.bottom + kThreePoints;
-        }
-    }
+    KeepThreePoints(after.left, after.right, media.left, media.right, rect.left);
+    KeepThreePoints(after.bottom, after.top, media.bottom, media.top, rect.bottom);
     Model_SetCropBox(page, after);
     EXGM_SetRect(dict, Atom("CropBox"), rect);  // the key keeps the box as given, unclipped
     if (GrewBeyond(after, before)) Model_NotePageContentsChanged(page);
