@@ -142,64 +142,50 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::FailAt(const char* message, int c) {
     return TokenError;
 }
 
+// The step of each state, in LexerState order.
+const EXGM_CosLexer::Step EXGM_CosLexer::kSteps[kStateCount] = {
+    &EXGM_CosLexer::ProcessAngle,      // StateAngleLeft
+    &EXGM_CosLexer::ProcessAngle,      // StateAngleRight
+    &EXGM_CosLexer::ProcessComment,    // StateComment
+    &EXGM_CosLexer::ProcessError,      // StateError
+    &EXGM_CosLexer::ProcessFileName,   // StateFileName
+    &EXGM_CosLexer::ProcessFileName,   // StateFileNameQuote
+    &EXGM_CosLexer::ProcessHexString,  // StateHexString1
+    &EXGM_CosLexer::ProcessHexString,  // StateHexString2
+    &EXGM_CosLexer::ProcessName,       // StateName
+    &EXGM_CosLexer::ProcessName,       // StateNameEscape1
+    &EXGM_CosLexer::ProcessName,       // StateNameEscape2
+    &EXGM_CosLexer::ProcessNumber,     // StateNumberFixed
+    &EXGM_CosLexer::ProcessNumber,     // StateNumberInteger
+    &EXGM_CosLexer::ProcessStart,      // StateStart
+    &EXGM_CosLexer::ProcessString,     // StateString
+    &EXGM_CosLexer::ProcessString,     // StateStringEscape1
+    &EXGM_CosLexer::ProcessString,     // StateStringEscape2
+    &EXGM_CosLexer::ProcessString,     // StateStringEscape3
+    &EXGM_CosLexer::ProcessString,     // StateStringEscapeCRLF
+    &EXGM_CosLexer::ProcessSymbol,     // StateSymbol
+};
+
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessChar(int c) {
-    switch (m_state) {
-        case StateStart:
-            return ProcessStart(c);
-        case StateAngleLeft:
-        case StateAngleRight:
-            return ProcessAngle(c);
-        case StateComment:
-            return ProcessComment(c);
-        case StateError:
-            return TokenError;
-        case StateFileName:
-        case StateFileNameQuote:
-            return ProcessFileName(c);
-        case StateHexString1:
-        case StateHexString2:
-            return ProcessHexString(c);
-        case StateName:
-        case StateNameEscape1:
-        case StateNameEscape2:
-            return ProcessName(c);
-        case StateNumberInteger:
-        case StateNumberFixed:
-            return ProcessNumber(c);
-        case StateString:
-        case StateStringEscape1:
-        case StateStringEscape2:
-        case StateStringEscape3:
-        case StateStringEscapeCRLF:
-            return ProcessString(c);
-        case StateSymbol:
-            return ProcessSymbol(c);
-    }
+    if (m_state >= 0 && m_state < kStateCount) return (this->*kSteps[m_state])(c);
     // Only a corrupted state gets here; leave it as it is for whoever looks at the lexer.
     m_errorMessage.str("");
     m_errorMessage << "Internal Error: Invalid state";
     return TokenError;
 }
 
+// An error stays until Reset.
+EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessError(int) { return TokenError; }
+
 // After "<": a second one begins a dictionary, anything else a hexadecimal string. After ">": only ">".
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessAngle(int c) {
     if (m_state == StateAngleLeft) {
-        if (c == '<') {
-            AppendText(c);
-            Consume();
-            ChangeState(StateStart);
-            return TokenDictBegin;
-        }
+        if (c == '<') return Finish(c, TokenDictBegin);
         m_tokenValue.clear();
         ChangeState(StateHexString1);
         return TokenMoreData;
     }
-    if (c == '>') {
-        AppendText(c);
-        Consume();
-        ChangeState(StateStart);
-        return TokenDictEnd;
-    }
+    if (c == '>') return Finish(c, TokenDictEnd);
     return Fail("Unexpected '>'");
 }
 
@@ -299,34 +285,22 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStart(int c) {
     m_tokenText.assign(1, static_cast<char>(c));
     switch (c) {
         case '%':
-            Consume();
             m_tokenValue = "%";
-            ChangeState(StateComment);
-            return TokenMoreData;
+            return Begin(StateComment);
         case '(':
-            Consume();
             m_tokenValue.clear();
             m_parenthesisDepth = 1;
-            ChangeState(StateString);
-            return TokenMoreData;
+            return Begin(StateString);
         case '/':
-            Consume();
             m_tokenValue.clear();
-            ChangeState(StateName);
-            return TokenMoreData;
+            return Begin(StateName);
         case '<':
-            Consume();
-            ChangeState(StateAngleLeft);
-            return TokenMoreData;
+            return Begin(StateAngleLeft);
         case '>':
-            Consume();
-            ChangeState(StateAngleRight);
-            return TokenMoreData;
+            return Begin(StateAngleRight);
         case '@':
-            Consume();
             m_tokenValue.clear();
-            ChangeState(StateFileName);
-            return TokenMoreData;
+            return Begin(StateFileName);
         case '[':
             Consume();
             return TokenArrayBegin;
@@ -337,16 +311,12 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStart(int c) {
             break;
     }
     if (c == '-' || IsDigit(c)) {
-        Consume();
         m_integerValue = 0;
-        ChangeState(StateNumberInteger);
-        return TokenMoreData;
+        return Begin(StateNumberInteger);
     }
     if (IsRegularPrintable(c)) {
         m_tokenValue.assign(1, static_cast<char>(c));
-        Consume();
-        ChangeState(StateSymbol);
-        return TokenMoreData;
+        return Begin(StateSymbol);
     }
     return FailAt("Unexpected character encountered: '", c);
 }
@@ -361,15 +331,12 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessHexString(int c) {
     }
     if (IsWhitespace(c)) return KeepText(c, m_state);
     if (c == '>') {
-        AppendText(c);
-        Consume();
         if (secondDigit) {
             // An odd last digit stands for its pair with a zero: "<4>" is the byte 0x40.
             PutEscapeDigit(1, '0');
             AppendHexEscape();
         }
-        ChangeState(StateStart);
-        return TokenString;
+        return Finish(c, TokenString);
     }
     return FailAt("Unexpected character encountered in hexadecimal string: '", c);
 }
@@ -452,6 +419,19 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::FinishSymbol() {
     if (m_tokenText == "stream") return TokenStreamBegin;
     if (m_tokenText == "endstream") return TokenStreamEnd;
     return TokenSymbol;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::Begin(LexerState next) {
+    Consume();
+    ChangeState(next);
+    return TokenMoreData;
+}
+
+EXGM_CosLexer::LexerToken EXGM_CosLexer::Finish(int c, LexerToken token) {
+    AppendText(c);
+    Consume();
+    ChangeState(StateStart);
+    return token;
 }
 
 EXGM_CosLexer::LexerToken EXGM_CosLexer::Keep(int c) {

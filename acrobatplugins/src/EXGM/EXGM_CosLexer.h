@@ -108,7 +108,11 @@ protected:
     void ChangeState(LexerState newState);
 
 private:
+    using Step = LexerToken (EXGM_CosLexer::*)(int c);
+    static const Step kSteps[kStateCount];
+
     LexerToken ProcessChar(int c);
+    LexerToken ProcessError(int c);
     LexerToken ProcessStart(int c);
     LexerToken ProcessAngle(int c);
     LexerToken ProcessComment(int c);
@@ -128,6 +132,10 @@ private:
     LexerToken Fail(const char* message);
     LexerToken FailAt(const char* message, int c);
     void Consume();
+    // The first character of a token read (it is the token's text already): reads on in `next`.
+    LexerToken Begin(LexerState next);
+    // Takes `c` as the last character of the token's text and ends the token.
+    LexerToken Finish(int c, LexerToken token);
     // Takes `c` into the token's text and value and reads on.
     LexerToken Keep(int c);
     // Takes `c` into the token's text only and reads on in `next`.
