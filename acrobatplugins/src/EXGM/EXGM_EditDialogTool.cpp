@@ -2,6 +2,7 @@
 
 #include "EXGM/EXGM_EditDialog.h"
 #include "EXGM/EXGM_RectTool.h"
+#include "PDFL/PDFL_CorCalls5.h"
 #include "PDFL/PDFL_ExceptionHandler.h"
 #include "XCHG/XCHG_AVCalls5.h"
 
@@ -11,12 +12,17 @@ constexpr const char kClassName[] = "EXGM_EditDialogTool";
 
 }  // namespace
 
+EXGM_EditDialogTool::EXGM_EditDialogTool(const char* typeName, EXGM_EditDialog& dialog, uint16_t dialogTemplate)
+    : m_typeName(typeName), m_dialog(dialog), m_dialogTemplate(dialogTemplate) {}
+
 EXGM_EditDialogTool::~EXGM_EditDialogTool() = default;
+
+HostAtom EXGM_EditDialogTool::GetType() { return Core_AtomFromName(m_typeName); }
 
 EXGM_EditDialog* EXGM_EditDialogTool::GetDialog() {
     EXGM_EditDialog& dialog = Dialog();
     if (!dialog.IsOpen()) {
-        dialog.CreateModeless(DialogTemplate());
+        dialog.CreateModeless(m_dialogTemplate);
         dialog.SetTool(this);
     }
     return &dialog;
@@ -47,12 +53,14 @@ void EXGM_EditDialogTool::DidRegister() {
     XCHG_MultiTool::DidRegister();
     m_drawRegistration =
         View_RegisterDrawProc(reinterpret_cast<HostProc>(static_cast<HostPageViewDrawProc>(&DrawCallback)), this);
+    for (int index = 0; index < GetToolCount(); ++index) GetTool(index)->AddListener(&m_dialog);
 }
 
 void EXGM_EditDialogTool::WillUnregister() {
     XCHG_MultiTool::WillUnregister();
     if (m_drawRegistration != HostCallback::None) View_UnregisterDrawProc(m_drawRegistration);
     m_drawRegistration = HostCallback::None;
+    for (int index = 0; index < GetToolCount(); ++index) GetTool(index)->RemoveListener(&m_dialog);
 }
 
 void EXGM_EditDialogTool::OnPageViewDraw(HostPageView view) {

@@ -6,18 +6,14 @@
 
 class EXGM_GeomTool : public EXGM_EditDialogTool {
 public:
-    HostAtom GetType() override;
+    EXGM_GeomTool();
+
     EXGM_RectTool* GetTool(int index) override;
     int GetToolCount() override;
     int GetCurrentIndex() override;
     void SetCurrentIndex(int index) override;
-    // Starts on the TrimBox, and makes the dialog a listener of every box.
+    // Starts on the TrimBox.
     void DidRegister() override;
-    void WillUnregister() override;
-
-protected:
-    EXGM_EditDialog& Dialog() override;
-    uint16_t DialogTemplate() override;
 
 private:
     int m_current = 2;
