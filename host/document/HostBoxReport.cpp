@@ -1,68 +1,43 @@
 #include "host/document/HostBoxReport.h"
 
+#include <charconv>
 #include <iomanip>
-#include <optional>
-#include <set>
-#include <sstream>
 #include <string>
 
 #include "host/document/HostDocument.h"
+#include "host/document/HostPageBoxes.h"
 
 namespace {
 
-struct Box {
-    std::optional<QPDFObjectHandle::Rectangle> rect;
-    std::string source;  // "" own, "inherited", "default: ...", "malformed, default: ..."
-};
-
-std::optional<QPDFObjectHandle::Rectangle> RectangleOf(QPDFObjectHandle value) {
-    if (!value.isArray() || value.getArrayNItems() != 4) return std::nullopt;
-    double numbers[4];
-    for (int i = 0; i < 4; ++i) {
-        if (!value.getArrayItem(i).getValueAsNumber(numbers[i])) return std::nullopt;
-    }
-    return QPDFObjectHandle::Rectangle(numbers[0], numbers[1], numbers[2], numbers[3]);
-}
-
-// The key on the page or, for the inheritable boxes, on the nearest ancestor that has it. A loop in a
-// damaged page tree ends the search.
-std::optional<QPDFObjectHandle> Lookup(QPDFObjectHandle page, const std::string& key, bool inheritable,
-                                       bool& inherited) {
-    std::set<QPDFObjGen> visited;
-    inherited = false;
-    for (QPDFObjectHandle node = page; node.isDictionary(); node = node.getKey("/Parent")) {
-        if (node.isIndirect() && !visited.insert(node.getObjGen()).second) break;
-        if (node.hasKey(key)) return node.getKey(key);
-        if (!inheritable) break;
-        inherited = true;
-    }
-    return std::nullopt;
-}
-
-Box Resolve(QPDFObjectHandle page, const std::string& key, bool inheritable, const Box* fallback,
-            const char* fallbackName) {
-    bool inherited = false;
-    const std::optional<QPDFObjectHandle> value = Lookup(page, "/" + key, inheritable, inherited);
-    const std::string defaultText = fallback != nullptr ? std::string("default: ") + fallbackName : "none";
-    if (!value) return Box{fallback != nullptr ? fallback->rect : std::nullopt, defaultText};
-    if (auto rect = RectangleOf(*value)) return Box{rect, inherited ? "inherited" : ""};
-    return Box{fallback != nullptr ? fallback->rect : std::nullopt, "malformed, " + defaultText};
-}
-
+// The shortest decimal that reads back as exactly `value`, never in exponent form: what a PDF number is.
 std::string Number(double value) {
-    std::ostringstream text;
-    text << std::setprecision(10) << value;
-    return text.str();
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, result.ptr);
 }
 
-void PrintBox(std::ostream& out, const char* name, const Box& box) {
-    out << "  " << std::left << std::setw(10) << name << " ";
-    if (box.rect) {
-        out << Number(box.rect->llx) << " " << Number(box.rect->lly) << " " << Number(box.rect->urx) << " "
-            << Number(box.rect->ury);
-        if (!box.source.empty()) out << " ";
+std::string Numbers(const std::array<double, 4>& numbers) {
+    return Number(numbers[0]) + " " + Number(numbers[1]) + " " + Number(numbers[2]) + " " + Number(numbers[3]);
+}
+
+std::string SourceOf(const HostPageBoxes::Box& box) {
+    std::string source;
+    if (box.source == HostPageBoxes::Source::Inherited) source = "inherited";
+    if (box.source == HostPageBoxes::Source::Default) source = std::string("default: ") + box.defaultName;
+    for (const std::string& value : box.malformed) source += (source.empty() ? "" : "; ") + ("malformed " + value);
+    return source;
+}
+
+void PrintBox(std::ostream& out, const HostPageBoxes& boxes, const HostPageBoxes::Box& box) {
+    out << "  " << std::left << std::setw(10) << box.name << " " << Numbers(box.stored);
+    const std::string source = SourceOf(box);
+    if (!source.empty()) out << " (" << source << ")";
+    const std::array<double, 4> reader = boxes.ReaderRectangle(box);
+    if (reader[0] > reader[2] || reader[1] > reader[3]) {
+        out << ", a reader sees nothing of it: it lies off the MediaBox";
+    } else if (reader != box.stored) {
+        out << ", a reader uses " << Numbers(reader);
     }
-    if (!box.source.empty()) out << "(" << box.source << ")";
     out << "\n";
 }
 
@@ -70,17 +45,10 @@ void PrintBox(std::ostream& out, const char* name, const Box& box) {
 
 void HostBoxReport::Print(HostDocument& document, std::ostream& out) {
     for (int32_t number = 0; number < document.PageCount(); ++number) {
-        QPDFObjectHandle page = document.PageAt(number).dict;
-        bool inherited = false;
-        std::optional<QPDFObjectHandle> rotate = Lookup(page, "/Rotate", true, inherited);
-        out << "page " << number + 1 << " (rotated " << (rotate && rotate->isInteger() ? rotate->getIntValue() : 0)
-            << ")\n";
-        const Box media = Resolve(page, "MediaBox", true, nullptr, "");
-        const Box crop = Resolve(page, "CropBox", true, &media, "MediaBox");
-        PrintBox(out, "MediaBox", media);
-        PrintBox(out, "CropBox", crop);
-        for (const char* name : {"BleedBox", "TrimBox", "ArtBox"}) {
-            PrintBox(out, name, Resolve(page, name, false, &crop, "CropBox"));
-        }
+        const HostPageBoxes boxes(document.PageAt(number).dict);
+        out << "page " << number + 1 << " (rotated " << boxes.Rotation();
+        for (const std::string& note : boxes.RotationNotes()) out << "; Rotate " << note;
+        out << ")\n";
+        for (const char* name : HostPageBoxes::kNames) PrintBox(out, boxes, *boxes.Find(name));
     }
 }

@@ -86,17 +86,22 @@ std::string HostFixedToRealText(Fixed value) {
     return text;
 }
 
-Fixed HostFixedOf(QPDFObjectHandle number) {
+Fixed HostFixedOf(QPDFObjectHandle number, bool* saturated) {
     std::optional<Fixed> value;
+    bool negative = false;
     if (number.isInteger()) {
         value = HostIntegerToFixed(number.getIntValue());
+        negative = number.getIntValue() < 0;
     } else if (number.isReal()) {
         value = HostRealTextToFixed(number.getRealValue());
+        negative = number.getRealValue().starts_with('-');
     } else {
         HostFail("the object is not a number");
     }
-    if (!value) HostFail("the number cannot be represented as a fixed-point value");
-    return *value;
+    if (value) return *value;
+    // A number a document holds is data, not a mistake of the caller's: it reads as the nearest Fixed.
+    if (saturated != nullptr) *saturated = true;
+    return negative ? std::numeric_limits<Fixed>::min() : std::numeric_limits<Fixed>::max();
 }
 
 int32_t HostIntegerOf(QPDFObjectHandle number) {

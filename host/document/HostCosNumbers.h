@@ -27,8 +27,10 @@ std::optional<Fixed> HostIntegerToFixed(long long value);
 // exactly `value`.
 std::string HostFixedToRealText(Fixed value);
 
-// The number objects' values; a HostError for any other object or a value beyond the result's range.
-Fixed HostFixedOf(QPDFObjectHandle number);
+// The number object's value as Fixed, a value beyond the Fixed range cut to its nearer limit (and
+// `saturated` set); a HostError for any other object.
+Fixed HostFixedOf(QPDFObjectHandle number, bool* saturated = nullptr);
+// The number object's value as an integer; a HostError for any other object or a value beyond the range.
 int32_t HostIntegerOf(QPDFObjectHandle number);
 // A new direct real object holding `value`.
 QPDFObjectHandle HostNewReal(Fixed value);

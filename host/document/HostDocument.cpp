@@ -5,6 +5,7 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include "host/document/HostFileReplacer.h"
 #include "host/document/HostPageTree.h"
 #include "host/entries/HostEntry.h"
 
@@ -25,14 +26,14 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     // Warnings are kept with the document rather than printed.
     m_pdf->setSuppressWarnings(true);
     m_pdf->setAttemptRecovery(repair);
+    m_input = std::make_unique<HostInputFile>(m_path);
+    m_identity = m_input->Identity();
     std::vector<QPDFObjectHandle> pages;
     try {
-        m_pdf->processFile(m_path.c_str());
-        pages = HostCollectPages(*m_pdf);
+        m_pdf->processFile(m_path.c_str(), m_input->Stream(), false);
+        pages = HostCollectPages(*m_pdf, m_warnings);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password) HostFail(("\"" + m_path + "\" needs a password").c_str());
-        HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
-    } catch (const HostError& e) {
         HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
     } catch (const std::exception& e) {
         HostFail(("cannot open \"" + m_path + "\": " + e.what()).c_str());
@@ -48,8 +49,12 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
 
 HostDocument::~HostDocument() = default;
 
+// QPDF warns only of what it had to repair or could not read, at the open or later as objects are read.
 void HostDocument::TakeWarnings() {
-    for (const QPDFExc& warning : m_pdf->getWarnings()) m_warnings.push_back(warning.what());
+    for (const QPDFExc& warning : m_pdf->getWarnings()) {
+        m_warnings.push_back(warning.what());
+        m_repaired = true;
+    }
 }
 
 HostDocument::Page& HostDocument::PageAt(int32_t number) {
@@ -71,17 +76,43 @@ int32_t HostDocument::PermissionFlags() {
     return flags;
 }
 
-void HostDocument::Save(const std::string& linuxPath, HostSaveFault fault) {
-    HostFileReplacer replacer(HostCanonicalPath(linuxPath), fault);
-    replacer.Replace([this](Pipeline& out) {
+void HostDocument::CheckOwnFile(const HostSaveOptions& options) {
+    const std::string change = m_identity->ChangeTo(HostFileIdentity::OfPath(m_path));
+    if (!change.empty()) {
+        HostFail(("cannot save \"" + m_path + "\": the file " + change +
+                  " after it was opened; saving would lose that. Save the document under another name.")
+                     .c_str());
+    }
+    if (m_repaired && !options.replaceRepaired) {
+        HostFail(("cannot save \"" + m_path +
+                  "\": the file is damaged and was repaired as it was read, so the document may lack what the "
+                  "file holds. Save it under another name, or ask explicitly to replace the file.")
+                     .c_str());
+    }
+}
+
+void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& options) {
+    TakeWarnings();
+    HostFileReplacer replacer(HostCanonicalPath(linuxPath), options.fault);
+    if (replacer.Target() == m_path) CheckOwnFile(options);
+    replacer.Replace([this, &options](Pipeline& out) {
         QPDFWriter writer(*m_pdf);
         writer.setOutputPipeline(&out);
         // Streams go out exactly as they came in: the editor changes page dictionaries, nothing else.
         writer.setCompressStreams(false);
         writer.setDecodeLevel(qpdf_dl_none);
         writer.write();
+        // QPDF writes an object that it cannot read as null, with a warning: content would be lost.
+        const std::vector<QPDFExc> unread = m_pdf->getWarnings();
+        for (const QPDFExc& warning : unread) m_warnings.push_back(warning.what());
+        if (unread.empty() || options.replaceRepaired) return;
+        m_repaired = true;
+        HostFail(("cannot save \"" + m_path + "\": objects of the document could not be read and would be lost (" +
+                  std::to_string(unread.size()) + " problems, the first: " + unread.front().what() + ")")
+                     .c_str());
     });
-    TakeWarnings();
     m_path = replacer.Target();
+    m_identity = HostFileIdentity::OfPath(m_path);
+    m_repaired = false;
     m_modified = false;
 }

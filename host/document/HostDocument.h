@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@
 
 #include "HostTypes.h"
 #include "host/document/HostCosObjects.h"
-#include "host/document/HostFileReplacer.h"
+#include "host/document/HostFileIdentity.h"
+#include "host/document/HostInputFile.h"
+#include "host/document/HostSaveOptions.h"
 
 // Permission flags (PDModel 114). Edits are allowed when kHostDocMayEdit (value 8) is set.
 constexpr int32_t kHostDocMayOpen = 0x01;
@@ -37,8 +40,8 @@ public:
     };
 
     // Reads the file at `linuxPath`; `nextHandle` issues the page handles. With `repair`, a damaged file is
-    // reconstructed as far as QPDF can. Fails with HostError: no such file, damaged beyond repair, a password
-    // needed, no page tree.
+    // reconstructed as far as QPDF can. Fails with HostError: no such file, not a regular file, damaged
+    // beyond repair, a password needed, no page tree.
     HostDocument(const std::string& linuxPath, bool repair, Handles handles,
                  const std::function<uint32_t()>& nextHandle);
     ~HostDocument();
@@ -62,23 +65,32 @@ public:
     // Whether anything was written into the document since it was opened or last saved.
     bool Modified() const { return m_modified; }
     void MarkModified() { m_modified = true; }
-    // What QPDF noticed while reading the file (repairs, malformed objects).
+    // What QPDF noticed while reading the file (repairs, malformed objects), and the page tree's entries
+    // that were not pages.
     const std::vector<std::string>& Warnings() const { return m_warnings; }
+    // Whether QPDF had to repair what it read: the document then differs from its file.
+    bool Repaired() const { return m_repaired; }
 
     // Writes the whole document to `linuxPath` (see HostFileReplacer); the document then belongs to that
-    // file. Fails with HostError, leaving the file at `linuxPath` as it was.
-    void Save(const std::string& linuxPath, HostSaveFault fault = HostSaveFault::None);
+    // file. Fails with HostError, leaving the file at `linuxPath` as it was: over the document's own file
+    // when that changed on disk since it was read, or was repaired (unless `options` accept that); always
+    // when the writing meets objects that cannot be read, unless `options` accept the repaired reading.
+    void Save(const std::string& linuxPath, const HostSaveOptions& options = {});
 
 private:
     void TakeWarnings();
+    void CheckOwnFile(const HostSaveOptions& options);
 
     std::string m_path;
     Handles m_handles;
+    std::unique_ptr<HostInputFile> m_input;      // before the reader, which reads from it until its end
+    std::optional<HostFileIdentity> m_identity;  // the file that the document belongs to, as last read or written
     std::unique_ptr<QPDF> m_pdf;
     HostCosObjects m_objects;
     std::vector<Page> m_pages;
     std::map<uint32_t, int32_t> m_pageNumbers;  // by page handle
     std::vector<std::string> m_warnings;
+    bool m_repaired = false;
     bool m_modified = false;
 };
 

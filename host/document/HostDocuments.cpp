@@ -51,15 +51,15 @@ HostDocument& HostDocuments::OpenOrFail(const std::string& linuxPath, bool repai
     return *(m_documents[doc] = std::move(document));
 }
 
-void HostDocuments::SaveOrFail(HostDocument& document, const std::string& linuxPath) {
-    const HostSaveFault fault = m_saveFault;
+void HostDocuments::SaveOrFail(HostDocument& document, const std::string& linuxPath, HostSaveOptions options) {
+    if (m_saveFault != HostSaveFault::None) options.fault = m_saveFault;
     m_saveFault = HostSaveFault::None;
     // Another open document still reads from that file and would from then on be saved over this one.
     const std::string target = HostCanonicalPath(linuxPath);
     for (auto& [number, other] : m_documents) {
         if (other.get() != &document && other->Path() == target) HostFail("the file is open as another document");
     }
-    document.Save(linuxPath, fault);
+    document.Save(linuxPath, options);
 }
 
 HostDoc HostDocuments::Open(const std::string& linuxPath, std::string* why) {
@@ -68,15 +68,15 @@ HostDoc HostDocuments::Open(const std::string& linuxPath, std::string* why) {
     return doc;
 }
 
-bool HostDocuments::Save(HostDoc doc, std::string* why) {
+bool HostDocuments::Save(HostDoc doc, std::string* why, HostSaveOptions options) {
     return Reported(why, [&] {
         HostDocument& document = Get(doc);
-        SaveOrFail(document, document.Path());
+        SaveOrFail(document, document.Path(), options);
     });
 }
 
-bool HostDocuments::SaveAs(HostDoc doc, const std::string& linuxPath, std::string* why) {
-    return Reported(why, [&] { SaveOrFail(Get(doc), linuxPath); });
+bool HostDocuments::SaveAs(HostDoc doc, const std::string& linuxPath, std::string* why, HostSaveOptions options) {
+    return Reported(why, [&] { SaveOrFail(Get(doc), linuxPath, options); });
 }
 
 bool HostDocuments::Close(HostDoc doc) {

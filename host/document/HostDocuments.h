@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "HostTypes.h"
-#include "host/document/HostSaveFault.h"
+#include "host/document/HostSaveOptions.h"
 
 class HostDocument;
 
@@ -33,14 +33,14 @@ public:
     // A file that is already open gives its open document again.
     HostDoc Open(const std::string& linuxPath, std::string* why = nullptr);
     // Saves to the document's own file, or to `linuxPath`, which the document then belongs to.
-    bool Save(HostDoc doc, std::string* why = nullptr);
-    bool SaveAs(HostDoc doc, const std::string& linuxPath, std::string* why = nullptr);
+    bool Save(HostDoc doc, std::string* why = nullptr, HostSaveOptions options = {});
+    bool SaveAs(HostDoc doc, const std::string& linuxPath, std::string* why = nullptr, HostSaveOptions options = {});
     // Forgets the document and every handle and Cos object of it, without saving. False when not open.
     bool Close(HostDoc doc);
 
     // For the host's entries: failures throw HostError.
     HostDocument& OpenOrFail(const std::string& linuxPath, bool repair);
-    void SaveOrFail(HostDocument& document, const std::string& linuxPath);
+    void SaveOrFail(HostDocument& document, const std::string& linuxPath, HostSaveOptions options = {});
     HostDocument& Get(HostDoc doc);
     HostDocument& GetByCosDoc(HostCosDoc doc);
     HostDocument& GetByFile(HostFile file);

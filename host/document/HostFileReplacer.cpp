@@ -109,6 +109,16 @@ mode_t NewFileMode(const std::string& target) {
 
 }  // namespace
 
+// The rename would replace a file that its owner made read-only: what the user's file system asked is kept,
+// for the superuser too (who may write anything), as a file without any write permission says "keep me".
+void HostFileReplacer::RefuseReadOnly() const {
+    struct stat status;
+    if (::stat(m_target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
+    if ((status.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0) {
+        throw HostError(kHostGeneralError, "cannot save \"" + m_target + "\": the file is read-only");
+    }
+}
+
 HostFileReplacer::HostFileReplacer(std::string target, HostSaveFault fault)
     : m_target(std::move(target)), m_fault(fault) {
     std::error_code error;
@@ -123,6 +133,7 @@ void HostFileReplacer::Replace(const std::function<void(Pipeline& out)>& write) 
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     if (target.filename().empty()) Fail("naming the file", m_target, "the path names no file");
+    RefuseReadOnly();
 
     // Hidden and in the target's own folder, so that the rename stays within one file system.
     TemporaryFile temporary((folder / ("." + target.filename().string() + ".save-XXXXXX")).string());

@@ -1,6 +1,7 @@
 // Writing a file so that a failure never damages what was there: the content goes to a new file in the
 // target's folder, which is flushed to the disk and only then renamed over the target. Until the rename
-// the target is untouched; after a failure the new file is removed again.
+// the target is untouched; after a failure the new file is removed again. A read-only target is not
+// replaced.
 #pragma once
 
 #include <functional>
@@ -8,7 +9,7 @@
 
 #include <qpdf/Pipeline.hh>
 
-#include "host/document/HostSaveFault.h"
+#include "host/document/HostSaveOptions.h"
 
 class HostFileReplacer {
 public:
@@ -24,6 +25,8 @@ public:
     const std::string& Target() const { return m_target; }
 
 private:
+    void RefuseReadOnly() const;
+
     std::string m_target;
     HostSaveFault m_fault;
 };

@@ -7,7 +7,9 @@
 namespace {
 
 constexpr int kMaxDecimals = 9;
-constexpr int kMaxFractionDigits = 30;
+// A halfway point between two Fixed values has 17 decimals; digits past the 20th cannot move a value across
+// one, and more would overflow the 128-bit product below.
+constexpr int kMaxFractionDigits = 20;
 
 // Integer division rounding halves away from zero; the divisor is positive.
 template <class Integer>

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "host/document/HostCosNumbers.h"
 #include "host/entries/HostEntry.h"
 
 namespace {
@@ -14,9 +13,21 @@ bool IsPagesNode(QPDFObjectHandle node) {
     return node.getKey("/Kids").isArray();  // an untyped node is what its content says
 }
 
+// A leaf of the tree is a page unless it says it is something else (a font, the catalog): writing page boxes
+// into such an object would damage it. A leaf without a type is taken for the page it stands in for.
+bool IsPage(QPDFObjectHandle node) {
+    QPDFObjectHandle type = node.getKey("/Type");
+    return !type.isName() || type.isNameAndEquals("/Page");
+}
+
+std::string NameOf(QPDFObjectHandle node) {
+    const std::string type = node.getKey("/Type").isName() ? node.getKey("/Type").getName() + " " : "";
+    return type + (node.isIndirect() ? "object " + node.getObjGen().unparse(' ') : "direct dictionary");
+}
+
 }  // namespace
 
-std::vector<QPDFObjectHandle> HostCollectPages(QPDF& pdf) {
+std::vector<QPDFObjectHandle> HostCollectPages(QPDF& pdf, std::vector<std::string>& notes) {
     // From the trailer itself: QPDF's own page and catalog helpers may repair what they find. Every object
     // is tested before it is used as a dictionary: QPDF answers a mistaken type with a warning or a throw.
     QPDFObjectHandle root = pdf.getTrailer().getKey("/Root");
@@ -28,6 +39,7 @@ std::vector<QPDFObjectHandle> HostCollectPages(QPDF& pdf) {
     std::set<QPDFObjGen> seen;
     if (top.isIndirect()) seen.insert(top.getObjGen());
     if (!IsPagesNode(top)) {
+        if (!IsPage(top)) HostFail(("the document's page tree is " + NameOf(top) + ", not pages").c_str());
         pages.push_back(top);  // a single page in place of the tree
         return pages;
     }
@@ -54,54 +66,11 @@ std::vector<QPDFObjectHandle> HostCollectPages(QPDF& pdf) {
         if (kid.isIndirect() && !seen.insert(kid.getObjGen()).second) continue;
         if (IsPagesNode(kid)) {
             enter(kid);  // invalidates `level`
-        } else {
+        } else if (IsPage(kid)) {
             pages.push_back(kid);
+        } else {
+            notes.push_back("the page tree lists " + NameOf(kid) + ", which is not a page: skipped");
         }
     }
     return pages;
-}
-
-QPDFObjectHandle HostFindInherited(QPDFObjectHandle node, const std::string& key,
-                                   const std::function<bool(QPDFObjectHandle&)>& accept) {
-    std::set<QPDFObjGen> visited;
-    while (node.isDictionary()) {
-        if (node.isIndirect() && !visited.insert(node.getObjGen()).second) break;
-        QPDFObjectHandle value = node.getKey(key);
-        if (!value.isNull() && accept(value)) return value;
-        node = node.getKey("/Parent");
-    }
-    return QPDFObjectHandle::newNull();
-}
-
-std::optional<FixedRect> HostBoxOf(QPDFObjectHandle value) {
-    if (!value.isArray() || value.getArrayNItems() != 4) return std::nullopt;
-    Fixed numbers[4];
-    for (int i = 0; i < 4; ++i) {
-        QPDFObjectHandle element = value.getArrayItem(i);
-        if (!element.isInteger() && !element.isReal()) return std::nullopt;
-        numbers[i] = HostFixedOf(element);
-    }
-    return FixedRect{numbers[0], numbers[3], numbers[2], numbers[1]};
-}
-
-QPDFObjectHandle HostBoxArray(const FixedRect& box) {
-    return QPDFObjectHandle::newArray(
-        {HostNewReal(box.left), HostNewReal(box.bottom), HostNewReal(box.right), HostNewReal(box.top)});
-}
-
-FixedRect HostEffectiveMediaBox(QPDFObjectHandle page) {
-    std::optional<FixedRect> box;
-    HostFindInherited(page, "/MediaBox", [&box](QPDFObjectHandle& value) {
-        box = HostBoxOf(value);
-        return box.has_value();
-    });
-    return box.value_or(kHostDefaultMediaBox);
-}
-
-int16_t HostEffectiveRotation(QPDFObjectHandle page) {
-    QPDFObjectHandle rotate = HostFindInherited(
-        page, "/Rotate", [](QPDFObjectHandle& value) { return value.isInteger() && value.getIntValue() % 90 == 0; });
-    if (rotate.isNull()) return 0;
-    const long long degrees = rotate.getIntValue() % 360;
-    return static_cast<int16_t>(degrees < 0 ? degrees + 360 : degrees);
 }

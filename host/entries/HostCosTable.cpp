@@ -169,7 +169,16 @@ int32_t HostCosTable::Cos_IntegerValue(CosObj object) {
 }
 
 Fixed HostCosTable::Cos_FixedValue(CosObj object) {
-    return HostDocumentEntry([&] { return HostFixedOf(Resolve(object).object); });
+    return HostDocumentEntry([&] {
+        QPDFObjectHandle number = Resolve(object).object;
+        bool saturated = false;
+        const Fixed value = HostFixedOf(number, &saturated);
+        if (saturated) {
+            Host::Current().Out() << "[cos] the number " << number.unparse()
+                                  << " is beyond the fixed-point range: read as " << HostFixedToRealText(value) << "\n";
+        }
+        return value;
+    });
 }
 
 CosObj HostCosTable::Cos_DictGet(CosObj dict, HostAtom key) {

@@ -1,5 +1,5 @@
 #include "host/document/HostDocument.h"
-#include "host/document/HostPageTree.h"
+#include "host/document/HostPageBoxes.h"
 #include "host/entries/HostDocumentEntry.h"
 #include "host/entries/HostTables.h"
 
@@ -89,13 +89,13 @@ CosObj HostPDModelTable::Model_PageDict(HostPage page) {
 }
 
 int16_t HostPDModelTable::Model_PageRotation(HostPage page) {
-    return HostDocumentEntry([&] { return HostEffectiveRotation(Resolve(page).page.dict); });
+    return HostDocumentEntry([&] { return HostPageBoxes(Resolve(page).page.dict).Rotation(); });
 }
 
 void HostPDModelTable::Model_GetMediaBox(HostPage page, FixedRect* box) {
     HostDocumentEntry([&] {
         if (box == nullptr) HostFail("no rectangle for the media box");
-        *box = HostEffectiveMediaBox(Resolve(page).page.dict);
+        *box = HostPageBoxes(Resolve(page).page.dict).Media().rect;
     });
 }
 

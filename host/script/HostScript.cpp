@@ -109,8 +109,9 @@ int32_t ClickModifiers(const std::vector<HostScriptWord>& words, std::size_t fir
 
 const HostScript::Command HostScript::kCommands[] = {
     {"open", 1, 1, false, "open FILE", "open a PDF file and show it in front", &HostScript::OpenCommand},
-    {"save", 0, 1, false, "save [FILE]",
-     "save the front document (to FILE: save it as that file; a FILE\nwithout a folder goes beside the document)",
+    {"save", 0, 2, false, "save [--repaired] [FILE]",
+     "save the front document (to FILE: save it as that file; a FILE\nwithout a folder goes beside the document); "
+     "--repaired: write what\nwas repaired in a damaged file, over the file too",
      &HostScript::SaveCommand},
     {"close", 0, 0, false, "close", "close the front document without saving", &HostScript::CloseCommand},
     {"boxes", 0, 0, false, "boxes", "print the page boxes of the front document, as a reader sees them",
@@ -303,13 +304,31 @@ bool HostScript::Open(const std::string& path) {
     std::string why;
     const HostDoc doc = m_host.Documents().Open(path, &why);
     if (doc == HostDoc::None) {
-        m_out << "[document] cannot open \"" << path << "\": " << why << "\n";
+        m_out << "[document] " << why << "\n";
         return false;
     }
-    const int32_t pages = m_host.Documents().Find(doc)->PageCount();
+    const HostDocument& document = *m_host.Documents().Find(doc);
+    const int32_t pages = document.PageCount();
     m_out << "[document] opened " << DocumentName(doc) << " (" << pages << (pages == 1 ? " page)\n" : " pages)\n");
+    ReportProblems(document);
     m_host.DocViews().Open(doc, "");  // shown in a view of its own, in front
     return true;
+}
+
+// What the user must know before editing: the file was damaged and what the host reads is a repair.
+void HostScript::ReportProblems(const HostDocument& document) {
+    const std::vector<std::string>& warnings = document.Warnings();
+    if (warnings.empty()) return;
+    const std::size_t count = warnings.size();
+    m_out << "[document] " << DocumentName(document.Doc())
+          << (document.Repaired() ? " is damaged and was repaired as it was read: " : " has problems: ") << count
+          << (count == 1 ? " problem\n" : " problems\n");
+    constexpr std::size_t kShown = 3;
+    for (std::size_t i = 0; i < count && i < kShown; ++i) m_out << "[document]   " << warnings[i] << "\n";
+    if (count > kShown) m_out << "[document]   and " << count - kShown << " more\n";
+    if (document.Repaired()) {
+        m_out << "[document] saving over the file needs \"save --repaired\"; \"save FILE\" writes a new file\n";
+    }
 }
 
 void HostScript::OpenCommand(const Arguments& arguments) {
@@ -318,18 +337,25 @@ void HostScript::OpenCommand(const Arguments& arguments) {
 
 void HostScript::SaveCommand(const Arguments& arguments) {
     const HostDoc doc = DocumentOrFail();
+    std::vector<HostScriptWord> words = arguments.words;
+    HostSaveOptions options;
+    if (!words.empty() && !words[0].quoted && words[0].text == "--repaired") {
+        options.replaceRepaired = true;
+        words.erase(words.begin());
+    }
+    if (words.size() > 1) Fail("save takes one FILE, after its options");
     std::string why;
     bool saved;
-    if (arguments.words.empty()) {
-        saved = m_host.Documents().Save(doc, &why);
+    if (words.empty()) {
+        saved = m_host.Documents().Save(doc, &why, options);
     } else {
         // As a Save As dialog opens in the document's folder, a bare name lands beside the document.
-        std::filesystem::path target = arguments.words[0].text;
+        std::filesystem::path target = words[0].text;
         if (!target.has_parent_path())
             target = std::filesystem::path(m_host.Documents().Get(doc).Path()).parent_path() / target;
-        saved = m_host.Documents().SaveAs(doc, target.string(), &why);
+        saved = m_host.Documents().SaveAs(doc, target.string(), &why, options);
     }
-    if (!saved) Fail("cannot save " + DocumentName(doc) + ": " + why);
+    if (!saved) Fail(why);
     m_out << "[document] saved " << DocumentName(doc) << "\n";
 }
 

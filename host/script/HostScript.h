@@ -25,6 +25,7 @@
 #include "host/script/HostScriptScreen.h"
 
 class Host;
+class HostDocument;
 class HostPageViewState;
 
 class HostScript {
@@ -62,6 +63,7 @@ private:
     HostDoc DocumentOrFail();
     HostPageViewState& PageViewOrFail();
     std::string DocumentName(HostDoc doc);
+    void ReportProblems(const HostDocument& document);
 
     void OpenCommand(const Arguments& arguments);
     void SaveCommand(const Arguments& arguments);

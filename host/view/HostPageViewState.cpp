@@ -7,7 +7,7 @@
 #include "host/document/HostDocument.h"
 #include "host/document/HostDocuments.h"
 #include "host/document/HostFixedText.h"
-#include "host/document/HostPageTree.h"
+#include "host/document/HostPageBoxes.h"
 
 namespace {
 
@@ -71,22 +71,15 @@ void HostPageViewState::SetViewRotation(int32_t degrees) {
     m_viewRotation = static_cast<int16_t>(((degrees % 360) + 360) % 360);
 }
 
-int16_t HostPageViewState::PageRotation() { return HostEffectiveRotation(Document().PageAt(m_page).dict); }
+int16_t HostPageViewState::PageRotation() { return HostPageBoxes(Document().PageAt(m_page).dict).Rotation(); }
 
 int16_t HostPageViewState::Rotation() { return static_cast<int16_t>((PageRotation() + m_viewRotation) % 360); }
 
 std::optional<FixedRect> HostPageViewState::Box(const std::string& name) {
-    QPDFObjectHandle page = Document().PageAt(m_page).dict;
-    const FixedRect media = HostEffectiveMediaBox(page);
-    if (name == "MediaBox") return media;
-    const auto wellFormed = [](QPDFObjectHandle& value) { return HostBoxOf(value).has_value(); };
-    QPDFObjectHandle cropValue = HostFindInherited(page, "/CropBox", wellFormed);
-    const FixedRect crop = cropValue.isNull() ? media : *HostBoxOf(cropValue);
-    if (name == "CropBox") return crop;
-    if (name != "BleedBox" && name != "TrimBox" && name != "ArtBox") return std::nullopt;
-    // These three are not inherited.
-    if (const std::optional<FixedRect> own = HostBoxOf(page.getKey("/" + name))) return own;
-    return crop;
+    const HostPageBoxes boxes(Document().PageAt(m_page).dict);
+    const HostPageBoxes::Box* box = boxes.Find(name);
+    if (box == nullptr) return std::nullopt;
+    return box->rect;
 }
 
 FixedRect HostPageViewState::ShownBox() {

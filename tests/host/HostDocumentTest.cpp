@@ -14,7 +14,7 @@
 #include "host/core/Host.h"
 #include "host/core/HostError.h"
 #include "host/document/HostDocument.h"
-#include "host/document/HostPageTree.h"
+#include "host/document/HostPageBoxes.h"
 
 namespace {
 

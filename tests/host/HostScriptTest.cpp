@@ -316,22 +316,35 @@ TEST_F(HostScriptTest, ClosesTheFrontDocumentAndSaysWhenOneDoesNotOpen) {
     EXPECT_TRUE(Printed("[script] line 1: the document did not open\n")) << out.str();
 }
 
-// The inherited, malformed and default boxes of one page; GeomhostProgram.TheTourEditsTheSampleAndSavesItBeside
-// reads a page's own boxes.
-TEST_F(HostScriptTest, BoxesShowWhatAReaderSees) {
+// The one reading of boxes and rotation that the host's entries and page views use too: malformed values are
+// passed over for the inherited ones, a tree without a MediaBox is US Letter, numbers print exactly, and
+// the rectangle a reader uses is shown where it differs from what is stored.
+TEST_F(HostScriptTest, BoxesShowTheStoredValuesAndWhatAReaderUses) {
     TestFolder folder;
     WritePdf(folder.Path("boxes.pdf"),
              {"<< /Type /Catalog /Pages 2 0 R >>",
-              "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 612 792] /Rotate 90 >>",
-              "<< /Type /Page /Parent 2 0 R /CropBox [0 0 /Wide 5] /TrimBox [10.5 20 600 780] >>"});
+              "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 3 /MediaBox [0 0 612 792] /CropBox [9 9 603 783]"
+              " /Rotate 90 >>",
+              "<< /Type /Page /Parent 2 0 R /CropBox [0 0 612] /TrimBox [612.0000000001 0.000001 -5 780]"
+              " /Rotate -90.0 >>",
+              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 /W 792] /ArtBox [700 0 800 5] /Rotate /Ninety >>",
+              "<< /Type /Page /Parent 6 0 R /Rotate 45 >>", "<< /Type /Pages /Kids [5 0 R] /Count 1 >>"});
     ASSERT_TRUE(Run("open \"" + folder.Path("boxes.pdf") + "\"\nboxes\n")) << out.str();
     EXPECT_TRUE(
-        Printed("page 1 (rotated 90)\n"
+        Printed("page 1 (rotated 270; Rotate -90.0 read as 270)\n"
                 "  MediaBox   0 0 612 792 (inherited)\n"
-                "  CropBox    0 0 612 792 (malformed, default: MediaBox)\n"
-                "  BleedBox   0 0 612 792 (default: CropBox)\n"
-                "  TrimBox    10.5 20 600 780\n"
-                "  ArtBox     0 0 612 792 (default: CropBox)\n"))
+                "  CropBox    9 9 603 783 (inherited; malformed [ 0 0 612 ])\n"
+                "  BleedBox   9 9 603 783 (default: CropBox)\n"
+                "  TrimBox    612.0000000001 0.000001 -5 780, a reader uses 0 0.000001 612 780\n"
+                "  ArtBox     9 9 603 783 (default: CropBox)\n"
+                "page 2 (rotated 90; Rotate /Ninety is not a multiple of 90 degrees: passed over)\n"
+                "  MediaBox   0 0 612 792 (inherited; malformed [ 0 0 /W 792 ])\n"))
+        << out.str();
+    EXPECT_TRUE(Printed("  ArtBox     700 0 800 5, a reader sees nothing of it: it lies off the MediaBox\n"))
+        << out.str();
+    EXPECT_TRUE(
+        Printed("page 3 (rotated 0; Rotate 45 is not a multiple of 90 degrees: passed over)\n"
+                "  MediaBox   0 0 612 792 (default: US Letter)\n"))
         << out.str();
 }
 
