@@ -74,6 +74,27 @@ bool ExtraRange(const Window& window, int index, std::size_t size) {
     return true;
 }
 
+// WM_NCCREATE: the window's text from CREATESTRUCTW, unless the name is an ordinal (0xFFFF, then the
+// number), which names a resource, not a text.
+LRESULT TakeCreationText(Window& window, LPARAM lParam) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (create != nullptr && create->lpszName != nullptr && create->lpszName[0] != 0xFFFF) {
+        window.text = create->lpszName;
+    }
+    return TRUE;
+}
+
+// WM_MOUSEACTIVATE: a child asks its parent first, as Windows does.
+LRESULT MouseActivate(const Window& window, WPARAM wParam, LPARAM lParam) {
+    if (!IsTopLevel(window)) {
+        const LRESULT answer = SendMessageW(window.parent, WM_MOUSEACTIVATE, wParam, lParam);
+        if (answer != 0) {
+            return answer;
+        }
+    }
+    return MA_ACTIVATE;
+}
+
 // The window fields that GetWindowLongW and SetWindowLongW reach: the rest of their indexes are extra bytes.
 bool IsLongField(int index) { return index == GWL_STYLE || index == GWL_EXSTYLE || index == GWL_ID; }
 
@@ -140,14 +161,8 @@ WIN32SUB_API LRESULT WINAPI DefWindowProcW(HWND handle, UINT message, WPARAM wPa
         return 0;
     }
     switch (message) {
-        case WM_NCCREATE: {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            // A name that is an ordinal (0xFFFF, then the number) names a resource, not a text.
-            if (create != nullptr && create->lpszName != nullptr && create->lpszName[0] != 0xFFFF) {
-                window->text = create->lpszName;
-            }
-            return TRUE;
-        }
+        case WM_NCCREATE:
+            return win32sub::TakeCreationText(*window, lParam);
         case WM_SETTEXT:
             window->text = lParam != 0 ? reinterpret_cast<const wchar_t*>(lParam) : L"";
             return TRUE;
@@ -189,14 +204,7 @@ WIN32SUB_API LRESULT WINAPI DefWindowProcW(HWND handle, UINT message, WPARAM wPa
         case WM_NCACTIVATE:
             return TRUE;
         case WM_MOUSEACTIVATE:
-            // A child asks its parent first, as Windows does.
-            if (!win32sub::IsTopLevel(*window)) {
-                const LRESULT answer = SendMessageW(window->parent, WM_MOUSEACTIVATE, wParam, lParam);
-                if (answer != 0) {
-                    return answer;
-                }
-            }
-            return MA_ACTIVATE;
+            return win32sub::MouseActivate(*window, wParam, lParam);
         case WM_SETCURSOR:
         case WM_CONTEXTMENU:
             if (!win32sub::IsTopLevel(*window)) {
