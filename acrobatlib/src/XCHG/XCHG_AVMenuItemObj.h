@@ -7,6 +7,7 @@
 
 #include "HostTypes.h"
 #include "Win32.h"
+#include "XCHG/XCHG_ItemCallbacks.h"
 
 class XCHG_AVMenuItemObj {
 public:
@@ -34,20 +35,20 @@ public:
     HostMenuItem GetMenuItem() const { return m_holder.item; }
     HANDLE GetIcon() const { return m_icon; }
 
+protected:
+    // Makes the host item named `prefix` followed by the plug-in's name, with no shortcut and no icon: the
+    // plug-in's items in the host's own menus.
+    void CreateForPlugin(int32_t titleId, const char* prefix);
+
 private:
+    static constexpr char kClassName[] = "XCHG_AVMenuItemObj";
     // The host item first: the callbacks' client data is its address, which leads back to the object.
     struct ItemHolder {
         HostMenuItem item;
         XCHG_AVMenuItemObj* owner;
     };
-    static XCHG_AVMenuItemObj& From(void* clientData);
-    static HostBool ComputeEnabledCallback(void* clientData);
-    static HostBool ComputeMarkedCallback(void* clientData);
-    static void ExecuteCallback(void* clientData);
 
     HANDLE m_icon;
     ItemHolder m_holder;
-    HostCallback m_enabledCallback;
-    HostCallback m_markedCallback;
-    HostCallback m_executeCallback;
+    XCHG_ItemCallbacks<XCHG_AVMenuItemObj, ItemHolder, kClassName> m_callbacks;
 };

@@ -11,17 +11,11 @@
 
 namespace {
 
-constexpr const char kClassName[] = "XCHG_AVToolButtonObj";
 constexpr int32_t kTextSize = 256;
 
 }  // namespace
 
-XCHG_AVToolButtonObj::XCHG_AVToolButtonObj()
-    : m_holder{HostToolButton::None, this},
-      m_icon(nullptr),
-      m_enabledCallback(HostCallback::None),
-      m_markedCallback(HostCallback::None),
-      m_executeCallback(HostCallback::None) {}
+XCHG_AVToolButtonObj::XCHG_AVToolButtonObj() : m_holder{HostToolButton::None, this}, m_icon(nullptr) {}
 
 XCHG_AVToolButtonObj::~XCHG_AVToolButtonObj() { Release(); }
 
@@ -40,12 +34,8 @@ void XCHG_AVToolButtonObj::Create(const char* name, int32_t bitmapId, int32_t he
     Release();
     m_icon = LoadBitmapOrIcon(bitmapId, true);
     m_holder.button = View_NewToolButton(Core_AtomFromName(name), m_icon, 0, 0);
-    m_enabledCallback = XCHG_NewCallback(ComputeEnabledCallback);
-    m_markedCallback = XCHG_NewCallback(ComputeMarkedCallback);
-    m_executeCallback = XCHG_NewCallback(ExecuteCallback);
-    View_SetToolButtonComputeEnabled(m_holder.button, m_enabledCallback, &m_holder);
-    View_SetToolButtonComputeMarked(m_holder.button, m_markedCallback, &m_holder);
-    View_SetToolButtonExecute(m_holder.button, m_executeCallback, &m_holder);
+    m_callbacks.Make(m_holder.button, &m_holder, View_SetToolButtonComputeEnabled, View_SetToolButtonComputeMarked,
+                     View_SetToolButtonExecute);
     if (helpId != 0) {
         char help[kTextSize];
         GetString(helpId, help, sizeof help);
@@ -54,9 +44,7 @@ void XCHG_AVToolButtonObj::Create(const char* name, int32_t bitmapId, int32_t he
 }
 
 void XCHG_AVToolButtonObj::Release() {
-    XCHG_DestroyCallback(m_enabledCallback);
-    XCHG_DestroyCallback(m_markedCallback);
-    XCHG_DestroyCallback(m_executeCallback);
+    m_callbacks.Destroy();
     if (m_holder.button != HostToolButton::None) {
         const HostToolButton button = m_holder.button;
         m_holder.button = HostToolButton::None;
@@ -64,22 +52,4 @@ void XCHG_AVToolButtonObj::Release() {
     }
     ReleaseBitmapOrIcon(m_icon, true);
     m_icon = nullptr;
-}
-
-XCHG_AVToolButtonObj& XCHG_AVToolButtonObj::From(void* clientData) {
-    return *static_cast<ButtonHolder*>(clientData)->owner;
-}
-
-HostBool XCHG_AVToolButtonObj::ComputeEnabledCallback(void* clientData) {
-    return PDFL_Guard<HostBool>(kClassName, "ComputeEnabled",
-                                [&]() -> HostBool { return From(clientData).ComputeEnabled(); });
-}
-
-HostBool XCHG_AVToolButtonObj::ComputeMarkedCallback(void* clientData) {
-    return PDFL_Guard<HostBool>(kClassName, "ComputeMarked",
-                                [&]() -> HostBool { return From(clientData).ComputeMarked(); });
-}
-
-void XCHG_AVToolButtonObj::ExecuteCallback(void* clientData) {
-    PDFL_Guard<void>(kClassName, "Execute", [&] { From(clientData).Execute(); });
 }

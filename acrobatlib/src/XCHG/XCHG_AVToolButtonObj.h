@@ -7,6 +7,7 @@
 
 #include "HostTypes.h"
 #include "Win32.h"
+#include "XCHG/XCHG_ItemCallbacks.h"
 
 class XCHG_AVToolButtonObj {
 public:
@@ -29,19 +30,14 @@ public:
     HostToolButton GetToolButton() const { return m_holder.button; }
 
 private:
+    static constexpr char kClassName[] = "XCHG_AVToolButtonObj";
     // The host button first: the callbacks' client data is its address, which leads back to the object.
     struct ButtonHolder {
         HostToolButton button;
         XCHG_AVToolButtonObj* owner;
     };
-    static XCHG_AVToolButtonObj& From(void* clientData);
-    static HostBool ComputeEnabledCallback(void* clientData);
-    static HostBool ComputeMarkedCallback(void* clientData);
-    static void ExecuteCallback(void* clientData);
 
     ButtonHolder m_holder;
     HANDLE m_icon;
-    HostCallback m_enabledCallback;
-    HostCallback m_markedCallback;
-    HostCallback m_executeCallback;
+    XCHG_ItemCallbacks<XCHG_AVToolButtonObj, ButtonHolder, kClassName> m_callbacks;
 };

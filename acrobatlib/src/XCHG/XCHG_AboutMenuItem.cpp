@@ -1,13 +1,10 @@
 #include "XCHG/XCHG_AboutMenuItem.h"
 
-#include "GLIB/GLIB_StringUtils.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_FreebieAboutDialog.h"
-#include "XCHG/XCHG_Plugin.h"
 
 namespace {
 
-constexpr int32_t kNameSize = 256;
 constexpr int32_t kAtTheEnd = 9999;
 
 }  // namespace
@@ -17,10 +14,7 @@ XCHG_AboutMenuItem::XCHG_AboutMenuItem() : m_dialog(nullptr) {}
 XCHG_AboutMenuItem::~XCHG_AboutMenuItem() { m_dialog = nullptr; }
 
 void XCHG_AboutMenuItem::Create(int32_t titleId, XCHG_FreebieAboutDialog* dialog) {
-    char name[kNameSize];
-    GLIB_StrCopy(name, "ExtensionAbout", sizeof name);
-    GLIB_StrAppend(name, GetPlugin()->GetName(), sizeof name);
-    XCHG_AVMenuItemObj::Create(titleId, name, 0, 0, 0);
+    CreateForPlugin(titleId, "ExtensionAbout");
     m_dialog = dialog;
     const HostMenuItem aboutItem = View_MenuItemByName(View_MenuBar(), "AboutExtensions");
     if (aboutItem == HostMenuItem::None) return;

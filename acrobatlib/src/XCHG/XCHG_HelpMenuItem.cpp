@@ -1,11 +1,8 @@
 #include "XCHG/XCHG_HelpMenuItem.h"
 
-#include <csetjmp>
-
-#include "GLIB/GLIB_Exception.h"
 #include "GLIB/GLIB_StringUtils.h"
 #include "PDFL/PDFL_ASCalls5.h"
-#include "PDFL/PDFL_HostFrames.h"
+#include "PDFL/PDFL_HostCall.h"
 #include "PDFL/PDFL_PDCalls5.h"
 #include "XCHG/XCHG_AVCalls5.h"
 #include "XCHG/XCHG_Plugin.h"
@@ -13,28 +10,7 @@
 
 namespace {
 
-constexpr int32_t kTextSize = 256;
 constexpr int32_t kPathSize = 512;
-
-// Runs host calls whose failure is the user's to hear about, not a failure of the callback: false when the
-// host raised (or, with a translator installed, the raise came back as an exception).
-template <class Call>
-bool SucceedsInHost(const Call& call) {
-    HostExceptionFrame frame;
-    PDFL_HostFrames::Push(&frame);
-    if (setjmp(frame.environment) != 0) {
-        PDFL_HostFrames::Pop();
-        return false;
-    }
-    try {
-        call();
-    } catch (const GLIB_Exception&) {
-        PDFL_HostFrames::Pop();
-        return false;
-    }
-    PDFL_HostFrames::Pop();
-    return true;
-}
 
 void ShowHelpAlert(const char* hostPath) {
     char platformPath[kPathSize];
@@ -50,10 +26,7 @@ void ShowHelpAlert(const char* hostPath) {
 XCHG_HelpMenuItem::XCHG_HelpMenuItem() : m_helpFile(nullptr) {}
 
 void XCHG_HelpMenuItem::Create(int32_t titleId, const char* helpFile) {
-    char name[kTextSize];
-    GLIB_StrCopy(name, "ExtensionHelp", sizeof name);
-    GLIB_StrAppend(name, GetPlugin()->GetName(), sizeof name);
-    XCHG_AVMenuItemObj::Create(titleId, name, 0, 0, 0);
+    CreateForPlugin(titleId, "ExtensionHelp");
     m_helpFile = helpFile;
     const HostMenu menu = View_MenuByName(View_MenuBar(), "UsingExtensions");
     if (menu == HostMenu::None) return;
@@ -74,12 +47,14 @@ void XCHG_HelpMenuItem::Execute() {
 
     const HostFileSys fileSys = Support_DefaultFileSys();
     HostPath hostPath = HostPath::None;
-    if (!SucceedsInHost([&] { hostPath = Support_PathFromPathAndName(fileSys, HostPath::None, path); }) ||
+    // A path or a document the host cannot open is the user's to hear about, not a failure of the callback.
+    if (!PDFL_SucceedsInHost([&] { hostPath = Support_PathFromPathAndName(fileSys, HostPath::None, path); }) ||
         hostPath == HostPath::None) {
         ShowHelpAlert(path);
         return;
     }
-    const bool shown = SucceedsInHost([&] { View_OpenDocView(Model_OpenDoc(hostPath, fileSys, nullptr, 0), nullptr); });
+    const bool shown =
+        PDFL_SucceedsInHost([&] { View_OpenDocView(Model_OpenDoc(hostPath, fileSys, nullptr, 0), nullptr); });
     Support_ReleasePath(fileSys, hostPath);
     if (!shown) ShowHelpAlert(path);
 }

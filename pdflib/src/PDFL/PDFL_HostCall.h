@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "GLIB/GLIB_Exception.h"
 #include "HostTypes.h"
 #include "PDFL/PDFL_HostFrames.h"
 #include "PDFL/PDFL_HostTables.h"
@@ -50,6 +51,27 @@ Result PDFL_CallHost(const Call& call, const char* sourceFile, int32_t line) {
         return call();
     }
     return PDFL_CallHostInFrame<Result>(call, translator, sourceFile, line);
+}
+
+// Runs host calls whose failure is no failure of the caller (one to report to the user, or one of no
+// consequence): false when the host raised, or, with a translator installed, the raise came back as an
+// exception.
+template <class Call>
+bool PDFL_SucceedsInHost(const Call& call) {
+    HostExceptionFrame frame;
+    PDFL_HostFrames::Push(&frame);
+    if (setjmp(frame.environment) != 0) {
+        PDFL_HostFrames::Pop();
+        return false;
+    }
+    try {
+        call();
+    } catch (const GLIB_Exception&) {
+        PDFL_HostFrames::Pop();
+        return false;
+    }
+    PDFL_HostFrames::Pop();
+    return true;
 }
 
 // Declares the wrappers of one entry list (in a header) ...
