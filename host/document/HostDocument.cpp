@@ -45,6 +45,7 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
         m_pages.push_back({dict, handle, 0});
     }
     TakeWarnings();
+    m_warningsRead = m_warnings.size();
 }
 
 HostDocument::~HostDocument() = default;
@@ -92,7 +93,6 @@ void HostDocument::CheckOwnFile(const HostSaveOptions& options) {
 }
 
 void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& options) {
-    TakeWarnings();
     HostFileReplacer replacer(HostCanonicalPath(linuxPath), options.fault);
     if (replacer.Target() == m_path) CheckOwnFile(options);
     replacer.Replace([this, &options](Pipeline& out) {
@@ -102,17 +102,18 @@ void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& opt
         writer.setCompressStreams(false);
         writer.setDecodeLevel(qpdf_dl_none);
         writer.write();
-        // QPDF writes an object that it cannot read as null, with a warning: content would be lost.
-        const std::vector<QPDFExc> unread = m_pdf->getWarnings();
-        for (const QPDFExc& warning : unread) m_warnings.push_back(warning.what());
-        if (unread.empty() || options.replaceRepaired) return;
-        m_repaired = true;
+        // QPDF writes an object that it cannot read as null, with a warning: content would be lost. So it
+        // would with any object found unreadable since the open.
+        TakeWarnings();
+        const std::size_t unread = m_warnings.size() - m_warningsRead;
+        if (unread == 0 || options.replaceRepaired) return;
         HostFail(("cannot save \"" + m_path + "\": objects of the document could not be read and would be lost (" +
-                  std::to_string(unread.size()) + " problems, the first: " + unread.front().what() + ")")
+                  std::to_string(unread) + " problems, the first: " + m_warnings[m_warningsRead] + ")")
                      .c_str());
     });
     m_path = replacer.Target();
     m_identity = HostFileIdentity::OfPath(m_path);
+    m_warningsRead = m_warnings.size();
     m_repaired = false;
     m_modified = false;
 }

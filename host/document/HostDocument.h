@@ -90,6 +90,7 @@ private:
     std::vector<Page> m_pages;
     std::map<uint32_t, int32_t> m_pageNumbers;  // by page handle
     std::vector<std::string> m_warnings;
+    std::size_t m_warningsRead = 0;  // the warnings of the reading that the user was told of
     bool m_repaired = false;
     bool m_modified = false;
 };

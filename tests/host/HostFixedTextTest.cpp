@@ -33,7 +33,7 @@ TEST(HostTextToFixed, GivesTheNearestFixedValueRejectsNonNumbersAndClampsTheRang
         {"", 0},
         {".", 0},
         {"40000", INT32_MAX},
-        {"2597.000000000000000000000000000000", INT32_MAX},  // the fraction must not overflow the product
+        {"2597.000000000000000000000000000000", 2597 * 65536},  // long fractions must not overflow the product
         {"-99999999999999999999", INT32_MIN},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(HostTextToFixed(text), expected) << '"' << text << '"';
