@@ -23,6 +23,21 @@ wchar_t* SharedEmptyWide() {
     return empty;
 }
 
+std::size_t LengthWithin(const char* text, std::size_t capacity) { return strnlen(text, capacity); }
+std::size_t LengthWithin(const wchar_t* text, std::size_t capacity) { return wcsnlen(text, capacity); }
+char* SharedEmptyLike(const char*) { return SharedEmpty(); }
+wchar_t* SharedEmptyLike(const wchar_t*) { return SharedEmptyWide(); }
+
+// Writes `text` with `into` (a copy, widening or narrowing into a buffer) after what `buffer` holds, when
+// any room is left.
+template <class Char, class Text>
+Char* AppendWith(Char* (*into)(Char*, const Text*, std::size_t), Char* buffer, const Text* text, std::size_t capacity) {
+    if (buffer == nullptr || capacity == 0) return SharedEmptyLike(buffer);
+    const std::size_t used = LengthWithin(buffer, capacity);
+    if (used < capacity) into(buffer + used, text, capacity - used);
+    return buffer;
+}
+
 int ClampToInt(std::size_t capacity) { return capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity); }
 
 // The length of the longest prefix of text[0, length) that does not end inside a UTF-8 sequence, so a cut
@@ -88,17 +103,11 @@ wchar_t* GLIB_WStrCopy(wchar_t* buffer, const wchar_t* text, std::size_t capacit
 }
 
 char* GLIB_StrAppend(char* buffer, const char* text, std::size_t capacity) {
-    if (buffer == nullptr || capacity == 0) return SharedEmpty();
-    const std::size_t used = strnlen(buffer, capacity);
-    if (used < capacity) GLIB_StrCopy(buffer + used, text, capacity - used);
-    return buffer;
+    return AppendWith(GLIB_StrCopy, buffer, text, capacity);
 }
 
 wchar_t* GLIB_WStrAppend(wchar_t* buffer, const wchar_t* text, std::size_t capacity) {
-    if (buffer == nullptr || capacity == 0) return SharedEmptyWide();
-    const std::size_t used = wcsnlen(buffer, capacity);
-    if (used < capacity) GLIB_WStrCopy(buffer + used, text, capacity - used);
-    return buffer;
+    return AppendWith(GLIB_WStrCopy, buffer, text, capacity);
 }
 
 wchar_t* GLIB_WidenInto(wchar_t* buffer, const char* text, std::size_t capacity) {
@@ -134,17 +143,11 @@ char* GLIB_NarrowInto(char* buffer, const wchar_t* text, std::size_t capacity) {
 }
 
 wchar_t* GLIB_AppendWidened(wchar_t* buffer, const char* text, std::size_t capacity) {
-    if (buffer == nullptr || capacity == 0) return SharedEmptyWide();
-    const std::size_t used = wcsnlen(buffer, capacity);
-    if (used < capacity) GLIB_WidenInto(buffer + used, text, capacity - used);
-    return buffer;
+    return AppendWith(GLIB_WidenInto, buffer, text, capacity);
 }
 
 char* GLIB_AppendNarrowed(char* buffer, const wchar_t* text, std::size_t capacity) {
-    if (buffer == nullptr || capacity == 0) return SharedEmpty();
-    const std::size_t used = strnlen(buffer, capacity);
-    if (used < capacity) GLIB_NarrowInto(buffer + used, text, capacity - used);
-    return buffer;
+    return AppendWith(GLIB_NarrowInto, buffer, text, capacity);
 }
 
 int GLIB_VFormat(char* buffer, std::size_t capacity, const char* format, va_list arguments) {
