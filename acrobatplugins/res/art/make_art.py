@@ -138,9 +138,15 @@ def text_lines(p, x0, y0, x1, y1, colour):
 BOX_SHEET = (1, 1, 15, 15)
 
 
-def box_media():
+def box_sheet():
+    """The page of a box picture, before its box is drawn."""
     p = Picture(18, 18)
     sheet(p, *BOX_SHEET)
+    return p
+
+
+def box_media():
+    p = box_sheet()
     p.fill(2, 2, 14, 14, tint(RED))
     p.frame(1, 1, 15, 15, STROKE["media"])
     p.frame(2, 2, 14, 14, STROKE["media"])
@@ -150,8 +156,7 @@ def box_media():
 
 def box_crop():
     # What lies outside the crop box is hidden by viewers: shade it.
-    p = Picture(18, 18)
-    sheet(p, *BOX_SHEET)
+    p = box_sheet()
     p.fill(2, 2, 14, 14, (208, 208, 208))
     p.fill(4, 4, 12, 12, tint(GREEN))
     p.frame(4, 4, 12, 12, STROKE["crop"])
@@ -162,8 +167,7 @@ def box_crop():
 
 def box_trim():
     # The finished size, with the printer's marks that show where the sheet is cut.
-    p = Picture(18, 18)
-    sheet(p, *BOX_SHEET)
+    p = box_sheet()
     p.fill(5, 5, 11, 11, tint(BLUE))
     p.frame(5, 5, 11, 11, STROKE["trim"])
     p.frame(6, 6, 10, 10, STROKE["trim"])
@@ -173,8 +177,7 @@ def box_trim():
 
 def box_art():
     # The meaningful content of the page, inside the trim.
-    p = Picture(18, 18)
-    sheet(p, *BOX_SHEET)
+    p = box_sheet()
     p.frame(3, 3, 13, 13, LIGHT, dotted=True)
     p.fill(5, 5, 11, 11, tint(MAGENTA))
     p.frame(5, 5, 11, 11, STROKE["art"])
@@ -184,8 +187,7 @@ def box_art():
 
 def box_bleed():
     # The band of artwork that runs past the trim so that no paper shows at the cut.
-    p = Picture(18, 18)
-    sheet(p, *BOX_SHEET)
+    p = box_sheet()
     p.fill(3, 3, 13, 13, tint(CYAN, 0.45))
     p.frame(3, 3, 13, 13, STROKE["bleed"])
     p.fill(6, 6, 10, 10, WHITE)
