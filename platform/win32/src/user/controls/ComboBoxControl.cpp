@@ -193,20 +193,12 @@ LRESULT OnChar(const ComboBox& combo, WPARAM wParam) {
     return 0;
 }
 
-LRESULT OnSetFocus(const ComboBox& combo) {
-    InvalidateWindow(combo.handle, nullptr, false);
-    NotifyParent(combo.handle, CBN_SETFOCUS);
-    return 0;
-}
-
 LRESULT OnKillFocus(const ComboBox& combo) {
     if (combo.state.dropped) {
         NotifyParent(combo.handle, CBN_SELENDCANCEL);
         ShowDropDown(combo.handle, combo.state, false);
     }
-    InvalidateWindow(combo.handle, nullptr, false);
-    NotifyParent(combo.handle, CBN_KILLFOCUS);
-    return 0;
+    return FocusChanged(combo.handle, CBN_KILLFOCUS);
 }
 
 LRESULT OnSetText(const ComboBox& combo, WPARAM wParam, LPARAM lParam) {
@@ -354,7 +346,7 @@ LRESULT Dispatch(HWND handle, Window& window, ComboState& state, UINT message, W
         case WM_CHAR:
             return OnChar(combo, wParam);
         case WM_SETFOCUS:
-            return OnSetFocus(combo);
+            return FocusChanged(handle, CBN_SETFOCUS);
         case WM_KILLFOCUS:
             return OnKillFocus(combo);
         case WM_SETTEXT:

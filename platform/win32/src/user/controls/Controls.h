@@ -60,6 +60,14 @@ inline LRESULT ControlDefault(HWND handle, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcW(handle, message, wParam, lParam);
 }
 
+// WM_SETFOCUS and WM_KILLFOCUS of the controls that show the focus alike: the control is drawn anew and
+// its parent hears `code`.
+inline LRESULT FocusChanged(HWND handle, WORD code) {
+    InvalidateWindow(handle, nullptr, false);
+    NotifyParent(handle, code);
+    return 0;
+}
+
 // The height of a text line and of a list entry for a control of this parent: the font's height from the
 // dialog's base units (the system font's outside dialogs).
 int LineHeightFor(HWND parent);

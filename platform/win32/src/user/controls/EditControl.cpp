@@ -227,18 +227,6 @@ LRESULT OnLButtonDown(const Edit& edit) {
     return 0;
 }
 
-LRESULT OnSetFocus(const Edit& edit) {
-    InvalidateWindow(edit.handle, nullptr, false);
-    NotifyParent(edit.handle, EN_SETFOCUS);
-    return 0;
-}
-
-LRESULT OnKillFocus(const Edit& edit) {
-    InvalidateWindow(edit.handle, nullptr, false);
-    NotifyParent(edit.handle, EN_KILLFOCUS);
-    return 0;
-}
-
 LRESULT Dispatch(HWND handle, Window& window, EditState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     const Edit edit{handle, window, state};
     switch (message) {
@@ -288,9 +276,9 @@ LRESULT Dispatch(HWND handle, Window& window, EditState& state, UINT message, WP
         case WM_LBUTTONUP:
             return 0;
         case WM_SETFOCUS:
-            return OnSetFocus(edit);
+            return FocusChanged(handle, EN_SETFOCUS);
         case WM_KILLFOCUS:
-            return OnKillFocus(edit);
+            return FocusChanged(handle, EN_KILLFOCUS);
         default:
             return ControlDefault(handle, message, wParam, lParam);
     }

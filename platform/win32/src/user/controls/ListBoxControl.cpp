@@ -153,18 +153,6 @@ LRESULT OnKeyDown(const ListBox& list, WPARAM key) {
     }
 }
 
-LRESULT OnSetFocus(const ListBox& list) {
-    InvalidateWindow(list.handle, nullptr, false);
-    NotifyParent(list.handle, LBN_SETFOCUS);
-    return 0;
-}
-
-LRESULT OnKillFocus(const ListBox& list) {
-    InvalidateWindow(list.handle, nullptr, false);
-    NotifyParent(list.handle, LBN_KILLFOCUS);
-    return 0;
-}
-
 LRESULT OnAddString(const ListBox& list, LPARAM lParam) {
     ListState& state = list.state;
     const auto* text = reinterpret_cast<const wchar_t*>(lParam);
@@ -355,9 +343,9 @@ LRESULT Dispatch(HWND handle, Window& window, ListState& state, UINT message, WP
         case WM_KEYDOWN:
             return OnKeyDown(list, wParam);
         case WM_SETFOCUS:
-            return OnSetFocus(list);
+            return FocusChanged(handle, LBN_SETFOCUS);
         case WM_KILLFOCUS:
-            return OnKillFocus(list);
+            return FocusChanged(handle, LBN_KILLFOCUS);
         case LB_ADDSTRING:
             return OnAddString(list, lParam);
         case LB_INSERTSTRING:
