@@ -250,12 +250,6 @@ LRESULT OnKillFocus(const Button& button) {
     return 0;
 }
 
-LRESULT OnSetText(const Button& button, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefWindowProcW(button.handle, WM_SETTEXT, wParam, lParam);
-    InvalidateWindow(button.handle, nullptr, true);
-    return result;
-}
-
 LRESULT Dispatch(HWND handle, Window& window, ButtonState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     const DWORD type = window.style & BS_TYPEMASK;
     const Button button{handle, window, state, type};
@@ -296,7 +290,7 @@ LRESULT Dispatch(HWND handle, Window& window, ButtonState& state, UINT message, 
         case WM_KILLFOCUS:
             return OnKillFocus(button);
         case WM_SETTEXT:
-            return OnSetText(button, wParam, lParam);
+            return SetTextAndRepaint(handle, wParam, lParam);
         default:
             return ControlDefault(handle, message, wParam, lParam);
     }

@@ -68,6 +68,13 @@ inline LRESULT FocusChanged(HWND handle, WORD code) {
     return 0;
 }
 
+// WM_SETTEXT of the controls that show their window text as it is: the text, then the control drawn anew.
+inline LRESULT SetTextAndRepaint(HWND handle, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcW(handle, WM_SETTEXT, wParam, lParam);
+    InvalidateWindow(handle, nullptr, true);
+    return result;
+}
+
 // The height of a text line and of a list entry for a control of this parent: the font's height from the
 // dialog's base units (the system font's outside dialogs).
 int LineHeightFor(HWND parent);

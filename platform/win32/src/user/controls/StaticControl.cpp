@@ -120,12 +120,6 @@ LRESULT OnGetImage(const Window& window, const StaticState& state, WPARAM type) 
     return TakesImage(window, type) ? reinterpret_cast<LRESULT>(state.image) : 0;
 }
 
-LRESULT OnSetText(HWND handle, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefWindowProcW(handle, WM_SETTEXT, wParam, lParam);
-    InvalidateWindow(handle, nullptr, true);
-    return result;
-}
-
 LRESULT OnNcDestroy(StaticState& state) {
     if (state.ownsImage && state.image != nullptr) {
         DeleteObject(state.image);
@@ -156,7 +150,7 @@ LRESULT Dispatch(HWND handle, Window& window, StaticState& state, UINT message, 
         case STM_GETIMAGE:
             return OnGetImage(window, state, wParam);
         case WM_SETTEXT:
-            return OnSetText(handle, wParam, lParam);
+            return SetTextAndRepaint(handle, wParam, lParam);
         case WM_NCDESTROY:
             return OnNcDestroy(state);
         default:
