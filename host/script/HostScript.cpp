@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -91,6 +92,21 @@ std::string Decimal(Fixed value, int decimals) {
         if (text.back() == '.') text.pop_back();
     }
     return text;
+}
+
+// A message may quote what the script said: control bytes in it are shown, not sent to the terminal.
+std::string Printable(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+            shown += c;
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(c));
+        shown += escaped;
+    }
+    return shown;
 }
 
 std::string ModifierNames(const std::vector<HostScriptWord>& words, std::size_t first) {
@@ -233,7 +249,8 @@ bool HostScript::Step(HWND waitingFor) {
             m_ended = true;
             break;
         }
-        ++m_line;
+        // An editor may have put a UTF-8 byte order mark before the first command.
+        if (++m_line == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         std::vector<HostScriptWord> words;
         std::string error;
         if (!HostScriptLine::Split(line, words, error)) {
@@ -258,7 +275,7 @@ bool HostScript::Step(HWND waitingFor) {
 
 void HostScript::Report(const std::string& message) {
     ++m_errors;
-    m_out << "[script] line " << m_line << ": " << message << "\n";
+    m_out << "[script] line " << m_line << ": " << Printable(message) << "\n";
     if (!m_interactive) m_ended = true;
 }
 
@@ -480,11 +497,14 @@ void HostScript::ToolbarsCommand(const Arguments&) { m_host.Toolbars().Print(m_o
 // The host says what became of a click: not found, disabled, executed (the item's title, then whatever it
 // does) or failed (an "[error]" line).
 void HostScript::MenuCommand(const Arguments& arguments) {
-    m_host.Menus().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+    const HostClickResult result = m_host.Menus().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+    if (result == HostClickResult::NotFound) Fail("there is no such menu item (\"menus\" lists them)");
 }
 
 void HostScript::ButtonCommand(const Arguments& arguments) {
-    m_host.Toolbars().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+    const HostClickResult result =
+        m_host.Toolbars().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+    if (result == HostClickResult::NotFound) Fail("there is no such tool button (\"toolbars\" lists them)");
 }
 
 void HostScript::AnswerCommand(const Arguments& arguments) {

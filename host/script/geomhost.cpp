@@ -109,6 +109,8 @@ int main(int argc, char** argv) {
     }
     std::ifstream scriptFile;
     if (!scriptPath.empty() && scriptPath != "-") {
+        // A folder opens as a stream too, and then reads as an empty script.
+        if (std::filesystem::is_directory(scriptPath)) return Fail("the script '" + scriptPath + "' is a folder");
         scriptFile.open(scriptPath);
         if (!scriptFile) return Fail("cannot read the script '" + scriptPath + "'");
     }

@@ -1,38 +1,18 @@
 // The geomhost program as a user runs it.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
 
+#include "GeomhostRun.h"
 #include "PluginFolder.h"
 #include "TestPdf.h"
 
 namespace {
 
-struct ProgramRun {
-    int status;
-    std::string output;
-};
-
-// `before` goes in front of the command line: variables of the environment, or a pipe into the program.
-ProgramRun Geomhost(const std::string& arguments, const std::string& before = "") {
-    const std::string command = before + GEOM_BIN_DIR "/geomhost " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ProgramRun run{-1, ""};
-    if (pipe == nullptr) return run;
-    char chunk[512];
-    while (std::fgets(chunk, sizeof chunk, pipe) != nullptr) run.output += chunk;
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 TEST(GeomhostProgram, LoadsTheGeometryPlugInAndQuits) {
-    const ProgramRun run = Geomhost("--no-debugger");
+    const GeomhostRun run = Geomhost("--no-debugger");
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("[host] loaded Geometry.api"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;
@@ -43,7 +23,7 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     TestFolder folder;
     std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
     const std::string original = ReadFile(folder.Path("sample.pdf"));
-    const ProgramRun run =
+    const GeomhostRun run =
         Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " GEOM_SAMPLES_DIR "/tour.script");
     EXPECT_EQ(run.status, 0) << run.output;
     const std::string page2After =
@@ -69,7 +49,7 @@ TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
     // The file itself is open to all: the folder is what refuses.
     std::filesystem::permissions(folder.Path("sample.pdf"),
                                  perms::all & ~(perms::owner_exec | perms::group_exec | perms::others_exec));
-    const ProgramRun run =
+    const GeomhostRun run =
         Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " + folder.Path("edit.script"),
                  "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
     EXPECT_EQ(run.status, 1) << run.output;
@@ -80,7 +60,7 @@ TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
 }
 
 TEST(GeomhostProgram, OldHostShowsTheRefusal) {
-    const ProgramRun run = Geomhost("--host-version 3.1");
+    const GeomhostRun run = Geomhost("--host-version 3.1");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("[alert] The plug-in Geometry requires Adobe Acrobat version 4.00 or newer."),
               std::string::npos)
@@ -88,17 +68,20 @@ TEST(GeomhostProgram, OldHostShowsTheRefusal) {
 }
 
 TEST(GeomhostProgram, BadUseIsExplainedWithExitCode2) {
-    const ProgramRun unknown = Geomhost("--frobnicate");
+    const GeomhostRun unknown = Geomhost("--frobnicate");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.output.find("geomhost: unknown option '--frobnicate'"), std::string::npos) << unknown.output;
     EXPECT_NE(unknown.output.find("usage: geomhost"), std::string::npos);
 
-    const ProgramRun missing = Geomhost("--plugins /nonexistent/folder");
+    const GeomhostRun missing = Geomhost("--plugins /nonexistent/folder");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("plug-in folder '/nonexistent/folder' does not exist"), std::string::npos);
 
     EXPECT_EQ(Geomhost("--host-version seven").status, 2);
     EXPECT_EQ(Geomhost("--lang").status, 2);
+    const GeomhostRun folder = Geomhost("--script /tmp");
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_NE(folder.output.find("the script '/tmp' is a folder"), std::string::npos) << folder.output;
     EXPECT_EQ(Geomhost("--help").status, 0);
 }
 
@@ -110,7 +93,7 @@ TEST(GeomhostProgram, RunsAScriptAgainstTheDocumentItOpened) {
                                     "<< /Type /Page /Parent 2 0 R >>"});
     WriteFile(folder.Path("run.txt"), "button ORBA:TEST_PlainButton  # shows an alert\nsave \"" + folder.Path("b.pdf") +
                                           "\"\necho done\nquit\necho never\n");
-    const ProgramRun run = Geomhost(
+    const GeomhostRun run = Geomhost(
         "--plugins " + plugins.Path() + " --open " + folder.Path("a.pdf") + " --script " + folder.Path("run.txt"),
         "PROBE_MENUS=1 ");
     EXPECT_EQ(run.status, 0) << run.output;
@@ -124,14 +107,14 @@ TEST(GeomhostProgram, RunsAScriptAgainstTheDocumentItOpened) {
 }
 
 TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
-    const ProgramRun run = Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
+    const GeomhostRun run = Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
     EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("two"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;  // the plug-ins unload
 
     EXPECT_EQ(Geomhost("--no-debugger --open /nonexistent/a.pdf").status, 1);
-    const ProgramRun unreadable = Geomhost("--script /nonexistent/run.txt");
+    const GeomhostRun unreadable = Geomhost("--script /nonexistent/run.txt");
     EXPECT_EQ(unreadable.status, 2);
     EXPECT_NE(unreadable.output.find("cannot read the script '/nonexistent/run.txt'"), std::string::npos);
     EXPECT_NE(Geomhost("--help").output.find("  press #ID [in TITLE]"), std::string::npos);

@@ -171,17 +171,20 @@ protected:
 
 // "menus" and "toolbars" print the bars as EditorSession.ToolsAppearWhereTheHostHasRoomForThem reads them.
 TEST_F(HostScriptTest, ClicksWithTheModifiersHeld) {
-    ASSERT_TRUE(
+    // A name that is not there is a mistake that ends the script.
+    ASSERT_FALSE(
         Run("menu ORBA_TEST_Probe:ItemA shift command\n"
             "button ORBA:TEST_ToolButton ctrl\n"
-            "button ORBA:TEST_NoSuchButton\n"))
+            "button ORBA:TEST_NoSuchButton\n"
+            "menu Never\n"))
         << out.str();
     // Shift (1) and Command (4) reached the item; Ctrl (8) makes the tool stay selected.
     EXPECT_EQ(Log(), "A.Enabled(1) A.Execute(5) Tool.Activate(1) ");
     EXPECT_EQ(out.str(),
               "[menu] Edit Page Geometry\n"
               "[button] Edit Page Geometry\n"
-              "[button] no tool button \"ORBA:TEST_NoSuchButton\"\n");
+              "[button] no tool button \"ORBA:TEST_NoSuchButton\"\n"
+              "[script] line 3: there is no such tool button (\"toolbars\" lists them)\n");
 }
 
 TEST_F(HostScriptTest, DisabledAndFailingClicksAreShownAndTheScriptGoesOn) {
@@ -354,6 +357,15 @@ struct Mistake {
     const char* line;
     const char* message;
 };
+
+// A byte order mark before the first command is skipped; control bytes in a message are shown, not sent.
+TEST_F(HostScriptTest, AByteOrderMarkIsSkippedAndControlBytesAreShownEscaped) {
+    EXPECT_FALSE(
+        Run("\xEF\xBB\xBF"
+            "echo hi\nfrob\x1B"
+            "[2J\n"));
+    EXPECT_EQ(out.str(), "hi\n[script] line 2: unknown command \"frob\\x1B[2J\" (\"help\" lists the commands)\n");
+}
 
 TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
     ShowDialog();
