@@ -91,8 +91,11 @@ void GLIB_MessageDispatcher::Send(const GLIB_Message& message) {
     ++m_sendDepth;
 
     m_listChanged = false;
+    // Marks are only trusted after a restart: a receiver that sends again walks the list with the same new
+    // mark, and the nodes it served must still get this message when the walk reaches them.
+    bool restarted = false;
     for (auto it = m_nodes.begin(); it != m_nodes.end();) {
-        if (it->connection && it->mark != newMark) {
+        if (it->connection && !(restarted && it->mark == newMark)) {
             it->mark = newMark;
             if (it->connection->Accepts(message)) {
                 it->connection->Deliver(message);
@@ -101,6 +104,7 @@ void GLIB_MessageDispatcher::Send(const GLIB_Message& message) {
         if (m_listChanged) {
             // Receivers changed the list: start over, skipping everyone already served.
             m_listChanged = false;
+            restarted = true;
             it = m_nodes.begin();
         } else {
             ++it;

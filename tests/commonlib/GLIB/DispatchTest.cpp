@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GLIB/GLIB_Message.h"
@@ -97,6 +98,17 @@ TEST_F(Dispatch, ReceiverAttachedDuringDeliveryHearsTheMessageOnce) {
     };
     source.Send(ping);
     EXPECT_EQ(log, (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// A receiver that changes a setting makes the globals broadcast again from inside the delivery.
+TEST_F(Dispatch, ASendFromInsideADeliveryLosesNoReceiverOfTheFirst) {
+    ConnectAll();
+    bool again = true;
+    a.onReceive = [&] {
+        if (std::exchange(again, false)) source.Send(ping);
+    };
+    source.Send(ping);
+    EXPECT_EQ(log, (std::vector<std::string>{"a", "a", "b", "c", "b", "c"}));
 }
 
 TEST_F(Dispatch, DetachingALaterReceiverDuringDeliverySkipsIt) {
