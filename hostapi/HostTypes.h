@@ -8,41 +8,36 @@
 #include <cstddef>
 #include <cstdint>
 
+// A rectangle by its four edges and a point, in page space or in device space.
+template <class Coordinate>
+struct HostRect {
+    Coordinate left;
+    Coordinate top;
+    Coordinate right;
+    Coordinate bottom;
+
+    bool operator==(const HostRect&) const = default;
+};
+
+template <class Coordinate>
+struct HostPoint {
+    Coordinate h;
+    Coordinate v;
+};
+
 // 16.16 fixed point; all page coordinates are Fixed values in points.
 using Fixed = int32_t;
 constexpr Fixed kFixedOne = 0x00010000;
 
-struct FixedRect {
-    Fixed left;
-    Fixed top;
-    Fixed right;
-    Fixed bottom;
-
-    bool operator==(const FixedRect&) const = default;
-};
+using FixedRect = HostRect<Fixed>;
 static_assert(sizeof(FixedRect) == 16);
-
-struct FixedPoint {
-    Fixed h;
-    Fixed v;
-};
+using FixedPoint = HostPoint<Fixed>;
 static_assert(sizeof(FixedPoint) == 8);
 
 // Device space rectangles and points are 16-bit pixels.
-struct HostDevRect {
-    int16_t left;
-    int16_t top;
-    int16_t right;
-    int16_t bottom;
-
-    bool operator==(const HostDevRect&) const = default;
-};
+using HostDevRect = HostRect<int16_t>;
 static_assert(sizeof(HostDevRect) == 8);
-
-struct HostDevPoint {
-    int16_t h;
-    int16_t v;
-};
+using HostDevPoint = HostPoint<int16_t>;
 
 // A colour: a 16-bit colour-space code (1 = RGB) and four 16.16 components from 0 to 1.
 struct HostColor {
