@@ -83,13 +83,8 @@ char* GetPluginVersionString(char* buffer, int32_t size) {
     if (buffer == nullptr || size <= 0) return buffer;
     GLIB_StrCopy(buffer, "(unknown)", size);
 
-    char hostPath[1024];
-    char fileName[kPathCapacity];
-    GetPluginDirectory(hostPath, sizeof hostPath);
-    GLIB_StrAppend(hostPath, GetPluginFileName(fileName, sizeof fileName), sizeof hostPath);
-    GLIB_StrAppend(hostPath, ".api", sizeof hostPath);
-    char platformPath[1024];
-    const std::wstring path = GLIB_Widen(XCHG_HostPathToPlatform(hostPath, platformPath, sizeof platformPath));
+    // The file the module was loaded from: its name need not end in ".api" as written here (X.API).
+    const std::wstring path = GLIB_Widen(ModulePath());
 
     DWORD ignored = 0;
     const DWORD infoSize = GetFileVersionInfoSizeW(path.c_str(), &ignored);

@@ -85,4 +85,15 @@ TEST_F(AboutBox, ABoxThatEndsWithoutAPositiveResultIsShownOnceMore) {
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();
 }
 
+// The host loads a plug-in file whose name ends in ".API" too: the version comes from the file it was loaded from.
+class AboutBoxOfAnUpperCaseFile : public ProbeTest {
+protected:
+    AboutBoxOfAnUpperCaseFile() : ProbeTest("testplugins/Probe.api", "Probe.API") {}
+};
+
+TEST_F(AboutBoxOfAnUpperCaseFile, ShowsTheVersion) {
+    Start();
+    EXPECT_NE(Text("Probe_GetPluginVersionString"), "(unknown)");
+}
+
 }  // namespace
