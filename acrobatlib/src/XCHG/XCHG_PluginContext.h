@@ -1,4 +1,4 @@
-// What the plug-in learns from the host at start-up and every part of the framework reads: the host's main
+// What the plug-in learns from the host at start-up and all of the framework reads: the host's main
 // window and the plug-in's module (from PlugInMain), its extension handle and the handshake version (from
 // setup), and the host's optional debugger-window table.
 #pragma once

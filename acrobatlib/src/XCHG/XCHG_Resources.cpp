@@ -42,9 +42,9 @@ HMODULE LoadCandidate(const std::string& hostPath) {
     char platformPath[1024];
     XCHG_HostPathToPlatform(hostPath.c_str(), platformPath, sizeof platformPath);
     try {
-        const GFIL_SpecRef spec = GFIL_MakeSpec(GLIB_Widen(platformPath));
-        if (!spec || !spec->IsValid() || !spec->Exists() || !spec->IsFile()) return nullptr;
-        return LoadLibraryW(spec->GetPath().c_str());
+        const GFIL_SpecRef file = GFIL_MakeSpec(GLIB_Widen(platformPath));
+        if (!file || !file->IsValid() || !file->Exists() || !file->IsFile()) return nullptr;
+        return LoadLibraryW(file->GetPath().c_str());
     } catch (const GLIB_Exception& e) {
         if (e.GetCode() == GFIL_ERR_INVALID_PATH) return nullptr;  // a path that cannot be is a module that is not
         throw;

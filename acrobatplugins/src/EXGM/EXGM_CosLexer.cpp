@@ -389,8 +389,8 @@ EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessStringEscape(int c) {
     return KeepText(c, StateString);
 }
 
-// The second and third digit of an octal escape; any other character ends the escape and is read again as
-// part of the string.
+// The second and third digit of an octal escape; any other character ends the escape and is read again
+// within the string.
 EXGM_CosLexer::LexerToken EXGM_CosLexer::ProcessOctalEscape(int c) {
     const int index = m_state == StateStringEscape2 ? 1 : 2;
     if (IsDigit(c)) {

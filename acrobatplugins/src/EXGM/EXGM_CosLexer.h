@@ -18,7 +18,7 @@ public:
         StateComment = 2,            // inside a comment that began with '%'
         StateError = 3,              // an error was found; stays until Reset
         StateFileName = 4,           // inside a file reference that began with '@', outside quotes
-        StateFileNameQuote = 5,      // inside a quoted part of a file reference
+        StateFileNameQuote = 5,      // inside quotes within a file reference
         StateHexString1 = 6,         // hexadecimal string, expecting the first digit of a pair
         StateHexString2 = 7,         // hexadecimal string, expecting the second digit of a pair
         StateName = 8,               // inside a name that began with '/'

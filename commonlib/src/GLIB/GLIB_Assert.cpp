@@ -9,8 +9,8 @@
 
 namespace {
 
-// The log position of a failed assertion: this library's assertion source, not the failing line, which is
-// part of the text.
+// The log position of a failed assertion: this library's assertion source, not the failing line, which the
+// text names.
 constexpr int32_t kAssertLogLine = 78;
 
 GLIB_AssertHandler s_assertHandler = GLIB_DefaultAssertHandler;
