@@ -1,5 +1,6 @@
 #include "EXGM/EXGM_RectTool.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -91,6 +92,28 @@ const Edge kPageEdgeAt[4][4] = {
     {&FixedRect::top, &FixedRect::right, &FixedRect::bottom, &FixedRect::left},
 };
 
+// The rotation of the view's whole transformation (the page's own rotation and the view's), as the quarter
+// turns of kPageEdgeAt: where a step to the right on the page goes on the device. The host gives rectangles
+// in normal form only, so the step is seen as the move of a whole rectangle, made larger until it shows.
+int QuarterTurnsOfView(HostPageView view, const FixedRect& page) {
+    HostDevRect before;
+    View_PageRectToDevice(view, &page, &before);
+    for (Fixed step = kFixedOne; step <= 1024 * kFixedOne; step *= 2) {
+        const FixedRect moved{page.left + step, page.top, page.right + step, page.bottom};
+        HostDevRect after;
+        View_PageRectToDevice(view, &moved, &after);
+        if (after.left > before.left) return 0;
+        if (after.top > before.top) return 1;
+        if (after.left < before.left) return 2;
+        if (after.top < before.top) return 3;
+    }
+    return -1;
+}
+
+FixedRect Normalised(const FixedRect& r) {
+    return {std::min(r.left, r.right), std::max(r.top, r.bottom), std::max(r.left, r.right), std::min(r.top, r.bottom)};
+}
+
 }  // namespace
 
 EXGM_RectTool::EXGM_RectTool(BoxKind kind, int32_t colorId, const char* typeName)
@@ -145,7 +168,8 @@ bool EXGM_RectTool::DoClick(HostPageView view, int16_t x, int16_t y, int16_t, in
     HostDevRect visible;
     View_PageViewAperture(view, &visible);
     const HostDevRect startDevice = r;
-    const FixedRect startPage = m_box;
+    // A box stored reversed is dragged by the edges the user sees, which the normal form names.
+    const FixedRect startPage = Normalised(m_box);
 
     const bool top = (zone & kHitTop) != 0;
     const bool left = (zone & kHitLeft) != 0;
@@ -206,23 +230,9 @@ FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& devi
     if (normal.left > normal.right) std::swap(normal.left, normal.right);
     if (normal.top > normal.bottom) std::swap(normal.top, normal.bottom);
 
-    int row;
-    switch (Model_PageRotation(View_PageOfPageView(view))) {
-        case 0:
-            row = 0;
-            break;
-        case 90:
-            row = 1;
-            break;
-        case 180:
-            row = 2;
-            break;
-        case 270:
-            row = 3;
-            break;
-        default:
-            return page;
-    }
+    // The view may be turned on top of the page's rotation: the edges correspond by the whole turn.
+    const int row = QuarterTurnsOfView(view, startPage);
+    if (row < 0) return page;
     const Edge* pageEdge = kPageEdgeAt[row];
     enum { kLeft, kTop, kRight, kBottom };
     // An edge that ends where an edge of the start lay takes that edge's page value: undragged edges stay

@@ -113,6 +113,22 @@ TEST_F(EditorSession, DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog) {
     EXPECT_EQ(BoxesInFile(path, 1).at("ORBA_TrimBox"), "0 0 592 792");
 }
 
+// The edges a user sees are the ones dragged: of a box stored reversed, and on a view the host turned on top
+// of the page's own rotation.
+TEST_F(EditorSession, ADragMovesTheEdgeTheUserSeesOnAReversedBoxAndATurnedView) {
+    Start();
+    const std::string path = Open("two.pdf", {"<< /Type /Catalog /Pages 2 0 R >>",
+                                              "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 612 792] >>",
+                                              "<< /Type /Page /Parent 2 0 R /TrimBox [400 400 100 200] >>"});
+    Run("button ORBA:EXGM_GeomToolButton\nchoose #1009 Coordinates\ndrag 100 500 150 500 2");
+    EXPECT_EQ(Fields(L"Page Geometry"), (std::vector<std::string>{"400.00", "400.00", "150.00", "200.00"}));
+    // Turned a quarter to the right, the page's right edge is the bottom of the picture.
+    Run("rotate 90\ndrag 300 400 300 390 2");
+    EXPECT_EQ(Fields(L"Page Geometry"), (std::vector<std::string>{"390.00", "400.00", "150.00", "200.00"}));
+    Run("save");
+    EXPECT_EQ(BoxesInFile(path, 0).at("TrimBox"), "150 200 390 400");
+}
+
 TEST_F(EditorSession, WithoutAnEditableFrontPageTheEditorStandsBack) {
     Start();
     Open("two.pdf", TwoPages());
