@@ -1,13 +1,12 @@
 // A whole document through the host, as geomhost and the plug-in take it: the bytes are opened as a PDF
 // file, every page's boxes printed, each page given a new CropBox and its MediaBox written back through the
 // host's entries, and the result saved to a new file, which must open again.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -19,6 +18,16 @@
 #include "host/document/HostDocument.h"
 
 namespace {
+
+// The files of the run, gone when it ends.
+struct ScratchFolder {
+    ScratchFolder() {
+        char pattern[] = "/tmp/geom-fuzz-XXXXXX";
+        path = mkdtemp(pattern);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    std::string path;
+};
 
 // An entry as a plug-in calls it: its host error ends the call; a C++ exception must never leave it.
 template <class Call>
@@ -37,11 +46,8 @@ void Entry(const Call& call) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     HostDocuments& documents = FuzzHost().Documents();
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/geom-fuzz-XXXXXX";
-        return std::string(mkdtemp(pattern));
-    }();
-    const std::string input = folder + "/in.pdf", output = folder + "/out.pdf";
+    static const ScratchFolder folder;
+    const std::string input = folder.path + "/in.pdf", output = folder.path + "/out.pdf";
     std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<long>(size));
     const HostDoc doc = documents.Open(input);
     if (doc == HostDoc::None) return 0;
