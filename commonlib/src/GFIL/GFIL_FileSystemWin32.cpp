@@ -39,6 +39,11 @@ std::wstring Hex(wchar_t c) {
 
 // The absolute, checked form of `given`; see the class comment.
 std::wstring NormalizedPath(const std::wstring& given) {
+    // The system reads a path up to its first NUL: what follows would be dropped without a word.
+    if (const std::size_t nul = given.find(L'\0'); nul != std::wstring::npos) {
+        GFIL_THROW(GFIL_ERR_INVALID_PATH,
+                   L"The path " + Quoted(given.substr(0, nul)) + L" contains the invalid character 0x0");
+    }
     wchar_t buffer[kPathBuffer];
     LPWSTR filePart = nullptr;
     const DWORD length = GetFullPathNameW(given.c_str(), kPathBuffer, buffer, &filePart);
@@ -75,13 +80,18 @@ std::wstring NormalizedPath(const std::wstring& given) {
         GFIL_THROW(GFIL_ERR_INVALID_PATH, L"The path " + Quoted(path) + L" isn't using the \"\\\" UNC format");
     }
 
-    // The names after the root; the separators at the end are no name, they go below.
+    // The names after the root; one separator at the end is no name, it goes below. A share needs a server
+    // name: "\\" alone names nothing.
     const std::size_t start = drive ? 3 : unc ? 2 : 0;
     std::size_t end = path.size();
-    while (end > start && path[end - 1] == L'\\') {
+    if (end > start && path[end - 1] == L'\\') {
         --end;
     }
-    for (std::size_t position = start; position < end;) {
+    if (unc && end == start) {
+        GFIL_THROW(GFIL_ERR_INVALID_PATH,
+                   L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(start));
+    }
+    for (std::size_t position = start; start < end && position <= end;) {
         std::size_t separator = path.find(L'\\', position);
         if (separator == std::wstring::npos || separator > end) {
             separator = end;
@@ -92,16 +102,17 @@ std::wstring NormalizedPath(const std::wstring& given) {
                 GFIL_ERR_INVALID_PATH,
                 L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(position));
         }
-        if (!GFIL_FileSystemWin32::IsValidName(name)) {
+        // The system drops the periods and spaces that end a last name, so a folder name that ends in them
+        // ("a..\\x", or "a.." before a closing separator) would name another file when read again.
+        const bool endsAsTheSystemTrims = name.back() == L'.' || name.back() == L' ';
+        if (!GFIL_FileSystemWin32::IsValidName(name) || endsAsTheSystemTrims) {
             GFIL_THROW(GFIL_ERR_INVALID_PATH,
                        L"The path " + Quoted(path) + L" contains an invalid name component " + Quoted(name));
         }
         position = separator + 1;
     }
 
-    while (!path.empty() && path.back() == L'\\') {
-        path.pop_back();
-    }
+    path.resize(end);
     if (path.size() == 2 && path[1] == L':') {
         path += L'\\';  // a drive root keeps its backslash: "C:" alone would mean the drive's current folder
     }

@@ -12,88 +12,78 @@
 
 namespace {
 
-std::wstring PathOf(const std::wstring& given) { return GFIL_MakeSpec(given)->GetPath(); }
-
-// The message of a path that is not acceptable; it must be refused with code 1158001.
-std::wstring MessageFor(const std::wstring& given) {
-    const Refusal refusal = RefusalOf([&] { GFIL_MakeSpec(given); });
-    EXPECT_EQ(refusal.first, GFIL_ERR_INVALID_PATH) << testing::PrintToString(given);
-    return refusal.second;
+// The path made of `given`, or the message it is refused with; a refusal must carry code 1158001.
+std::wstring Made(const std::wstring& given) {
+    try {
+        return GFIL_MakeSpec(given)->GetPath();
+    } catch (const GFIL_Exception& e) {
+        EXPECT_EQ(e.GetCode(), GFIL_ERR_INVALID_PATH) << testing::PrintToString(given);
+        return std::wstring(L"refused: ") + e.GetMessage();
+    }
 }
 
 }  // namespace
 
-TEST(PathRules, SlashesDotsAndTrailingBackslashesAreNormalisedButADriveRootKeepsItsOwn) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+TEST(PathRules, PathsAreNormalisedOrRefusedWithTheirFirstOffender) {
+    const std::wstring longest = L"c:\\" + std::wstring(257, L'a');  // 260 characters fit
+    const std::pair<std::wstring, std::wstring> cases[] = {
         {L"c:/dir/file.txt", L"c:\\dir\\file.txt"},
         {L"c:\\dir\\sub\\..\\.\\file.txt", L"c:\\dir\\file.txt"},
         {L"c:\\dir\\file. ", L"c:\\dir\\file"},
         {L"c:\\dir\\", L"c:\\dir"},
-        {L"c:\\dir\\\\\\", L"c:\\dir"},
+        // One separator at the end is no name; more are empty names, as a share without its server is.
+        {L"c:\\dir\\\\\\", L"refused: The path \"c:\\dir\\\\\\\" contains an empty name component at pos 7"},
+        {L"\\\\", L"refused: The path \"\\\\\" contains an empty name component at pos 2"},
+        // A folder name ending as the system trims a last name would name another file when read again.
+        {L"c:\\a..\\", L"refused: The path \"c:\\a..\\\" contains an invalid name component \"a..\""},
+        {L"c:\\a \\b", L"refused: The path \"c:\\a \\b\" contains an invalid name component \"a \""},
+        {std::wstring(L"c:\\a\0b", 6), L"refused: The path \"c:\\a\" contains the invalid character 0x0"},
+        // A drive root keeps its backslash.
         {L"c:\\", L"c:\\"},
         {L"c:\\\\", L"c:\\"},
         {L"\\\\server\\share\\", L"\\\\server\\share"},
+        {longest, longest},
+        {longest + L"b", L"refused: The path \"" + longest +
+                             L"b\" cannot be expanded; The filename or extension is too long.\r\n (code: 206)"},
+        {L"",
+         L"refused: The path \"\" cannot be expanded; The filename, directory name, or volume label syntax is "
+         L"incorrect.\r\n (code: 123)"},
+        // A control character is named by its code, the first offender in the path is the one named.
+        {L"c:\\dir\\a\tb", L"refused: The path \"c:\\dir\\a\tb\" contains the invalid character 0x9"},
+        {L"c:\\dir\\a\x1f", L"refused: The path \"c:\\dir\\a\x1f\" contains the invalid character 0x1f"},
+        {L"c:\\a|b\tc", L"refused: The path \"c:\\a|b\tc\" contains the invalid character \"|\""},
+        // A colon stands only behind a drive letter.
+        {L"c:\\a:b", L"refused: The path \"c:\\a:b\" cannot contain \":\""},
+        {L"1:\\x", L"refused: The path \"1:\\x\" isn't using the \"[A-Z]:\\\" format"},
+        {L"c:\\dir\\\\file.txt",
+         L"refused: The path \"c:\\dir\\\\file.txt\" contains an empty name component at pos 7"},
+        {L"c:\\\\dir", L"refused: The path \"c:\\\\dir\" contains an empty name component at pos 3"},
+        // Lower-case device names are refused anywhere in the path; others are names like any.
+        {L"c:\\con\\a.txt", L"refused: The path \"c:\\con\\a.txt\" contains an invalid name component \"con\""},
     };
-    for (const auto& [given, expected] : cases) EXPECT_EQ(PathOf(given), expected) << given;
+    for (const auto& [given, expected] : cases) EXPECT_EQ(Made(given), expected) << given;
+    for (const std::wstring name : {L"con", L"aux", L"prn", L"lpt1", L"com9"}) {
+        EXPECT_EQ(Made(L"c:\\dir\\" + name),
+                  L"refused: The path \"c:\\dir\\" + name + L"\" contains an invalid name component \"" + name + L"\"");
+    }
+    for (const std::wstring name : {L"CON", L"Aux", L"LPT1", L"con.txt", L"nul", L"lpt", L"com10", L"comx", L"a?b"}) {
+        EXPECT_EQ(Made(L"c:\\dir\\" + name), L"c:\\dir\\" + name);
+    }
+    // A character that no Win32 path holds is quoted.
+    for (const wchar_t c : std::wstring(L"<>*\"|")) {
+        const std::wstring path = std::wstring(L"c:\\a") + c + L"b";
+        EXPECT_EQ(Made(path), L"refused: The path \"" + path + L"\" contains the invalid character \"" + c + L"\"");
+    }
+    EXPECT_EQ(RefusalOf([] { GFIL_MakeSpec(static_cast<const wchar_t*>(nullptr)); }).second, Made(L"").substr(9));
 }
 
 TEST(PathRules, RelativePathsBecomeAbsolutePathsOnDriveZ) {
     ScratchFolder scratch;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(scratch.Linux());
-    EXPECT_EQ(PathOf(L"a.txt"), scratch.Win32(L"a.txt"));
-    EXPECT_EQ(PathOf(L"/a.txt"), L"Z:\\a.txt");
+    EXPECT_EQ(Made(L"a.txt"), scratch.Win32(L"a.txt"));
+    EXPECT_EQ(Made(L"/a.txt"), L"Z:\\a.txt");
     std::filesystem::current_path(previous);
-}
-
-TEST(PathRules, ABadCharacterAColonOrAnEmptyNameIsRefusedWithItsPlace) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        // A control character is named by its code.
-        {L"c:\\dir\\a\tb", L"The path \"c:\\dir\\a\tb\" contains the invalid character 0x9"},
-        {L"c:\\dir\\a\x1f", L"The path \"c:\\dir\\a\x1f\" contains the invalid character 0x1f"},
-        // The first offender in the path is the one named.
-        {L"c:\\a|b\tc", L"The path \"c:\\a|b\tc\" contains the invalid character \"|\""},
-        // A colon stands only behind a drive letter.
-        {L"c:\\a:b", L"The path \"c:\\a:b\" cannot contain \":\""},
-        {L"1:\\x", L"The path \"1:\\x\" isn't using the \"[A-Z]:\\\" format"},
-        {L"c:\\dir\\\\file.txt", L"The path \"c:\\dir\\\\file.txt\" contains an empty name component at pos 7"},
-        {L"c:\\\\dir", L"The path \"c:\\\\dir\" contains an empty name component at pos 3"},
-    };
-    for (const auto& [given, message] : cases) EXPECT_EQ(MessageFor(given), message);
-    // A character that no Win32 path holds is quoted.
-    for (const wchar_t c : std::wstring(L"<>*\"|")) {
-        const std::wstring path = std::wstring(L"c:\\a") + c + L"b";
-        EXPECT_EQ(MessageFor(path), L"The path \"" + path + L"\" contains the invalid character \"" + c + L"\"");
-    }
-}
-
-TEST(PathRules, LowerCaseDeviceNamesAreRefusedAnywhereInThePath) {
-    for (const wchar_t* name : {L"con", L"aux", L"prn", L"lpt1", L"com9"}) {
-        EXPECT_EQ(
-            MessageFor(std::wstring(L"c:\\dir\\") + name),
-            std::wstring(L"The path \"c:\\dir\\") + name + L"\" contains an invalid name component \"" + name + L"\"");
-    }
-    EXPECT_EQ(MessageFor(L"c:\\con\\a.txt"), L"The path \"c:\\con\\a.txt\" contains an invalid name component \"con\"");
-    for (const wchar_t* name : {L"CON", L"Aux", L"LPT1", L"con.txt", L"nul", L"lpt", L"com10", L"comx", L"a?b"}) {
-        EXPECT_EQ(PathOf(std::wstring(L"c:\\dir\\") + name), std::wstring(L"c:\\dir\\") + name);
-    }
-}
-
-TEST(PathRules, APathMayHold260Characters) {
-    const std::wstring longest = L"c:\\" + std::wstring(257, L'a');
-    EXPECT_EQ(PathOf(longest), longest);
-    EXPECT_EQ(
-        MessageFor(longest + L"b"),
-        L"The path \"" + longest + L"b\" cannot be expanded; The filename or extension is too long.\r\n (code: 206)");
-}
-
-TEST(PathRules, AnEmptyPathCannotBeExpanded) {
-    const std::wstring expected =
-        L"The path \"\" cannot be expanded; The filename, directory name, or volume label syntax is "
-        L"incorrect.\r\n"
-        L" (code: 123)";
-    EXPECT_EQ(MessageFor(L""), expected);
-    EXPECT_EQ(RefusalOf([] { GFIL_MakeSpec(static_cast<const wchar_t*>(nullptr)); }).second, expected);
 }
 
 TEST(PathRules, ARefusalIsTheFileSystemsOwnExceptionFromItsThrowSite) {
