@@ -68,3 +68,9 @@ const QPDFObjectHandle* HostCosObjects::Find(CosObj object) const {
     if (object.doc != static_cast<uint32_t>(m_doc) || object.id == 0 || object.id > m_objects.size()) return nullptr;
     return &m_objects[object.id - 1];
 }
+
+std::set<QPDFObjGen> HostCosObjects::IndirectObjects() const {
+    std::set<QPDFObjGen> objects;
+    for (const auto& [id, index] : m_indirect) objects.insert(id);
+    return objects;
+}

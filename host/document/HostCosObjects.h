@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,8 @@ public:
     // The object of a value of this document, or null when this table never issued it.
     const QPDFObjectHandle* Find(CosObj object) const;
     std::size_t Count() const { return m_objects.size(); }
+    // Every indirect object handed out: the only ones, with the pages, that a plug-in can have changed.
+    std::set<QPDFObjGen> IndirectObjects() const;
 
 private:
     CosObj Add(const QPDFObjectHandle& object);

@@ -6,6 +6,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include "host/document/HostFileReplacer.h"
+#include "host/document/HostIncrementalUpdate.h"
 #include "host/document/HostPageTree.h"
 #include "host/entries/HostEntry.h"
 
@@ -92,25 +93,76 @@ void HostDocument::CheckOwnFile(const HostSaveOptions& options) {
     }
 }
 
+// Why the document goes out whole rather than as an update to its file; "" when an update can be made.
+std::string HostDocument::WhyNotAnUpdate(const HostSaveOptions& options) {
+    if (options.full) return "";
+    if (m_repaired) return "written in full: the file was repaired as it was read";
+    if (m_pdf->isEncrypted()) return "written in full: an update to an encrypted file is not made";
+    if (!m_identity->ChangeTo(HostFileIdentity::OfPath(m_path)).empty()) {
+        return "written in full: the file it was read from changed on disk";
+    }
+    for (const Page& page : m_pages) {
+        if (!page.dict.isIndirect()) return "written in full: a page is stored inside another object";
+    }
+    return "";
+}
+
+// The objects a change can be in: those handed out to plug-ins, the pages, whose boxes the host's own entries
+// write, and every object made since the open.
+std::set<QPDFObjGen> HostDocument::ChangeCandidates() {
+    std::set<QPDFObjGen> candidates = m_objects.IndirectObjects();
+    for (const Page& page : m_pages) candidates.insert(page.dict.getObjGen());
+    return candidates;
+}
+
+void HostDocument::WriteWhole(Pipeline& out, const HostSaveOptions& options) {
+    QPDFWriter writer(*m_pdf);
+    writer.setOutputPipeline(&out);
+    // Streams go out exactly as they came in: the editor changes page dictionaries, nothing else.
+    writer.setCompressStreams(false);
+    writer.setDecodeLevel(qpdf_dl_none);
+    writer.write();
+    CheckUnread(options);
+}
+
+// QPDF writes an object that it cannot read as null, with a warning: content would be lost. So it would
+// with any object found unreadable since the open.
+void HostDocument::CheckUnread(const HostSaveOptions& options) {
+    TakeWarnings();
+    const std::size_t unread = m_warnings.size() - m_warningsRead;
+    if (unread == 0 || options.replaceRepaired) return;
+    HostFail(("cannot save \"" + m_path + "\": objects of the document could not be read and would be lost (" +
+              std::to_string(unread) + " problems, the first: " + m_warnings[m_warningsRead] + ")")
+                 .c_str());
+}
+
 void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& options) {
     HostFileReplacer replacer(HostCanonicalPath(linuxPath), options.fault);
-    if (replacer.Target() == m_path) CheckOwnFile(options);
-    replacer.Replace([this, &options](Pipeline& out) {
-        QPDFWriter writer(*m_pdf);
-        writer.setOutputPipeline(&out);
-        // Streams go out exactly as they came in: the editor changes page dictionaries, nothing else.
-        writer.setCompressStreams(false);
-        writer.setDecodeLevel(qpdf_dl_none);
-        writer.write();
-        // QPDF writes an object that it cannot read as null, with a warning: content would be lost. So it
-        // would with any object found unreadable since the open.
-        TakeWarnings();
-        const std::size_t unread = m_warnings.size() - m_warningsRead;
-        if (unread == 0 || options.replaceRepaired) return;
-        HostFail(("cannot save \"" + m_path + "\": objects of the document could not be read and would be lost (" +
-                  std::to_string(unread) + " problems, the first: " + m_warnings[m_warningsRead] + ")")
-                     .c_str());
-    });
+    const bool ownFile = replacer.Target() == m_path;
+    if (ownFile) CheckOwnFile(options);
+    if (ownFile && !m_modified && !options.full) {
+        m_lastSaveNote = "nothing changed: the file is left as it is";
+        return;
+    }
+    const std::string whole = WhyNotAnUpdate(options);
+    m_lastSaveNote = options.full ? "written in full, as asked" : whole;
+    if (!whole.empty() || options.full) {
+        replacer.Replace([this, &options](Pipeline& out) { WriteWhole(out, options); });
+    } else {
+        const HostIncrementalUpdate update(*m_pdf, m_path, ChangeCandidates());
+        CheckUnread(options);
+        if (update.Text().empty() && ownFile) {
+            m_lastSaveNote = "nothing changed: the file is left as it is";
+            m_modified = false;
+            return;
+        }
+        replacer.Replace(
+            [&update](Pipeline& out) {
+                out.write(reinterpret_cast<const unsigned char*>(update.Text().data()), update.Text().size());
+                out.finish();
+            },
+            m_path);
+    }
     m_path = replacer.Target();
     m_identity = HostFileIdentity::OfPath(m_path);
     m_warningsRead = m_warnings.size();

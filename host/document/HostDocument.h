@@ -7,9 +7,11 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
@@ -71,15 +73,24 @@ public:
     // Whether QPDF had to repair what it read: the document then differs from its file.
     bool Repaired() const { return m_repaired; }
 
-    // Writes the whole document to `linuxPath` (see HostFileReplacer); the document then belongs to that
-    // file. Fails with HostError, leaving the file at `linuxPath` as it was: over the document's own file
-    // when that changed on disk since it was read, or was repaired (unless `options` accept that); always
-    // when the writing meets objects that cannot be read, unless `options` accept the repaired reading.
+    // Writes the document to `linuxPath` (see HostFileReplacer): the file it was read from, byte for byte,
+    // with an update appended that holds what changed (HostIncrementalUpdate); or the whole document anew
+    // when asked, or when an update cannot be made (a repaired or encrypted document, a file changed on
+    // disk), with the reason in LastSaveNote(). Saving an unchanged document over its file writes nothing.
+    // The document then belongs to that file. Fails with HostError, leaving the file at `linuxPath` as it was: over the
+    // document's own file when that changed on disk since it was read, or was repaired (unless `options` accept that);
+    // always when the writing meets objects that cannot be read, unless `options` accept the repaired reading.
     void Save(const std::string& linuxPath, const HostSaveOptions& options = {});
+    // Why the last save wrote the whole document, or that it wrote nothing; "" after an appended update.
+    const std::string& LastSaveNote() const { return m_lastSaveNote; }
 
 private:
     void TakeWarnings();
     void CheckOwnFile(const HostSaveOptions& options);
+    std::string WhyNotAnUpdate(const HostSaveOptions& options);
+    std::set<QPDFObjGen> ChangeCandidates();
+    void WriteWhole(Pipeline& out, const HostSaveOptions& options);
+    void CheckUnread(const HostSaveOptions& options);
 
     std::string m_path;
     Handles m_handles;
@@ -92,6 +103,7 @@ private:
     std::vector<std::string> m_warnings;
     std::size_t m_warningsRead = 0;  // the warnings of the reading that the user was told of
     bool m_repaired = false;
+    std::string m_lastSaveNote;
     bool m_modified = false;
 };
 

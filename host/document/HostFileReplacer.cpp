@@ -99,6 +99,43 @@ private:
     int m_fd = -1;
 };
 
+// The bytes of the file at `source` at the start of `fd`: by the kernel where it can (no copy through this
+// process, and shared blocks on file systems that share them), else read and written.
+void CopyInto(int fd, const std::string& source, const std::string& target) {
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) Fail("reading the file to keep", target, SystemText(errno));
+    bool kernel = true;
+    for (;;) {
+        ssize_t copied = -1;
+        if (kernel) {
+            copied = ::copy_file_range(in, nullptr, fd, nullptr, 1 << 30, 0);
+            if (copied < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+                kernel = false;
+                continue;
+            }
+        } else {
+            char buffer[64 * 1024];
+            copied = ::read(in, buffer, sizeof buffer);
+            for (ssize_t done = 0; copied > 0 && done < copied;) {
+                const ssize_t written = ::write(fd, buffer + done, static_cast<size_t>(copied - done));
+                if (written < 0 && errno != EINTR) {
+                    copied = -1;
+                    break;
+                }
+                done += written < 0 ? 0 : written;
+            }
+        }
+        if (copied == 0) break;
+        if (copied < 0 && errno == EINTR) continue;
+        if (copied < 0) {
+            const int error = errno;
+            ::close(in);
+            Fail("copying the file to keep", target, SystemText(error));
+        }
+    }
+    ::close(in);
+}
+
 mode_t NewFileMode(const std::string& target) {
     struct stat status;
     if (::stat(target.c_str(), &status) == 0) return status.st_mode & 07777;
@@ -128,7 +165,7 @@ HostFileReplacer::HostFileReplacer(std::string target, HostSaveFault fault)
     }
 }
 
-void HostFileReplacer::Replace(const std::function<void(Pipeline& out)>& write) {
+void HostFileReplacer::Replace(const std::function<void(Pipeline& out)>& write, const std::string& keepFrom) {
     const std::filesystem::path target(m_target);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
@@ -141,6 +178,7 @@ void HostFileReplacer::Replace(const std::function<void(Pipeline& out)>& write) 
     if (temporary.Fd() < 0) Fail("creating a new file in its folder", m_target, SystemText(errno));
     if (::fchmod(temporary.Fd(), NewFileMode(m_target)) != 0) Fail("setting permissions", m_target, SystemText(errno));
 
+    if (!keepFrom.empty()) CopyInto(temporary.Fd(), keepFrom, m_target);
     try {
         DescriptorPipeline out(temporary.Fd(), m_fault == HostSaveFault::Write ? 64 : -1);
         write(out);

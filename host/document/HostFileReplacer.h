@@ -17,9 +17,10 @@ public:
     // gets the target's permission bits, or the usual ones for a new file.
     explicit HostFileReplacer(std::string target, HostSaveFault fault = HostSaveFault::None);
 
-    // Runs `write` with a pipeline into the new file and puts the result in place. Fails with HostError,
-    // with the step and the system's reason in its text; the target is then as it was.
-    void Replace(const std::function<void(Pipeline& out)>& write);
+    // Runs `write` with a pipeline into the new file and puts the result in place; with `keepFrom`, the new
+    // file starts with that file's bytes and `write` appends to them. Fails with HostError, with the step and
+    // the system's reason in its text; the target is then as it was.
+    void Replace(const std::function<void(Pipeline& out)>& write, const std::string& keepFrom = "");
 
     // The file that was (or would be) replaced: `target` with links followed.
     const std::string& Target() const { return m_target; }

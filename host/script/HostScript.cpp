@@ -125,9 +125,10 @@ int32_t ClickModifiers(const std::vector<HostScriptWord>& words, std::size_t fir
 
 const HostScript::Command HostScript::kCommands[] = {
     {"open", 1, 1, false, "open FILE", "open a PDF file and show it in front", &HostScript::OpenCommand},
-    {"save", 0, 2, false, "save [--repaired] [FILE]",
-     "save the front document (to FILE: save it as that file; a FILE\nwithout a folder goes beside the document); "
-     "--repaired: write what\nwas repaired in a damaged file, over the file too",
+    {"save", 0, 3, false, "save [--full] [--repaired] [FILE]",
+     "save the front document (to FILE: save it as that file; a FILE\nwithout a folder goes beside the document) as "
+     "its file with an update\nappended; --full: write the whole document anew; --repaired: write\nwhat was "
+     "repaired in a damaged file, over the file too",
      &HostScript::SaveCommand},
     {"close", 0, 0, false, "close", "close the front document without saving", &HostScript::CloseCommand},
     {"boxes", 0, 0, false, "boxes", "print the page boxes of the front document, as a reader sees them",
@@ -356,8 +357,14 @@ void HostScript::SaveCommand(const Arguments& arguments) {
     const HostDoc doc = DocumentOrFail();
     std::vector<HostScriptWord> words = arguments.words;
     HostSaveOptions options;
-    if (!words.empty() && !words[0].quoted && words[0].text == "--repaired") {
-        options.replaceRepaired = true;
+    while (!words.empty() && !words[0].quoted && words[0].text.starts_with("--")) {
+        if (words[0].text == "--repaired") {
+            options.replaceRepaired = true;
+        } else if (words[0].text == "--full") {
+            options.full = true;
+        } else {
+            Fail("unknown save option \"" + words[0].text + "\" (--full, --repaired)");
+        }
         words.erase(words.begin());
     }
     if (words.size() > 1) Fail("save takes one FILE, after its options");
@@ -373,7 +380,8 @@ void HostScript::SaveCommand(const Arguments& arguments) {
         saved = m_host.Documents().SaveAs(doc, target.string(), &why, options);
     }
     if (!saved) Fail(why);
-    m_out << "[document] saved " << DocumentName(doc) << "\n";
+    const std::string& note = m_host.Documents().Get(doc).LastSaveNote();
+    m_out << "[document] saved " << DocumentName(doc) << (note.empty() ? "" : " (" + note + ")") << "\n";
 }
 
 void HostScript::CloseCommand(const Arguments&) {
@@ -502,8 +510,7 @@ void HostScript::MenuCommand(const Arguments& arguments) {
 }
 
 void HostScript::ButtonCommand(const Arguments& arguments) {
-    const HostClickResult result =
-        m_host.Toolbars().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
+    const HostClickResult result = m_host.Toolbars().Click(arguments.words[0].text, ClickModifiers(arguments.words, 1));
     if (result == HostClickResult::NotFound) Fail("there is no such tool button (\"toolbars\" lists them)");
 }
 
