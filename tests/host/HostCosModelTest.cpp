@@ -28,11 +28,7 @@ protected:
     }
 
     HostDoc OpenPdf(const std::vector<std::string>& objects, const std::string& name) {
-        WritePdf(folder.Path(name), objects);
-        std::string why;
-        const HostDoc opened = host.Documents().Open(folder.Path(name), &why);
-        EXPECT_NE(opened, HostDoc::None) << why;
-        return opened;
+        return ::OpenPdf(host, folder, objects, name);
     }
     HostDocument& Document(HostDoc d) { return *host.Documents().Find(d); }
 
@@ -68,38 +64,6 @@ protected:
 };
 
 // --- Cos objects: values ---
-
-TEST_F(CosModel, TheSameObjectGivesTheSameValue) {
-    const CosObj root = Root();
-    EXPECT_EQ(Cos_ObjectType(root), CosDict);
-    EXPECT_TRUE(Same(Cos_DocRoot(cosDoc), root));
-    EXPECT_EQ(Cos_ObjectDoc(root), cosDoc);
-    EXPECT_EQ(root.doc, static_cast<uint32_t>(cosDoc));
-    // An indirect object, reached from its parent and from its child.
-    const CosObj pages = Pages();
-    const HostPage page = Model_AcquirePage(doc, 0);
-    EXPECT_TRUE(Same(Get(Model_PageDict(page), "Parent"), pages));
-    EXPECT_TRUE(Same(Cos_ArrayGet(Get(pages, "Kids"), 0), Model_PageDict(page)));
-    EXPECT_TRUE(Same(Model_PageDict(page), Model_PageDict(page)));
-    // Direct objects, reached the same way again.
-    const CosObj box = Get(pages, "MediaBox");
-    EXPECT_TRUE(Same(Get(pages, "MediaBox"), box));
-    EXPECT_TRUE(Same(Cos_ArrayGet(box, 2), Cos_ArrayGet(box, 2)));
-    EXPECT_FALSE(Same(Cos_ArrayGet(box, 2), Cos_ArrayGet(box, 3)));
-    EXPECT_FALSE(Same(Get(pages, "CropBox"), box));
-    Model_ReleasePage(page);
-}
-
-TEST_F(CosModel, AReplacedObjectGetsANewValueAndTheOldOneStaysValid) {
-    const CosObj pages = Pages();
-    const CosObj before = Get(pages, "CropBox");
-    const CosObj replacement = Cos_NewArray(cosDoc, 0, 4);
-    Cos_DictPut(pages, Atom("CropBox"), replacement);
-    EXPECT_TRUE(Same(Get(pages, "CropBox"), replacement));
-    EXPECT_FALSE(Same(replacement, before));
-    EXPECT_EQ(Cos_ArrayLength(before), 4);  // the detached array still answers
-    EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(before, 2)), 600 * kFixedOne);
-}
 
 TEST_F(CosModel, EveryTypeHasItsCodeAndNullAndAbsentAreZero) {
     const HostDoc other =
@@ -144,75 +108,6 @@ TEST_F(CosModel, NumbersConvertExactlyAndRefuseWhatTheyCannotHold) {
 }
 
 // --- Cos objects: writing ---
-
-TEST_F(CosModel, NewFixedNumbersReadBackBitForBitAlsoFromTheSavedFile) {
-    const Fixed values[] = {0, 1, -1, 6554, -98304, 0x2648000, 0x2648001, INT32_MIN, INT32_MAX};
-    const CosObj array = Cos_NewArray(cosDoc, 0, 9);
-    for (int32_t i = 0; i < 9; ++i) {
-        const CosObj number = Cos_NewFixed(cosDoc, 0, values[i]);
-        EXPECT_EQ(Cos_ObjectType(number), CosFixed);
-        EXPECT_EQ(Cos_FixedValue(number), values[i]);
-        Cos_ArrayPut(array, i, number);
-    }
-    Cos_DictPut(Root(), Atom("ORBA_Values"), array);
-    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
-    host.Documents().Close(doc);
-    const HostDoc saved = host.Documents().Open(folder.Path("b.pdf"));
-    const CosObj read = Get(Cos_DocRoot(Model_CosDocOfDoc(saved)), "ORBA_Values");
-    ASSERT_EQ(Cos_ArrayLength(read), 9);
-    for (int32_t i = 0; i < 9; ++i) {
-        EXPECT_EQ(Cos_ObjectType(Cos_ArrayGet(read, i)), CosFixed);
-        EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(read, i)), values[i]) << i;
-    }
-}
-
-// The stamp's file passes qpdf --check in PageBoxes.TrimBoxIsMirroredAndWrittenFilesAreValid.
-TEST_F(CosModel, NewObjectsGoIntoTheFileDirectOrIndirectAsAsked) {
-    // What the geometry stamp writes: an indirect dictionary holding a direct one holding a string.
-    const CosObj tools = Cos_NewDict(cosDoc, 1, 1);
-    const CosObj geometry = Cos_NewDict(cosDoc, 0, 1);
-    const char date[] = "D:20240102030405Z\0tail";  // the length decides, not the terminator
-    const CosObj stamp = Cos_NewString(cosDoc, 0, date, sizeof date - 1);
-    Cos_DictPut(geometry, Atom("ModDate"), stamp);
-    Cos_DictPut(tools, Atom("Geometry"), geometry);
-    Cos_DictPut(Root(), Atom("ORBA_Tools"), tools);
-    EXPECT_TRUE(Same(Get(Root(), "ORBA_Tools"), tools));
-    EXPECT_TRUE(Same(Get(tools, "Geometry"), geometry));
-    EXPECT_TRUE(Same(Get(geometry, "ModDate"), stamp));
-    EXPECT_EQ(Cos_ObjectType(stamp), CosString);
-    EXPECT_TRUE(Document(doc).Modified());
-
-    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf")));
-    QPDF saved;
-    saved.processFile(folder.Path("b.pdf").c_str());
-    QPDFObjectHandle written = saved.getTrailer().getKey("/Root").getKey("/ORBA_Tools");
-    EXPECT_TRUE(written.isIndirect());
-    EXPECT_FALSE(written.getKey("/Geometry").isIndirect());
-    EXPECT_EQ(written.getKey("/Geometry").getKey("/ModDate").getStringValue(), std::string(date, sizeof date - 1));
-}
-
-TEST_F(CosModel, PuttingPastTheEndOfAnArrayLengthensItWithNulls) {
-    const CosObj array = Cos_NewArray(cosDoc, 0, 4);
-    EXPECT_EQ(Cos_ArrayLength(array), 0);  // the capacity is a hint, not a length
-    const CosObj three = Cos_NewFixed(cosDoc, 0, 3 * kFixedOne);
-    Cos_ArrayPut(array, 2, three);
-    EXPECT_EQ(Cos_ArrayLength(array), 3);
-    EXPECT_TRUE(IsNull(Cos_ArrayGet(array, 0)));
-    EXPECT_TRUE(Same(Cos_ArrayGet(array, 2), three));
-    Cos_ArrayPut(array, 0, three);
-    EXPECT_EQ(Cos_ArrayLength(array), 3);
-    EXPECT_EQ(Cos_FixedValue(Cos_ArrayGet(array, 0)), 3 * kFixedOne);
-}
-
-TEST_F(CosModel, PuttingTheNullObjectRemovesTheKey) {
-    const HostPage page = Model_AcquirePage(doc, 2);
-    const CosObj dict = Model_PageDict(page);
-    ASSERT_EQ(Cos_DictKnown(dict, Atom("ORBA_TrimBox")), 1);
-    Cos_DictPut(dict, Atom("ORBA_TrimBox"), kNullObj);
-    EXPECT_EQ(Cos_DictKnown(dict, Atom("ORBA_TrimBox")), 0);
-    EXPECT_FALSE(Document(doc).PageAt(2).dict.hasKey("/ORBA_TrimBox"));
-    Model_ReleasePage(page);
-}
 
 TEST_F(CosModel, PutsThatWouldMixDocumentsOrContainThemselvesRaise) {
     const HostDoc other = OpenPdf(InheritedBoxesPdf(), "other.pdf");
@@ -262,22 +157,6 @@ TEST_F(CosModel, WrongObjectsIndexesAndHandlesRaise) {
     EXPECT_TRUE(Raises([&] { Cos_DocRoot(static_cast<HostCosDoc>(888888)); }));
     EXPECT_EQ(Snapshot(Document(doc).Pdf()), before);
     EXPECT_FALSE(Document(doc).Modified());
-}
-
-TEST_F(CosModel, EverythingOfAClosedDocumentRaises) {
-    const CosObj root = Root();
-    const HostPage page = Model_AcquirePage(doc, 0);
-    const HostDoc closed = doc;
-    const HostCosDoc closedCos = cosDoc;
-    ASSERT_TRUE(host.Documents().Close(doc));
-    FixedRect box;
-    EXPECT_TRUE(Raises([&] { Cos_ObjectType(root); }));
-    EXPECT_TRUE(Raises([&] { Cos_DocRoot(closedCos); }));
-    EXPECT_TRUE(Raises([&] { Model_PageCount(closed); }));
-    EXPECT_TRUE(Raises([&] { Model_AcquirePage(closed, 0); }));
-    EXPECT_TRUE(Raises([&] { Model_GetMediaBox(page, &box); }));
-    EXPECT_TRUE(Raises([&] { Model_ReleasePage(page); }));
-    EXPECT_TRUE(Raises([&] { Model_NotePageContentsChanged(page); }));
 }
 
 // --- Pages ---
@@ -359,28 +238,6 @@ TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntries) {
 
 // --- What the host records ---
 
-TEST_F(CosModel, NoticesAboutPagesAreRecordedInOrder) {
-    const HostPage second = Model_AcquirePage(doc, 1);
-    const HostPage first = Model_AcquirePage(doc, 0);
-    Model_NotePageContentsChanged(second);
-    Model_DidChangePages(first, 0);
-    Model_DidChangePages(second, 1);
-    const auto& contents = host.Documents().ContentsChanges();
-    ASSERT_EQ(contents.size(), 1u);
-    EXPECT_EQ(contents[0].doc, doc);
-    EXPECT_EQ(contents[0].page, second);
-    EXPECT_EQ(contents[0].pageNumber, 1);
-    const auto& pages = host.Documents().PagesChanges();
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[0].page, first);
-    EXPECT_FALSE(pages[0].flag);
-    EXPECT_EQ(pages[1].pageNumber, 1);
-    EXPECT_TRUE(pages[1].flag);
-    EXPECT_TRUE(Raises([] { Model_NotePageContentsChanged(static_cast<HostPage>(999999)); }));
-    EXPECT_EQ(host.Documents().ContentsChanges().size(), 1u);
-    EXPECT_FALSE(Document(doc).Modified());  // a notice writes nothing
-}
-
 // --- Opening through host paths ---
 
 TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocument) {
@@ -398,54 +255,6 @@ TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocument) {
     EXPECT_TRUE(Raises([&] { Model_OpenDoc(first, static_cast<HostFileSys>(7), nullptr, 1); }));
 }
 
-TEST_F(CosModel, ADamagedFileOpensOnlyWhenRepairIsAsked) {
-    std::string text = PdfText(InheritedBoxesPdf());
-    const std::size_t start = text.rfind("startxref\n") + 10;
-    text.replace(start, text.find('\n', start) - start, "17");  // points nowhere near the table
-    WriteFile(folder.Path("damaged.pdf"), text);
-    const HostPath path = host.Paths().FromLinux(folder.Path("damaged.pdf"));
-    EXPECT_TRUE(Raises([&] { Model_OpenDoc(path, HostPaths::kDefaultFileSys, nullptr, 0); }));
-    const HostDoc repaired = Model_OpenDoc(path, HostPaths::kDefaultFileSys, nullptr, 1);
-    EXPECT_EQ(Model_PageCount(repaired), 3);
-    EXPECT_FALSE(Document(repaired).Warnings().empty());
-}
-
 // --- Reading changes nothing ---
-
-// Every reading PDModel entry on every page. The Cos entries along each page's keys and Parent chain, loop
-// included, are read by the editor's box getters in PageBoxes.ReadingNeverChangesTheDocumentEvenInALoop.
-TEST_F(CosModel, ReadingChangesNothingInTheDocumentAndAParentLoopEndsTheSearch) {
-    const HostDoc looped =
-        OpenPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 5 0 R] /Count 2 /Parent 4 0 R >>",
-                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 /W 5] >>",
-                 "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 0 /CropBox [0 0 1] /MediaBox [1 2] /Rotate 45 >>",
-                 "<< /Parent 2 0 R /MediaBox [9 9 0 0] /ORBA_TrimBox [1 2 3 4] >>"},
-                "loop.pdf");
-    const HostPage first = Model_AcquirePage(looped, 0);
-    EXPECT_EQ(MediaBox(first), BoxOf(0, 0, 612, 792));
-    EXPECT_EQ(Model_PageRotation(first), 0);
-    Model_ReleasePage(first);
-    for (HostDoc d : {doc, looped}) {
-        QPDF& pdf = Document(d).Pdf();
-        const std::string before = Snapshot(pdf);
-        for (int round = 0; round < 2; ++round) {
-            Model_DocFlags(d);
-            Cos_ObjectType(Cos_DocRoot(Model_CosDocOfDoc(d)));
-            for (int32_t i = 0; i < Model_PageCount(d); ++i) {
-                const HostPage page = Model_AcquirePage(d, i);
-                MediaBox(page);
-                Model_PageRotation(page);
-                Model_PageNumber(page);
-                Model_DocOfPage(page);
-                Model_PageDict(page);
-                Model_ReleasePage(page);
-            }
-        }
-        EXPECT_EQ(Snapshot(pdf), before);
-        EXPECT_FALSE(Document(d).Modified());
-        EXPECT_FALSE(pdf.everCalledGetAllPages());
-        EXPECT_FALSE(pdf.everPushedInheritedAttributesToPages());
-    }
-}
 
 }  // namespace

@@ -11,16 +11,6 @@
 
 namespace {
 
-TEST(HostIntegerToFixed, ShiftsBy16BitsWithinTheFixedRange) {
-    EXPECT_EQ(HostIntegerToFixed(612), 0x2640000);
-    EXPECT_EQ(HostIntegerToFixed(-1), -65536);
-    EXPECT_EQ(HostIntegerToFixed(32767), 32767 * 65536);
-    EXPECT_EQ(HostIntegerToFixed(-32768), INT32_MIN);
-    EXPECT_EQ(HostIntegerToFixed(32768), std::nullopt);
-    EXPECT_EQ(HostIntegerToFixed(-32769), std::nullopt);
-    EXPECT_EQ(HostIntegerToFixed(LLONG_MAX), std::nullopt);
-}
-
 TEST(HostRealTextToFixed, ReadsEveryFormRoundsHalvesAwayFromZeroAndRefusesValuesBeyondTheRange) {
     const std::pair<const char*, std::optional<Fixed>> cases[] = {
         {"612.5", 0x2648000},
@@ -51,35 +41,6 @@ TEST(HostRealTextToFixed, ReadsEveryFormRoundsHalvesAwayFromZeroAndRefusesValues
     for (const auto& [text, expected] : cases) EXPECT_EQ(HostRealTextToFixed(text), expected) << text;
 }
 
-TEST(HostRealTextToFixed, RefusesTextThatIsNoPdfReal) {
-    for (const char* text : {"", ".", "-", "+.", "1.2.3", "1e5", "abc", " 1", "1 ", "--1", "0x10", "1,5"}) {
-        EXPECT_EQ(HostRealTextToFixed(text), std::nullopt) << '"' << text << '"';
-    }
-}
-
-TEST(HostRealTextToInteger, RoundsToTheNearestIntegerWithinInt32) {
-    EXPECT_EQ(HostRealTextToInteger("2.5"), 3);
-    EXPECT_EQ(HostRealTextToInteger("-2.5"), -3);
-    EXPECT_EQ(HostRealTextToInteger("2.4999"), 2);
-    EXPECT_EQ(HostRealTextToInteger("2147483647.4"), INT32_MAX);
-    EXPECT_EQ(HostRealTextToInteger("2147483647.5"), std::nullopt);
-    EXPECT_EQ(HostRealTextToInteger("-2147483648.4"), INT32_MIN);
-    EXPECT_EQ(HostRealTextToInteger("-2147483648.5"), std::nullopt);
-    EXPECT_EQ(HostRealTextToInteger("x"), std::nullopt);
-}
-
-TEST(HostFixedToRealText, WritesTheShortestRealThatReadsBack) {
-    EXPECT_EQ(HostFixedToRealText(612 * 65536), "612.0");  // still a real, not an integer
-    EXPECT_EQ(HostFixedToRealText(0x2648000), "612.5");
-    EXPECT_EQ(HostFixedToRealText(0), "0.0");
-    EXPECT_EQ(HostFixedToRealText(-65536), "-1.0");
-    EXPECT_EQ(HostFixedToRealText(6554), "0.1");
-    EXPECT_EQ(HostFixedToRealText(1), "0.00002");
-    EXPECT_EQ(HostFixedToRealText(-1), "-0.00002");
-    EXPECT_EQ(HostFixedToRealText(INT32_MIN), "-32768.0");
-    EXPECT_EQ(HostFixedToRealText(INT32_MAX), "32767.99998");
-}
-
 // Every value in a sweep over the whole range, and every value near 0 and near the ends.
 std::vector<Fixed> SweepValues() {
     std::vector<Fixed> values;
@@ -104,14 +65,6 @@ TEST(HostFixedToRealText, EveryValueReadsBackBitForBitAndNoShorterTextWould) {
         }
     }
     EXPECT_EQ(failures, 0);
-}
-
-TEST(HostFixedToRealText, QpdfKeepsTheTextAsARealThatReadsBack) {
-    for (Fixed value : {0, 1, -1, 6554, -98304, 0x2648000, INT32_MIN, INT32_MAX}) {
-        QPDFObjectHandle parsed = QPDFObjectHandle::parse("[ " + HostFixedToRealText(value) + " ]").getArrayItem(0);
-        ASSERT_TRUE(parsed.isReal()) << value;
-        EXPECT_EQ(HostFixedOf(parsed), value);
-    }
 }
 
 TEST(HostFixedOf, ConvertsIntegersAndRealsAndRefusesEverythingElse) {

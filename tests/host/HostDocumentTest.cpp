@@ -21,11 +21,7 @@ namespace {
 class HostDocs : public ::testing::Test {
 protected:
     HostDoc OpenPdf(const std::vector<std::string>& objects, const std::string& name = "a.pdf") {
-        WritePdf(folder.Path(name), objects);
-        std::string why;
-        const HostDoc doc = host.Documents().Open(folder.Path(name), &why);
-        EXPECT_NE(doc, HostDoc::None) << why;
-        return doc;
+        return ::OpenPdf(host, folder, objects, name);
     }
     HostDocument& Document(HostDoc doc) { return *host.Documents().Find(doc); }
     // The private tag of each page, in page order.
@@ -49,30 +45,6 @@ std::string Page(int tag, const std::string& parent = "2 0 R") {
 }
 
 // --- Opening ---
-
-TEST_F(HostDocs, OpensAFileWithItsPagesAndDistinctHandles) {
-    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
-    HostDocument& document = Document(doc);
-    EXPECT_EQ(document.PageCount(), 3);
-    EXPECT_EQ(document.Path(), folder.Path("a.pdf"));
-    std::set<uint32_t> handles{static_cast<uint32_t>(doc), static_cast<uint32_t>(document.CosDoc()),
-                               static_cast<uint32_t>(document.File())};
-    for (int32_t i = 0; i < 3; ++i) {
-        handles.insert(static_cast<uint32_t>(document.PageAt(i).handle));
-        EXPECT_EQ(document.NumberOf(document.PageAt(i).handle), i);
-    }
-    EXPECT_EQ(handles.size(), 6u);  // no number serves two handles
-    EXPECT_FALSE(document.Modified());
-}
-
-TEST_F(HostDocs, OpeningAnOpenFileAgainGivesTheSameDocument) {
-    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
-    std::filesystem::create_directory(folder.Path("sub"));
-    std::filesystem::create_symlink(folder.Path("a.pdf"), folder.Path("link.pdf"));
-    EXPECT_EQ(host.Documents().Open(folder.Path("sub/../a.pdf")), doc);
-    EXPECT_EQ(host.Documents().Open(folder.Path("link.pdf")), doc);
-    EXPECT_EQ(host.Documents().OpenDocuments().size(), 1u);
-}
 
 TEST_F(HostDocs, AFileThatCannotBeOpenedIsReportedWithItsReason) {
     WriteFile(folder.Path("text.pdf"), "this is no PDF file\n");
@@ -157,40 +129,6 @@ protected:
     std::string original;
 };
 
-TEST_F(HostDocsSave, SavingToAnotherPathWritesACheckedFileAndMovesTheDocumentThere) {
-    ChangeAPage();
-    std::string why;
-    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("b.pdf"), &why)) << why;
-    EXPECT_EQ(ReadFile(folder.Path("a.pdf")), original);
-    EXPECT_EQ(Document(doc).Path(), folder.Path("b.pdf"));
-    EXPECT_FALSE(Document(doc).Modified());
-    const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("b.pdf")));
-    EXPECT_EQ(check.status, 0) << check.output;
-    EXPECT_EQ(folder.Names(), (std::set<std::string>{"a.pdf", "b.pdf"}));
-    // Inherited values stay where they were.
-    EXPECT_FALSE(Document(doc).Pdf().everPushedInheritedAttributesToPages());
-    QPDF saved;
-    saved.processFile(folder.Path("b.pdf").c_str());
-    QPDFObjectHandle pages = saved.getTrailer().getKey("/Root").getKey("/Pages");
-    EXPECT_TRUE(pages.getKey("/MediaBox").isArray());
-    EXPECT_EQ(pages.getKey("/Rotate").getIntValue(), 90);
-    QPDFObjectHandle first = pages.getKey("/Kids").getArrayItem(0);
-    EXPECT_FALSE(first.hasKey("/MediaBox"));
-    EXPECT_FALSE(first.hasKey("/Rotate"));
-}
-
-TEST_F(HostDocsSave, SavingKeepsTheFilesPermissionsAndItsLink) {
-    ASSERT_EQ(::chmod(folder.Path("a.pdf").c_str(), 0640), 0);
-    std::filesystem::create_symlink(folder.Path("a.pdf"), folder.Path("link.pdf"));
-    ChangeAPage();
-    ASSERT_TRUE(host.Documents().SaveAs(doc, folder.Path("link.pdf")));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("link.pdf")));
-    EXPECT_NE(ReadFile(folder.Path("a.pdf")), original);
-    struct stat status;
-    ASSERT_EQ(::stat(folder.Path("a.pdf").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-}
-
 TEST_F(HostDocsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndNothingBehind) {
     ChangeAPage();
     for (HostSaveFault fault : {HostSaveFault::Create, HostSaveFault::Write, HostSaveFault::Rename}) {
@@ -231,21 +169,5 @@ TEST_F(HostDocsSave, SavingAsOntoAFolderAMissingFolderOrAnOpenFileFails) {
 }
 
 // --- Closing ---
-
-TEST_F(HostDocs, ClosingForgetsTheDocumentAndItsHandles) {
-    const HostDoc doc = OpenPdf(InheritedBoxesPdf());
-    const HostPage page = Document(doc).PageAt(0).handle;
-    const HostCosDoc cosDoc = Document(doc).CosDoc();
-    EXPECT_TRUE(host.Documents().Close(doc));
-    EXPECT_FALSE(host.Documents().Close(doc));
-    EXPECT_EQ(host.Documents().Find(doc), nullptr);
-    EXPECT_THROW(host.Documents().GetByPage(page), HostError);
-    EXPECT_THROW(host.Documents().GetByCosDoc(cosDoc), HostError);
-    EXPECT_FALSE(host.Documents().Save(doc));
-    // Opened again, the file gets new handles: the old ones stay refused.
-    const HostDoc again = host.Documents().Open(folder.Path("a.pdf"));
-    EXPECT_NE(again, doc);
-    EXPECT_THROW(host.Documents().GetByPage(page), HostError);
-}
 
 }  // namespace

@@ -142,16 +142,6 @@ TEST_F(HostPageViewEntries, MapsTheCropBoxCornerToTheTopLeftForEveryRotationAndZ
     EXPECT_EQ(Text(ToPage(view, {350, 850, 150, 50})), Text(box));
 }
 
-// A page turned by itself alone is mapped in EditorSession.DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
-TEST_F(HostPageViewEntries, ThePagesOwnRotationAddsToTheViews) {
-    const HostPageView view = PageViewOf(OpenView("a.pdf"));
-    host->PageViews().ShowPage(State(view), 1);
-    EXPECT_EQ(State(view).Rotation(), 90);
-    host->PageViews().SetViewRotation(State(view), 270);
-    EXPECT_EQ(State(view).Rotation(), 0);
-    EXPECT_EQ(Text(ToDevice(view, Points(0, 100, 10, 90))), "0 0 10 10");
-}
-
 TEST_F(HostPageViewEntries, DeviceRectanglesComeBackToTheSamePixels) {
     const HostPageView view = PageViewOf(OpenView("a.pdf"));
     const HostDevRect rects[] = {{0, 0, 800, 600}, {-7, 3, 11, 599}, {123, 45, 124, 46}, {-300, -200, 1000, 900}};
@@ -318,33 +308,6 @@ protected:
     }
     HostToolRecord tool{};
 };
-
-TEST_F(HostPageViewInput, ADragGoesToTheActiveToolWhichWalksThePathByPolling) {
-    HostPageViewState& view = State(PageViewOf(OpenView("a.pdf")));
-    // The default tool takes nothing, but the mouse still ends where the user let go.
-    EXPECT_FALSE(host->PageViews().Drag(view, HostPageViews::Path({0, 0}, {5, 5}, 2), 0));
-    EXPECT_EQ(host->PageViews().MousePosition().h, 5);
-
-    host->Tools().SetActive(&tool, false);
-    EXPECT_TRUE(host->PageViews().Drag(view, HostPageViews::Path({10, 10}, {50, 31}, 4), kHostKeyShift));
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"cursor 10,10", "click 10,10 flags 1 count 1", "20,15 keys 1",
-                                                 "30,21 keys 1", "40,26 keys 1", "50,31 keys 1"}));
-    // Released: the button is up, the mouse stays at the end, the modifiers are let go.
-    int16_t x = 0;
-    int16_t y = 0;
-    HostBool down = true;
-    ASSERT_TRUE(Entry([&] {
-        down = View::View_MouseIsStillDown();
-        View::View_MousePosition(view.Handle(), &x, &y);
-    }));
-    EXPECT_FALSE(down);
-    EXPECT_EQ(x, 50);
-    EXPECT_EQ(y, 31);
-    EXPECT_EQ(HostKeyModifiers(), 0);
-    // Backwards too, ending on the exact pixel.
-    EXPECT_EQ(HostPageViews::Path({50, 31}, {10, 10}, 3).back().v, 10);
-    EXPECT_EQ(HostPageViews::Path({50, 31}, {10, 10}, 3)[1].h, 37);
-}
 
 TEST_F(HostPageViewInput, AUserDrivesThePageViewFromAScript) {
     HostScript script(*host);

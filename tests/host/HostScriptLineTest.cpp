@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/script/HostScriptLine.h"
@@ -19,28 +20,26 @@ std::string Words(const std::string& line) {
     return text;
 }
 
-TEST(HostScriptLine, BlanksSeparateWordsAndQuotesKeepThem) {
-    EXPECT_EQ(Words("  type\t#1002   12.5  \r"), "type|#1002|12.5|");
-    EXPECT_EQ(Words("menu \"Page Geometry\" shift"), "menu|[Page Geometry]|shift|");
-    EXPECT_EQ(Words("type #1 \"\""), "type|#1|[]|");
-    EXPECT_EQ(Words("echo \"say \\\"hi\\\" \\\\ # not a comment\""), "echo|[say \"hi\" \\ # not a comment]|");
-    // Other backslashes stay, so a Windows path needs no doubling; a quote inside a word is a character.
-    EXPECT_EQ(Words("open \"Z:\\home\\a b.pdf\" 5\"x"), "open|[Z:\\home\\a b.pdf]|5\"x|");
-    EXPECT_EQ(Words(""), "");
-}
-
-TEST(HostScriptLine, CommentsStartALineOrStandAlone) {
-    EXPECT_EQ(Words("# press #1"), "");
-    EXPECT_EQ(Words("   #1 at the start of a line is a comment too"), "");
-    EXPECT_EQ(Words("press #1 # the OK button"), "press|#1|");
-    EXPECT_EQ(Words("press #1 #"), "press|#1|");
-    EXPECT_EQ(Words("echo a#b #c"), "echo|a#b|#c|");
-}
-
-TEST(HostScriptLine, AnOpenQuoteOrAQuoteRunningOnIsAnError) {
-    EXPECT_EQ(Words("echo \"abc"), "error: the quote opened at column 6 is not closed");
-    EXPECT_EQ(Words("echo \"abc\\\""), "error: the quote opened at column 6 is not closed");
-    EXPECT_EQ(Words("echo \"ab\"c"), "error: a blank must follow the quote closed at column 9");
+TEST(HostScriptLine, BlanksQuotesAndCommentsSplitTheLineAndABadQuoteIsAnError) {
+    const std::pair<const char*, const char*> lines[] = {
+        {"  type\t#1002   12.5  \r", "type|#1002|12.5|"},
+        {"menu \"Page Geometry\" shift", "menu|[Page Geometry]|shift|"},
+        {"type #1 \"\"", "type|#1|[]|"},
+        {"echo \"say \\\"hi\\\" \\\\ # not a comment\"", "echo|[say \"hi\" \\ # not a comment]|"},
+        // Other backslashes stay, so a Windows path needs no doubling; a quote inside a word is a character.
+        {"open \"Z:\\home\\a b.pdf\" 5\"x", "open|[Z:\\home\\a b.pdf]|5\"x|"},
+        {"", ""},
+        // A comment starts a line or stands alone: a control id is no comment.
+        {"# press #1", ""},
+        {"   #1 at the start of a line is a comment too", ""},
+        {"press #1 # the OK button", "press|#1|"},
+        {"press #1 #", "press|#1|"},
+        {"echo a#b #c", "echo|a#b|#c|"},
+        {"echo \"abc", "error: the quote opened at column 6 is not closed"},
+        {"echo \"abc\\\"", "error: the quote opened at column 6 is not closed"},
+        {"echo \"ab\"c", "error: a blank must follow the quote closed at column 9"},
+    };
+    for (const auto& [line, words] : lines) EXPECT_EQ(Words(line), words) << line;
 }
 
 }  // namespace

@@ -109,24 +109,6 @@ TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindowAndKeepsTheOwnerData)
     EXPECT_TRUE(IsWindowVisible(dialog));
 }
 
-TEST_F(HostWindowEntries, WhatTheUserDoesInADialogIsReportedThroughTheRecord) {
-    Around(ShownDialog());
-    InvalidateRect(dialog, nullptr, TRUE);
-    WinSub_Idle();
-    ASSERT_TRUE(WinSub_Click(dialog));
-    ASSERT_TRUE(WinSub_PressKey(VK_F4, 0));
-    RECT client{};
-    GetClientRect(dialog, &client);
-    RECT frame{};
-    GetWindowRect(dialog, &frame);
-    POINT middle{(frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2};  // where the user clicked
-    ScreenToClient(dialog, &middle);
-    const std::string center = std::to_string(middle.x) + "," + std::to_string(middle.y);
-    EXPECT_EQ(g_events,
-              (std::vector<std::string>{"draw " + std::to_string(client.right) + "x" + std::to_string(client.bottom),
-                                        "mouse " + center + " 513", "key 115"}));
-}
-
 TEST_F(HostWindowEntries, AProcedureThatFailsEndsThereAndTheUserGoesOn) {
     Around(ShownDialog());
     g_raiseOnClick = true;
@@ -153,23 +135,6 @@ TEST_F(HostWindowEntries, AWindowThatIsNoDialogSeesItsOwnEventsAndIsNotToldTwice
     EXPECT_TRUE(g_events.empty());
 }
 
-TEST_F(HostWindowEntries, DestroyingAsksThePluginToDestroyThePlatformWindowThenForgetsIt) {
-    const HostWindow window = Around(ShownDialog());
-    ASSERT_TRUE(Entry([&] { View::View_DestroyWindow(window); }));
-    EXPECT_EQ(g_destroyRequest, dialog);
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_TRUE(Fails([&] { View::View_ShowWindow(window); }));
-    EXPECT_EQ(host->Windows().Count(), 0u);
-}
-
-TEST_F(HostWindowEntries, APlatformWindowDestroyedFirstTakesItsHostWindowAlong) {
-    const HostWindow window = Around(ShownDialog());
-    DestroyWindow(dialog);
-    EXPECT_EQ(host->Windows().Count(), 0u);
-    EXPECT_TRUE(Fails([&] { View::View_WindowIsVisible(window); }));
-    EXPECT_EQ(g_destroyRequest, nullptr);
-}
-
 TEST_F(HostWindowEntries, TheKeyWindowIsActiveUntilItResigns) {
     const HostWindow window = Around(ShownDialog());
     SetActiveWindow(host->Windows().MainWindow());
@@ -183,15 +148,6 @@ TEST_F(HostWindowEntries, TheKeyWindowIsActiveUntilItResigns) {
     ASSERT_TRUE(Entry([&] { View::View_ResignKeyWindow(window); }));
     EXPECT_EQ(host->Windows().KeyWindow(), HostWindow::None);
     EXPECT_EQ(GetActiveWindow(), host->Windows().MainWindow());
-}
-
-TEST_F(HostWindowEntries, ModelessDialogsAreKeptWhileTheyLive) {
-    ShownDialog();
-    ASSERT_TRUE(Entry([&] { HostWinTable::Win_AddModelessDialog(dialog); }));
-    EXPECT_EQ(host->Windows().ModelessDialogs(), std::vector<HWND>{dialog});
-    DestroyWindow(dialog);
-    EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
-    EXPECT_TRUE(Fails([&] { HostWinTable::Win_AddModelessDialog(dialog); }));
 }
 
 // Standard and own cursors set: RectTools.CursorsFollowTheZones.

@@ -1,8 +1,9 @@
 // Small real PDF files for the document tests, written object by object with an exact cross-reference
-// table, so that a malformed page tree reaches the host exactly as written; a folder of their own; and the
-// command-line tools (qpdf, pdfinfo) that judge the files the host writes.
+// table, so that a malformed page tree reaches the host exactly as written; and the command-line tools (qpdf,
+// pdfinfo) that judge the files the host writes.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -20,35 +21,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include "HostTypes.h"
-
-class TestFolder {
-public:
-    TestFolder() {
-        char pattern[] = "/tmp/geomhost-docs-XXXXXX";
-        m_path = mkdtemp(pattern);
-    }
-    ~TestFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
-    std::string Path(const std::string& name = "") const {
-        return name.empty() ? m_path.string() : (m_path / name).string();
-    }
-    // The names in the folder, sorted: a save must leave nothing else behind.
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_path))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+#include "PluginFolder.h"
 
 // A PDF file whose objects are numbered from 1 in the order given; object 1 is the catalog.
 inline std::string PdfText(const std::vector<std::string>& objects) {
@@ -83,6 +56,18 @@ inline std::string ReadFile(const std::string& path) {
 
 inline void WritePdf(const std::string& path, const std::vector<std::string>& objects) {
     WriteFile(path, PdfText(objects));
+}
+
+// Writes `objects` into `folder` as `name` and opens the file in `host`; a file that does not open fails the
+// test with the reason.
+template <class AnyHost>
+HostDoc OpenPdf(AnyHost& host, const TestFolder& folder, const std::vector<std::string>& objects,
+                const std::string& name) {
+    WritePdf(folder.Path(name), objects);
+    std::string why;
+    const HostDoc doc = host.Documents().Open(folder.Path(name), &why);
+    EXPECT_NE(doc, HostDoc::None) << why;
+    return doc;
 }
 
 struct CommandResult {

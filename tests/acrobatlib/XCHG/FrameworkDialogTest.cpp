@@ -84,19 +84,6 @@ TEST_F(Dialog, ALocalizedModuleWithoutTheDialogLeavesItToThePlugInsOwn) {
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();
 }
 
-TEST_F(Dialog, ClicksAndSelectionChangesReachCommandAndOtherNotificationsAreSwallowed) {
-    ShownDialog();
-    AddEntries(kBoxList, {"Media Box", "Crop Box", "Trim Box"});
-    // Opening the list, picking and closing it make four notifications; only the selection change counts.
-    ASSERT_TRUE(WinSub_ChooseEntry(Item(kBoxList), 2));
-    EXPECT_EQ(WindowLog(), "Dialog.Command(1006)@0 ");
-    ASSERT_TRUE(WinSub_ReplaceText(Item(kWidthField), L"12"));
-    EXPECT_EQ(WindowLog(), "");  // focus, update and change notifications of the field
-    EXPECT_EQ(SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kHeightField, 2), 0), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kHeightField, 1), 0);
-    EXPECT_EQ(WindowLog(), "Dialog.Command(1003)@0 ");
-}
-
 TEST_F(Dialog, BecomesTheKeyWindowWhenActivated) {
     ShownDialog();
     EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());  // shown, and so activated
@@ -107,19 +94,6 @@ TEST_F(Dialog, BecomesTheKeyWindowWhenActivated) {
     ASSERT_TRUE(WinSub_Click(Item(kRegionLabel)));
     EXPECT_EQ(WindowLog().rfind("Dialog.DidActivate@0 ", 0), 0u);
     EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());
-}
-
-TEST_F(Dialog, MovesAndResizesReachItsHooks) {
-    ShownDialog();
-    const RECT start = WindowRect(dialog);
-    const int width = start.right - start.left;
-    const int height = start.bottom - start.top;
-    MoveWindow(dialog, 50, 60, width, height, TRUE);
-    const std::string moved = "50,60," + std::to_string(50 + width) + "," + std::to_string(60 + height);
-    EXPECT_EQ(WindowLog(), "Dialog.WillBeResized(" + moved + ")@0 Dialog.DidMove(" + moved + ")@0 ");
-    MoveWindow(dialog, 50, 60, width + 10, height, TRUE);
-    const std::string resized = "50,60," + std::to_string(60 + width) + "," + std::to_string(60 + height);
-    EXPECT_EQ(WindowLog(), "Dialog.WillBeResized(" + resized + ")@0 Dialog.DidResize(" + resized + ")@0 ");
 }
 
 TEST_F(Dialog, ListValuesStayParallelToTheEntries) {

@@ -4,8 +4,6 @@
 // a tool) and XCHG_HelpMenuItem. Items and buttons bound to the editor's own members, their titles, icons,
 // help texts and names are seen in EditorSession's ToolsAppearWhereTheHostHasRoomForThem.
 #include "ProbeTest.h"
-#include "TestPdf.h"
-#include "host/document/HostDocument.h"
 
 namespace {
 
@@ -116,18 +114,6 @@ TEST_F(MenuItem, BoundMembersAnswerInsideTheGuardWithTheShortcutShown) {
     EXPECT_EQ(host->Menus().CountOwnedBy(Extension()), 5u);
 }
 
-TEST_F(MenuItem, ClickRunsTheBoundActionWithTheModifiersHeldUnlessDisabled) {
-    Start(Version(7));
-    EXPECT_EQ(host->Menus().Click(kItemA, kHostKeyShift | kHostKeyCommand), HostClickResult::Executed);
-    EXPECT_EQ(Log(), "A.Enabled(1) A.Execute(5) ");
-    EXPECT_EQ(Ask<int>("Probe_KeyModifiers"), 0);
-    EXPECT_NE(out.str().find("[menu] Edit Page Geometry\n"), std::string::npos);
-    EXPECT_TRUE(host->Alerts().Shown().empty());
-    SetState(false, false);
-    EXPECT_EQ(host->Menus().Click(kItemA), HostClickResult::Disabled);
-    EXPECT_EQ(Log(), "A.Enabled(1) ");
-}
-
 using ToolButtonTool = ProbeMenusTest;
 
 TEST_F(ToolButtonTool, WithoutAToolItIsNeverEnabledOrMarkedAndWithoutADocumentNeitherIsIt) {
@@ -141,26 +127,6 @@ TEST_F(ToolButtonTool, WithoutAToolItIsNeverEnabledOrMarkedAndWithoutADocumentNe
     EXPECT_EQ(host->Toolbars().Click(kNullToolButton, kHostKeyControl), HostClickResult::Disabled);
     EXPECT_EQ(Log(), "Tool.Activate(1) ");                   // only the host's own activation
     EXPECT_FALSE(Ask<bool>("Probe_DocumentButtonEnabled"));  // the framework's own test needs a front document
-}
-
-TEST_F(ToolButtonTool, ClickSelectsItsToolPersistentlyOnlyWithModifier8) {
-    struct Row {
-        int32_t modifiers;
-        const char* activation;
-    };
-    for (const Row& row : {Row{kHostKeyControl, "Tool.Activate(1) "},
-                           Row{kHostKeyShift | kHostKeyAlt | kHostKeyCommand, "Tool.Activate(0) "}}) {
-        SCOPED_TRACE(row.activation);
-        Start(Version(7));
-        EXPECT_EQ(ButtonLine(kToolButton), "(icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
-        EXPECT_EQ(host->Toolbars().Click(kToolButton, row.modifiers), HostClickResult::Executed);
-        EXPECT_EQ(host->Tools().Active(), Ask<HostToolRecord*>("Probe_MenuTool"));
-        EXPECT_EQ(Log(), row.activation);
-        EXPECT_EQ(ButtonLine(kToolButton), "* (icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
-        // Another tool taking over takes the mark away.
-        host->Tools().SetActive(host->Tools().Default(), false);
-        EXPECT_EQ(ButtonLine(kToolButton), "(icon) \"Edit Page Geometry\"  [ORBA:TEST_ToolButton]");
-    }
 }
 
 using HelpMenuItem = ProbeMenusTest;
@@ -178,22 +144,6 @@ TEST_F(HelpMenuItem, AMissingHelpFileOfTheHostsLanguageIsNamedInANote) {
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // told to the user, not a failed callback
     EXPECT_EQ(host->Frames().Depth(), 0u);
     EXPECT_EQ(NestingCount(), 0);
-}
-
-// Opening the help file in a view is EditorSession's HelpOpensTheUserGuide.
-TEST_F(HelpMenuItem, StandsAtTheEndOfThePlugInHelpMenuAndBringsItsViewForwardWhenAskedAgain) {
-    std::filesystem::create_directories(folder.Path() + "/Help/ENU");
-    WritePdf(folder.Path() + "/Help/ENU/Probe.pdf",
-             {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>"});
-    Start(Version(7));
-    EXPECT_EQ(host->Menus().ItemNames("UsingExtensions"), Names{"ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"});
-    EXPECT_EQ(host->Menus().TitleOf("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), "Vantorix Geometry Editor");
-    EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
-    const HostDocView front = host->DocViews().Front();
-    ASSERT_NE(front, HostDocView::None) << out.str();
-    EXPECT_EQ(host->Menus().Click("ORBA_TEST_Probe:ExtensionHelpORBA_TEST_Probe"), HostClickResult::Executed);
-    EXPECT_EQ(host->DocViews().Views(), std::vector<HostDocView>{front});
 }
 
 }  // namespace

@@ -8,24 +8,6 @@ namespace {
 
 using MainToolBar = ProbeMenusTest;
 
-TEST_F(MainToolBar, Version7PutsTheToolsSubmenuBeforeTheToolGroupEnd) {
-    Start(Version(7));
-    EXPECT_EQ(host->Menus().ItemNames("Advanced"),
-              (Names{"AccessibilityMenu", "Preflight", kToolsItem, "endTooldGroup1", "SecuritySettings"}));
-    ASSERT_TRUE(Call<void (*)()>("Probe_AddItemCToToolsMenu"));
-    EXPECT_EQ(host->Menus().ItemNames("Advanced").size(), 5u);  // still one "Orba Tools"
-    EXPECT_FALSE(host->Menus().HasItem(kMenuSeparator));
-    const std::string text = host->Menus().Text();
-    EXPECT_NE(text.find("      Preflight...  [Preflight]\n"
-                        "      Orba Tools >  [ORBA_TEST_Probe:ORBA:OrbaToolsMenuName]\n"
-                        "        Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemC]\n"
-                        "        Vantorix Geometry Editor Tool  [ORBA_TEST_Probe:ItemB]\n"
-                        "        (icon) Edit Page Geometry  Ctrl+Shift+G  [ORBA_TEST_Probe:ItemA]\n"
-                        "      ----------  [endTooldGroup1]\n"),
-              std::string::npos)
-        << text;
-}
-
 TEST_F(MainToolBar, Version6BringsTheSeparatorOnceIntoTheToolbarsMenu) {
     Start(Version(6));
     EXPECT_EQ(host->Menus().ItemNames("Tools").back(), kToolbar);
@@ -63,40 +45,6 @@ TEST_F(MainToolBar, Version5WithoutAToolsMenuFailsToInitialize) {
     const HostPlugin& plugin = Start(Version(5, 0), [](Host& host) { host.Menus().RemoveHostMenu("Tools"); });
     EXPECT_EQ(plugin.state, HostPlugin::State::Failed);
     EXPECT_EQ(plugin.failure, "Initialize declined");
-}
-
-TEST_F(MainToolBar, Version6WithAFullToolbarStillGetsItsMenuItems) {
-    Start(Version(6, 2));  // the end separator takes one of the two places
-    EXPECT_EQ(host->Toolbars().ButtonNames(kToolbar), Names{kEndSeparator});
-    EXPECT_EQ(host->Menus().ItemNames("ORBA:XCHG_OrbaToolBar:Menu").size(), 4u);
-}
-
-TEST_F(MainToolBar, ReleaseGivesBackEveryHandleAndCallback) {
-    for (uint16_t major : {5, 6, 7}) {
-        SCOPED_TRACE(major);
-        // The same plug-in without menus: what the host holds for it otherwise.
-        Choose("PROBE_MENUS", nullptr);
-        Start(Version(major));
-        const std::size_t callbacks = host->Callbacks().Count();
-        const std::string menus = host->Menus().Text();
-        const std::size_t items = host->Menus().ItemCount();
-
-        Choose("PROBE_MENUS");
-        Start(Version(major));
-        ASSERT_TRUE(Call<void (*)()>("Probe_ReleaseMenus"));
-        EXPECT_EQ(host->Callbacks().Count(), callbacks);
-        EXPECT_EQ(host->Menus().CountOwnedBy(Extension()), 0u);
-        EXPECT_EQ(host->Toolbars().ButtonCount(), 8u);  // the host's own
-        if (major == 6) {
-            // What the host made for the toolbar stays the host's, as the toolbar does.
-            EXPECT_EQ(host->Menus().ItemNames("ORBA:XCHG_OrbaToolBar:Menu"), Names{"ORBA:XCHG_OrbaToolBar:Show"});
-            EXPECT_EQ(host->Menus().ItemCount(), items + 2);
-        } else {
-            EXPECT_EQ(host->Menus().Text(), menus);
-        }
-        EXPECT_EQ(host->Toolbars().BarCount(), major == 5 ? 1u : 2u);  // no flyout left
-        EXPECT_EQ(host->FailedCalls(), 0) << out.str();
-    }
 }
 
 using FlyoutToolBar = ProbeMenusTest;

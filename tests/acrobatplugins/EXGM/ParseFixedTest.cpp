@@ -45,81 +45,48 @@ protected:
     HostProc m_table[16] = {};
 };
 
-TEST_F(ParseFixed, ReadsOneNumberWithWhitespaceAround) {
-    const std::pair<const char*, Fixed> cases[] = {
-        {"12", 786432},    {"  7  ", 458752}, {"-1", -65535},        {"-", 0},
-        {"-0", 0},         {"007", 458752},   {"\t5.\r\n", 327680},  {"-.5", -32768},
-        {"12.25", 802816}, {"0.1", 6554},     {"\f-3.75 ", -245760},
+// One number with whitespace around, ending before the thirty-third character, within the Fixed range.
+TEST_F(ParseFixed, ReadsOneNumberWithinThirtyThreeCharactersAndTheFixedRange) {
+    const std::string zeros(31, '0');
+    const std::pair<const char*, Fixed> read[] = {
+        {"12", 786432},
+        {"  7  ", 458752},
+        {"-1", -65535},
+        {"-", 0},
+        {"-0", 0},
+        {"007", 458752},
+        {"\t5.\r\n", 327680},
+        {"-.5", -32768},
+        {"12.25", 802816},
+        {"0.1", 6554},
+        {"\f-3.75 ", -245760},
+        {"32767", 2147418112},
+        {"-32768", -2147483647},
+        {"32767.99998", INT32_MAX},
+        {"32767.99999237060546874", INT32_MAX},
+        {"000032767.5", 2147450880},
+        {"-32768.0", INT32_MIN},
+        {"-32768.00000762939453124", INT32_MIN},
     };
-    for (const auto& [text, value] : cases) EXPECT_EQ(Parse(text), value) << "[" << text << "]";
-}
-
-TEST_F(ParseFixed, RefusesAnythingButOneNumber) {
-    for (const char* text : {"",
-                             "   ",
-                             ".5",
-                             "+5",
-                             "1e5",
-                             "12abc",
-                             "1.2.3",
-                             "12 34",
-                             "(3)",
-                             "<<",
-                             "/N",
-                             "true",
-                             "abc",
-                             "12 (",
-                             "12 <",
-                             "12 <4",
-                             "12 %c",
-                             "12 >",
-                             "\x01"
-                             "5",
-                             "5\x0b",
-                             "5\xc2\xa0"}) {
-        EXPECT_EQ(Parse(text), std::nullopt) << "[" << text << "]";
-    }
+    for (const auto& [text, value] : read) EXPECT_EQ(Parse(text), value) << "[" << text << "]";
+    EXPECT_EQ(Parse(zeros + "1"), 65536);
+    EXPECT_EQ(Parse(zeros.substr(1) + ".5"), 32768);
+    EXPECT_EQ(Parse(zeros.substr(4) + "1     "), 65536);  // 33 characters
+    EXPECT_EQ(Parse("5" + std::string(40, ' ')), 327680);
+    const std::string refused[] = {
+        "", "   ", ".5", "+5", "1e5", "12abc", "1.2.3", "12 34", "(3)", "<<", "/N", "true", "abc", "12 (", "12 <",
+        "12 <4", "12 %c", "12 >", std::string{'\x01', '5'}, "5\x0b", "5\xc2\xa0", "0" + zeros + "1", zeros + ".5",
+        // Beyond the thirty-third character only whitespace may follow, and no cut character.
+        "5" + std::string(40, ' ') + "x", "5" + std::string(31, ' ') + "x", "5" + std::string(30, ' ') + "(x",
+        "5" + std::string(31, ' ') + "\xc3\xa9",
+        // Integers and fixed numbers whose nearest value is beyond the range.
+        "32768", "-32769", "65536", "4294967296", "4294967297", "-4294967295", "99999999999999999999999999999999",
+        "32767.99999237060546875", "32768.", "40000.0", "65536.0", "-32768.00000762939453125", "-32768.5", "-99999.9",
+        "0000000000000000000065536.0"};
+    for (const std::string& text : refused) EXPECT_EQ(Parse(text), std::nullopt) << "[" << text << "]";
     EXPECT_EQ(Parse(nullptr), std::nullopt);
     EXPECT_FALSE(EXGM_ParseFixed("5", nullptr));
     EXPECT_EQ(Parse("3"), 196608);  // the shared lexer starts afresh after a refusal
-}
-
-TEST_F(ParseFixed, ANumberMustEndBeforeTheThirtyThirdCharacter) {
-    const std::string one = std::string(31, '0') + "1";  // 32 characters
-    EXPECT_EQ(Parse(one), 65536);
-    EXPECT_EQ(Parse("0" + one), std::nullopt);
-    EXPECT_EQ(Parse(std::string(30, '0') + ".5"), 32768);
-    EXPECT_EQ(Parse(std::string(31, '0') + ".5"), std::nullopt);
-    EXPECT_EQ(Parse(std::string(27, '0') + "1" + std::string(5, ' ')), 65536);  // 33 characters
-    EXPECT_EQ(Parse("5" + std::string(40, ' ')), 327680);
-}
-
-TEST_F(ParseFixed, TextBeyondTheThirtyThirdCharacterMustBeWhitespace) {
-    EXPECT_EQ(Parse("5" + std::string(40, ' ') + "x"), std::nullopt);
-    EXPECT_EQ(Parse("5" + std::string(31, ' ') + "x"), std::nullopt);  // x is the 33rd character
-    EXPECT_EQ(Parse("5" + std::string(30, ' ') + "(x"), std::nullopt);
-    EXPECT_EQ(Parse("5" + std::string(31, ' ') + "\xc3\xa9"), std::nullopt);  // a cut two-byte character
-}
-
-TEST_F(ParseFixed, RefusesIntegersBeyondTheFixedRange) {
-    EXPECT_EQ(Parse("32767"), 2147418112);
-    EXPECT_EQ(Parse("-32768"), -2147483647);
-    for (const char* text :
-         {"32768", "-32769", "65536", "4294967296", "4294967297", "-4294967295", "99999999999999999999999999999999"}) {
-        EXPECT_EQ(Parse(text), std::nullopt) << text;
-    }
-}
-
-TEST_F(ParseFixed, RefusesFixedNumbersWhoseNearestValueIsBeyondTheRange) {
-    EXPECT_EQ(Parse("32767.99998"), INT32_MAX);
-    EXPECT_EQ(Parse("32767.99999237060546874"), INT32_MAX);
-    EXPECT_EQ(Parse("000032767.5"), 2147450880);
-    EXPECT_EQ(Parse("-32768.0"), INT32_MIN);
-    EXPECT_EQ(Parse("-32768.00000762939453124"), INT32_MIN);
-    for (const char* text : {"32767.99999237060546875", "32768.", "40000.0", "65536.0", "-32768.00000762939453125",
-                             "-32768.5", "-99999.9", "0000000000000000000065536.0"}) {
-        EXPECT_EQ(Parse(text), std::nullopt) << text;
-    }
 }
 
 TEST_F(ParseFixed, TakesTheHostsConversionOfTheNumbersOwnText) {

@@ -68,37 +68,6 @@ TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
     EXPECT_EQ(Widen("ok\xC3\xA9", CP_UTF8, MB_ERR_INVALID_CHARS), L"ok\u00E9");
 }
 
-TEST(CodePage, LengthMinusOneCountsTheTerminatorAndExplicitLengthKeepsNuls) {
-    wchar_t wide[4] = {L'#', L'#', L'#', L'#'};
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xC3\xA9", -1, wide, 4), 3);
-    EXPECT_EQ(std::wstring(wide, 4), std::wstring(L"a\u00E9\0#", 4));
-    char narrow[5] = {'#', '#', '#', '#', '#'};
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a\u00E9", -1, narrow, 5, nullptr, nullptr), 4);
-    EXPECT_EQ(std::string(narrow, 5), std::string("a\xC3\xA9\0#", 5));
-    EXPECT_EQ(Widen(std::string_view("a\0b", 3)), std::wstring(L"a\0b", 3));
-    EXPECT_EQ(Narrow(std::wstring(L"a\0b", 3)), std::string("a\0b", 3));
-}
-
-TEST(CodePage, TooSmallBufferHoldsWholeCharactersAndFails) {
-    const std::wstring text = {L'A', 0xE9, 0x20AC, 0x1F600};
-    const std::string utf8 = "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
-    for (int capacity = 1; capacity < 10; ++capacity) {
-        const std::size_t fits = capacity >= 6 ? 6 : capacity >= 3 ? 3 : 1;
-        std::string out(12, '#');
-        EXPECT_EQ(Err(WideCharToMultiByte(CP_UTF8, 0, text.data(), 4, out.data(), capacity, nullptr, nullptr)),
-                  ERROR_INSUFFICIENT_BUFFER);
-        EXPECT_EQ(out, utf8.substr(0, fits) + std::string(12 - fits, '#')) << "capacity " << capacity;
-    }
-    for (int capacity = 1; capacity < 4; ++capacity) {
-        std::wstring out(6, L'#');
-        EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), 10, out.data(), capacity)),
-                  ERROR_INSUFFICIENT_BUFFER);
-        EXPECT_EQ(out, text.substr(0, capacity) + std::wstring(6 - capacity, L'#'));
-    }
-    wchar_t two[2];  // no room for the terminator
-    EXPECT_EQ(Err(MultiByteToWideChar(CP_UTF8, 0, "ab", -1, two, 2)), ERROR_INSUFFICIENT_BUFFER);
-}
-
 TEST(CodePage, SurrogatePairsCombineAndUnconvertibleCharactersUseTheDefault) {
     EXPECT_EQ(Narrow({0xD83D, 0xDE00}), "\xF0\x9F\x98\x80");
     BOOL used = TRUE;

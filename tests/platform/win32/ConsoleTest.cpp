@@ -12,15 +12,6 @@
 
 namespace {
 
-// Points a standard stream of the child at a pipe; returns the pipe's read end.
-int Redirect(int fd) {
-    int p[2];
-    EXPECT_EQ(pipe(p), 0);
-    dup2(p[1], fd);
-    close(p[1]);
-    return p[0];
-}
-
 std::string Attempt(BOOL succeeded) { return succeeded ? "ok " : "failed:" + std::to_string(GetLastError()) + " "; }
 
 std::string Info(HANDLE console) {
@@ -83,40 +74,4 @@ TEST(Console, AttributesBecomeSgrSequencesAfterTheTextWrittenBeforeThem) {
         return Attempt(SetConsoleTextAttribute(kOut, 0x0A));
     });
     EXPECT_EQ(unsynced.terminal, "x\x1b[0;92m");
-}
-
-TEST(Console, EachOutputHandleIsItsOwnStreamWithItsOwnAttributes) {
-    const ChildRun both = RunOnTerminal([] {
-        SetConsoleTextAttribute(kOut, 0x0C);
-        SetConsoleTextAttribute(kErr, 0x0A);
-        return Info(kOut) + Info(kErr);
-    });
-    EXPECT_EQ(both.report, "80x25 0,0-79,24 max 80x25 attr c 80x25 0,0-79,24 max 80x25 attr a ");
-    EXPECT_EQ(both.terminal, "\x1b[0;91m\x1b[0;92m");
-
-    const ChildRun errorOnly = RunOnTerminal([] {
-        Redirect(STDOUT_FILENO);
-        const std::string out = Attempt(SetConsoleTextAttribute(kOut, 0x0C));
-        return out + Attempt(SetConsoleTextAttribute(kErr, 0x0E));
-    });
-    EXPECT_EQ(errorOnly.report, "failed:6 ok ");
-    EXPECT_EQ(errorOnly.terminal, "\x1b[0;93m");
-}
-
-TEST(Console, RedirectedStreamsFailAndReceiveNoEscapes) {
-    const ChildRun run = RunOnTerminal([] {
-        const int out = Redirect(STDOUT_FILENO);
-        const int err = Redirect(STDERR_FILENO);
-        std::string report = Info(kOut) + Info(kErr);
-        report += Attempt(SetConsoleTextAttribute(kOut, 0x0C));
-        report += Attempt(SetConsoleTextAttribute(kErr, 0x0C));
-        std::fputs("text", stdout);
-        std::fputs("more", stderr);
-        std::fflush(nullptr);
-        close(STDOUT_FILENO);
-        close(STDERR_FILENO);
-        return report + "[" + ReadAll(out) + "|" + ReadAll(err) + "]";
-    });
-    EXPECT_EQ(run.report, "failed:6 failed:6 failed:6 failed:6 [text|more]");
-    EXPECT_EQ(run.terminal, "");
 }

@@ -252,62 +252,108 @@ TEST_F(Controls, IconStaticTakesTheIconsSize) {
     EXPECT_EQ(Width(centred), 50);
 }
 
-// ---- Combo boxes ----
+// ---- Entries of combo boxes and list boxes ----
 
-TEST_F(Controls, ComboBoxEntriesAndTheirIndexes) {
-    const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST, 10, 10, 100, 100);
-    EXPECT_EQ(SendText(combo, CB_ADDSTRING, 0, L"Points"), 0);
-    EXPECT_EQ(SendText(combo, CB_ADDSTRING, 0, L"Inches"), 1);
-    EXPECT_EQ(SendText(combo, CB_INSERTSTRING, 0, L"Picas"), 0);
-    EXPECT_EQ(SendText(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), L"Millimeters"), 3);
-    EXPECT_EQ(SendText(combo, CB_INSERTSTRING, 9, L"Feet"), CB_ERR);
-    EXPECT_EQ(Entries(combo, CB_GETLBTEXT, CB_GETCOUNT), L"Picas;Points;Inches;Millimeters;");
-    EXPECT_EQ(Send(combo, CB_GETLBTEXTLEN, 3), 11);
-    EXPECT_EQ(Send(combo, CB_GETLBTEXTLEN, 4), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETLBTEXT, 4, 0), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_SETCURSEL, 2), 2);
-    EXPECT_EQ(TextOf(combo), L"Inches");
-    // Entries inserted before the selection move it along; deleting it clears it.
-    SendText(combo, CB_INSERTSTRING, 0, L"Ciceros");
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), 3);
-    EXPECT_EQ(Send(combo, CB_DELETESTRING, 0), 4);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), 2);
-    EXPECT_EQ(Send(combo, CB_DELETESTRING, 2), 3);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
-    EXPECT_EQ(TextOf(combo), L"");
-    EXPECT_EQ(Send(combo, CB_DELETESTRING, 7), CB_ERR);
-    // Searches: a prefix or the whole text, without regard to case, after the start, wrapping around.
-    EXPECT_EQ(SendText(combo, CB_FINDSTRING, static_cast<WPARAM>(-1), L"pi"), 0);
-    EXPECT_EQ(SendText(combo, CB_FINDSTRING, 0, L"p"), 1);
-    EXPECT_EQ(SendText(combo, CB_FINDSTRING, 1, L"p"), 0);
-    EXPECT_EQ(SendText(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"POINTS"), 1);
-    EXPECT_EQ(SendText(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"Point"), CB_ERR);
-    EXPECT_EQ(SendText(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), L"mil"), 2);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), 2);
-    EXPECT_EQ(SendText(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), L"yards"), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), 2);  // a failed search leaves the selection
-    // Setting no selection, or one out of range, answers CB_ERR and clears it.
-    EXPECT_EQ(Send(combo, CB_SETCURSEL, 9), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_SETITEMDATA, 1, 0x1234), TRUE);
-    EXPECT_EQ(Send(combo, CB_GETITEMDATA, 1), 0x1234);
-    EXPECT_EQ(Send(combo, CB_GETITEMDATA, 5), CB_ERR);
-    EXPECT_EQ(Send(combo, CB_RESETCONTENT), CB_OKAY);
-    EXPECT_EQ(Send(combo, CB_GETCOUNT), 0);
-    EXPECT_TRUE(NotificationsFrom(parent, combo).empty());  // nothing a program does is announced
+// A combo box or list box and its messages for the entries they share.
+struct EntryControl {
+    const wchar_t* className;
+    DWORD style;
+    UINT add, insert, remove, reset, count, getText, textLength, find, findExact, select, getSelection, setSelection,
+        setData, getData;
+    LRESULT error;
+};
+const EntryControl kCombo{
+    L"ComboBox",    CBS_DROPDOWNLIST, CB_ADDSTRING,  CB_INSERTSTRING,    CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
+    CB_GETLBTEXT,   CB_GETLBTEXTLEN,  CB_FINDSTRING, CB_FINDSTRINGEXACT, CB_SELECTSTRING, CB_GETCURSEL,    CB_SETCURSEL,
+    CB_SETITEMDATA, CB_GETITEMDATA,   CB_ERR};
+const EntryControl kList{L"ListBox",         LBS_NOTIFY,      LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+                         LB_RESETCONTENT,    LB_GETCOUNT,     LB_GETTEXT,   LB_GETTEXTLEN,   LB_FINDSTRING,
+                         LB_FINDSTRINGEXACT, LB_SELECTSTRING, LB_GETCURSEL, LB_SETCURSEL,    LB_SETITEMDATA,
+                         LB_GETITEMDATA,     LB_ERR};
+
+void PrintTo(const EntryControl& control, std::ostream* out) {
+    *out << (control.add == CB_ADDSTRING ? "combo" : "list");
 }
 
-TEST_F(Controls, SortedComboBoxAndTextOfADropDownList) {
-    const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST | CBS_SORT, 10, 10, 100, 100);
-    AddEntries(combo, CB_ADDSTRING, {L"beta", L"Alpha", L"gamma", L"alpha"});
-    EXPECT_EQ(Entries(combo, CB_GETLBTEXT, CB_GETCOUNT), L"Alpha;alpha;beta;gamma;");
-    // Setting the text of a drop-down list selects the entry that has it.
+class EntryControls : public Controls, public testing::WithParamInterface<EntryControl> {};
+INSTANTIATE_TEST_SUITE_P(ComboAndList, EntryControls, testing::Values(kCombo, kList));
+
+TEST_P(EntryControls, TheirIndexesSelectionSearchesAndData) {
+    const EntryControl& m = GetParam();
+    const bool combo = m.add == CB_ADDSTRING;
+    const HWND control = Control(parent, m.className, 1, m.style, 10, 10, 100, 100);
+    EXPECT_EQ(SendText(control, m.add, 0, L"Points"), 0);
+    EXPECT_EQ(SendText(control, m.add, 0, L"Inches"), 1);
+    EXPECT_EQ(SendText(control, m.insert, 0, L"Picas"), 0);
+    EXPECT_EQ(SendText(control, m.insert, static_cast<WPARAM>(-1), L"Millimeters"), 3);
+    EXPECT_EQ(SendText(control, m.insert, 9, L"Feet"), m.error);
+    EXPECT_EQ(Entries(control, m.getText, m.count), L"Picas;Points;Inches;Millimeters;");
+    EXPECT_EQ(Send(control, m.textLength, 3), 11);
+    EXPECT_EQ(Send(control, m.textLength, 4), m.error);
+    EXPECT_EQ(Send(control, m.getText, 4, 0), m.error);
+    EXPECT_EQ(Send(control, m.getSelection), m.error);
+    EXPECT_EQ(Send(control, m.setSelection, 2), 2);
+    EXPECT_EQ(TextOf(control), combo ? L"Inches" : L"");  // a list box has no text of its entries
+    // Entries inserted before the selection move it along; deleting it clears it.
+    SendText(control, m.insert, 0, L"Ciceros");
+    EXPECT_EQ(Send(control, m.getSelection), 3);
+    EXPECT_EQ(Send(control, m.remove, 0), 4);
+    EXPECT_EQ(Send(control, m.getSelection), 2);
+    EXPECT_EQ(Send(control, m.remove, 2), 3);
+    EXPECT_EQ(Send(control, m.getSelection), m.error);
+    EXPECT_EQ(TextOf(control), L"");
+    EXPECT_EQ(Send(control, m.remove, 7), m.error);
+    // Searches: a prefix or the whole text, without regard to case, after the start, wrapping around.
+    EXPECT_EQ(SendText(control, m.find, static_cast<WPARAM>(-1), L"pi"), 0);
+    EXPECT_EQ(SendText(control, m.find, 0, L"p"), 1);
+    EXPECT_EQ(SendText(control, m.find, 1, L"p"), 0);
+    EXPECT_EQ(SendText(control, m.findExact, static_cast<WPARAM>(-1), L"POINTS"), 1);
+    EXPECT_EQ(SendText(control, m.findExact, static_cast<WPARAM>(-1), L"Point"), m.error);
+    EXPECT_EQ(SendText(control, m.select, static_cast<WPARAM>(-1), L"mil"), 2);
+    EXPECT_EQ(Send(control, m.getSelection), 2);
+    EXPECT_EQ(SendText(control, m.select, static_cast<WPARAM>(-1), L"yards"), m.error);
+    EXPECT_EQ(Send(control, m.getSelection), 2);  // a failed search leaves the selection
+    // Setting no selection, or one out of range, answers the error and clears it.
+    EXPECT_EQ(Send(control, m.setSelection, static_cast<WPARAM>(-1)), m.error);
+    EXPECT_EQ(Send(control, m.getSelection), m.error);
+    EXPECT_EQ(Send(control, m.setSelection, 9), m.error);
+    EXPECT_EQ(Send(control, m.setData, 1, 0x1234), TRUE);
+    EXPECT_EQ(Send(control, m.getData, 1), 0x1234);
+    EXPECT_EQ(Send(control, m.getData, 5), m.error);
+    EXPECT_TRUE(NotificationsFrom(parent, control).empty());  // nothing a program does is announced
+    EXPECT_EQ(Send(control, m.reset), 0);
+    EXPECT_EQ(Send(control, m.count), 0);
+}
+
+TEST_P(EntryControls, SortedOnesAddInOrderWithoutRegardToCaseButInsertWhereTheyAreTold) {
+    const EntryControl& m = GetParam();
+    const HWND control = Control(parent, m.className, 1, m.style | (m.add == CB_ADDSTRING ? CBS_SORT : LBS_SORT));
+    AddEntries(control, m.add, {L"beta", L"Alpha", L"gamma", L"alpha"});
+    EXPECT_EQ(Entries(control, m.getText, m.count), L"Alpha;alpha;beta;gamma;");
+    EXPECT_EQ(SendText(control, m.insert, 1, L"Delta"), 1);
+    EXPECT_EQ(Entries(control, m.getText, m.count), L"Alpha;Delta;alpha;beta;gamma;");
+}
+
+TEST_F(Controls, TextOfADropDownListSelectsTheEntryThatHasIt) {
+    const HWND combo = Control(parent, L"ComboBox", 1, CBS_DROPDOWNLIST, 10, 10, 100, 100);
+    AddEntries(combo, CB_ADDSTRING, {L"alpha", L"beta"});
     EXPECT_TRUE(SetWindowTextW(combo, L"BETA"));
-    EXPECT_EQ(Send(combo, CB_GETCURSEL), 2);
+    EXPECT_EQ(Send(combo, CB_GETCURSEL), 1);
     EXPECT_EQ(TextOf(combo), L"beta");
     EXPECT_EQ(GetWindowTextLengthW(combo), 4);
     EXPECT_EQ(SendText(combo, WM_SETTEXT, 0, L"delta"), CB_ERR);
+}
+
+TEST_F(Controls, OnlyAListBoxTellsWhichEntriesAreSelectedAndOnlyOneOfMultipleSelection) {
+    const HWND list = Control(parent, L"ListBox", 1, LBS_NOTIFY, 10, 10, 100, 100);
+    AddEntries(list, LB_ADDSTRING, {L"Art", L"Bleed", L"Crop", L"Media"});
+    EXPECT_EQ(Send(list, LB_SETCURSEL, 3), 3);
+    EXPECT_EQ(Send(list, LB_GETSEL, 3), 1);
+    EXPECT_EQ(Send(list, LB_GETSEL, 2), 0);
+    EXPECT_EQ(Send(list, LB_GETSEL, 9), LB_ERR);
+    // Selection counts belong to multiple-selection lists.
+    EXPECT_EQ(Send(list, LB_GETSELCOUNT), LB_ERR);
+    EXPECT_EQ(Send(list, LB_SETSEL, TRUE, 0), LB_ERR);
 }
 
 TEST_F(Controls, DropDownHeightIsTheListsAndTheFieldKeepsItsOwn) {
@@ -354,39 +400,6 @@ TEST_F(Controls, ComboBoxWithAnEditFieldAndTheKeyboard) {
 }
 
 // ---- List boxes ----
-
-TEST_F(Controls, ListBoxEntriesSelectionAndSorting) {
-    const HWND list = Control(parent, L"ListBox", 1, LBS_NOTIFY | LBS_SORT, 10, 10, 100, 100);
-    AddEntries(list, LB_ADDSTRING, {L"Trim", L"crop", L"Media", L"Art"});
-    EXPECT_EQ(Entries(list, LB_GETTEXT, LB_GETCOUNT), L"Art;crop;Media;Trim;");
-    EXPECT_EQ(SendText(list, LB_INSERTSTRING, 1, L"Bleed"), 1);  // inserting does not sort
-    EXPECT_EQ(Send(list, LB_GETCOUNT), 5);
-    EXPECT_EQ(Send(list, LB_GETTEXTLEN, 1), 5);
-    EXPECT_EQ(Send(list, LB_GETTEXT, 9, 0), LB_ERR);
-    EXPECT_EQ(Send(list, LB_GETCURSEL), LB_ERR);
-    EXPECT_EQ(Send(list, LB_SETCURSEL, 3), 3);
-    EXPECT_EQ(Send(list, LB_GETSEL, 3), 1);
-    EXPECT_EQ(Send(list, LB_GETSEL, 2), 0);
-    EXPECT_EQ(Send(list, LB_GETSEL, 9), LB_ERR);
-    // -1 clears the selection and answers LB_ERR, as documented.
-    EXPECT_EQ(Send(list, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
-    EXPECT_EQ(Send(list, LB_GETCURSEL), LB_ERR);
-    EXPECT_EQ(SendText(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), L"TR"), 4);
-    EXPECT_EQ(Send(list, LB_GETCURSEL), 4);
-    EXPECT_EQ(SendText(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"media"), 3);
-    EXPECT_EQ(SendText(list, LB_FINDSTRING, static_cast<WPARAM>(-1), L"x"), LB_ERR);
-    EXPECT_EQ(Send(list, LB_DELETESTRING, 0), 4);
-    EXPECT_EQ(Send(list, LB_GETCURSEL), 3);
-    EXPECT_EQ(Send(list, LB_SETITEMDATA, 0, 99), TRUE);
-    EXPECT_EQ(Send(list, LB_GETITEMDATA, 0), 99);
-    EXPECT_EQ(Send(list, LB_GETITEMDATA, 8), LB_ERR);
-    // Selection counts belong to multiple-selection lists.
-    EXPECT_EQ(Send(list, LB_GETSELCOUNT), LB_ERR);
-    EXPECT_EQ(Send(list, LB_SETSEL, TRUE, 0), LB_ERR);
-    EXPECT_TRUE(NotificationsFrom(parent, list).empty());
-    EXPECT_EQ(Send(list, LB_RESETCONTENT), LB_OKAY);
-    EXPECT_EQ(Send(list, LB_GETCOUNT), 0);
-}
 
 TEST_F(Controls, ListBoxHasWholeRowsAndItsChoiceScrollsAndNotifies) {
     // 16-pixel rows outside a dialog: 58 pixels leave room for three rows.

@@ -16,7 +16,7 @@ struct Picture {
     std::vector<std::uint32_t> pixels;
 };
 
-// Reads and deletes a bitmap that GetIconInfo made.
+// Reads and deletes a bitmap that GetIconInfo made; no bitmap is an empty picture.
 Picture Take(HBITMAP bitmap) {
     Picture picture;
     BITMAP info{};
@@ -30,46 +30,47 @@ Picture Take(HBITMAP bitmap) {
     return picture;
 }
 
-}  // namespace
-
-TEST_F(Cursors, CursorHasItsHotspotAndTheGroupsNearestPicture) {
-    const HCURSOR cursor = LoadCursorW(module_, MAKEINTRESOURCEW(IDC_POINTER));
-    ASSERT_NE(cursor, nullptr);
+// What GetIconInfo tells of a cursor or icon, its pictures read.
+struct Shape {
+    bool icon = false;
+    DWORD x = 0;
+    DWORD y = 0;
+    Picture color;
+    Picture mask;
+};
+Shape ShapeOf(HICON handle) {
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(cursor, &info));
-    EXPECT_FALSE(info.fIcon);
-    // The 32 x 32 picture of the two, with its own hotspot.
-    EXPECT_EQ(info.xHotspot, 5u);
-    EXPECT_EQ(info.yHotspot, 7u);
-    // Monochrome: the AND mask above the XOR picture; both show the diagonal.
-    EXPECT_EQ(info.hbmColor, nullptr);
-    const Picture mask = Take(info.hbmMask);
-    ASSERT_EQ(mask.width, 32);
-    ASSERT_EQ(mask.height, 64);
-    EXPECT_EQ(mask.pixels[0], 0u);
-    EXPECT_EQ(mask.pixels[1], 0xFFFFFFu);
-    EXPECT_EQ(mask.pixels[32 * 32], 0xFFFFFFu);
-    EXPECT_EQ(mask.pixels[32 * 32 + 1], 0u);
-    EXPECT_EQ(mask.pixels[32 * 32 + 31 * 32 + 31], 0xFFFFFFu);
+    EXPECT_TRUE(GetIconInfo(handle, &info));
+    return {info.fIcon != FALSE, info.xHotspot, info.yHotspot, Take(info.hbmColor), Take(info.hbmMask)};
 }
 
-TEST_F(Cursors, IconHasColourMaskAndCentreHotspot) {
-    const HICON icon = LoadIconW(module_, MAKEINTRESOURCEW(IDI_SMALL));
-    ASSERT_NE(icon, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    EXPECT_TRUE(info.fIcon);
-    EXPECT_EQ(info.xHotspot, 2u);
-    EXPECT_EQ(info.yHotspot, 2u);
-    const Picture color = Take(info.hbmColor);
-    const Picture mask = Take(info.hbmMask);
+}  // namespace
+
+TEST_F(Cursors, CursorAndIconHaveTheirHotspotsAndTheGroupsNearestPicture) {
+    // The 32 x 32 picture of the two, with its own hotspot; monochrome: the AND mask above the XOR picture,
+    // both showing the diagonal.
+    const Shape cursor = ShapeOf(LoadCursorW(module_, MAKEINTRESOURCEW(IDC_POINTER)));
+    EXPECT_FALSE(cursor.icon);
+    EXPECT_EQ(cursor.x, 5u);
+    EXPECT_EQ(cursor.y, 7u);
+    EXPECT_TRUE(cursor.color.pixels.empty());
+    ASSERT_EQ(cursor.mask.width, 32);
+    ASSERT_EQ(cursor.mask.height, 64);
+    const std::vector<std::uint32_t>& mask = cursor.mask.pixels;
+    EXPECT_EQ((std::vector<std::uint32_t>{mask[0], mask[1], mask[32 * 32], mask[32 * 32 + 1], mask.back()}),
+              (std::vector<std::uint32_t>{0, 0xFFFFFF, 0xFFFFFF, 0, 0xFFFFFF}));
+
+    const Shape icon = ShapeOf(LoadIconW(module_, MAKEINTRESOURCEW(IDI_SMALL)));
+    EXPECT_TRUE(icon.icon);
+    EXPECT_EQ(icon.x, 2u);
+    EXPECT_EQ(icon.y, 2u);
     std::vector<std::uint32_t> expectedColor;
     std::vector<std::uint32_t> expectedMask(16, 0);
     for (int row = 0; row < 4; ++row)
         expectedColor.insert(expectedColor.end(), {0xFF0000, 0xFF0000, 0x0000FF, 0x0000FF});
     expectedMask[3] = 0xFFFFFF;  // the transparent top-right pixel
-    EXPECT_EQ(color.pixels, expectedColor);
-    EXPECT_EQ(mask.pixels, expectedMask);
+    EXPECT_EQ(icon.color.pixels, expectedColor);
+    EXPECT_EQ(icon.mask.pixels, expectedMask);
 }
 
 TEST_F(Cursors, LoadedCursorsAreSharedUntilTheirModuleIsFreed) {
@@ -77,12 +78,11 @@ TEST_F(Cursors, LoadedCursorsAreSharedUntilTheirModuleIsFreed) {
     ASSERT_NE(cursor, nullptr);
     EXPECT_EQ(LoadCursorW(module_, MAKEINTRESOURCEW(IDC_POINTER)), cursor);
     EXPECT_TRUE(DestroyCursor(cursor));  // no effect on a shared cursor
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(cursor, &info));
-    DeleteObject(info.hbmMask);
+    EXPECT_EQ(ShapeOf(cursor).mask.height, 64);
 
     // The fixture's load is the only one: freeing it unloads the module and its cursors.
     ASSERT_TRUE(FreeLibrary(module_));
+    ICONINFO info{};
     EXPECT_FAILS_WITH(!GetIconInfo(cursor, &info), ERROR_INVALID_CURSOR_HANDLE);
     EXPECT_FAILS_WITH(!DestroyCursor(cursor), ERROR_INVALID_CURSOR_HANDLE);
     module_ = LoadLibraryW(testplugin::PlugInPath().c_str());
@@ -93,12 +93,10 @@ TEST(StandardCursors, SystemCursorsAndIconsAreSharedObjects) {
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), arrow);
     EXPECT_NE(LoadCursorW(nullptr, IDC_IBEAM), arrow);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(LoadCursorW(nullptr, IDC_CROSS), &info));
-    EXPECT_FALSE(info.fIcon);
-    EXPECT_EQ(info.xHotspot, 16u);
-    const Picture mask = Take(info.hbmMask);
-    EXPECT_EQ(mask.height, 64);
+    const Shape cross = ShapeOf(LoadCursorW(nullptr, IDC_CROSS));
+    EXPECT_FALSE(cross.icon);
+    EXPECT_EQ(cross.x, 16u);
+    EXPECT_EQ(cross.mask.height, 64);
 
     const HICON icon = LoadIconW(nullptr, IDI_WARNING);
     ASSERT_NE(icon, nullptr);
@@ -107,5 +105,6 @@ TEST(StandardCursors, SystemCursorsAndIconsAreSharedObjects) {
     EXPECT_EQ(LoadIconW(nullptr, IDI_WARNING), icon);
 
     EXPECT_FAILS_WITH(LoadCursorW(nullptr, MAKEINTRESOURCEW(1)) == nullptr, ERROR_RESOURCE_NAME_NOT_FOUND);
+    ICONINFO info{};
     EXPECT_FAILS_WITH(!GetIconInfo(reinterpret_cast<HICON>(0x4321), &info), ERROR_INVALID_CURSOR_HANDLE);
 }

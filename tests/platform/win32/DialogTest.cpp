@@ -159,19 +159,6 @@ TEST_F(Dialogs, TemplateBecomesAHiddenDialogWithItsControlsInPixels) {
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
 }
 
-TEST_F(Dialogs, InitDialogComesFirstWithTheFirstTabStopAndTheCreationParameter) {
-    const HWND dialog = Create();
-    ASSERT_FALSE(Log().empty());
-    const Received& first = Log().front();
-    EXPECT_EQ(first.window, dialog);
-    EXPECT_EQ(first.message, static_cast<UINT>(WM_INITDIALOG));
-    EXPECT_EQ(first.wParam, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_TEST_EDIT)));  // the label takes no tab
-    EXPECT_EQ(first.lParam, 1234);
-    EXPECT_EQ(gScript.childrenAtInit, 7);  // the controls exist by then
-    // The dialog procedure never sees the creation messages.
-    EXPECT_TRUE(MessagesOf(dialog, {WM_NCCREATE, WM_CREATE}).empty());
-}
-
 TEST_F(Dialogs, DialogIsPlacedInItsOwnersClientAreaAndKeptOnTheScreen) {
     const HWND owner = TopLevel(WS_POPUP | WS_VISIBLE, 200, 100, 600, 500);
     const HWND dialog = Create(IDD_TEST, owner);
@@ -300,30 +287,6 @@ TEST_F(Dialogs, ButtonClickSendsBnClickedAndUnreachableButtonsCannotBeClicked) {
     EXPECT_TRUE(Commands(dialog, BN_CLICKED).empty());
 }
 
-TEST_F(Dialogs, PictureControlTakesTheBitmapAndItsSize) {
-    const HWND dialog = Create();
-    const HWND picture = GetDlgItem(dialog, IDC_TEST_PICTURE);
-    const HBITMAP first = LoadBitmapW(module_, MAKEINTRESOURCEW(IDB_BITS24));
-    const HBITMAP second = LoadBitmapW(module_, MAKEINTRESOURCEW(IDB_BITS8));
-    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(first)), 0);
-    EXPECT_TRUE(RectIs(RectOf(picture), 165, 7, 3, 2));
-    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(first));
-    // An icon does not go into a bitmap picture.
-    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(second)), 0);
-    EXPECT_EQ(SendMessageW(picture, STM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_EQ(SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(second)),
-              reinterpret_cast<LRESULT>(first));
-    EXPECT_TRUE(RectIs(RectOf(picture), 165, 7, 2, 2));
-    WINSUB_WINDOWINFO info;
-    ASSERT_TRUE(WinSub_GetWindowInfo(picture, &info));
-    EXPECT_EQ(info.image, second);
-    // The images stay the caller's.
-    DestroyWindow(dialog);
-    EXPECT_TRUE(DeleteObject(first));
-    EXPECT_TRUE(DeleteObject(second));
-}
-
 // ---- The dialog manager's keys ----
 
 TEST_F(Dialogs, EnterPressesTheDefaultButtonAndEscapeCancels) {
@@ -387,63 +350,7 @@ TEST_F(Dialogs, TabMovesTheFocusThroughTheTabStopsAndSelectsAFieldsText) {
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_TEST_LIST));
 }
 
-TEST_F(Dialogs, CloseBoxPostsCancel) {
-    const HWND dialog = Shown();
-    EXPECT_TRUE(WinSub_Close(dialog));
-    EXPECT_EQ(MessagesOf(dialog, {WM_SYSCOMMAND, WM_CLOSE, WM_COMMAND}),
-              (std::vector<UINT>{WM_SYSCOMMAND, WM_CLOSE, WM_COMMAND}));
-    EXPECT_EQ(NotificationsFrom(dialog, GetDlgItem(dialog, IDCANCEL)), (std::vector<WORD>{BN_CLICKED}));
-    EXPECT_TRUE(IsWindow(dialog));  // only the dialog procedure ends a dialog
-}
-
 // ---- Modal dialogs ----
-
-// The user of a modal dialog: once, notes what it finds, types 5 into the field and presses OK.
-struct ModalUser {
-    HWND owner = nullptr;
-    HWND waitingFor = nullptr;
-    int calls = 0;
-    std::vector<bool> found;  // the owner enabled, the dialog modal, shown, and the field showing "5"
-};
-
-BOOL TypeAndPressOk(HWND waitingFor, void* context) {
-    auto* user = static_cast<ModalUser*>(context);
-    if (user->calls++ > 0) {
-        return FALSE;
-    }
-    user->waitingFor = waitingFor;
-    WINSUB_WINDOWINFO info{};
-    WinSub_GetWindowInfo(waitingFor, &info);
-    const HWND edit = GetDlgItem(waitingFor, IDC_TEST_EDIT);
-    WinSub_TypeText(edit, L"5");
-    user->found = {IsWindowEnabled(user->owner) != FALSE, info.isModal != FALSE, info.shown != FALSE,
-                   TextOf(edit) == L"5"};
-    return WinSub_Click(GetDlgItem(waitingFor, IDOK));
-}
-
-TEST_F(Dialogs, ModalDialogDisablesItsOwnerAndRunsUntilEndDialog) {
-    const HWND owner = TopLevel();
-    gScript.endOnCommand = IDOK;
-    gScript.endResult = 42;
-    ModalUser user;
-    user.owner = owner;
-    WinSub_SetInputSource(TypeAndPressOk, &user);
-    EXPECT_EQ(Modal(owner, IDD_TEST, DialogProc, 5), 42);
-    EXPECT_EQ(user.calls, 1);
-    EXPECT_EQ(user.found, (std::vector<bool>{false, true, true, true}));
-    EXPECT_FALSE(IsWindow(user.waitingFor));  // destroyed when its loop ended
-    EXPECT_TRUE(IsWindowEnabled(owner));
-    EXPECT_EQ(GetActiveWindow(), owner);
-    // The owner heard that the dialog was idle, and was disabled and enabled again.
-    ASSERT_FALSE(MessagesOf(owner, {WM_ENTERIDLE}).empty());
-    for (const Received& received : Log()) {
-        if (received.window == owner && received.message == WM_ENTERIDLE) {
-            EXPECT_EQ(received.wParam, static_cast<WPARAM>(MSGF_DIALOGBOX));
-            EXPECT_EQ(received.lParam, reinterpret_cast<LPARAM>(user.waitingFor));
-        }
-    }
-    EXPECT_EQ(MessagesOf(owner, {WM_ENABLE}).size(), 2u);
-}
 
 TEST_F(Dialogs, ModalDialogWithoutAUserIsLeftWithEscapeOrCancelledWhenNoOneCanEndIt) {
     EXPECT_EQ(Modal(), IDCANCEL);  // the dialog procedure ignores the Escape
@@ -454,71 +361,12 @@ TEST_F(Dialogs, ModalDialogWithoutAUserIsLeftWithEscapeOrCancelledWhenNoOneCanEn
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 0);
 }
 
-TEST_F(Dialogs, EndDialogDuringInitDialogReturnsWithoutShowing) {
-    const HWND owner = TopLevel();
-    gScript.endInInit = true;
-    gScript.endResult = 5;
-    EXPECT_EQ(Modal(owner), 5);
-    const HWND dialog = FirstDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(MessagesOf(dialog, {WM_SHOWWINDOW}).empty());
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_TRUE(MessagesOf(owner, {WM_ENABLE}).empty());
-}
-
 TEST_F(Dialogs, ModelessDialogIsOnlyHiddenByEndDialog) {
     const HWND dialog = Shown();
     EXPECT_TRUE(EndDialog(dialog, 3));
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_FALSE(IsWindowVisible(dialog));
     EXPECT_FAILS_WITH(!EndDialog(TopLevel(), 1), ERROR_WINDOW_NOT_DIALOG);
-}
-
-HMODULE gNestedModule = nullptr;
-
-INT_PTR CALLBACK InnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, 9);
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
-
-INT_PTR CALLBACK OuterProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
-        const INT_PTR inner = DialogBoxParamW(gNestedModule, MAKEINTRESOURCEW(IDD_TEST_EX), dialog, InnerProc, 0);
-        EndDialog(dialog, inner + 100);
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
-
-struct NestedUser {
-    std::vector<std::wstring> waitedFor;
-    bool outerEnabledDuringInner = true;
-};
-
-BOOL PressThrough(HWND waitingFor, void* context) {
-    auto* user = static_cast<NestedUser*>(context);
-    user->waitedFor.push_back(TextOf(waitingFor));
-    if (user->waitedFor.size() > 2) {
-        return FALSE;
-    }
-    if (TextOf(waitingFor) == L"Options") {
-        user->outerEnabledDuringInner = IsWindowEnabled(GetWindow(waitingFor, GW_OWNER)) != FALSE;
-        return WinSub_Click(GetDlgItem(waitingFor, IDCANCEL));
-    }
-    return WinSub_Click(GetDlgItem(waitingFor, IDOK));
-}
-
-TEST_F(Dialogs, ModalDialogsNestAndTheInputSourceActsInTheInnerOne) {
-    gNestedModule = module_;
-    NestedUser user;
-    WinSub_SetInputSource(PressThrough, &user);
-    EXPECT_EQ(Modal(TopLevel(), IDD_TEST, OuterProc), 109);
-    EXPECT_EQ(user.waitedFor, (std::vector<std::wstring>{L"Test Dialog", L"Options"}));
-    EXPECT_FALSE(user.outerEnabledDuringInner);
-    EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 1);  // the owner alone is left
 }
 
 // ---- Templates that do not make a dialog ----
@@ -559,41 +407,7 @@ TEST_F(Dialogs, ControlOfAnUnknownClassFailsTheDialogUnlessNoFailCreate) {
     EXPECT_TRUE(RectIs(Units(dialog), 0, 0, 8, 16));  // no font: the system font's base units
 }
 
-// Answers DM_GETDEFID itself, through DWLP_MSGRESULT.
-INT_PTR CALLBACK OwnDefaultButton(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == DM_GETDEFID) {
-        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, MAKELONG(IDCANCEL, DC_HASDEFID));
-        return TRUE;
-    }
-    return DialogProc(dialog, message, wParam, lParam);
-}
-
-TEST_F(Dialogs, DialogProcedureAnswersThroughMsgResultAndCanBeReplaced) {
-    const HWND dialog = Shown();
-    EXPECT_EQ(SetWindowLongPtrW(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(OwnDefaultButton)),
-              reinterpret_cast<LONG_PTR>(DialogProc));
-    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELRESULT(IDCANCEL, DC_HASDEFID));
-    WinSub_PressKey(VK_RETURN, 0);
-    EXPECT_EQ(Commands(dialog, BN_CLICKED), (std::vector<WORD>{IDCANCEL}));
-    // WM_INITDIALOG's answer is the dialog procedure's own result, not DWLP_MSGRESULT.
-    EXPECT_EQ(SendMessageW(dialog, WM_INITDIALOG, 0, 0), TRUE);
-}
-
 // ---- The extended template ----
-
-TEST_F(Dialogs, ExtendedTemplateIsCentredInItsFontsUnits) {
-    const HWND dialog = Create(IDD_TEST_EX);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(TextOf(dialog), L"Options");
-    EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-    // 10 points: 13 pixels to the em, base units 8 x 15.
-    EXPECT_TRUE(RectIs(Units(dialog), 0, 0, 8, 15));
-    EXPECT_TRUE(RectIs(RectOf(dialog), (1280 - 246) / 2, (1024 - 138) / 2, 246, 138));
-    // The picture named in the template, loaded from the dialog's module, at its own size.
-    const HWND picture = GetDlgItem(dialog, IDC_TEST_EX_PICTURE);
-    EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    EXPECT_TRUE(RectIs(RectOf(picture), 10, 66, 3, 2));
-}
 
 TEST_F(Dialogs, RadioButtonsFollowClicksAndButtonsAreCheckedById) {
     const HWND dialog = Create(IDD_TEST_EX);
@@ -611,16 +425,6 @@ TEST_F(Dialogs, RadioButtonsFollowClicksAndButtonsAreCheckedById) {
     EXPECT_EQ(info.check, BST_CHECKED);
     EXPECT_FALSE(CheckDlgButton(dialog, 4711, BST_CHECKED));
     EXPECT_EQ(IsDlgButtonChecked(dialog, 4711), 0u);
-}
-
-TEST_F(Dialogs, DestroyingADialogDestroysItsControlsAndTakesTheFocus) {
-    const HWND dialog = Shown();
-    const HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
-    ASSERT_EQ(GetFocus(), edit);
-    EXPECT_TRUE(DestroyWindow(dialog));
-    EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(GetFocus(), nullptr);
-    EXPECT_EQ(NotificationsFrom(dialog, edit), (std::vector<WORD>{EN_KILLFOCUS}));
 }
 
 // ---- What the user sees ----

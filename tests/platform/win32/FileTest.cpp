@@ -116,34 +116,6 @@ TEST_F(FileTest, ReadsAndWritesFollowTheHandlesOwnFilePointer) {
     CloseHandle(file);
 }
 
-TEST_F(FileTest, OpenHandlesKeepOutWhatTheyDoNotShare) {
-    scratch.Put("data", "keep me");
-    HANDLE reader = Open(L"data", GENERIC_READ, FILE_SHARE_READ);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    HANDLE second = Open(L"data", GENERIC_READ, FILE_SHARE_READ);
-    EXPECT_NE(second, INVALID_HANDLE_VALUE);
-    // The holder does not share writing; a newcomer that does not share reading excludes the holder.
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_READ, FILE_SHARE_WRITE), ERROR_SHARING_VIOLATION);
-    // Replacing the contents is writing: refused, and the contents stay.
-    EXPECT_EQ(ErrorOfOpen(L"data", GENERIC_WRITE, kShareAll, CREATE_ALWAYS), ERROR_SHARING_VIOLATION);
-    EXPECT_EQ(scratch.Get("data"), "keep me");
-    // Sharing binds the file, not the name it was opened by.
-    ASSERT_EQ(link(scratch.Linux("data").c_str(), scratch.Linux("alias").c_str()), 0);
-    EXPECT_EQ(ErrorOfOpen(L"alias", GENERIC_WRITE, kShareAll), ERROR_SHARING_VIOLATION);
-    // Asking for attributes only takes part in no sharing.
-    HANDLE query = Open(L"data", 0, 0);
-    EXPECT_NE(query, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(SizeOf(query), 7);
-
-    CloseHandle(reader);
-    CloseHandle(second);
-    HANDLE writer = Open(L"data", GENERIC_WRITE, 0);
-    EXPECT_NE(writer, INVALID_HANDLE_VALUE);
-    CloseHandle(writer);
-    CloseHandle(query);
-}
-
 TEST_F(FileTest, DeletionWaitsForEveryHandleToShareIt) {
     scratch.Put("data", "x");
     HANDLE holder = Open(L"data", GENERIC_READ, FILE_SHARE_READ);

@@ -74,17 +74,6 @@ TEST_F(FolderTest, SearchesGiveDotsFirstThenNamesInOrder) {
     EXPECT_NE(Search(L"Z:\\*").front(), L".");                      // a root has no dot entries
 }
 
-TEST_F(FolderTest, SearchEntriesDescribeTheFile) {
-    scratch.Put("data", std::string(300, 'x'));
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(scratch.Win32(L"data").c_str(), &found);
-    ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(found.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(found.nFileSizeLow, 300u);
-    EXPECT_STREQ(found.cAlternateFileName, L"");
-    FindClose(search);
-}
-
 TEST_F(FolderTest, TemporaryNamesAreNewFilesWithAPrefixAndANumber) {
     wchar_t first[MAX_PATH];
     wchar_t second[MAX_PATH];

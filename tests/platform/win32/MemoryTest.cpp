@@ -44,40 +44,6 @@ TEST_F(MemoryTest, BadRequestsFail) {
     EXPECT_FAILS_WITH(HeapAlloc(heap, 0, SIZE_MAX) == nullptr, ERROR_NOT_ENOUGH_MEMORY);
 }
 
-TEST_F(MemoryTest, LocalFreeRefusesWhatIsNotALiveLocalBlock) {
-    EXPECT_EQ(LocalFree(nullptr), nullptr);
-    void* block = LocalAlloc(LMEM_FIXED, 8);
-    ASSERT_EQ(LocalFree(block), nullptr);
-    int onStack = 0;
-    void* fromHeap = HeapAlloc(heap, 0, 8);
-    for (void* notLive : {block /* freed already */, static_cast<void*>(&onStack), fromHeap})
-        EXPECT_FAILS_WITH(LocalFree(notLive) == notLive, ERROR_INVALID_HANDLE);
-    HeapFree(heap, 0, fromHeap);
-}
-
-TEST_F(MemoryTest, SimulatedFailuresCountDownPerKind) {
-    W32Sim_FailNext(W32SIM_FAULT_LOCAL_ALLOC, 2);
-    void* heapBlock = HeapAlloc(heap, 0, 8);  // another kind: unaffected
-    EXPECT_FAILS_WITH(LocalAlloc(LPTR, 8) == nullptr, ERROR_NOT_ENOUGH_MEMORY);
-    EXPECT_EQ(LocalAlloc(LPTR, 8), nullptr);
-    void* localBlock = LocalAlloc(LPTR, 8);
-    W32Sim_FailNext(W32SIM_FAULT_HEAP_ALLOC, 1);
-    EXPECT_EQ(HeapAlloc(heap, 0, 8), nullptr);
-    EXPECT_TRUE(heapBlock != nullptr && localBlock != nullptr);
-
-    W32Sim_FailNext(W32SIM_FAULT_HEAP_ALLOC, 5);
-    W32Sim_FailNext(W32SIM_FAULT_HEAP_ALLOC, 0);
-    W32Sim_FailNext(W32SIM_FAULT_LOCAL_ALLOC, 5);
-    W32Sim_ClearFaults();
-    void* afterCancel = HeapAlloc(heap, 0, 8);
-    void* afterClear = LocalAlloc(LPTR, 8);
-    EXPECT_TRUE(afterCancel != nullptr && afterClear != nullptr);
-    HeapFree(heap, 0, afterCancel);
-    HeapFree(heap, 0, heapBlock);
-    LocalFree(afterClear);
-    LocalFree(localBlock);
-}
-
 TEST_F(MemoryTest, SimulatedLocalFreeFailureStillReclaimsTheBlock) {
     void* block = LocalAlloc(LMEM_FIXED, 8);
     W32Sim_FailNext(W32SIM_FAULT_LOCAL_FREE, 1);

@@ -44,24 +44,3 @@ TEST_F(Resources, EachMissingPartHasItsOwnError) {
     EXPECT_EQ(SizeofResource(module_, reinterpret_cast<HRSRC>(reinterpret_cast<char*>(resource) + 1)), 0u);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
 }
-
-TEST_F(Resources, LanguageFallsBackStepByStep) {
-    const struct {
-        const wchar_t* name;
-        LANGID language;
-        const char* expected;
-    } cases[] = {
-        {L"Langs", 0x0407, "de-DE"},       // exact
-        {L"Langs", 0x040C, "fr-FR"},       // exact
-        {L"Langs", 0x0807, "de"},          // German (Switzerland): the primary language alone
-        {L"SubLangs", 0x1007, "de-DE"},    // German (Luxembourg): German's default sublanguage
-        {L"Langs", 0x0411, "neutral"},     // Japanese: neutral
-        {L"langs", 0x0000, "neutral"},     // neutral asked for
-        {L"SubLangs", 0x0411, "en"},       // no neutral one: the system's language, English
-        {L"OnlyFrench", 0x0409, "fr-FR"},  // the only one there is
-    };
-    for (const auto& c : cases) {
-        const HRSRC resource = FindResourceExW(module_, RT_RCDATA, c.name, c.language);
-        EXPECT_EQ(Bytes(resource), c.expected) << c.language;
-    }
-}

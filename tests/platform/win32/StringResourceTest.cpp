@@ -11,22 +11,6 @@ const wchar_t kSize[] = L"Gr\u00F6\u00DFe \U0001D11E";  // the last one beyond 1
 
 }  // namespace
 
-TEST_F(Strings, WideStringsAreFoundInTheirBlocks) {
-    wchar_t text[64];
-    EXPECT_EQ(LoadStringW(module_, IDS_HELLO, text, 64), 12);
-    EXPECT_STREQ(text, L"Hello, world");
-    EXPECT_EQ(LoadStringW(module_, IDS_SECOND_BLOCK, text, 64), 19);
-    EXPECT_STREQ(text, L"In the second block");
-    EXPECT_EQ(LoadStringW(module_, IDS_SIZE, text, 64), 7);
-    EXPECT_STREQ(text, kSize);
-    // Absent from a block that exists, and in a block that does not.
-    for (UINT id : {UINT{IDS_UNUSED}, 100u}) {
-        text[0] = L'#';
-        EXPECT_EQ(LoadStringW(module_, id, text, 64), 0) << id;
-        EXPECT_EQ(text[0], L'\0') << id;
-    }
-}
-
 TEST_F(Strings, WideStringIsCutToTheBufferOrHandedOutInPlace) {
     wchar_t text[6];
     EXPECT_EQ(LoadStringW(module_, IDS_HELLO, text, 6), 5);

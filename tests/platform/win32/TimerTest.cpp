@@ -70,16 +70,6 @@ TEST_F(Timers, FireOnceTheirPeriodHasPassedOnTheClockUntilKilled) {
     }
 }
 
-TEST_F(Timers, DestroyedWindowTakesItsTimersAndPostedMessagesWithIt) {
-    const HWND window = TopLevel(WS_POPUP);
-    SetTimer(window, 1, 100, nullptr);
-    PostMessageW(window, WM_USER, 0, 0);
-    ASSERT_TRUE(DestroyWindow(window));
-    MSG msg;
-    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_EQ(After(100), 0);
-}
-
 struct Tick {
     HWND window;
     UINT message;
@@ -200,23 +190,6 @@ TEST_F(MessageQueue, WaitingLoopAsksTheInputSourceAndEndsWhenTheUserIsDone) {
     // PeekMessageW never waits.
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(script.calls, 2);
-}
-
-LRESULT CALLBACK Reposter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_USER) {
-        PostMessageW(window, WM_USER, wParam + 1, 0);
-    }
-    return windowtest::RecordingProc(window, message, wParam, lParam);
-}
-
-TEST_F(MessageQueue, IdleStepDeliversOnlyWhatWasWaitingWhenItBegan) {
-    const HWND window = TopLevel(WS_POPUP);
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Reposter));
-    PostMessageW(window, WM_USER, 0, 0);
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_EQ(WinSub_Idle(), 1);
-    EXPECT_EQ(MessagesOf(window, {WM_USER}).size(), 2u);
-    EXPECT_EQ(Log().back().wParam, 1u);
 }
 
 TEST_F(MessageQueue, TranslateMessagePostsTheCharacterOfAKey) {

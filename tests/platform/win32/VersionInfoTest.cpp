@@ -33,24 +33,6 @@ protected:
 
 }  // namespace
 
-TEST_F(VersionInfo, FixedInformationAndTranslations) {
-    void* value = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\", &value, &length));
-    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
-    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-    EXPECT_EQ(fixed->dwSignature, static_cast<DWORD>(VS_FFI_SIGNATURE));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010002u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00030004u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00050006u);
-
-    ASSERT_TRUE(VerQueryValueW(block_.data(), L"\\VarFileInfo\\Translation", &value, &length));
-    ASSERT_EQ(length, 4u);
-    const auto* pair = static_cast<const WORD*>(value);
-    EXPECT_EQ(pair[0], 0x0409);
-    EXPECT_EQ(pair[1], 1200);
-}
-
 TEST_F(VersionInfo, TextValuesAreWideTextWhateverTheCaseOfTheirKeys) {
     EXPECT_EQ(Text(L"\\StringFileInfo\\040904b0\\ProductVersion"), L"5.6.7.8");
     EXPECT_EQ(Text(L"\\stringfileinfo\\040904B0\\productversion"), L"5.6.7.8");

@@ -30,32 +30,6 @@ std::vector<std::pair<HWND, UINT>> DestroyMessages() {
 
 // ---- Creation ----
 
-struct Created {
-    LPVOID params = nullptr;
-    std::wstring name;
-    int x = 0;
-    int cx = 0;
-    bool textDuringCreate = false;
-};
-Created gCreated;
-
-LRESULT CALLBACK CreateWatcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        gCreated.params = create->lpCreateParams;
-        gCreated.name = create->lpszName;
-        gCreated.x = create->x;
-        gCreated.cx = create->cx;
-    }
-    if (message == WM_CREATE) {
-        // DefWindowProcW stored the text at WM_NCCREATE (read without a message, to keep the order clean).
-        wchar_t text[16];
-        WinSub_GetShownText(window, text, 16);
-        gCreated.textDuringCreate = std::wstring(text) == L"Watched";
-    }
-    return windowtest::RecordingProc(window, message, wParam, lParam);
-}
-
 TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
     const HWND window = CreateWindowExW(0, L"Recorder", L"Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 20, 300, 200,
                                         nullptr, nullptr, nullptr, nullptr);
@@ -71,43 +45,6 @@ TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
     EXPECT_EQ(GetActiveWindow(), window);
     EXPECT_EQ(GetFocus(), window);
     EXPECT_TRUE(IsWindowVisible(window));
-}
-
-TEST_F(Windows, CreateStructCarriesTheArgumentsAndAHiddenWindowIsNotShown) {
-    WNDCLASSW watched{};
-    watched.lpfnWndProc = CreateWatcher;
-    watched.lpszClassName = L"Watched";
-    ASSERT_NE(RegisterClassW(&watched), 0);
-    int param = 0;
-    const HWND window =
-        CreateWindowExW(0, L"watched", L"Watched", WS_POPUP, 5, 6, 70, 80, nullptr, nullptr, nullptr, &param);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(gCreated.params, &param);
-    EXPECT_EQ(gCreated.name, L"Watched");
-    EXPECT_EQ(gCreated.x, 5);
-    EXPECT_EQ(gCreated.cx, 70);
-    EXPECT_TRUE(gCreated.textDuringCreate);
-    EXPECT_EQ(MessagesOf(window), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(GetActiveWindow(), nullptr);
-    EXPECT_TRUE(DestroyWindow(window));
-    EXPECT_TRUE(UnregisterClassW(L"Watched", nullptr));
-}
-
-TEST_F(Windows, ChildTakesItsIdFromTheMenuArgumentAndIsAnnouncedToItsParent) {
-    const HWND parent = TopLevel();
-    Log().clear();
-    const HWND child = Child(parent, 42);
-    ASSERT_NE(child, nullptr);
-    EXPECT_EQ(GetDlgCtrlID(child), 42);
-    EXPECT_EQ(GetParent(child), parent);
-    EXPECT_EQ(MessagesOf(child), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
-                                                    WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
-    ASSERT_EQ(MessagesOf(parent, {WM_PARENTNOTIFY}).size(), 1u);
-    EXPECT_EQ(First(parent, WM_PARENTNOTIFY).wParam, MAKEWPARAM(WM_CREATE, 42));
-    EXPECT_EQ(First(parent, WM_PARENTNOTIFY).lParam, reinterpret_cast<LPARAM>(child));
-    // A child activates nothing; its parent stays the active window.
-    EXPECT_EQ(GetActiveWindow(), parent);
 }
 
 TEST_F(Windows, FailedCreationLeavesNoWindow) {
@@ -212,42 +149,6 @@ TEST_F(Windows, ProcedureMayDestroyItsOwnWindowWhileItRunsAndAgainWhileItGoes) {
     EXPECT_TRUE(DestroyWindow(window));
     EXPECT_EQ(MessagesOf(window, {WM_DESTROY, WM_NCDESTROY}), (std::vector<UINT>{WM_DESTROY, WM_NCDESTROY}));
     EXPECT_FALSE(IsWindow(window));
-}
-
-// ---- Subclassing ----
-
-WNDPROC gPrevious = nullptr;
-bool gSubclassSawItFirst = false;
-
-LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_USER + 1) {
-        gSubclassSawItFirst = MessagesOf(window, {WM_USER + 1}).empty();
-        return CallWindowProcW(gPrevious, window, message, wParam, lParam) + 5;
-    }
-    return CallWindowProcW(gPrevious, window, message, wParam, lParam);
-}
-
-TEST_F(Windows, SubclassSeesMessagesFirstAndPassesThemOnWithCallWindowProc) {
-    const HWND window = TopLevel();
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    EXPECT_EQ(original, windowtest::RecordingProc);
-    gPrevious =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
-    EXPECT_EQ(gPrevious, original);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)), Subclass);
-    Log().clear();
-    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 3, 4), 5);
-    EXPECT_TRUE(gSubclassSawItFirst);
-    ASSERT_EQ(MessagesOf(window), (std::vector<UINT>{WM_USER + 1}));
-    EXPECT_EQ(Log().back().wParam, 3u);
-    EXPECT_EQ(Log().back().lParam, 4);
-    // Text still reaches the default procedure through the chain.
-    EXPECT_TRUE(SetWindowTextW(window, L"Through"));
-    EXPECT_EQ(TextOf(window), L"Through");
-    // Putting the previous procedure back ends the subclassing.
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPrevious));
-    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 0, 0), 0);
-    EXPECT_EQ(CallWindowProcW(nullptr, window, WM_USER, 0, 0), 0);
 }
 
 // ---- Window data and properties ----
@@ -452,17 +353,6 @@ TEST_F(Windows, FocusIntoAnInactiveWindowActivatesItFirst) {
     EXPECT_EQ(GetActiveWindow(), second);
 }
 
-TEST_F(Windows, HidingAnOwnedWindowActivatesItsOwner) {
-    const HWND owner = TopLevel();
-    const HWND other = TopLevel();
-    const HWND owned = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, owner);
-    ASSERT_EQ(GetActiveWindow(), owned);
-    EXPECT_EQ(GetParent(owned), owner);  // a pop-up's parent is its owner
-    ShowWindow(owned, SW_HIDE);
-    EXPECT_EQ(GetActiveWindow(), owner);
-    EXPECT_NE(other, nullptr);
-}
-
 // ---- Painting ----
 
 struct Painted {
@@ -649,54 +539,6 @@ TEST_F(Windows, BadAndStaleHandlesFailWithInvalidWindowHandle) {
     // No window at all is a different thing for some of them.
     EXPECT_TRUE(PostMessageW(nullptr, WM_USER, 0, 0));  // a message for the thread
     EXPECT_EQ(SetFocus(nullptr), nullptr);
-}
-
-TEST_F(Windows, SpySeesEveryDeliveredMessage) {
-    std::vector<UINT> seen;
-    WinSub_SetMessageSpy([](HWND, UINT message, WPARAM, LPARAM,
-                            void* context) { static_cast<std::vector<UINT>*>(context)->push_back(message); },
-                         &seen);
-    const HWND window = TopLevel(WS_POPUP);
-    SendMessageW(window, WM_USER + 3, 0, 0);
-    PostMessageW(window, WM_USER + 4, 0, 0);
-    WinSub_Idle();
-    WinSub_SetMessageSpy(nullptr, nullptr);
-    SendMessageW(window, WM_USER + 5, 0, 0);
-    EXPECT_EQ(seen, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_USER + 3, WM_USER + 4}));
-}
-
-struct CallerLog {
-    int calls = 0;
-    bool refuse = false;  // answer 77 without calling, as a caller does for a procedure that failed
-};
-
-LRESULT CountingCaller(WinSubProcedureCall call, void* data, void* context) {
-    auto& log = *static_cast<CallerLog*>(context);
-    ++log.calls;
-    return log.refuse ? 77 : call(data);
-}
-
-TEST_F(Windows, WindowAndTimerProceduresRunThroughTheProcedureCaller) {
-    const HWND window = TopLevel(WS_POPUP);
-    CallerLog log;
-    WinSub_SetProcedureCaller(CountingCaller, &log);
-    EXPECT_EQ(SendMessageW(window, WM_USER + 1, 0, 0), 0);
-    EXPECT_EQ(log.calls, 1);
-    static int timerCalls = 0;
-    timerCalls = 0;
-    SetTimer(window, 5, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++timerCalls; });
-    WinSub_AdvanceClock(10);
-    WinSub_Idle();
-    EXPECT_EQ(timerCalls, 1);
-    EXPECT_EQ(log.calls, 2);
-    log.refuse = true;
-    Log().clear();
-    EXPECT_EQ(SendMessageW(window, WM_USER + 2, 0, 0), 77);
-    EXPECT_TRUE(MessagesOf(window).empty());
-    WinSub_SetProcedureCaller(nullptr, nullptr);
-    EXPECT_EQ(SendMessageW(window, WM_USER + 3, 0, 0), 0);
-    EXPECT_EQ(MessagesOf(window), std::vector<UINT>{WM_USER + 3});
-    EXPECT_EQ(log.calls, 3);
 }
 
 }  // namespace

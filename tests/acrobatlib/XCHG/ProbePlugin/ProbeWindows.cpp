@@ -64,14 +64,31 @@ class Logging : public Base {
 public:
     explicit Logging(const char* who) : m_who(who) {}
 
-    void DidCreate() override {
-        Log("DidCreate");
-        Base::DidCreate();
+// A hook without arguments or with a rectangle: logged by its name.
+#define PROBE_LOGGED(hook) \
+    void hook() override { \
+        Log(#hook);        \
+        Base::hook();      \
     }
-    void WillDestroy() override {
-        Log("WillDestroy");
-        Base::WillDestroy();
+    PROBE_LOGGED(DidCreate)
+    PROBE_LOGGED(WillDestroy)
+    PROBE_LOGGED(DidActivate)
+    PROBE_LOGGED(DidBecomeKey)
+    PROBE_LOGGED(DidClose)
+    PROBE_LOGGED(WillResignKey)
+    PROBE_LOGGED(WillShow)
+    PROBE_LOGGED(WillDeactivate)
+#define PROBE_LOGGED_RECT(hook)                   \
+    void hook(const HostDevRect& rect) override { \
+        Log(#hook, Text(rect));                   \
+        Base::hook(rect);                         \
     }
+    PROBE_LOGGED_RECT(DidMove)
+    PROBE_LOGGED_RECT(Draw)
+    PROBE_LOGGED_RECT(DidResize)
+#undef PROBE_LOGGED
+#undef PROBE_LOGGED_RECT
+
     void MouseDown(int16_t x, int16_t y, const HostWindowEvent* event) override {
         Log("MouseDown", std::to_string(x) + "," + std::to_string(y) + "," + EventText(event));
         Base::MouseDown(x, y, event);
@@ -80,41 +97,9 @@ public:
         Log("WillClose", std::to_string(flag));
         return g_willCloseAnswer;
     }
-    void DidActivate() override {
-        Log("DidActivate");
-        Base::DidActivate();
-    }
-    void DidBecomeKey() override {
-        Log("DidBecomeKey");
-        Base::DidBecomeKey();
-    }
-    void DidClose() override {
-        Log("DidClose");
-        Base::DidClose();
-    }
-    void DidMove(const HostDevRect& rect) override {
-        Log("DidMove", Text(rect));
-        Base::DidMove(rect);
-    }
     void KeyDown(uint32_t key, const HostWindowEvent* event) override {
         Log("KeyDown", std::to_string(key) + "," + EventText(event));
         Base::KeyDown(key, event);
-    }
-    void WillResignKey() override {
-        Log("WillResignKey");
-        Base::WillResignKey();
-    }
-    void WillShow() override {
-        Log("WillShow");
-        Base::WillShow();
-    }
-    void WillDeactivate() override {
-        Log("WillDeactivate");
-        Base::WillDeactivate();
-    }
-    void Draw(const HostDevRect& rect) override {
-        Log("Draw", Text(rect));
-        Base::Draw(rect);
     }
     HostBool WillBeResized(HostDevRect& rect) override {
         Log("WillBeResized", Text(rect));
@@ -134,10 +119,6 @@ public:
     void AdjustCursor(int16_t x, int16_t y) override {
         Log("AdjustCursor", std::to_string(x) + "," + std::to_string(y));
         Base::AdjustCursor(x, y);
-    }
-    void DidResize(const HostDevRect& rect) override {
-        Log("DidResize", Text(rect));
-        Base::DidResize(rect);
     }
     void DestroyPlatformThing(HWND window) override {
         Log("DestroyPlatformThing", window == Base::GetPlatformWindow() ? "own" : "other");
