@@ -18,12 +18,6 @@ char* GetPluginVersionString(char* buffer, int32_t size);
 // "\\server\share\a.pdf").
 char* XCHG_HostPathToPlatform(const char* hostPath, char* buffer, int32_t size);
 
-enum XCHG_HitBits : int {
-    kHitTop = 1,
-    kHitLeft = 2,
-    kHitBottom = 4,
-    kHitRight = 8,
-    kHitInside = 15,
-};
+enum XCHG_HitBits : int { kHitTop = 1, kHitLeft = 2, kHitBottom = 4, kHitRight = 8, kHitInside = 15 };
 // Which edges of the device rectangle the point is on (3 pixels either side), or kHitInside.
 int HitTestRect(int16_t x, int16_t y, const HostDevRect& rect);

@@ -13,19 +13,9 @@
 
 class EXGM_EditDialogTool;
 
-enum PageSet : int32_t {
-    kThisPage = 0,
-    kAllPages = 1,
-    kEvenPages = 2,
-    kOddPages = 3,
-    kPageSetCount = 4,
-};
+enum PageSet : int32_t { kThisPage = 0, kAllPages = 1, kEvenPages = 2, kOddPages = 3, kPageSetCount = 4 };
 
-enum RegionMode : int32_t {
-    kOffsets = 0,
-    kCoordinates = 1,
-    kRegionModeCount = 2,
-};
+enum RegionMode : int32_t { kOffsets = 0, kCoordinates = 1, kRegionModeCount = 2 };
 
 class EXGM_EditDialog : public XCHG_Dialog, public EXGM_GeometryListener {
 public:

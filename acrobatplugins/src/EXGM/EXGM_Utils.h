@@ -8,22 +8,9 @@
 
 #include "HostTypes.h"
 
-enum BoxKind : int32_t {
-    kMediaBox = 0,
-    kCropBox = 1,
-    kTrimBox = 2,
-    kArtBox = 3,
-    kBleedBox = 4,
-    kBoxKindCount = 5,
-};
+enum BoxKind : int32_t { kMediaBox = 0, kCropBox = 1, kTrimBox = 2, kArtBox = 3, kBleedBox = 4, kBoxKindCount = 5 };
 
-enum UnitKind : int32_t {
-    kPoints = 0,
-    kInches = 1,
-    kCentimeters = 2,
-    kMillimeters = 3,
-    kUnitKindCount = 4,
-};
+enum UnitKind : int32_t { kPoints = 0, kInches = 1, kCentimeters = 2, kMillimeters = 3, kUnitKindCount = 4 };
 
 // The page dictionary key of a box ("MediaBox" ...).
 const char* EXGM_BoxKey(BoxKind kind);
