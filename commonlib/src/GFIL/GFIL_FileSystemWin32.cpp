@@ -37,6 +37,31 @@ std::wstring Hex(wchar_t c) {
     return text.str();
 }
 
+// The names of `path` from `start` to `end` (after the root, without the closing separator), in order: an
+// empty or invalid one is refused.
+void CheckNames(const std::wstring& path, std::size_t start, std::size_t end) {
+    for (std::size_t position = start; start < end && position <= end;) {
+        std::size_t separator = path.find(L'\\', position);
+        if (separator == std::wstring::npos || separator > end) {
+            separator = end;
+        }
+        const std::wstring name = path.substr(position, separator - position);
+        if (name.empty()) {
+            GFIL_THROW(
+                GFIL_ERR_INVALID_PATH,
+                L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(position));
+        }
+        // The system drops the periods and spaces that end a last name, so a folder name that ends in them
+        // ("a..\\x", or "a.." before a closing separator) would name another file when read again.
+        const bool endsAsTheSystemTrims = name.back() == L'.' || name.back() == L' ';
+        if (!GFIL_FileSystemWin32::IsValidName(name) || endsAsTheSystemTrims) {
+            GFIL_THROW(GFIL_ERR_INVALID_PATH,
+                       L"The path " + Quoted(path) + L" contains an invalid name component " + Quoted(name));
+        }
+        position = separator + 1;
+    }
+}
+
 // The absolute, checked form of `given`; see the class comment.
 std::wstring NormalizedPath(const std::wstring& given) {
     // The system reads a path up to its first NUL: what follows would be dropped without a word.
@@ -91,26 +116,7 @@ std::wstring NormalizedPath(const std::wstring& given) {
         GFIL_THROW(GFIL_ERR_INVALID_PATH,
                    L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(start));
     }
-    for (std::size_t position = start; start < end && position <= end;) {
-        std::size_t separator = path.find(L'\\', position);
-        if (separator == std::wstring::npos || separator > end) {
-            separator = end;
-        }
-        const std::wstring name = path.substr(position, separator - position);
-        if (name.empty()) {
-            GFIL_THROW(
-                GFIL_ERR_INVALID_PATH,
-                L"The path " + Quoted(path) + L" contains an empty name component at pos " + std::to_wstring(position));
-        }
-        // The system drops the periods and spaces that end a last name, so a folder name that ends in them
-        // ("a..\\x", or "a.." before a closing separator) would name another file when read again.
-        const bool endsAsTheSystemTrims = name.back() == L'.' || name.back() == L' ';
-        if (!GFIL_FileSystemWin32::IsValidName(name) || endsAsTheSystemTrims) {
-            GFIL_THROW(GFIL_ERR_INVALID_PATH,
-                       L"The path " + Quoted(path) + L" contains an invalid name component " + Quoted(name));
-        }
-        position = separator + 1;
-    }
+    CheckNames(path, start, end);
 
     path.resize(end);
     if (path.size() == 2 && path[1] == L':') {
