@@ -31,7 +31,7 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     m_identity = m_input->Identity();
     std::vector<QPDFObjectHandle> pages;
     try {
-        m_pdf->processFile(m_path.c_str(), m_input->Stream(), false);
+        m_pdf->processMemoryFile(m_path.c_str(), m_input->Bytes().data(), m_input->Bytes().size());
         pages = HostCollectPages(*m_pdf, m_warnings);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password) HostFail(("\"" + m_path + "\" needs a password").c_str());

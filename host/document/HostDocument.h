@@ -94,7 +94,7 @@ private:
 
     std::string m_path;
     Handles m_handles;
-    std::unique_ptr<HostInputFile> m_input;      // before the reader, which reads from it until its end
+    std::unique_ptr<HostInputFile> m_input;      // before the reader, which reads its bytes until its end
     std::optional<HostFileIdentity> m_identity;  // the file that the document belongs to, as last read or written
     std::unique_ptr<QPDF> m_pdf;
     HostCosObjects m_objects;

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <random>
 
+#include "host/document/HostInputFile.h"
 #include "host/entries/HostEntry.h"
 
 namespace {
@@ -43,9 +43,11 @@ void AppendBigEndian(std::string& out, uint64_t value, int bytes) {
 HostIncrementalUpdate::HostIncrementalUpdate(QPDF& document, const std::string& file,
                                              const std::set<QPDFObjGen>& candidates)
     : m_document(document) {
+    // Read whole, once: the objects compared are then read without a system call each.
+    m_bytes = HostInputFile::ReadWhole(file);
     ReadEnd(file);
     m_file.setSuppressWarnings(true);
-    m_file.processFile(file.c_str());
+    m_file.processMemoryFile(file.c_str(), m_bytes.data(), m_bytes.size());
     const std::map<QPDFObjGen, QPDFXRefEntry> stored = m_file.getXRefTable();
     for (const QPDFObjGen& id : candidates) {
         QPDFObjectHandle now = m_document.getObjectByObjGen(id);
@@ -65,21 +67,14 @@ HostIncrementalUpdate::HostIncrementalUpdate(QPDF& document, const std::string& 
 
 // The file's length and where its last cross-reference section starts, as its "startxref" says.
 void HostIncrementalUpdate::ReadEnd(const std::string& file) {
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in) HostFail(("cannot read \"" + file + "\" to append to it").c_str());
-    m_fileSize = static_cast<std::size_t>(in.tellg());
-    const std::size_t tailLength = std::min<std::size_t>(m_fileSize, 1024);
-    std::string tail(tailLength, '\0');
-    in.seekg(static_cast<std::streamoff>(m_fileSize - tailLength));
-    in.read(tail.data(), static_cast<std::streamsize>(tailLength));
-    const std::size_t keyword = tail.rfind("startxref");
-    if (keyword == std::string::npos) HostFail(("\"" + file + "\" has no \"startxref\" at its end").c_str());
-    m_previous = std::strtoull(tail.c_str() + keyword + 9, nullptr, 10);
-    std::string start(4, '\0');
-    in.seekg(static_cast<std::streamoff>(m_previous));
-    in.read(start.data(), 4);
-    m_streamSection = start != "xref";
-    if (!tail.empty() && tail.back() != '\n' && tail.back() != '\r') m_text = "\n";
+    m_fileSize = m_bytes.size();
+    const std::size_t keyword = m_bytes.rfind("startxref");
+    if (keyword == std::string::npos || m_fileSize - keyword > 1024) {
+        HostFail(("\"" + file + "\" has no \"startxref\" at its end").c_str());
+    }
+    m_previous = std::strtoull(m_bytes.c_str() + keyword + 9, nullptr, 10);
+    m_streamSection = m_bytes.compare(std::min(m_previous, m_fileSize), 4, "xref") != 0;
+    if (!m_bytes.empty() && m_bytes.back() != '\n' && m_bytes.back() != '\r') m_text = "\n";
 }
 
 void HostIncrementalUpdate::WriteObject(QPDFObjGen id, QPDFObjectHandle object) {

@@ -36,6 +36,7 @@ private:
     std::string TrailerKeys(int size);
 
     QPDF& m_document;
+    std::string m_bytes;  // the file's, before the reader of them
     QPDF m_file;
     std::size_t m_fileSize = 0;
     std::size_t m_previous = 0;  // where the file's last cross-reference section starts

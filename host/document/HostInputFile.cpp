@@ -24,29 +24,46 @@ const char* KindOf(mode_t mode) {
     return "it is not a regular file";
 }
 
-}  // namespace
+// Closes the descriptor however the reading ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() { ::close(fd); }
+};
 
-HostInputFile::HostInputFile(const std::string& path) {
+// The content of the regular file open as `fd`, with its identity as it was read.
+std::string ReadRegular(const std::string& path, int fd, std::optional<HostFileIdentity>* identity) {
+    const Descriptor closer{fd};
+    struct stat status;
+    if (::fstat(fd, &status) != 0) Refuse(path, std::strerror(errno));
+    if (!S_ISREG(status.st_mode)) Refuse(path, KindOf(status.st_mode));
+    if (identity != nullptr) *identity = HostFileIdentity::OfDescriptor(fd);
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) bytes.resize(bytes.size() + 64 * 1024);  // it grew: read on to its end
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) Refuse(path, std::strerror(errno));
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+int OpenWithoutWaiting(const std::string& path) {
     // Without blocking: opening a pipe for reading would otherwise wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) Refuse(path, std::strerror(errno));
-    struct stat status;
-    if (::fstat(fd, &status) != 0) {
-        const int error = errno;
-        ::close(fd);
-        Refuse(path, std::strerror(error));
-    }
-    if (!S_ISREG(status.st_mode)) {
-        ::close(fd);
-        Refuse(path, KindOf(status.st_mode));
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    m_stream = ::fdopen(fd, "rb");
-    if (m_stream == nullptr) {
-        ::close(fd);
-        Refuse(path, std::strerror(errno));
-    }
-    m_identity = HostFileIdentity::OfDescriptor(fd);
+    return fd;
 }
 
-HostInputFile::~HostInputFile() { std::fclose(m_stream); }
+}  // namespace
+
+HostInputFile::HostInputFile(const std::string& path) {
+    m_bytes = ReadRegular(path, OpenWithoutWaiting(path), &m_identity);
+}
+
+std::string HostInputFile::ReadWhole(const std::string& path) {
+    return ReadRegular(path, OpenWithoutWaiting(path), nullptr);
+}

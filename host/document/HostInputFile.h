@@ -1,9 +1,8 @@
-// A document's file, open for reading while the document lives: qpdf reads objects from it as they are
-// needed, so the file must stay the one that was opened. Only a regular file is opened, and without
-// waiting: a pipe or a device would block the host for ever or never end.
+// A document's file, read whole when the document opens: only a regular file, opened without waiting (a pipe
+// or a device would block the host for ever or never end). The document is read from these bytes, so a file
+// changed on disk later cannot change what the document reads, and reading an object costs no system call.
 #pragma once
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -13,15 +12,15 @@ class HostInputFile {
 public:
     // Fails with HostError saying what is wrong: no such file, no permission, a folder, not a regular file.
     explicit HostInputFile(const std::string& path);
-    ~HostInputFile();
-    HostInputFile(const HostInputFile&) = delete;
-    HostInputFile& operator=(const HostInputFile&) = delete;
 
-    FILE* Stream() const { return m_stream; }
-    // The file as it was opened.
+    const std::string& Bytes() const { return m_bytes; }
+    // The file as it was read.
     const HostFileIdentity& Identity() const { return *m_identity; }
 
+    // The whole content of the regular file at `path`, or a HostError as above.
+    static std::string ReadWhole(const std::string& path);
+
 private:
-    FILE* m_stream = nullptr;
+    std::string m_bytes;
     std::optional<HostFileIdentity> m_identity;
 };
