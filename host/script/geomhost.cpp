@@ -9,8 +9,10 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "host/core/Host.h"
+#include "host/script/HostBatch.h"
 #include "host/script/HostScript.h"
 
 namespace {
@@ -31,7 +33,7 @@ constexpr const char kUsage[] =
     "  --help               show this text and the script commands\n";
 
 int Fail(const std::string& message) {
-    std::cerr << "geomhost: " << message << "\n" << kUsage;
+    std::cerr << "geomhost: " << message << "\n" << kUsage << HostBatch::Usage();
     return 2;
 }
 
@@ -61,6 +63,10 @@ std::string ProgramFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // "geomhost apply ..." and "geomhost boxes ...": a command of its own, with options of its own.
+    if (argc > 1 && HostBatch::IsCommand(argv[1])) {
+        return HostBatch(ProgramFolder(), std::cout, std::cerr).Run(std::vector<std::string>(argv + 1, argv + argc));
+    }
     HostConfig config;
     std::string pluginFolder = ProgramFolder();
     std::string documentPath;
@@ -69,7 +75,7 @@ int main(int argc, char** argv) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
         if (option == "--help") {
-            std::cout << kUsage << "\n" << HostScript::Help();
+            std::cout << kUsage << HostBatch::Usage() << "\n" << HostScript::Help();
             return 0;
         } else if (option == "--plugins" && hasValue) {
             pluginFolder = argv[++i];
