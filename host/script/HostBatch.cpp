@@ -111,6 +111,10 @@ HostBatch::HostBatch(std::string pluginFolder, std::ostream& out, std::ostream& 
     : m_pluginFolder(std::move(pluginFolder)), m_out(out), m_err(err) {}
 
 int HostBatch::Run(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 2 && arguments[1] == "--help") {
+        m_out << "usage: " << (Usage() + 7);
+        return 0;
+    }
     if (arguments.at(0) == "boxes") return RunBoxes(arguments);
     Apply apply;
     std::string error;
@@ -217,7 +221,9 @@ bool HostBatch::ApplyTo(const Apply& apply, const std::string& file) {
          << "\nchoose #1007 " << Quoted(EntryOf(kPageSets, apply.pages)) << "\n";
     for (std::size_t i = 0; i < 4; ++i) edit << "type " << kFields[i] << " " << Quoted(apply.values[i]) << "\n";
     edit << "press #1001\n";
-    std::istringstream editScript(edit.str()), saveScript(apply.inPlace ? "save\n" : "save " + Quoted(target) + "\n");
+    // The script's save puts a bare name beside the document; a name on the command line means the current folder.
+    const std::string saveAs = std::filesystem::absolute(target).string();
+    std::istringstream editScript(edit.str()), saveScript(apply.inPlace ? "save\n" : "save " + Quoted(saveAs) + "\n");
     bool ok = script.Open(file);
     // The save runs only when the dialog took the values without a word: an alert means it refused them.
     const std::size_t alerts = host.Alerts().Shown().size();
