@@ -1,6 +1,5 @@
-// The Cos and PDModel entries on real PDF files, called through the plug-in's own wrappers: object values
-// that stay stable, numbers as Fixed, inherited and malformed boxes, rotation, writing boxes and objects into
-// files that other tools accept, the host's record of page notices, and errors raised the host's way.
+// The Cos and PDModel entries on real PDF files, called through the plug-in's own wrappers: types, numbers as
+// Fixed, inherited and malformed boxes, rotation, writing boxes, and errors raised the host's way.
 #include <gtest/gtest.h>
 
 #include <qpdf/QPDF.hh>

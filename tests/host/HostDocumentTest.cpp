@@ -1,18 +1,12 @@
-// The host's documents as host code sees them: opening files, the pages found in malformed page trees,
-// saving so that a failure never damages the file, and closing.
+// The host's documents as host code sees them: files that do not open, permissions, the pages found in
+// malformed page trees, and saving so that a failure never damages the file.
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
 
-#include <qpdf/QPDF.hh>
-
 #include "TestPdf.h"
 #include "host/core/Host.h"
-#include "host/core/HostError.h"
 #include "host/document/HostDocument.h"
 #include "host/document/HostPageBoxes.h"
 

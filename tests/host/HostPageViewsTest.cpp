@@ -1,6 +1,5 @@
-// The host's page views as a plug-in meets them through the AcroView entries (the device mapping under
-// rotation, zoom and scroll, the drawing record, draw procedures, notifications, a drag polled through the
-// mouse entries) and as a user drives them through the script commands.
+// The host's page views as a plug-in meets them through the AcroView entries (device rectangles, the drawing
+// record, draw procedures, notifications) and as a user drives them through the script commands.
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -115,32 +114,6 @@ protected:
 
     TestFolder docs;
 };
-
-TEST_F(HostPageViewEntries, MapsTheCropBoxCornerToTheTopLeftForEveryRotationAndZoom) {
-    const HostPageView view = PageViewOf(OpenView("a.pdf"));
-    HostDevRect aperture{};
-    ASSERT_TRUE(Entry([&] { View::View_PageViewAperture(view, &aperture); }));
-    EXPECT_EQ(Text(aperture), "0 0 800 600");
-
-    // 100 x 400 points, 100 points in from the crop box's left and top.
-    const FixedRect box = Points(110, 520, 210, 120);
-    const char* const kExpected[] = {"100 100 200 500", "100 100 500 200", "200 100 300 500", "100 200 500 300"};
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        host->PageViews().SetViewRotation(State(view), quarter * 90);
-        EXPECT_EQ(Text(ToDevice(view, box)), kExpected[quarter]) << quarter * 90;
-        // The whole crop box fills the device from the origin, turned.
-        const HostDevRect crop = ToDevice(view, Points(10, 620, 410, 20));
-        EXPECT_EQ(Text(crop), quarter % 2 == 0 ? "0 0 400 600" : "0 0 600 400") << quarter * 90;
-    }
-    host->PageViews().SetViewRotation(State(view), 0);
-    host->PageViews().SetZoom(State(view), 2 * kFixedOne);
-    EXPECT_EQ(Text(ToDevice(view, box)), "200 200 400 1000");
-    host->PageViews().SetScroll(State(view), {50, 150});
-    EXPECT_EQ(Text(ToDevice(view, box)), "150 50 350 850");
-    // A reversed page rectangle comes out normalised, and so does a reversed device rectangle.
-    EXPECT_EQ(Text(ToDevice(view, Points(210, 120, 110, 520))), "150 50 350 850");
-    EXPECT_EQ(Text(ToPage(view, {350, 850, 150, 50})), Text(box));
-}
 
 TEST_F(HostPageViewEntries, DeviceRectanglesComeBackToTheSamePixels) {
     const HostPageView view = PageViewOf(OpenView("a.pdf"));

@@ -1,6 +1,5 @@
-// The host's windows through its AcroView and Win entries: a host window around a plug-in's dialog, the
-// events the host reports to it while a user acts on the dialog, destroying it through the plug-in, the key
-// window, cursors, and handles that are refused.
+// The host's windows through its AcroView and Win entries: a host window around a plug-in's dialog, failing
+// procedures, the key window, cursors, and handles that are refused.
 #include <stdexcept>
 #include <string>
 #include <vector>

@@ -84,18 +84,6 @@ TEST_F(Dialog, ALocalizedModuleWithoutTheDialogLeavesItToThePlugInsOwn) {
     EXPECT_EQ(host->FailedCalls(), 0) << out.str();
 }
 
-TEST_F(Dialog, BecomesTheKeyWindowWhenActivated) {
-    ShownDialog();
-    EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());  // shown, and so activated
-    ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
-    host->Windows().ResignKey(DialogHostWindow());
-    ASSERT_EQ(host->Windows().KeyWindow(), HostWindow::None);
-    WindowLog();
-    ASSERT_TRUE(WinSub_Click(Item(kRegionLabel)));
-    EXPECT_EQ(WindowLog().rfind("Dialog.DidActivate@0 ", 0), 0u);
-    EXPECT_EQ(host->Windows().KeyWindow(), DialogHostWindow());
-}
-
 TEST_F(Dialog, ListValuesStayParallelToTheEntries) {
     ShownDialog();
     AddEntries(kList, {"a", "b", "c"});

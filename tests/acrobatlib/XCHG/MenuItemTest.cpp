@@ -1,8 +1,6 @@
-// Menu items and tool buttons of the framework as a user meets them in the host: XCHG_AVMenuItemObj and
-// XCHG_AVToolButtonObj (default behaviour, guarded callbacks), menu items created again and released,
-// XCHG_MenuItem (bound members, keyboard modifiers during a click), XCHG_ToolButtonTool (a button that selects
-// a tool) and XCHG_HelpMenuItem. Items and buttons bound to the editor's own members, their titles, icons,
-// help texts and names are seen in EditorSession's ToolsAppearWhereTheHostHasRoomForThem.
+// Menu items and tool buttons of the framework in the host: default behaviour, guarded callbacks, items made
+// again and released, bound members, a tool button without a tool, a missing help file. Clicks with modifiers
+// are the script tests' (tests/host), the editor's own items and buttons are EditorSession's.
 #include "ProbeTest.h"
 
 namespace {

@@ -47,29 +47,6 @@ TEST_F(ProbePlugin, AFailureInInitializeIsShownOnceAndRaisedIntoTheHost) {
     }
 }
 
-TEST_F(ProbePlugin, AMissingColourLeavesTheColourAsItWas) {
-    Start();
-    HostColor missing{7, {11, 12, 13, 14}};
-    ASSERT_TRUE(Call<void (*)(int, HostColor*)>("Probe_LoadColor", 4242, &missing));
-    EXPECT_EQ(missing.space, 0);
-    EXPECT_EQ(missing.value[0], 11);
-}
-
-TEST_F(ProbePlugin, PicturesComeFromItsModule) {
-    Start();
-    // Cursors come from it as EXGM's RectToolTest, CursorsFollowTheZones, finds them.
-    auto loadBitmapOrIcon = Export<HANDLE (*)(int, bool)>("Probe_LoadBitmapOrIcon");
-    auto release = Export<void (*)(HANDLE, bool)>("Probe_ReleaseBitmapOrIcon");
-    HANDLE boxPicture = loadBitmapOrIcon(2005, true);
-    BITMAP info{};
-    ASSERT_NE(GetObjectW(static_cast<HGDIOBJ>(boxPicture), sizeof info, &info), 0);
-    EXPECT_EQ(info.bmWidth, 18);
-    EXPECT_EQ(info.bmHeight, 18);
-    release(boxPicture, true);
-    EXPECT_EQ(GetObjectW(static_cast<HGDIOBJ>(boxPicture), sizeof info, &info), 0);  // deleted
-    EXPECT_EQ(loadBitmapOrIcon(4242, true), nullptr);
-}
-
 TEST_F(ProbePlugin, KnowsItsFileFolderAndVersionAndNamesAnUnknownString) {
     Start();
     EXPECT_EQ(Text("Probe_GetPluginFileName"), "Probe");

@@ -152,35 +152,6 @@ TEST_F(WindowObj, TheRectangleWillBeResizedLeavesIsTheOneThatCounts) {
     EXPECT_EQ(Rect(sizing), "100,100,450,250");
 }
 
-TEST_F(WindowObj, ACloseRequestDestroysTheWindowOnlyWhenWillCloseAnswersOne) {
-    for (const std::string who : {"Frame", "Dialog"}) {
-        SCOPED_TRACE(who);
-        const HWND window = Open(who);
-        const HostWindowHandlerRecord record = RecordOf(who);
-        for (int answer : {0, 2}) {
-            SetBehaviour("", "", answer);
-            ASSERT_TRUE(WinSub_Close(window));
-            const std::string log = WindowLog();
-            EXPECT_EQ(log.rfind(who + ".WillClose(0)@0 ", 0), 0u) << log;
-            EXPECT_EQ(log.find("Command"), std::string::npos) << log;  // the dialog's own Cancel never comes
-            EXPECT_TRUE(IsWindowVisible(window)) << "answer " << answer;
-            EXPECT_EQ(host->Windows().Count(), 1u);
-        }
-        SetBehaviour("", "", 1);
-        ASSERT_TRUE(WinSub_Close(window));
-        const std::string log = WindowLog();
-        EXPECT_EQ(log.rfind(who + ".WillClose(0)@0 ", 0), 0u) << log;
-        EXPECT_NE(log.find(who + ".DidClose@0 " + who + ".WillDestroy@0 "), std::string::npos) << log;
-        EXPECT_FALSE(IsWindow(window));
-        // The host window went with it, and so did the record's callbacks.
-        EXPECT_EQ(host->Windows().Count(), 0u);
-        EXPECT_TRUE(host->Windows().ModelessDialogs().empty());
-        EXPECT_EQ(LiveCallbacks(record), 0u);
-        EXPECT_EQ(Ask<HWND>(("Probe_" + who).c_str()), nullptr);
-        EXPECT_EQ(host->FailedCalls(), 0) << out.str();
-    }
-}
-
 // The plain window goes with its host window; the dialog stays where the user can still reach it.
 TEST_F(WindowObj, DestroyingTheHostWindowDestroysThePlatformWindowOnlyWhenItIsNotADialog) {
     for (const std::string who : {"Frame", "Dialog"}) {
@@ -205,23 +176,6 @@ TEST_F(WindowObj, DestroyingTheHostWindowDestroysThePlatformWindowOnlyWhenItIsNo
         }
         EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // every callback given back once
     }
-}
-
-TEST_F(WindowObj, AttachingAgainLetsGoOfTheWindowsHeldBefore) {
-    CreateFrame();
-    const std::size_t callbacks = host->Callbacks().Count();
-    const HWND second = CreateWindowExW(0, L"ProbeFrame", L"Second", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                        nullptr, module, nullptr);
-    ASSERT_NE(second, nullptr);
-    ASSERT_TRUE(Call<void (*)(HWND)>("Probe_AttachFrameTo", second));
-    const std::string log = WindowLog();
-    EXPECT_EQ(log.rfind("Frame.WillDestroy@0 Frame.DestroyPlatformThing(own)@1 ", 0), 0u) << log;
-    EXPECT_EQ(log.substr(log.rfind("Frame.")), "Frame.DidCreate@0 ") << log;
-    EXPECT_FALSE(IsWindow(frame));
-    EXPECT_EQ(host->Windows().Count(), 1u);
-    EXPECT_EQ(host->Windows().FindByPlatform(second), FrameHostWindow());
-    EXPECT_EQ(host->Callbacks().Count(), callbacks);
-    EXPECT_EQ(LiveCallbacks(RecordOf("Frame")), 15u);
 }
 
 TEST_F(WindowObj, TheHostsCallbacksReachTheHooksInsideTheGuard) {

@@ -1,4 +1,5 @@
-// Input in chunks, the end-of-data protocol, errors that stay until Reset, and the trace switches.
+// Input in chunks (any split is the fuzz program's), the end-of-data protocol, errors that stay until Reset, and
+// the trace switches.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,30 +15,6 @@ using Lexer = EXGM_CosLexer;
 using Texts = std::vector<std::string>;
 
 class CosLexerChunks : public ::testing::Test, protected LexerTestHost {};
-
-TEST_F(CosLexerChunks, EverySplitGivesTheSameTokens) {
-    const std::string documents[] = {
-        "/N <41> (s) @f %c\n x 1 2.5 false",
-        "[ /Name#20x -3.5 (a(b)\\101\\\r\nc\\7) <48 65 6> << /K true >> null @\"x y\"z stream endstream -. ]",
-        "1 2 3x 4",  // ends in an error
-        "/a (open",  // ends inside a string
-    };
-    for (const std::string& document : documents) {
-        SCOPED_TRACE(document);
-        const Texts whole = LexInChunks(document, document.size());
-        for (std::size_t chunk = 1; chunk < document.size(); ++chunk) {
-            EXPECT_EQ(LexInChunks(document, chunk), whole) << "chunks of " << chunk;
-        }
-    }
-    EXPECT_EQ(LexInChunks(documents[0], 1),
-              (Texts{"TokenName [N] from [/N]", "TokenString [A] from [<41>]", "TokenString [s] from [(s)]",
-                     "TokenFileRef [f] from [@f]", "TokenComment [%c] from [%c]", "TokenSymbol [x] from [x]",
-                     "TokenInteger [1] from [1]", "TokenFixed [163840] from [2.5]", "TokenBoolean [false] from [false]",
-                     "TokenEndOfData [] from [false]"}));
-    EXPECT_EQ(LexInChunks(documents[2], 1).back(),
-              "TokenError [Unexpected character encountered in integer number: 'x'] from [3]");
-    EXPECT_EQ(LexInChunks(documents[3], 1).back(), "TokenError [String is missing trailing ')'] from [(open]");
-}
 
 TEST_F(CosLexerChunks, ATokenSpanningChunksWaitsForTheRestOrTheEnd) {
     Lexer lexer;

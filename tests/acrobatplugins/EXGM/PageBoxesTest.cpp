@@ -66,19 +66,6 @@ private:
     GLIB_LogSink m_previousSink = nullptr;
 };
 
-TEST_F(PageBoxes, InheritedBoxesAndTheirFallbacks) {
-    bool found = false;
-    EXPECT_EQ(Box(0, kCropBox, &found), BoxOf(10, 20, 600, 780));
-    EXPECT_TRUE(found);
-    // TrimBox is never inherited: the effective CropBox stands in.
-    EXPECT_EQ(Box(0, kTrimBox, &found), BoxOf(10, 20, 600, 780));
-    EXPECT_FALSE(found);
-    EXPECT_EQ(Box(2, kTrimBox, &found), BoxOf(30, 40, 500, 700));
-    EXPECT_TRUE(found);
-    EXPECT_EQ(Box(3, kMediaBox), (FixedRect{0, 0x3180000, 0x2648000, 0}));
-    EXPECT_TRUE(g_warnings.empty());
-}
-
 TEST_F(PageBoxes, MalformedBoxesAreLoggedAndSkipped) {
     bool found = false;
     EXPECT_EQ(Box(1, kCropBox, &found), BoxOf(10, 20, 600, 780));  // the parent's, after the page's bad one

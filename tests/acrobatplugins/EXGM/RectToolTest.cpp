@@ -44,26 +44,10 @@ public:
     std::vector<Notice> notices;
 };
 
-std::string Outline(int left, int top, int right, int bottom) {
-    return "outline " +
-           HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right),
-                                    static_cast<int16_t>(bottom)}) +
-           " width 1";
-}
-
 std::string Rect(const char* what, int left, int top, int right, int bottom) {
     return std::string(what) + " " +
            HostPageViewState::Text({static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right),
                                     static_cast<int16_t>(bottom)});
-}
-
-// What DrawBox draws for the active tool's box at device (l, t, r, b) in the 800 x 600 view.
-std::vector<std::string> BoxDrawing(const std::string& guide, const std::string& full, int l, int t, int r, int b) {
-    return {guide, Outline(l, -2, r, 602), Outline(-2, t, 802, b), full, Outline(l, t, r, b)};
-}
-
-void Append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
-    to.insert(to.end(), lines.begin(), lines.end());
 }
 
 class RectTools : public ::testing::Test, protected HostTestTables {
@@ -147,38 +131,6 @@ protected:
     const std::string trimFull = "color rgb 0 0 1";
 };
 
-TEST_F(RectTools, DraggingTheLeftEdgeMovesOnlyItAndTellsEveryMove) {
-    EXGM_TrimBoxTool& tool = trimTool;
-    tool.AddListener(&listener);
-    Activate(tool);
-    const FixedRect before = Box(kTrimBox);
-    // 2 pixels left of the edge at 100, then 50 pixels to the right in five moves.
-    ASSERT_TRUE(Drag(98, 400, 148, 400, 5));
-
-    FixedRect expected = before;
-    expected.left = 150 * kFixedOne;
-    EXPECT_EQ(Box(kTrimBox), expected);
-    EXPECT_EQ(tool.Box(), expected);
-    // Five moves, each told as the dialog's fields follow them (EditorSession), then the change.
-    ASSERT_EQ(listener.notices.size(), 6u);
-    EXPECT_EQ(listener.notices[0].kind, kTrimBox);
-    EXPECT_EQ(listener.notices[5].box, expected);
-    EXPECT_TRUE(Stamped());
-
-    // Only the left edge's line inverts while it moves; the old left guide line's strip is repainted.
-    std::vector<std::string> drawn{"begin operation", Rect("inverted", 100, -2, 802, 602)};
-    for (int left = 100; left < 150; left += 10) {
-        drawn.push_back(Rect("inverted", left, -2, 802, 602));
-        drawn.push_back(Rect("inverted", left + 10, -2, 802, 602));
-    }
-    drawn.push_back(Rect("inverted", 150, -2, 802, 602));
-    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592));
-    Append(drawn, {Rect("invalidate", 100, -2, 101, 602), "draw now", Rect("redraw", 100, -2, 101, 602)});
-    Append(drawn, BoxDrawing(trimGuide, trimFull, 150, 192, 401, 592));
-    drawn.push_back("end operation");
-    EXPECT_EQ(View().TakeDrawn(), drawn);
-}
-
 // Written into both keys and saved: EditorSession's DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
 TEST_F(RectTools, TheLeftEdgeDraggedAcrossTheRightOneTakesItsExactValue) {
     Activate(trimTool);
@@ -209,20 +161,6 @@ TEST_F(RectTools, DraggingInsideMovesTheWholeBox) {
         2 + 2 * 4 + 2);
 }
 
-// A press and release in place writes nothing: EditorSession's DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
-TEST_F(RectTools, APressInNoZoneGrabsNothingAndWritesAndStampsNothing) {
-    trimTool.AddListener(&listener);
-    Activate(trimTool);
-    const std::string before = Snapshot(host.Documents().Find(doc)->Pdf());
-    ASSERT_TRUE(Drag(20, 20, 60, 80, 4));
-    EXPECT_EQ(Snapshot(host.Documents().Find(doc)->Pdf()), before);
-    EXPECT_FALSE(Stamped());
-    // The moves were told, each with the box as it was.
-    ASSERT_EQ(listener.notices.size(), 4u);
-    for (const Notice& notice : listener.notices) EXPECT_EQ(notice.box, BoxOf(100.25, 200.5, 400.75, 600.125));
-    EXPECT_EQ(View().TakeDrawn(), (std::vector<std::string>{"begin operation", "end operation"}));
-}
-
 TEST_F(RectTools, ABoxNarrowerThanSixPixelsIsGrabbedByItsLeftEdge) {
     EXGM_ArtBoxTool& tool = artTool;
     Activate(tool);
@@ -245,21 +183,6 @@ TEST_F(RectTools, CursorsFollowTheZones) {
     const auto arrow = static_cast<HostCursor>(reinterpret_cast<uintptr_t>(LoadCursorW(nullptr, IDC_ARROW)));
     EXPECT_EQ(CursorAt(50, 50), arrow);
     EXPECT_EQ(CursorAt(96, 400), arrow);
-}
-
-// Its outline lost as another tool takes over: EditorSession's TheOverlayDrawsEveryBoxAndTheSelectedOneLast.
-TEST_F(RectTools, AnInactiveToolNeitherSetsCursorsNorTakesClicks) {
-    EXGM_TrimBoxTool& tool = trimTool;
-    Activate(tool);
-    host.Tools().SetActive(host.Tools().Default(), false);
-    View().TakeDrawn();
-
-    host.Windows().SetCursor(Unrelated());
-    EXPECT_FALSE(tool.AdjustCursor(pageView, 100, 400));
-    EXPECT_EQ(host.Windows().Cursor(), Unrelated());
-    EXPECT_FALSE(tool.DoClick(pageView, 100, 400, 0, 1));
-    EXPECT_TRUE(View().Drawn().empty());
-    EXPECT_EQ(Box(kTrimBox), BoxOf(100.25, 200.5, 400.75, 600.125));
 }
 
 TEST_F(RectTools, EraseInvalidatesTheStripsUnderTheLines) {

@@ -1,4 +1,5 @@
-// Unit conversion that keeps untouched values exact, and the date stamp's time-zone forms.
+// Unit conversion that keeps untouched values exact and refuses what a page cannot hold (the factors are
+// EditDialogs'), and the date stamp's time-zone forms.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,20 +11,6 @@
 #include "EXGM/EXGM_Utils.h"
 
 namespace {
-
-TEST(UnitConversion, PointsToUnitsUsesTheSinglePrecisionFactors) {
-    FixedRect rect{10 << 16, 0, 0, 0};
-    EXGM_PointsToUnits(rect, kInches);
-    EXPECT_EQ(rect.left, 9102);  // 0.13889 inch
-    FixedRect page{0, 792 << 16, 612 << 16, 0};
-    EXGM_PointsToUnits(page, kMillimeters);
-    EXPECT_EQ(page.right, 14149222);  // 215.9 mm
-    EXPECT_EQ(page.top, 18310758);    // 279.4 mm
-    FixedRect same{123456, 7, -99999, 65536};
-    EXGM_PointsToUnits(same, kPoints);
-    EXPECT_EQ(same.left, 123456);
-    EXPECT_EQ(same.right, -99998);  // half is added before truncating toward zero, on negatives too
-}
 
 TEST(UnitConversion, UnchangedNumbersComeBackToTheLastBit) {
     // Every unit, many values: showing a box and applying it unchanged must not move it.
@@ -39,17 +26,6 @@ TEST(UnitConversion, UnchangedNumbersComeBackToTheLastBit) {
             ASSERT_EQ(shown.bottom, original.bottom);
         }
     }
-}
-
-TEST(UnitConversion, ChangedNumbersAreConvertedWithTheFactor) {
-    // 0.140 inch typed over 10 points: about 10.08 points.
-    const Fixed typed = 9175;  // 0.140 as the host reads it
-    const Fixed converted = EXGM_KeepOrConvert(typed, 10 << 16, 72.0f, 0.0005f);
-    EXPECT_EQ(converted, static_cast<Fixed>(typed / 65536.0 * 72.0 * 65536.0 + 0.5));
-    EXPECT_NEAR(converted / 65536.0, 10.08, 0.01);
-    // Just inside and just outside the tolerance.
-    EXPECT_EQ(EXGM_KeepOrConvert(9102 + 30, 10 << 16, 72.0f, 0.0005f), 10 << 16);
-    EXPECT_NE(EXGM_KeepOrConvert(9102 + 40, 10 << 16, 72.0f, 0.0005f), 10 << 16);
 }
 
 TEST(UnitConversion, NumbersThePageCannotHoldAreRefusedNotWrapped) {

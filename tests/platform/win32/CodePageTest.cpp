@@ -37,15 +37,6 @@ DWORD Err(int result) {
 
 }  // namespace
 
-TEST(CodePage, SequenceLengthBoundariesConvertBothWays) {
-    const std::string utf8 =
-        "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF"
-        "\xBF";
-    const std::wstring wide = {0x7F, 0x80, 0x7FF, 0x800, 0xD7FF, 0xE000, 0xFFFF, 0x10000, 0x10FFFF};
-    EXPECT_EQ(Widen(utf8, CP_ACP, MB_PRECOMPOSED), wide);
-    EXPECT_EQ(Narrow(wide), utf8);
-}
-
 TEST(CodePage, IllFormedUtf8BecomesOneReplacementPerMaximalPiece) {
     const std::pair<std::string_view, std::wstring> cases[] = {
         {"\x80", {kFffd}},                                   // stray continuation byte

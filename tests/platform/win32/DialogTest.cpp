@@ -1,7 +1,7 @@
-// Dialogs from the test plug-in's templates: creation in pixels from dialog units, WM_INITDIALOG, the user's
-// typing, choices and clicks as the dialog procedure sees them, the dialog manager's keys, the modal loop,
-// templates that are missing or broken, the extended template, subclassing a dialog as the framework does,
-// and the text picture of a dialog.
+// Dialogs from the test plug-in's templates: creation in pixels from dialog units, the user's typing, choices
+// and clicks as the dialog procedure sees them, the dialog manager's keys, the modal loop, templates that are
+// missing or broken, and the text picture of a dialog. Modal dialogs that nest and own their owners are the
+// script tests' (tests/host).
 #include <functional>
 
 #include "TestPlugIn.h"

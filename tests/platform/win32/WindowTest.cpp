@@ -1,7 +1,5 @@
-// Windows: classes, creation and destruction with their messages in order, subclassing, window data,
-// properties, text, positions, showing and enabling, focus and activation, painting, the tree, and handles
-// that are not (or no longer) windows.
-#include <cstring>
+// Windows: classes, failed creation, destruction, window data, properties, text, positions, showing and
+// enabling, focus and activation, painting, the tree, and handles that are not (or no longer) windows.
 #include <functional>
 #include <utility>
 
@@ -12,40 +10,12 @@ namespace {
 using windowtest::First;
 using windowtest::Log;
 using windowtest::MessagesOf;
-using windowtest::Received;
 using windowtest::Text;
 using windowtest::TextOf;
 
 using Windows = windowtest::Desktop;
 
-std::vector<std::pair<HWND, UINT>> DestroyMessages() {
-    std::vector<std::pair<HWND, UINT>> messages;
-    for (const Received& received : Log()) {
-        if (received.message == WM_DESTROY || received.message == WM_NCDESTROY) {
-            messages.emplace_back(received.window, received.message);
-        }
-    }
-    return messages;
-}
-
 // ---- Creation ----
-
-TEST_F(Windows, CreationSendsNcCreateCreateSizeMoveThenShowsAndActivates) {
-    const HWND window = CreateWindowExW(0, L"Recorder", L"Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 20, 300, 200,
-                                        nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(MessagesOf(window),
-              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGING,
-                                 WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGED}));
-    // The client area: a 3-pixel dialog frame around it and the 19-pixel caption above.
-    EXPECT_EQ(First(window, WM_SIZE).wParam, static_cast<WPARAM>(SIZE_RESTORED));
-    EXPECT_EQ(First(window, WM_SIZE).lParam, MAKELPARAM(294, 175));
-    EXPECT_EQ(First(window, WM_MOVE).lParam, MAKELPARAM(13, 42));
-    EXPECT_EQ(TextOf(window), L"Main");
-    EXPECT_EQ(GetActiveWindow(), window);
-    EXPECT_EQ(GetFocus(), window);
-    EXPECT_TRUE(IsWindowVisible(window));
-}
 
 TEST_F(Windows, FailedCreationLeavesNoWindow) {
     // WS_CHILD without a parent, a top-level window with a menu, an unknown class, a bad parent.
@@ -80,28 +50,6 @@ TEST_F(Windows, WindowThatRefusesCreateIsDestroyed) {
 }
 
 // ---- Destruction ----
-
-TEST_F(Windows, DestroyGoesToOwnedWindowsFirstThenParentsBeforeChildrenAndNcDestroyTheOtherWay) {
-    const HWND parent = TopLevel();
-    const HWND first = Child(parent, 1);
-    const HWND grandchild = Child(first, 11);
-    const HWND second = Child(parent, 2);
-    const HWND owned = TopLevel(WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, parent);
-    ASSERT_NE(owned, nullptr);
-    EXPECT_EQ(GetWindow(owned, GW_OWNER), parent);
-    Log().clear();
-    EXPECT_TRUE(DestroyWindow(parent));
-    const std::vector<std::pair<HWND, UINT>> expected{
-        {owned, WM_DESTROY},      {owned, WM_NCDESTROY}, {parent, WM_DESTROY},       {first, WM_DESTROY},
-        {grandchild, WM_DESTROY}, {second, WM_DESTROY},  {grandchild, WM_NCDESTROY}, {first, WM_NCDESTROY},
-        {second, WM_NCDESTROY},   {parent, WM_NCDESTROY}};
-    EXPECT_EQ(DestroyMessages(), expected);
-    for (HWND window : {parent, first, grandchild, second, owned}) {
-        EXPECT_FALSE(IsWindow(window));
-    }
-    EXPECT_EQ(GetActiveWindow(), nullptr);
-    EXPECT_EQ(GetFocus(), nullptr);
-}
 
 TEST_F(Windows, DestroyingAChildTellsItsParentAndLeavesItsSiblings) {
     const HWND parent = TopLevel();
