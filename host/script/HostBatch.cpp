@@ -240,10 +240,10 @@ bool HostBatch::ApplyTo(const Apply& apply, const std::string& file) {
     }
     std::istringstream lines(transcript.str());
     for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("[script]") || line.starts_with("[error]") ||
-            (line.starts_with("[document]") && !line.starts_with("[document] opened"))) {
-            said += " " + line.substr(line.find(']') + 2);
-        }
+        const std::size_t text = line.find_first_not_of(' ', line.find(']') + 1);
+        const bool complaint = line.starts_with("[script]") || line.starts_with("[error]") ||
+                               (line.starts_with("[document]") && !line.starts_with("[document] opened"));
+        if (complaint && text != std::string::npos) said += " " + line.substr(text);
     }
     while (!said.empty() && said.back() == ' ') said.pop_back();
     if (!ok) {
