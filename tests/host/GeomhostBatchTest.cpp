@@ -65,7 +65,7 @@ TEST(GeomhostBatch, BoxesPrintsEachBoxAsJson) {
     WritePdf(folder.Path("in.pdf"), InheritedBoxesPdf());
     const GeomhostRun run = Geomhost("boxes --json " + folder.Path("in.pdf") + " " + folder.Path("none.pdf"));
     EXPECT_EQ(run.status, 1) << run.output;
-    for (const std::string& part : {
+    for (const std::string& piece : {
              std::string("[\n  {\"file\": \"") + folder.Path("in.pdf") +
                  "\", \"pages\": [\n    {\"page\": 1, "
                  "\"rotation\": 90, \"boxes\": {\n      \"MediaBox\": {\"stored\": [0, 0, 612, 792], \"source\": "
@@ -77,7 +77,7 @@ TEST(GeomhostBatch, BoxesPrintsEachBoxAsJson) {
              std::string("\"malformed\": [\"[ 0 0 612 ]\"], \"reader\": [0, 0, 612, 792]}"),
              std::string("none.pdf\", \"error\": \"cannot open"),
          }) {
-        EXPECT_THAT(run.output, HasSubstr(part));
+        EXPECT_THAT(run.output, HasSubstr(piece));
     }
 }
 
