@@ -95,7 +95,7 @@ void HostDocument::CheckOwnFile(const HostSaveOptions& options) {
 
 // Why the document goes out whole rather than as an update to its file; "" when an update can be made.
 std::string HostDocument::WhyNotAnUpdate(const HostSaveOptions& options) {
-    if (options.full) return "";
+    if (options.full) return "written in full, as asked";
     if (m_repaired) return "written in full: the file was repaired as it was read";
     if (m_pdf->isEncrypted()) return "written in full: an update to an encrypted file is not made";
     if (!m_identity->ChangeTo(HostFileIdentity::OfPath(m_path)).empty()) {
@@ -137,22 +137,19 @@ void HostDocument::CheckUnread(const HostSaveOptions& options) {
 }
 
 void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& options) {
+    static const char* const kUnchanged = "nothing changed: the file is left as it is";
     HostFileReplacer replacer(HostCanonicalPath(linuxPath), options.fault);
     const bool ownFile = replacer.Target() == m_path;
     if (ownFile) CheckOwnFile(options);
-    if (ownFile && !m_modified && !options.full) {
-        m_lastSaveNote = "nothing changed: the file is left as it is";
-        return;
-    }
-    const std::string whole = WhyNotAnUpdate(options);
-    m_lastSaveNote = options.full ? "written in full, as asked" : whole;
-    if (!whole.empty() || options.full) {
+    m_lastSaveNote = ownFile && !m_modified && !options.full ? kUnchanged : WhyNotAnUpdate(options);
+    if (m_lastSaveNote == kUnchanged) return;
+    if (!m_lastSaveNote.empty()) {
         replacer.Replace([this, &options](Pipeline& out) { WriteWhole(out, options); });
     } else {
+        // What the file holds stays in it: an object found unreadable is not lost by an update.
         const HostIncrementalUpdate update(*m_pdf, m_path, ChangeCandidates());
-        CheckUnread(options);
         if (update.Text().empty() && ownFile) {
-            m_lastSaveNote = "nothing changed: the file is left as it is";
+            m_lastSaveNote = kUnchanged;
             m_modified = false;
             return;
         }

@@ -19,7 +19,8 @@ using ::testing::HasSubstr;
 const std::string kSample = ReadFile(GEOM_SAMPLES_DIR "/sample.pdf");
 
 // The user looks at the boxes, sets a TrimBox through the dialog and saves, here or as a new file.
-const char* const kEditAndSave = "boxes\nbutton ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave";
+const std::string kEdit = "boxes\nbutton ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\n";
+const std::string kEditAndSave = kEdit + "save";
 
 std::string WithKids(const std::string& kids, const std::string& page = "/MediaBox [0 0 612 792]") {
     return PdfText({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [" + kids + "] /Count 1 >>",
@@ -40,11 +41,17 @@ std::string Encrypted(const std::string& userPassword) {
     return ReadFile(folder.Path("e.pdf"));
 }
 
+std::string Unreadable() {
+    return PdfText({"<< /Type /Catalog /Pages 2 0 R /Extra 4 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                    "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>", "<< /A [ 1 2 >> >>"});
+}
+
 struct Case {
     const char* name;
     std::function<std::string()> content;
     int status;            // of the run that saves as a new file
     const char* expected;  // in the output
+    const char* save = "save out.pdf";
 };
 
 const Case kCases[] = {
@@ -62,12 +69,10 @@ const Case kCases[] = {
     {"boxes as strings", [] { return WithKids("3 0 R", "/MediaBox (box) /TrimBox (t)"); }, 0, "malformed (box)"},
     {"a box of three numbers", [] { return WithKids("3 0 R", "/MediaBox [0 0 612]"); }, 0, "malformed [ 0 0 612 ]"},
     {"a box as a dictionary", [] { return WithKids("3 0 R", "/CropBox << /A 1 >>"); }, 0, "malformed << /A 1 >>"},
-    {"an object that cannot be read",
-     [] {
-         return PdfText({"<< /Type /Catalog /Pages 2 0 R /Extra 4 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>", "<< /A [ 1 2 >> >>"});
-     },
-     1, "could not be read and would be lost"},
+    // An update keeps the object as the file holds it; a whole new file would lose it.
+    {"an object that cannot be read", Unreadable, 0, "saved"},
+    {"an object that cannot be read, in full", Unreadable, 1, "could not be read and would be lost",
+     "save --full out.pdf"},
     {"huge numbers", [] { return WithKids("3 0 R", "/MediaBox [0 0 40000.5 1e400]"); }, 0, "saved"},
     {"encrypted, no user password", [] { return Encrypted(""); }, 0, "saved"},
     {"encrypted with a user password", [] { return Encrypted("secret"); }, 1, "needs a password"},
@@ -79,7 +84,7 @@ TEST(DamagedFiles, EachGivesAClearMessageTheStatusItPromisesAndKeepsTheFile) {
         TestFolder folder;
         const std::string content = c.content();
         WriteFile(folder.Path("in.pdf"), content);
-        WriteFile(folder.Path("edit.script"), std::string(kEditAndSave) + " out.pdf\n");
+        WriteFile(folder.Path("edit.script"), kEdit + c.save + "\n");
         const GeomhostRun run =
             Geomhost("--no-debugger --open " + folder.Path("in.pdf") + " --script " + folder.Path("edit.script"));
         EXPECT_EQ(run.status, c.status) << run.output;
@@ -98,7 +103,7 @@ TEST(DamagedFiles, ARepairedFileIsSavedOverOnlyWhenTheUserAsksForIt) {
     TestFolder folder;
     const std::string damaged = WrongStartxref();
     WriteFile(folder.Path("in.pdf"), damaged);
-    WriteFile(folder.Path("edit.script"), std::string(kEditAndSave) + "\n");
+    WriteFile(folder.Path("edit.script"), kEditAndSave + "\n");
     const std::string open = "--no-debugger --open " + folder.Path("in.pdf") + " --script ";
     GeomhostRun run = Geomhost(open + folder.Path("edit.script"));
     EXPECT_EQ(run.status, 1);
@@ -106,7 +111,7 @@ TEST(DamagedFiles, ARepairedFileIsSavedOverOnlyWhenTheUserAsksForIt) {
     EXPECT_THAT(run.output, HasSubstr("is damaged and was repaired as it was read, so the document may lack"));
     EXPECT_EQ(ReadFile(folder.Path("in.pdf")), damaged);
 
-    WriteFile(folder.Path("edit.script"), std::string(kEditAndSave) + " --repaired\n");
+    WriteFile(folder.Path("edit.script"), kEditAndSave + " --repaired\n");
     run = Geomhost(open + folder.Path("edit.script"));
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(RunCommand("qpdf --check " + Quoted(folder.Path("in.pdf"))).status, 0);
@@ -163,7 +168,7 @@ TEST(DamagedFiles, AFileChangedOnDiskIsNotSavedOverButCanBeSavedAsANewFile) {
 TEST(DamagedFiles, AReadOnlyFileIsNotReplaced) {
     TestFolder folder;
     WriteFile(folder.Path("in.pdf"), kSample);
-    WriteFile(folder.Path("edit.script"), std::string(kEditAndSave) + "\n");
+    WriteFile(folder.Path("edit.script"), kEditAndSave + "\n");
     ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
     ASSERT_EQ(::chmod(folder.Path("in.pdf").c_str(), 0644), 0);
     const GeomhostRun run =
