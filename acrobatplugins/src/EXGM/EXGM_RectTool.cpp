@@ -170,6 +170,9 @@ bool EXGM_RectTool::DoClick(HostPageView view, int16_t x, int16_t y, int16_t, in
     const HostDevRect startDevice = r;
     // A box stored reversed is dragged by the edges the user sees, which the normal form names.
     const FixedRect startPage = Normalised(m_box);
+    // The view may be turned on top of the page's rotation: the edges correspond by the whole turn, which
+    // stays the same for the whole drag.
+    const int turns = QuarterTurnsOfView(view, startPage);
 
     const bool top = (zone & kHitTop) != 0;
     const bool left = (zone & kHitLeft) != 0;
@@ -213,27 +216,25 @@ bool EXGM_RectTool::DoClick(HostPageView view, int16_t x, int16_t y, int16_t, in
         lastY = mouseY;
         takeGrabbedEdges();
         invertFeedback();
-        NotifyListeners(DeviceToPage(view, r, startDevice, startPage));
+        NotifyListeners(DeviceToPage(view, r, startDevice, startPage, turns));
     }
     invertFeedback();
     takeGrabbedEdges();
-    ChangeBox(DeviceToPage(view, r, startDevice, startPage), view);
+    ChangeBox(DeviceToPage(view, r, startDevice, startPage, turns), view);
     View_EndOperation(view);
     return true;
 }
 
 FixedRect EXGM_RectTool::DeviceToPage(HostPageView view, const HostDevRect& device, const HostDevRect& startDevice,
-                                      const FixedRect& startPage) {
+                                      const FixedRect& startPage, int turns) {
     FixedRect page;
     View_DeviceRectToPage(view, &device, &page);
     HostDevRect normal = device;
     if (normal.left > normal.right) std::swap(normal.left, normal.right);
     if (normal.top > normal.bottom) std::swap(normal.top, normal.bottom);
 
-    // The view may be turned on top of the page's rotation: the edges correspond by the whole turn.
-    const int row = QuarterTurnsOfView(view, startPage);
-    if (row < 0) return page;
-    const Edge* pageEdge = kPageEdgeAt[row];
+    if (turns < 0) return page;
+    const Edge* pageEdge = kPageEdgeAt[turns];
     enum { kLeft, kTop, kRight, kBottom };
     // An edge that ends where an edge of the start lay takes that edge's page value: undragged edges stay
     // exact, and an edge dragged across its opposite takes the opposite's value without rounding drift.

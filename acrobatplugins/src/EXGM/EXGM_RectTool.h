@@ -57,9 +57,10 @@ private:
     // the visible area and the box lie in the view. Nothing happens without a page.
     using BoxUse = std::function<void(const HostDevRect& visible, const HostDevRect& box)>;
     void LocateBox(HostPageView view, const BoxUse& use);
-    // The device rectangle back to points; edges that did not move keep the start's exact values.
+    // The device rectangle back to points; edges that did not move keep the start's exact values. `turns`
+    // is the view's whole turn in quarters (the row of edges), or -1 for none known.
     FixedRect DeviceToPage(HostPageView view, const HostDevRect& device, const HostDevRect& startDevice,
-                           const FixedRect& startPage);
+                           const FixedRect& startPage, int turns);
 
     const BoxKind m_kind;
     const int32_t m_colorId;
