@@ -11,6 +11,7 @@
 #include "host/document/HostBoxReport.h"
 #include "host/document/HostDocument.h"
 #include "host/document/HostFixedText.h"
+#include "host/render/HostViewPicture.h"
 #include "host/script/HostScriptError.h"
 #include "host/ui/HostCommand.h"
 #include "host/view/HostPageViewState.h"
@@ -151,6 +152,10 @@ const HostScript::Command HostScript::kCommands[] = {
      "press at X1, Y1, move to X2, Y2 in STEPS moves (default 4)\nand release there; the tool sees one position a "
      "poll of the mouse",
      &HostScript::DragCommand},
+    {"render", 1, 2, false, "render FILE.png [DPI]",
+     "write a picture of the front page view as the user sees it: the\npage and what was drawn over it (DPI 72, "
+     "the default: a pixel a\npixel of the view; 18 to 300)",
+     &HostScript::RenderCommand},
     {"drawn", 0, 0, false, "drawn", "print what was drawn in the front page view since the last \"drawn\"",
      &HostScript::DrawnCommand},
     {"menus", 0, 0, false, "menus", "print the menu bar", &HostScript::MenusCommand},
@@ -175,6 +180,8 @@ const HostScript::Command HostScript::kCommands[] = {
      &HostScript::CheckCommand},
     {"uncheck", 1, 1, true, "uncheck #ID [in TITLE]", "click a check box until it is not checked",
      &HostScript::UncheckCommand},
+    {"render-window", 2, 2, false, "render-window TITLE FILE.png",
+     "write a picture of the top-level window of that title", &HostScript::RenderWindowCommand},
     {"key", 1, kAny, false, "key KEY [MODS]",
      "press a key: enter, escape, tab, space, backspace, delete, up, down,\nleft, right, home, end, pageup, "
      "pagedown, f1 to f12, a letter or\na digit",
@@ -488,6 +495,22 @@ void HostScript::DragCommand(const Arguments& arguments) {
     if (!m_host.PageViews().Drag(view, HostPageViews::Path(from, to, steps), modifiers)) {
         m_out << "[drag] the tool did not take it\n";
     }
+}
+
+void HostScript::RenderCommand(const Arguments& arguments) {
+    HostPageViewState& view = PageViewOrFail();
+    const std::vector<HostScriptWord>& words = arguments.words;
+    const auto dpi =
+        words.size() > 1 ? static_cast<int>(Number(words[1], "a resolution", HostViewPicture::kMaxDpi)) : 72;
+    if (dpi < HostViewPicture::kMinDpi) Fail("a resolution is 18 to 300 dpi, not " + words[1].text);
+    const HostViewPicture picture(view, m_host.Documents().Get(view.Doc()), dpi);
+    picture.Picture().SavePng(words[0].text);
+    m_out << "[render] " << words[0].text << ": page " << view.PageNumber() + 1 << ", " << picture.Picture().Width()
+          << "x" << picture.Picture().Height() << " pixels at " << dpi << " dpi\n";
+}
+
+void HostScript::RenderWindowCommand(const Arguments& arguments) {
+    m_screen.RenderWindow(arguments.words[0].text, arguments.words[1].text);
 }
 
 void HostScript::DrawnCommand(const Arguments&) {

@@ -76,6 +76,8 @@ private:
     void ToolCommand(const Arguments& arguments);
     void ClickCommand(const Arguments& arguments);
     void DragCommand(const Arguments& arguments);
+    void RenderCommand(const Arguments& arguments);
+    void RenderWindowCommand(const Arguments& arguments);
     void DrawnCommand(const Arguments& arguments);
     void MenusCommand(const Arguments& arguments);
     void ToolbarsCommand(const Arguments& arguments);

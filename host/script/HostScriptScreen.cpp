@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "host/core/HostText.h"
+#include "host/render/HostWindowPicture.h"
 #include "host/script/HostScriptError.h"
+#include "host/view/HostScreenText.h"
 #include "win32sub/Desktop.h"
 
 namespace {
@@ -18,20 +20,6 @@ WINSUB_WINDOWINFO InfoOf(HWND window) {
     WINSUB_WINDOWINFO info{};
     WinSub_GetWindowInfo(window, &info);
     return info;
-}
-
-std::string ShownText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(WinSub_GetShownText(window, nullptr, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(WinSub_GetShownText(window, text.data(), static_cast<int>(text.size()))));
-    return HostNarrow(text);
-}
-
-std::wstring EntryText(HWND window, int index) {
-    const int length = WinSub_GetEntryText(window, index, nullptr, 0);
-    if (length < 0) return L"";
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(WinSub_GetEntryText(window, index, text.data(), length + 1)));
-    return text;
 }
 
 std::string Dump(HWND root) {
@@ -81,7 +69,7 @@ bool AllDigits(const std::string& word) {
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string Describe(HWND window) {
-    const std::string title = ShownText(window);
+    const std::string title = HostShownText(window);
     return title.empty() ? std::string("the active window") : Quoted(title);
 }
 
@@ -126,7 +114,7 @@ UINT VirtualKey(const std::string& name) {
 
 }  // namespace
 
-std::string HostScriptScreen::TextOf(HWND window) { return ShownText(window); }
+std::string HostScriptScreen::TextOf(HWND window) { return HostShownText(window); }
 
 int HostScriptScreen::ControlId(const std::string& word) {
     if (word.size() < 2 || word[0] != '#' || !AllDigits(word.substr(1))) {
@@ -142,7 +130,7 @@ HWND HostScriptScreen::TopLevel(const WindowName& name) const {
         return active;
     }
     for (HWND window : WindowsOf(nullptr)) {
-        if (InfoOf(window).shown && ShownText(window) == *name) return window;
+        if (InfoOf(window).shown && HostShownText(window) == *name) return window;
     }
     Fail("no window " + Quoted(*name) + " on the screen");
 }
@@ -158,7 +146,7 @@ HWND HostScriptScreen::Control(const std::string& word, const WindowName& in) co
 }
 
 std::string HostScriptScreen::Label(HWND control) {
-    const std::string text = ShownText(control);
+    const std::string text = HostShownText(control);
     return "#" + std::to_string(InfoOf(control).id) + (text.empty() ? "" : " " + Quoted(text));
 }
 
@@ -209,7 +197,7 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
         const std::wstring wanted = HostWiden(entry);
         std::string entries;
         for (int i = 0; i < count && index < 0; ++i) {
-            const std::wstring text = EntryText(control, i);
+            const std::wstring text = HostEntryText(control, i);
             if (SameTextIgnoringCase(text, wanted)) index = i;
             entries += (i == 0 ? "" : ", ") + Quoted(HostNarrow(text));
         }
@@ -218,7 +206,7 @@ void HostScriptScreen::Choose(const std::string& word, const std::string& entry,
         }
     }
     if (!Usable(control, "choose")) return;
-    m_out << "[choose] #" << InfoOf(control).id << " " << Quoted(HostNarrow(EntryText(control, index))) << "\n";
+    m_out << "[choose] #" << InfoOf(control).id << " " << Quoted(HostNarrow(HostEntryText(control, index))) << "\n";
     if (!WinSub_ChooseEntry(control, index)) FailedAction("choosing");
 }
 
@@ -282,4 +270,11 @@ void HostScriptScreen::Idle(DWORD milliseconds) {
             Fail("messages keep coming after " + std::to_string(kMaxIdleRounds) + " idle steps");
         }
     }
+}
+
+void HostScriptScreen::RenderWindow(const std::string& title, const std::string& path) {
+    const HostWindowPicture picture(TopLevel(title));
+    picture.Picture().SavePng(path);
+    m_out << "[render] " << path << ": window " << Quoted(title) << ", " << picture.Picture().Width() << "x"
+          << picture.Picture().Height() << " pixels\n";
 }

@@ -29,6 +29,8 @@ public:
     // `name` is a key name (enter, escape, tab, f1, ...) or one letter or digit; `modifiers` WINSUB_ bits.
     void PressKey(const std::string& name, UINT modifiers);
     void CloseWindow(const WindowName& title);
+    // Writes a picture of the top-level window of that title as a PNG file.
+    void RenderWindow(const std::string& title, const std::string& path);
     // Moves the clock on and delivers what waits until nothing does.
     void Idle(DWORD milliseconds);
 

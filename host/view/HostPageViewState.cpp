@@ -162,9 +162,13 @@ void HostPageViewState::SetColor(const HostColor& color) {
     std::string line = std::string("color ") + kSpaces[color.space];
     for (int i = 0; i < kComponents[color.space]; ++i) line += " " + Number(color.value[i]);
     Record(line);
+    m_screen.SetColor(color);
 }
 
-void HostPageViewState::DrawInverted(const HostDevRect& rect) { Record("inverted " + Text(rect)); }
+void HostPageViewState::DrawInverted(const HostDevRect& rect) {
+    Record("inverted " + Text(rect));
+    m_screen.Invert(rect);
+}
 
 void HostPageViewState::DrawOutline(const HostDevRect& rect, int32_t lineWidth, const std::vector<Fixed>& dashes) {
     if (lineWidth < 0) throw HostError(kHostGeneralError, "a line width is not negative");
@@ -177,12 +181,12 @@ void HostPageViewState::DrawOutline(const HostDevRect& rect, int32_t lineWidth, 
         }
     }
     Record(line);
+    m_screen.Outline(rect, lineWidth, dashes);
 }
 
 void HostPageViewState::Invalidate(const HostDevRect& rect) {
     Record("invalidate " + Text(rect));
-    const HostDevRect r{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
-                        std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
+    const HostDevRect r = HostViewScreen::Normalised(rect);
     if (!m_invalid) {
         m_invalid = r;
         return;

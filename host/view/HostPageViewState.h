@@ -14,7 +14,8 @@
 // takes. Rectangles are converted corner by corner and come back normalised: device rectangles with
 // left <= right and top <= bottom, page rectangles with left <= right and bottom <= top.
 //
-// The drawing record keeps every drawing call made on the view, in order, as a line of text each.
+// The drawing record keeps every drawing call made on the view, in order, as a line of text each; the screen
+// keeps those that still show over the page.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "HostTypes.h"
+#include "host/view/HostViewScreen.h"
 
 class HostDocuments;
 class HostDocument;
@@ -87,6 +89,7 @@ public:
     const std::vector<std::string>& Drawn() const { return m_drawn; }
     std::vector<std::string> TakeDrawn();
     static std::string Text(const HostDevRect& rect);
+    HostViewScreen& Screen() { return m_screen; }
 
 private:
     HostDocument& Document();
@@ -101,5 +104,6 @@ private:
     HostDevPoint m_scroll{0, 0};
     std::vector<std::string> m_drawn;
     std::optional<HostDevRect> m_invalid;
+    HostViewScreen m_screen;
     int m_operations = 0;
 };

@@ -48,6 +48,11 @@ std::size_t HostPageViews::ForgetDrawProcsOf(HostExtension owner) {
 void HostPageViews::Redraw(HostPageViewState& view) {
     const std::optional<HostDevRect> invalid = view.TakeInvalid();
     view.Record(invalid ? "redraw " + HostPageViewState::Text(*invalid) : "redraw");
+    if (invalid) {
+        view.Screen().Repaint(*invalid);
+    } else {
+        view.Screen().PaintAll();
+    }
     const HostPageView handle = view.Handle();
     // A procedure may unregister itself or others while the host draws; those not yet called are skipped.
     const std::vector<DrawProc> procs = m_drawProcs;
