@@ -13,17 +13,20 @@ namespace {
 using Rgb = HostPicture::Rgb;
 constexpr Rgb kBlue{0, 0, 255}, kHalfGreen{0, 128, 0}, kBlack{0, 0, 0}, kWhite{255, 255, 255};
 
-// Two pages with a black square at 100,600 to 150,650 in page space; the second is turned by 90 degrees.
+// Two pages with a black square at 100,600 to 150,650 in page space and a word at 100,500 in a font that the
+// pages inherit; the second is turned by 90 degrees.
 // The view shows the CropBox, 9 points inside the MediaBox; the TrimBox is 36 points inside the MediaBox, and
 // the other boxes lie apart from both, so that their guide lines cover neither.
 std::vector<std::string> SquarePages() {
     const std::string boxes =
         "/MediaBox [0 0 612 792] /CropBox [9 9 603 783] /TrimBox [36 36 576 756] "
         "/BleedBox [27 27 585 765] /ArtBox [45 45 567 747]";
-    return {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>",
+    return {"<< /Type /Catalog /Pages 2 0 R >>",
+            "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 /Resources << /Font << /F1 6 0 R >> >> >>",
             "<< /Type /Page /Parent 2 0 R " + boxes + " /Contents 5 0 R >>",
             "<< /Type /Page /Parent 2 0 R " + boxes + " /Rotate 90 /Contents 5 0 R >>",
-            "<< /Length 29 >>\nstream\n0 g 100 600 50 50 re f\nendstream"};
+            "<< /Length 59 >>\nstream\n0 g 100 600 50 50 re f BT /F1 40 Tf 100 500 Td (Word) Tj ET\nendstream",
+            "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"};
 }
 
 struct PixelCase {
@@ -60,6 +63,13 @@ TEST(GeomhostRender, PageViewShowsThePageUnderTheOverlay) {
         {"turned.png", 300, 27, kBlue, "the TrimBox's top edge turned with it"},
         {"dialog.png", 10, 10, {10, 36, 106}, "the dialog's caption, active"},
     };
+    // The word, in a font the page inherits, somewhere in the 40 points above its baseline.
+    const HostPicture upright = HostPicture::LoadPng(folder.Path("upright.png"));
+    int ink = 0;
+    for (int y = 243; y < 283; ++y) {
+        for (int x = 91; x < 211; ++x) ink += upright.At(x, y).r < 100;  // antialiased strokes are dark, seldom black
+    }
+    EXPECT_GT(ink, 100);
     for (const PixelCase& test : cases) {
         SCOPED_TRACE(std::string(test.picture) + " at " + std::to_string(test.x) + "," + std::to_string(test.y) + ": " +
                      test.what);
