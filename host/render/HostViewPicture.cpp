@@ -68,13 +68,30 @@ HostPicture::Rgb HostViewPicture::ScreenColor(const HostColor& color) {
     }
 }
 
-HostViewPicture::HostViewPicture(HostPageViewState& view, HostDocument& document, int dpi)
+HostViewPicture::HostViewPicture(int dpi)
     : m_scale(dpi / 72.0),
       m_page(Scaled(HostPageViewState::kWidth), Scaled(HostPageViewState::kHeight), kDesk),
-      m_picture(m_page) {
-    RenderPage(view, document);
+      m_picture(m_page) {}
+
+bool HostViewPicture::Shown::operator==(const Shown& o) const {
+    return doc == o.doc && page == o.page && zoom == o.zoom && rotation == o.rotation &&
+           viewRotation == o.viewRotation && scroll.h == o.scroll.h && scroll.v == o.scroll.v &&
+           area.left == o.area.left && area.top == o.area.top && area.right == o.area.right &&
+           area.bottom == o.area.bottom;
+}
+
+const HostPicture& HostViewPicture::Draw(HostPageViewState& view, HostDocument& document) {
+    const Shown shown{view.Doc(),          view.PageNumber(), view.Zoom(),    view.PageRotation(),
+                      view.ViewRotation(), view.Scroll(),     view.ShownBox()};
+    if (!m_shown || !(*m_shown == shown)) {
+        m_shown.reset();  // a page that failed to render is tried again next time
+        m_page.Fill(0, 0, m_page.Width(), m_page.Height(), kDesk);
+        RenderPage(view, document);
+        m_shown = shown;
+    }
     m_picture = m_page;
     for (const HostViewScreen::Mark& mark : view.Screen().Marks()) Replay(mark);
+    return m_picture;
 }
 
 int HostViewPicture::Scaled(int device) const { return static_cast<int>(std::floor(device * m_scale)); }

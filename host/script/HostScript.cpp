@@ -503,10 +503,11 @@ void HostScript::RenderCommand(const Arguments& arguments) {
     const auto dpi =
         words.size() > 1 ? static_cast<int>(Number(words[1], "a resolution", HostViewPicture::kMaxDpi)) : 72;
     if (dpi < HostViewPicture::kMinDpi) Fail("a resolution is 18 to 300 dpi, not " + words[1].text);
-    const HostViewPicture picture(view, m_host.Documents().Get(view.Doc()), dpi);
-    picture.Picture().SavePng(words[0].text);
-    m_out << "[render] " << words[0].text << ": page " << view.PageNumber() + 1 << ", " << picture.Picture().Width()
-          << "x" << picture.Picture().Height() << " pixels at " << dpi << " dpi\n";
+    HostViewPicture renderer(dpi);
+    const HostPicture& picture = renderer.Draw(view, m_host.Documents().Get(view.Doc()));
+    picture.SavePng(words[0].text);
+    m_out << "[render] " << words[0].text << ": page " << view.PageNumber() + 1 << ", " << picture.Width() << "x"
+          << picture.Height() << " pixels at " << dpi << " dpi\n";
 }
 
 void HostScript::RenderWindowCommand(const Arguments& arguments) {
