@@ -4,6 +4,7 @@
 #pragma once
 
 #include <csetjmp>
+#include <iostream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -125,7 +126,7 @@ private:
     HostMenus m_menus{*this};
     HostToolbars m_toolbars{*this};
     HostWindows m_windows{*this};
-    HostProgress m_progress{m_out};
+    HostProgress m_progress{m_out, m_config.progress, std::cerr};
     struct OfferedTable {
         std::string name;
         HostVersion version;

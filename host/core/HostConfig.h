@@ -8,6 +8,10 @@
 
 #include "HostTypes.h"
 
+// How the progress monitor shows (HostProgress): lines on the host's output, a bar on standard error, or
+// nothing.
+enum class HostProgressStyle { Lines, Bar, None };
+
 struct HostConfig {
     uint16_t versionMajor = 7;
     uint16_t versionMinor = 0;
@@ -18,6 +22,7 @@ struct HostConfig {
     int toolbarRoom = 8;
     // The write of a page box (1: the first) that fails as a damaged object or a full disk would; 0: none.
     int failBoxWrite = 0;
+    HostProgressStyle progress = HostProgressStyle::Lines;
     HostVersion handshakeVersion = MakeHostVersion(2, 0);
     // Every function table offered by name, with the newest version offered; a plug-in asking for that
     // version or an older one gets the table. Filled by the host version unless set.

@@ -1,5 +1,7 @@
 #include "host/script/HostBatch.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -11,32 +13,27 @@
 #include "host/document/HostDocument.h"
 #include "host/document/HostDocuments.h"
 #include "host/document/HostPageBoxes.h"
+#include "host/script/HostQuietOutput.h"
 #include "host/script/HostScript.h"
 
 namespace {
 
-struct Choice {
-    const char* word;   // on the command line
-    const char* entry;  // the dialog's entry (English host)
-};
-constexpr Choice kBoxes[] = {{"MediaBox", "Media Box"},
-                             {"CropBox", "Crop Box"},
-                             {"TrimBox", "Trim Box"},
-                             {"ArtBox", "Art Box"},
-                             {"BleedBox", "Bleed Box"}};
-constexpr Choice kRegions[] = {{"offsets", "Offsets"}, {"coordinates", "Coordinates"}};
-constexpr Choice kUnits[] = {{"pt", "Points"}, {"in", "Inches"}, {"cm", "Centimeters"}, {"mm", "Millimeters"}};
-constexpr Choice kPageSets[] = {
-    {"this", "To This Page"}, {"all", "To All Pages"}, {"even", "To Even Pages"}, {"odd", "To Odd Pages"}};
+// The command line's words for the entries of the dialog's lists, in the lists' order: an entry is chosen by
+// its place, which is what it means (box kind, region, unit, page set), so a host in any language finds it.
+constexpr const char* kBoxes[] = {"MediaBox", "CropBox", "TrimBox", "ArtBox", "BleedBox"};
+constexpr const char* kRegions[] = {"offsets", "coordinates"};
+constexpr const char* kUnits[] = {"pt", "in", "cm", "mm"};
+constexpr const char* kPageSets[] = {"this", "all", "even", "odd"};
 // The dialog's fields for A B C D: left (X offset), bottom (Y offset), right (width), top (height).
 constexpr const char* kFields[] = {"#1004", "#1005", "#1002", "#1003"};
 
+// The entry's place in its list, counted from 1 as the script's choose takes it; 0 when the word is none.
 template <std::size_t N>
-const char* EntryOf(const Choice (&choices)[N], const std::string& word) {
-    for (const Choice& choice : choices) {
-        if (word == choice.word) return choice.entry;
+int PlaceOf(const char* const (&words)[N], const std::string& word) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == words[i]) return static_cast<int>(i) + 1;
     }
-    return nullptr;
+    return 0;
 }
 
 // A word of the script language, quoted so that blanks and # in it stay.
@@ -95,14 +92,18 @@ int32_t PagesOf(const std::string& pageSet, int32_t count) {
 
 const char* HostBatch::Usage() {
     return "       geomhost apply [--box B] [--region R] [--unit U] --values \"A B C D\" [--pages P] [--page N]\n"
-           "                      [--plugins DIR] IN.pdf... (-o OUT.pdf | --suffix TEXT | --in-place)\n"
+           "                      [--lang XXX] [--plugins DIR] [--quiet | --progress]\n"
+           "                      IN.pdf... (-o OUT.pdf | --suffix TEXT | --in-place)\n"
            "                       set box B (MediaBox, CropBox, TrimBox (default), ArtBox, BleedBox) of\n"
            "                       each file through the Page Geometry dialog. R: offsets (default) or\n"
            "                       coordinates; U: pt (default), in, cm, mm; P: this (page N, default 1),\n"
            "                       all (default), even, odd. A B C D are typed, in this order, as the dialog's\n"
            "                       X Offset, Y Offset, Width, Height (offsets) or Left, Bottom, Right, Top\n"
            "                       (coordinates). Values the dialog refuses write no file; exit status 1\n"
-           "                       when any file failed. -o takes one input; --suffix saves IN-TEXT.pdf\n"
+           "                       when any file failed. -o takes one input; --suffix saves IN-TEXT.pdf.\n"
+           "                       --lang: the host's language (DEU: the German dialog and messages);\n"
+           "                       --quiet: only the failures; --progress: the bar on standard error even\n"
+           "                       when it is not a terminal\n"
            "       geomhost boxes [--json] FILE...\n"
            "                       print the page boxes of each file, as the boxes script command does\n";
 }
@@ -136,6 +137,10 @@ bool HostBatch::ParseApply(const std::vector<std::string>& arguments, Apply& app
             ++targets;
             continue;
         }
+        if (option == "--quiet" || option == "--progress") {
+            (option == "--quiet" ? apply.quiet : apply.progress) = true;
+            continue;
+        }
         if (!option.starts_with("-") || option == "-") {
             apply.files.push_back(option);
             continue;
@@ -155,6 +160,8 @@ bool HostBatch::ParseApply(const std::vector<std::string>& arguments, Apply& app
             apply.pages = value;
         } else if (option == "--plugins") {
             m_pluginFolder = value;
+        } else if (option == "--lang") {
+            apply.language = value;
         } else if (option == "--page") {
             unsigned page = 0;
             char end = 0;
@@ -177,10 +184,12 @@ bool HostBatch::ParseApply(const std::vector<std::string>& arguments, Apply& app
     }
     // Only the four words' count is checked here: what a number may be is the dialog's to say.
     if (apply.values.size() != 4) error = "--values takes four numbers, \"A B C D\"";
-    if (!EntryOf(kBoxes, apply.box)) error = "not a box: '" + apply.box + "'";
-    if (!EntryOf(kRegions, apply.region)) error = "not a region: '" + apply.region + "' (offsets, coordinates)";
-    if (!EntryOf(kUnits, apply.unit)) error = "not a unit: '" + apply.unit + "' (pt, in, cm, mm)";
-    if (!EntryOf(kPageSets, apply.pages)) error = "not a page set: '" + apply.pages + "' (this, all, even, odd)";
+    if (!PlaceOf(kBoxes, apply.box)) error = "not a box: '" + apply.box + "'";
+    if (!PlaceOf(kRegions, apply.region)) error = "not a region: '" + apply.region + "' (offsets, coordinates)";
+    if (!PlaceOf(kUnits, apply.unit)) error = "not a unit: '" + apply.unit + "' (pt, in, cm, mm)";
+    if (!PlaceOf(kPageSets, apply.pages)) error = "not a page set: '" + apply.pages + "' (this, all, even, odd)";
+    if (apply.language.size() != 3) error = "a language code has three letters: '" + apply.language + "'";
+    if (apply.quiet && apply.progress) error = "--quiet and --progress contradict each other";
     if (apply.files.empty()) error = "no file to apply to";
     if (targets != 1) error = "give exactly one of -o, --suffix and --in-place";
     if (!apply.output.empty() && apply.files.size() != 1) error = "-o takes exactly one input file";
@@ -197,13 +206,51 @@ int HostBatch::RunApply(const Apply& apply) {
     return ok ? 0 : 1;
 }
 
+// The user's steps in the Page Geometry dialog, as a script.
+std::string HostBatch::EditScript(const Apply& apply) {
+    std::ostringstream edit;
+    edit << "button ORBA:EXGM_GeomToolButton\n";
+    if (apply.page != 0) edit << "page " << apply.page << "\n";
+    edit << "choose #1006 " << PlaceOf(kBoxes, apply.box) << "\nchoose #1009 " << PlaceOf(kRegions, apply.region)
+         << "\nchoose #1008 " << PlaceOf(kUnits, apply.unit) << "\nchoose #1007 " << PlaceOf(kPageSets, apply.pages)
+         << "\n";
+    for (std::size_t i = 0; i < 4; ++i) edit << "type " << kFields[i] << " " << Quoted(apply.values[i]) << "\n";
+    edit << "press #1001\n";
+    return edit.str();
+}
+
+// What the user was told went wrong, on one line: the alerts' texts (their line breaks become blanks), then
+// the complaints of the host's output without their tags.
+std::string HostBatch::Complaints(Host& host, const std::string& transcript) {
+    std::string said;
+    for (const HostShownAlert& alert : host.Alerts().Shown()) {
+        for (const char c : " " + alert.text) {
+            const bool blank = c == '\r' || c == '\n' || c == ' ';
+            if (!blank || said.empty() || said.back() != ' ') said += blank ? ' ' : c;
+        }
+    }
+    std::istringstream lines(transcript);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t text = line.find_first_not_of(' ', line.find(']') + 1);
+        const bool complaint = HostQuietOutput::IsComplaint(line) && !HostQuietOutput::IsAlert(line);
+        if (complaint && text != std::string::npos) said += " " + line.substr(text);
+    }
+    while (!said.empty() && said.back() == ' ') said.pop_back();
+    return said;
+}
+
 // A host of its own for each file, as a user would start afresh: what one file left behind (a dialog, a
 // failure) cannot reach the next. What the host prints is kept, and only its complaints are shown.
 bool HostBatch::ApplyTo(const Apply& apply, const std::string& file) {
     std::ostringstream transcript;
     HostConfig config;
     config.debuggerWindow = false;
+    config.language = apply.language;
+    config.progress = apply.quiet                               ? HostProgressStyle::None
+                      : apply.progress || isatty(STDERR_FILENO) ? HostProgressStyle::Bar
+                                                                : HostProgressStyle::None;
     Host host(config, transcript);
+    host.Progress().SetLabel(file);
     host.LoadPlugins(m_pluginFolder);
     host.FinishStartup();
     HostScript script(host);
@@ -213,46 +260,31 @@ bool HostBatch::ApplyTo(const Apply& apply, const std::string& file) {
         const std::filesystem::path path = file;
         target = (path.parent_path() / (path.stem().string() + apply.suffix + path.extension().string())).string();
     }
-    std::ostringstream edit;
-    edit << "button ORBA:EXGM_GeomToolButton\n";
-    if (apply.page != 0) edit << "page " << apply.page << "\n";
-    edit << "choose #1006 " << Quoted(EntryOf(kBoxes, apply.box)) << "\nchoose #1009 "
-         << Quoted(EntryOf(kRegions, apply.region)) << "\nchoose #1008 " << Quoted(EntryOf(kUnits, apply.unit))
-         << "\nchoose #1007 " << Quoted(EntryOf(kPageSets, apply.pages)) << "\n";
-    for (std::size_t i = 0; i < 4; ++i) edit << "type " << kFields[i] << " " << Quoted(apply.values[i]) << "\n";
-    edit << "press #1001\n";
-    // The script's save puts a bare name beside the document; a name on the command line means the current folder.
-    const std::string saveAs = std::filesystem::absolute(target).string();
-    std::istringstream editScript(edit.str()), saveScript(apply.inPlace ? "save\n" : "save " + Quoted(saveAs) + "\n");
+    std::istringstream editScript(EditScript(apply));
     bool ok = script.Open(file);
     // The save runs only when the dialog took the values without a word: an alert means it refused them.
     const std::size_t alerts = host.Alerts().Shown().size();
-    ok = ok && script.Run(editScript) && host.Alerts().Shown().size() == alerts && script.Run(saveScript);
+    ok = ok && script.Run(editScript) && host.Alerts().Shown().size() == alerts;
     const HostDoc doc = script.FrontDocument();
-    host.Quit();
-    std::string said;
-    // An alert's line breaks become blanks: one line a file.
-    for (const HostShownAlert& alert : host.Alerts().Shown()) {
-        for (const char c : " " + alert.text) {
-            const bool blank = c == '\r' || c == '\n' || c == ' ';
-            if (!blank || said.empty() || said.back() != ' ') said += blank ? ' ' : c;
-        }
+    std::string why;
+    if (ok) {
+        // The host saves as its own File menu would; the bar says so while the file is written.
+        host.Progress().BeginTask("saving");
+        ok = apply.inPlace ? host.Documents().Save(doc, &why)
+                           : host.Documents().SaveAs(doc, std::filesystem::absolute(target).string(), &why);
+        host.Progress().EndTask();
     }
-    std::istringstream lines(transcript.str());
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t text = line.find_first_not_of(' ', line.find(']') + 1);
-        const bool complaint = line.starts_with("[script]") || line.starts_with("[error]") ||
-                               (line.starts_with("[document]") && !line.starts_with("[document] opened"));
-        if (complaint && text != std::string::npos) said += " " + line.substr(text);
-    }
-    while (!said.empty() && said.back() == ' ') said.pop_back();
+    const std::string said = Complaints(host, transcript.str()) + (why.empty() ? "" : " " + why);
     if (!ok) {
+        host.Quit();
         m_err << file << ": not changed:" << said << "\n";
         return false;
     }
     const int32_t count = host.Documents().Get(doc).PageCount();
     const int32_t pages = PagesOf(apply.pages, count);
     const std::string& note = host.Documents().Get(doc).LastSaveNote();
+    host.Quit();
+    if (apply.quiet) return true;
     m_out << file << ": " << apply.box << " set on " << pages << (pages == 1 ? " page" : " pages") << ", saved "
           << (apply.inPlace ? "in place" : "as " + target) << (note.empty() ? "" : " (" + note + ")") << "\n";
     return true;

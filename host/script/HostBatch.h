@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class Host;
+
 class HostBatch {
 public:
     // What geomhost --help shows of the two commands.
@@ -27,6 +29,8 @@ private:
         std::string pages = "all";
         std::vector<std::string> values;
         int page = 0;  // 0: the page the document opens at
+        std::string language = "ENU";
+        bool quiet = false, progress = false;
         std::string output, suffix;
         bool inPlace = false;
         std::vector<std::string> files;
@@ -35,6 +39,8 @@ private:
     int BadUse(const std::string& message);
     bool ParseApply(const std::vector<std::string>& arguments, Apply& apply, std::string& error);
     int RunApply(const Apply& apply);
+    static std::string EditScript(const Apply& apply);
+    static std::string Complaints(Host& host, const std::string& transcript);
     bool ApplyTo(const Apply& apply, const std::string& file);
     int RunBoxes(const std::vector<std::string>& arguments);
 

@@ -13,6 +13,7 @@
 
 #include "host/core/Host.h"
 #include "host/script/HostBatch.h"
+#include "host/script/HostQuietOutput.h"
 #include "host/script/HostScript.h"
 
 namespace {
@@ -27,6 +28,9 @@ constexpr const char kUsage[] =
     "  --toolbar-room N     room for N more buttons on each toolbar (default 8; 0 plays a full toolbar)\n"
     "  --fail-box-write N   make the N-th write of a page box fail, as a damaged document would\n"
     "  --handshake X.Y      offer that handshake version (default 2.0)\n"
+    "  --progress           show long operations as a bar on standard error even when it is not a\n"
+    "                       terminal (on a terminal it is the default; otherwise they are lines of output)\n"
+    "  --quiet              print nothing but errors and alerts, on standard error\n"
     "  --open FILE          open the PDF file FILE after start-up\n"
     "  --script FILE        then run the commands of FILE (\"-\": standard input; on a terminal, typed one\n"
     "                       at a time) and quit; exit status 1 when the script stopped at an error\n"
@@ -60,17 +64,18 @@ std::string ProgramFolder() {
     return error ? std::string(".") : self.parent_path().string();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // "geomhost apply ..." and "geomhost boxes ...": a command of its own, with options of its own.
-    if (argc > 1 && HostBatch::IsCommand(argv[1])) {
-        return HostBatch(ProgramFolder(), std::cout, std::cerr).Run(std::vector<std::string>(argv + 1, argv + argc));
-    }
+struct Options {
     HostConfig config;
     std::string pluginFolder = ProgramFolder();
     std::string documentPath;
     std::string scriptPath;
+    bool quiet = false;
+    bool progress = false;
+};
+
+// Reads the options into `options`; the exit status when the program ends here (--help, bad use), else -1.
+int ParseOptions(int argc, char** argv, Options& options) {
+    HostConfig& config = options.config;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -78,7 +83,7 @@ int main(int argc, char** argv) {
             std::cout << kUsage << HostBatch::Usage() << "\n" << HostScript::Help();
             return 0;
         } else if (option == "--plugins" && hasValue) {
-            pluginFolder = argv[++i];
+            options.pluginFolder = argv[++i];
         } else if (option == "--host-version" && hasValue) {
             if (!ParseVersion(argv[++i], config.versionMajor, config.versionMinor)) {
                 return Fail(std::string("not a version: '") + argv[i] + "'");
@@ -92,9 +97,9 @@ int main(int argc, char** argv) {
             if (config.language.size() != 3)
                 return Fail("a language code has three letters: '" + config.language + "'");
         } else if (option == "--open" && hasValue) {
-            documentPath = argv[++i];
+            options.documentPath = argv[++i];
         } else if (option == "--script" && hasValue) {
-            scriptPath = argv[++i];
+            options.scriptPath = argv[++i];
         } else if ((option == "--toolbar-room" || option == "--fail-box-write") && hasValue) {
             int& number = option == "--toolbar-room" ? config.toolbarRoom : config.failBoxWrite;
             if (!ParseCount(argv[++i], number)) return Fail("not a count: '" + std::string(argv[i]) + "'");
@@ -102,6 +107,8 @@ int main(int argc, char** argv) {
             config.canEdit = false;
         } else if (option == "--no-debugger") {
             config.debuggerWindow = false;
+        } else if (option == "--quiet" || option == "--progress") {
+            (option == "--quiet" ? options.quiet : options.progress) = true;
         } else if (option == "--plugins" || option == "--host-version" || option == "--handshake" ||
                    option == "--lang" || option == "--open" || option == "--script" || option == "--toolbar-room" ||
                    option == "--fail-box-write") {
@@ -110,9 +117,27 @@ int main(int argc, char** argv) {
             return Fail("unknown option '" + option + "'");
         }
     }
-    if (!std::filesystem::is_directory(pluginFolder)) {
-        return Fail("plug-in folder '" + pluginFolder + "' does not exist");
+    if (options.quiet && options.progress) return Fail("--quiet and --progress contradict each other");
+    config.progress = options.quiet                               ? HostProgressStyle::None
+                      : options.progress || isatty(STDERR_FILENO) ? HostProgressStyle::Bar
+                                                                  : HostProgressStyle::Lines;
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // "geomhost apply ..." and "geomhost boxes ...": a command of its own, with options of its own.
+    if (argc > 1 && HostBatch::IsCommand(argv[1])) {
+        return HostBatch(ProgramFolder(), std::cout, std::cerr).Run(std::vector<std::string>(argv + 1, argv + argc));
     }
+    Options options;
+    if (const int status = ParseOptions(argc, argv, options); status >= 0) return status;
+    const HostConfig& config = options.config;
+    if (!std::filesystem::is_directory(options.pluginFolder)) {
+        return Fail("plug-in folder '" + options.pluginFolder + "' does not exist");
+    }
+    const std::string& scriptPath = options.scriptPath;
     std::ifstream scriptFile;
     if (!scriptPath.empty() && scriptPath != "-") {
         // A folder opens as a stream too, and then reads as an empty script.
@@ -121,22 +146,24 @@ int main(int argc, char** argv) {
         if (!scriptFile) return Fail("cannot read the script '" + scriptPath + "'");
     }
 
-    Host host(config, std::cout);
-    std::cout << "[host] version " << config.versionMajor << "." << config.versionMinor << ", language "
-              << config.language << (config.canEdit ? "" : ", no editing") << "; plug-ins from " << pluginFolder
-              << "\n";
-    host.LoadPlugins(pluginFolder);
+    HostQuietOutput complaints(std::cerr);
+    std::ostream quiet(&complaints);
+    std::ostream& out = options.quiet ? quiet : std::cout;
+    Host host(config, out);
+    out << "[host] version " << config.versionMajor << "." << config.versionMinor << ", language " << config.language
+        << (config.canEdit ? "" : ", no editing") << "; plug-ins from " << options.pluginFolder << "\n";
+    host.LoadPlugins(options.pluginFolder);
     for (const auto& plugin : host.Plugins()) {
-        if (plugin->state == HostPlugin::State::Initialized) std::cout << "[host] loaded " << plugin->fileName << "\n";
+        if (plugin->state == HostPlugin::State::Initialized) out << "[host] loaded " << plugin->fileName << "\n";
     }
     host.FinishStartup();
     HostScript script(host);
-    bool ok = documentPath.empty() || script.Open(documentPath);
+    bool ok = options.documentPath.empty() || script.Open(options.documentPath);
     if (ok && !scriptPath.empty()) {
         const bool fromTerminal = scriptPath == "-" && isatty(STDIN_FILENO);
         ok = script.Run(scriptPath == "-" ? std::cin : scriptFile, fromTerminal) || fromTerminal;
     }
-    std::cout << "[host] quitting\n";
+    out << "[host] quitting\n";
     host.Quit();
     return ok ? 0 : 1;
 }

@@ -36,6 +36,48 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"sample-edited.pdf", "sample.pdf"}));
 }
 
+// A German user's journey: the dialog, its lists and the message about a bad number come from Geometry.DEU, and
+// the boxes typed in millimetres read back in pdfinfo; apply chooses the German entries by what they mean.
+TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
+    TestFolder folder;
+    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    WriteFile(folder.Path("de.script"),
+              "button ORBA:EXGM_GeomToolButton\nwindow Seitengeometrie\nchoose #1006 Anschnitt-Rahmen\n"
+              "choose #1009 Koordinaten\nchoose #1008 Millimeter\nchoose #1007 \"Auf alle Seiten\"\n"
+              "type #1004 10\ntype #1005 abc\ntype #1002 200\ntype #1003 200\npress #1001\n"
+              "type #1005 10\npress #1001\nsave de.pdf\n");
+    const GeomhostRun run = Geomhost("--no-debugger --lang DEU --open " + folder.Path("sample.pdf") + " --script " +
+                                     folder.Path("de.script"));
+    EXPECT_EQ(run.status, 0) << run.output;
+    for (const char* piece : {
+             "[button] Seitengeometrie bearbeiten\ndialog \"Seitengeometrie\"",
+             "entries: \"Medien-Rahmen\", \"Beschnitt-Rahmen\", *\"Endformat-Rahmen\", \"Objekt-Rahmen\", "
+             "\"Anschnitt-Rahmen\"",
+             "static #1012 \"X-Versatz\"",
+             "[press] #1001 \"Anwenden\"\n[alert] Das folgende Feld enthält keine gültige Zahl:\n\nUnten\n",
+             "[document] saved \"de.pdf\"",
+         }) {
+        EXPECT_NE(run.output.find(piece), std::string::npos) << piece << "\n" << run.output;
+    }
+    const GeomhostRun applied =
+        Geomhost("apply --lang DEU --box ArtBox --unit cm --values '-1 -1 18 18' --in-place de.pdf",
+                 "cd " + folder.Path() + " && ");
+    EXPECT_EQ(applied.status, 0) << applied.output;
+    const GeomhostRun refused =
+        Geomhost("apply --lang DEU --values '1,5 0 100 100' --in-place de.pdf", "cd " + folder.Path() + " && ");
+    EXPECT_EQ(refused.status, 1) << refused.output;
+    EXPECT_NE(refused.output.find("de.pdf: not changed: Das folgende Feld enthält keine gültige Zahl: X-Versatz"),
+              std::string::npos)
+        << refused.output;
+    const std::string boxes = RunCommand("pdfinfo -box -f 1 -l 2 " + folder.Path("de.pdf")).output;
+    for (const char* page : {"Page    1 ", "Page    2 "}) {
+        EXPECT_NE(boxes.find(std::string(page) + "BleedBox:     28.35    28.35   566.93   566.93"), std::string::npos)
+            << boxes;
+        EXPECT_NE(boxes.find(std::string(page) + "ArtBox:       28.35    28.35   538.58   538.58"), std::string::npos)
+            << boxes;
+    }
+}
+
 // A user who may not write into the document's folder: the save is refused and the file stays as it was.
 // Run as an unprivileged user, as the superuser writes anywhere.
 TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
@@ -79,6 +121,7 @@ TEST(GeomhostProgram, BadUseIsExplainedWithExitCode2) {
 
     EXPECT_EQ(Geomhost("--host-version seven").status, 2);
     EXPECT_EQ(Geomhost("--lang").status, 2);
+    EXPECT_EQ(Geomhost("--quiet --progress").status, 2);
     const GeomhostRun folder = Geomhost("--script /tmp");
     EXPECT_EQ(folder.status, 2);
     EXPECT_NE(folder.output.find("the script '/tmp' is a folder"), std::string::npos) << folder.output;
@@ -112,6 +155,9 @@ TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
     EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("two"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;  // the plug-ins unload
+    // Quiet: the mistake alone.
+    const GeomhostRun quiet = Geomhost("--quiet --no-debugger --script -", "printf 'echo one\\nfrobnicate\\n' | ");
+    EXPECT_EQ(quiet.output, "[script] line 2: unknown command \"frobnicate\" (\"help\" lists the commands)\n");
 
     EXPECT_EQ(Geomhost("--no-debugger --open /nonexistent/a.pdf").status, 1);
     const GeomhostRun unreadable = Geomhost("--script /nonexistent/run.txt");
