@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kTextSize = 10;
 constexpr int kCheckSize = 13;
 constexpr int kComboButton = 16;
 
@@ -24,6 +23,8 @@ HostWindowPicture::HostWindowPicture(HWND window) : m_font(kTextSize), m_bold(kT
     DrawFrame(info);
     DrawChildren(window);
 }
+
+int HostWindowPicture::ListRowHeight() { return HostFont(kTextSize).LineHeight() + 1; }
 
 HostWindowPicture::Box HostWindowPicture::Place(const RECT& screen) const {
     return {screen.left - m_origin.x, screen.top - m_origin.y, screen.right - m_origin.x, screen.bottom - m_origin.y};
@@ -162,7 +163,7 @@ void HostWindowPicture::DrawCombo(const Box& box, const std::string& text, bool 
 void HostWindowPicture::DrawList(HWND control, const Box& box, const WINSUB_WINDOWINFO& info) {
     const bool usable = info.usable != FALSE;
     DrawField(box, {}, "", usable);
-    const int line = m_font.LineHeight() + 1;
+    const int line = ListRowHeight();
     for (int i = 0; i < info.entryCount && box.top + 2 + i * line < box.bottom - 2; ++i) {
         const Box row{box.left + 2, box.top + 2 + i * line, box.right - 2,
                       std::min(box.top + 2 + (i + 1) * line, box.bottom - 2)};

@@ -14,6 +14,7 @@
 
 class HostWindowPicture {
 public:
+    static constexpr int kTextSize = 10;  // pixels
     static constexpr HostPicture::Rgb kFace{212, 208, 200};
     static constexpr HostPicture::Rgb kText{0, 0, 0};
     static constexpr HostPicture::Rgb kGrey{128, 128, 128};
@@ -25,6 +26,8 @@ public:
     // Fails with std::runtime_error when the window is gone or the font cannot be read.
     explicit HostWindowPicture(HWND window);
     const HostPicture& Picture() const { return m_picture; }
+    // The height of an entry of a list box; the first starts 2 pixels below the box's top.
+    static int ListRowHeight();
 
 private:
     struct Box {

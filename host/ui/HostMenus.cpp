@@ -23,15 +23,6 @@ std::string ShortcutText(char key, int16_t flags) {
 
 // One printed line, taken before any plug-in callback runs, so that a callback changing the menus cannot
 // pull the tree from under the printing.
-struct HostMenus::Line {
-    int depth;
-    bool isMenu;
-    std::string text;  // everything before the states
-    std::string name;
-    bool separator;
-    HostCommand command;
-};
-
 HostMenus::HostMenus(Host& host) : m_host(host) {
     HostMenu file = HostMenuOnBar("File", "File");
     HostItem(file, "Open...", "Open", HostMenu::None, 'O');
@@ -400,10 +391,14 @@ std::string HostMenus::TitleOf(const std::string& itemName) const {
     return item != HostMenuItem::None ? GetItem(item).title : "";
 }
 
-void HostMenus::Snapshot(HostMenu menu, int depth, std::vector<Line>& lines) const {
+void HostMenus::Snapshot(HostMenu menu, int depth, std::vector<Entry>& lines) const {
     for (HostMenuItem handle : GetMenu(menu).items) {
         const Item& item = GetItem(handle);
-        Line line{depth, false, "", item.name, item.title == kSeparatorTitle, item.command};
+        Entry line{depth, false, "", item.name, item.title == kSeparatorTitle, item.command};
+        line.title = item.title;
+        line.icon = item.icon;
+        line.opens = item.submenu != HostMenu::None;
+        if (item.shortcut != 0) line.shortcut = ShortcutText(item.shortcut, item.shortcutFlags);
         if (line.separator) {
             line.text = "----------";
         } else {
@@ -416,27 +411,31 @@ void HostMenus::Snapshot(HostMenu menu, int depth, std::vector<Line>& lines) con
     }
 }
 
-void HostMenus::Print(std::ostream& out) {
-    std::vector<Line> lines;
+std::vector<HostMenus::Entry> HostMenus::Entries() {
+    std::vector<Entry> lines;
     for (HostMenu menu : m_bar) {
         lines.push_back({0, true, GetMenu(menu).title, GetMenu(menu).name, false, {}});
+        lines.back().title = GetMenu(menu).title;
         Snapshot(menu, 1, lines);
     }
+    for (Entry& line : lines) {
+        if (line.isMenu || line.separator) continue;
+        line.enabled = HostCommandEnabled(m_host, line.command, "menu item");
+        line.marked = HostCommandMarked(m_host, line.command, "menu item");
+    }
+    return lines;
+}
+
+void HostMenus::Print(std::ostream& out) {
     out << "Menu bar\n";
-    for (const Line& line : lines) {
+    for (const Entry& line : Entries()) {
         const std::string indent(2 + 2 * line.depth, ' ');
         if (line.isMenu) {
             out << indent << line.text << "\n";
             continue;
         }
-        bool enabled = true;
-        bool marked = false;
-        if (!line.separator) {
-            enabled = HostCommandEnabled(m_host, line.command, "menu item");
-            marked = HostCommandMarked(m_host, line.command, "menu item");
-        }
-        out << indent << (marked ? "* " : "  ") << line.text << (enabled ? "" : "  (disabled)") << "  [" << line.name
-            << "]\n";
+        out << indent << (line.marked ? "* " : "  ") << line.text << (line.enabled ? "" : "  (disabled)") << "  ["
+            << line.name << "]\n";
     }
 }
 

@@ -70,6 +70,23 @@ public:
     // the toolbar, whose submenu holds one host entry that shows the toolbar.
     void AddToolbarMenu(const std::string& toolbarName, const std::string& toolbarTitle);
 
+    // What a user sees on the bar now, depth first: each menu of the bar at depth 0, its items and their
+    // submenus' items below it. Enabled and marked states come from the plug-ins' callbacks, asked now.
+    struct Entry {
+        int depth;
+        bool isMenu;
+        std::string text;  // as printed, before the states
+        std::string name;
+        bool separator;
+        HostCommand command;
+        std::string title{};
+        std::string shortcut{};  // "Ctrl+Shift+G"; empty when none
+        void* icon = nullptr;
+        bool opens = false;  // has a submenu
+        bool enabled = true;
+        bool marked = false;
+    };
+    std::vector<Entry> Entries();
     // What a user sees: the bar as an indented tree. Enabled and marked states come from the plug-ins'
     // callbacks, asked as the tree is printed.
     void Print(std::ostream& out);
@@ -114,7 +131,6 @@ private:
         int references = 0;
         bool host = false;
     };
-    struct Line;
 
     Item& GetItem(HostMenuItem item);
     const Item& GetItem(HostMenuItem item) const;
@@ -136,7 +152,7 @@ private:
     HostMenu HostSubmenu(const std::string& title, const std::string& name);
     HostMenuItem HostItem(HostMenu menu, const std::string& title, const std::string& name,
                           HostMenu submenu = HostMenu::None, char shortcut = 0);
-    void Snapshot(HostMenu menu, int depth, std::vector<Line>& lines) const;
+    void Snapshot(HostMenu menu, int depth, std::vector<Entry>& lines) const;
 
     Host& m_host;
     std::vector<HostMenu> m_bar;

@@ -16,15 +16,6 @@ char s_hostPicture;
 }  // namespace
 
 // One printed line, taken before any plug-in callback runs (see HostMenus).
-struct HostToolbars::Line {
-    int depth;
-    bool isToolbar;
-    std::string text;
-    std::string name;
-    bool separator;
-    HostCommand command;
-};
-
 HostToolbars::HostToolbars(Host& host) : m_host(host) {
     const uint32_t handle = m_next++;
     Bar& toolbar = m_bars[handle];
@@ -302,10 +293,13 @@ HostDockingRecord HostToolbars::DockingOf(const std::string& toolbarName) const 
     return toolbar != nullptr ? toolbar->docking : HostDockingRecord{};
 }
 
-void HostToolbars::Snapshot(HostToolbar bar, int depth, std::vector<Line>& lines) const {
+void HostToolbars::Snapshot(HostToolbar bar, int depth, std::vector<Entry>& lines) const {
     for (HostToolButton handle : GetBar(bar).buttons) {
         const Button& button = GetButton(handle);
-        Line line{depth, false, "", button.name, button.separator, button.command};
+        Entry line{depth, false, "", button.name, button.separator, button.command};
+        line.title = button.help;
+        line.icon = button.icon;
+        line.opens = button.flyout != HostToolbar::None;
         if (button.separator) {
             line.text = "|";
         } else {
@@ -318,29 +312,33 @@ void HostToolbars::Snapshot(HostToolbar bar, int depth, std::vector<Line>& lines
     }
 }
 
-void HostToolbars::Print(std::ostream& out) {
-    std::vector<Line> lines;
+std::vector<HostToolbars::Entry> HostToolbars::Entries() {
+    std::vector<Entry> lines;
     for (HostToolbar toolbar : m_toolbars) {
         const Bar& found = GetBar(toolbar);
         std::string text = "Toolbar " + found.title;
         text += found.floating ? "  (floating)" : found.docked ? "" : "  (not docked)";
         lines.push_back({0, true, text, found.name, false, {}});
+        lines.back().title = found.title;
         Snapshot(toolbar, 1, lines);
     }
-    for (const Line& line : lines) {
+    for (Entry& line : lines) {
+        if (line.isToolbar || line.separator) continue;
+        line.enabled = HostCommandEnabled(m_host, line.command, "tool button");
+        line.marked = HostCommandMarked(m_host, line.command, "tool button");
+    }
+    return lines;
+}
+
+void HostToolbars::Print(std::ostream& out) {
+    for (const Entry& line : Entries()) {
         const std::string indent(2 * line.depth, ' ');
         if (line.isToolbar) {
             out << line.text << "  [" << line.name << "]\n";
             continue;
         }
-        bool enabled = true;
-        bool marked = false;
-        if (!line.separator) {
-            enabled = HostCommandEnabled(m_host, line.command, "tool button");
-            marked = HostCommandMarked(m_host, line.command, "tool button");
-        }
-        out << indent << (marked ? "* " : "  ") << line.text << (enabled ? "" : "  (disabled)") << "  [" << line.name
-            << "]\n";
+        out << indent << (line.marked ? "* " : "  ") << line.text << (line.enabled ? "" : "  (disabled)") << "  ["
+            << line.name << "]\n";
     }
 }
 

@@ -57,6 +57,22 @@ public:
     void SetComputeMarked(HostToolButton button, HostCommandCallback callback);
     void CheckToolbar(HostToolbar toolbar) const;
 
+    // What a user sees now, depth first: each toolbar at depth 0, its buttons below it and the buttons of a
+    // flyout below its button. Enabled and marked states come from the plug-ins' callbacks, asked now.
+    struct Entry {
+        int depth;
+        bool isToolbar;
+        std::string text;  // as printed, before the states
+        std::string name;
+        bool separator;
+        HostCommand command;
+        std::string title{};  // a toolbar's title, a button's help text
+        void* icon = nullptr;
+        bool opens = false;  // has a flyout
+        bool enabled = true;
+        bool marked = false;
+    };
+    std::vector<Entry> Entries();
     // What a user sees: every toolbar with its buttons, flyouts indented under their button. Enabled and
     // marked states come from the plug-ins' callbacks, asked as the toolbars are printed.
     void Print(std::ostream& out);
@@ -101,7 +117,6 @@ private:
         bool floating = false;
         HostDockingRecord docking{};
     };
-    struct Line;
 
     Button& GetButton(HostToolButton button);
     const Button& GetButton(HostToolButton button) const;
@@ -117,7 +132,7 @@ private:
     void Release(HostToolbar flyout);
     void Destroy(HostToolButton button);
     HostToolButton HostButton(const std::string& name, const std::string& help, bool separator);
-    void Snapshot(HostToolbar bar, int depth, std::vector<Line>& lines) const;
+    void Snapshot(HostToolbar bar, int depth, std::vector<Entry>& lines) const;
 
     Host& m_host;
     std::map<uint32_t, Bar> m_bars;

@@ -28,7 +28,12 @@ int32_t HostAlerts::Show(HostShownAlert alert) {
             const int32_t scripted = m_answers.front();
             m_answers.pop_front();
             if (scripted >= 1 && static_cast<std::size_t>(scripted) <= alert.buttons.size()) alert.answer = scripted;
+        } else if (m_responder) {
+            const int32_t chosen = m_responder(alert);
+            if (chosen >= 1 && static_cast<std::size_t>(chosen) <= alert.buttons.size()) alert.answer = chosen;
         }
+    } else if (m_responder) {
+        m_responder(alert);
     }
     Print(alert);
     m_shown.push_back(alert);

@@ -1,9 +1,10 @@
 // The host's alerts as the user sees them: each is printed when shown and kept for tests, and modal ones
-// are answered from a script (the first button when the script has run out).
+// are answered from a script (the first button when the script has run out) or by the user of a front end.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -28,6 +29,10 @@ public:
     // A platform message box (a plug-in's last resort before it can use the host's alerts).
     int32_t MessageBox(const std::string& caption, const std::string& text, std::vector<std::string> buttons);
     void ScriptAnswer(int32_t answer) { m_answers.push_back(answer); }
+    // A front end that shows alerts on the screen: it shows each one and answers the modal ones with the
+    // button the user chose (1 is the first). Scripted answers still come first.
+    using Responder = std::function<int32_t(const HostShownAlert&)>;
+    void SetResponder(Responder responder) { m_responder = std::move(responder); }
 
     const std::vector<HostShownAlert>& Shown() const { return m_shown; }
     void Clear() { m_shown.clear(); }
@@ -39,4 +44,5 @@ private:
     std::ostream& m_out;
     std::deque<int32_t> m_answers;
     std::vector<HostShownAlert> m_shown;
+    Responder m_responder;
 };

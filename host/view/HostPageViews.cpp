@@ -131,26 +131,43 @@ std::vector<HostDevPoint> HostPageViews::Path(HostDevPoint from, HostDevPoint to
 
 bool HostPageViews::Drag(HostPageViewState& view, const std::vector<HostDevPoint>& path, int32_t modifiers) {
     if (path.empty()) throw HostError(kHostGeneralError, "a click needs a position");
+    std::size_t next = 1;
+    const bool handled = Press(view, path.front(), modifiers, [&]() -> std::optional<HostDevPoint> {
+        if (next == path.size()) return std::nullopt;
+        return path[next++];
+    });
+    // A tool that stopped following the mouse still leaves it where the user let go.
+    m_mouse = path.back();
+    return handled;
+}
+
+bool HostPageViews::Press(HostPageViewState& view, HostDevPoint at, int32_t modifiers, MouseSource next) {
     if (m_buttonDown) throw HostError(kHostGeneralError, "the mouse button is down already");
     const HostPageView handle = view.Handle();
-    m_mouse = path.front();
+    m_mouse = at;
     m_host.Tools().AdjustCursor(handle, m_mouse.h, m_mouse.v);
-    m_path.assign(path.begin() + 1, path.end());
+    m_next = std::move(next);
     m_buttonDown = true;
     const int32_t previousModifiers = HostSetKeyModifiers(modifiers);
-    const bool handled = m_host.Tools().Click(handle, m_mouse.h, m_mouse.v, static_cast<int16_t>(modifiers), 1);
+    bool handled = false;
+    try {
+        handled = m_host.Tools().Click(handle, m_mouse.h, m_mouse.v, static_cast<int16_t>(modifiers), 1);
+    } catch (...) {
+        HostSetKeyModifiers(previousModifiers);
+        m_next = nullptr;
+        m_buttonDown = false;
+        throw;
+    }
     HostSetKeyModifiers(previousModifiers);
-    // A tool that stopped following the mouse still leaves it where the user let go.
-    if (!m_path.empty()) m_mouse = m_path.back();
-    m_path.clear();
+    m_next = nullptr;
     m_buttonDown = false;
     return handled;
 }
 
 bool HostPageViews::MouseIsStillDown() {
     if (m_pollObserver) m_pollObserver();
-    if (m_path.empty()) return false;
-    m_mouse = m_path.front();
-    m_path.erase(m_path.begin());
+    const std::optional<HostDevPoint> next = m_next ? m_next() : std::nullopt;
+    if (!next) return false;
+    m_mouse = *next;
     return true;
 }

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,10 @@ public:
     // The user presses at path[0], moves along the path and releases at its last position (see above).
     // True when the active tool handled the click.
     bool Drag(HostPageViewState& view, const std::vector<HostDevPoint>& path, int32_t modifiers);
+    // The same with a real mouse: each poll of the tool asks `next` where the mouse is while the button is
+    // still down, and none once it was released.
+    using MouseSource = std::function<std::optional<HostDevPoint>()>;
+    bool Press(HostPageViewState& view, HostDevPoint at, int32_t modifiers, MouseSource next);
     // The straight path from `from` to `to` in `steps` moves (0: a click without movement).
     static std::vector<HostDevPoint> Path(HostDevPoint from, HostDevPoint to, int steps);
     bool MouseIsStillDown();
@@ -79,7 +84,7 @@ private:
     std::vector<DrawProc> m_drawProcs;
     uint32_t m_nextRegistration = 0x40000001;  // apart from callback handles, so neither is taken for the other
     HostDevPoint m_mouse{0, 0};
-    std::vector<HostDevPoint> m_path;  // the rest of the drag's path, while the button is down
+    MouseSource m_next;  // where the mouse goes, while the button is down
     bool m_buttonDown = false;
     std::function<void()> m_pollObserver;
 };

@@ -1,0 +1,256 @@
+#include "desktop/GeomMainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+#include "desktop/GeomDesktop.h"
+#include "desktop/GeomImages.h"
+#include "desktop/GeomPageView.h"
+#include "host/core/Host.h"
+#include "host/document/HostDocument.h"
+#include "host/view/HostPageViewState.h"
+
+GeomMainWindow::GeomMainWindow(Host& host)
+    : m_host(host), m_pageView(new GeomPageView(host, this)), m_desktop(new GeomDesktop(this)) {
+    setCentralWidget(m_pageView);
+    connect(m_pageView, &GeomPageView::Acted, this, [this] { m_desktop->Sync(); });
+    connect(m_pageView, &GeomPageView::Acted, this, &GeomMainWindow::Refresh);
+    connect(m_desktop, &GeomDesktop::Changed, this, &GeomMainWindow::Refresh);
+    Refresh();
+}
+
+GeomMainWindow::~GeomMainWindow() { delete m_desktop; }
+
+HostDoc GeomMainWindow::FrontDoc() {
+    const HostDocView front = m_host.DocViews().Front();
+    return front == HostDocView::None ? HostDoc::None : m_host.DocViews().DocOf(front);
+}
+
+bool GeomMainWindow::OpenFile(const QString& path) {
+    std::string why;
+    const HostDoc doc = m_host.Documents().Open(path.toStdString(), &why);
+    if (doc == HostDoc::None) {
+        QMessageBox::warning(this, "Open", QString::fromStdString(why));
+        return false;
+    }
+    m_host.DocViews().Open(doc, "");
+    RememberRecent(QFileInfo(path).absoluteFilePath());
+    m_desktop->Sync();
+    Refresh();
+    return true;
+}
+
+bool GeomMainWindow::SaveFile(const QString& path) {
+    const HostDoc doc = FrontDoc();
+    if (doc == HostDoc::None) return false;
+    std::string why;
+    const bool saved =
+        path.isEmpty() ? m_host.Documents().Save(doc, &why) : m_host.Documents().SaveAs(doc, path.toStdString(), &why);
+    if (!saved) QMessageBox::warning(this, "Save", QString::fromStdString(why));
+    if (saved && !path.isEmpty()) RememberRecent(QFileInfo(path).absoluteFilePath());
+    Refresh();
+    return saved;
+}
+
+void GeomMainWindow::Refresh() {
+    const HostDoc doc = FrontDoc();
+    const HostDocument* document = doc == HostDoc::None ? nullptr : m_host.Documents().Find(doc);
+    setWindowTitle(document == nullptr ? QString("geomview")
+                                       : QFileInfo(QString::fromStdString(document->Path())).fileName() +
+                                             (document->Modified() ? " *" : "") + " - geomview");
+    BuildMenus();
+    BuildToolbars();
+    m_pageView->update();
+}
+
+void GeomMainWindow::BuildMenus() {
+    menuBar()->clear();
+    std::vector<QMenu*> open;  // the menu at each depth of the host's bar
+    for (const HostMenus::Entry& entry : m_host.Menus().Entries()) {
+        open.resize(static_cast<std::size_t>(entry.depth));
+        QMenu* parent = open.empty() ? nullptr : open.back();
+        const QString title = QString::fromStdString(entry.title);
+        if (entry.isMenu || entry.opens) {
+            QMenu* menu = parent == nullptr ? menuBar()->addMenu(title) : parent->addMenu(title);
+            if (entry.isMenu && entry.name == "File") AddFileActions(menu);
+            if (!entry.isMenu) menu->setEnabled(entry.enabled);
+            open.push_back(menu);
+            continue;
+        }
+        if (parent == nullptr) continue;
+        if (entry.separator) {
+            parent->addSeparator();
+            continue;
+        }
+        QAction* action = parent->addAction(title);
+        if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
+        action->setIcon(QPixmap::fromImage(GeomImageOfBitmap(entry.icon)));
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.marked);
+        action->setChecked(entry.marked);
+        const std::string name = entry.name;
+        connect(action, &QAction::triggered, this, [this, name] {
+            m_host.Menus().Click(name);
+            m_desktop->Sync();
+            Refresh();
+        });
+    }
+    AddPageActions(menuBar()->addMenu("Page"));
+}
+
+void GeomMainWindow::AddFileActions(QMenu* file) {
+    file->addAction("Open...", QKeySequence::Open, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Open", {}, "PDF files (*.pdf);;All files (*)");
+        if (!path.isEmpty()) OpenFile(path);
+    });
+    file->addAction("Save", QKeySequence::Save, this, [this] { SaveFile(); })->setEnabled(FrontDoc() != HostDoc::None);
+    file->addAction("Save As...", QKeySequence::SaveAs, this,
+                    [this] {
+                        const QString path = QFileDialog::getSaveFileName(this, "Save As", {}, "PDF files (*.pdf)");
+                        if (!path.isEmpty()) SaveFile(path);
+                    })
+        ->setEnabled(FrontDoc() != HostDoc::None);
+    QMenu* recent = file->addMenu("Recent Files");
+    for (const QString& path : QSettings().value("recentFiles").toStringList()) {
+        recent->addAction(path, this, [this, path] { OpenFile(path); });
+    }
+    recent->setEnabled(!recent->isEmpty());
+    file->addAction("Quit", QKeySequence::Quit, this, &QWidget::close);
+    file->addSeparator();
+}
+
+void GeomMainWindow::AddPageActions(QMenu* page) {
+    const bool shown = m_host.DocViews().FrontPageView() != nullptr;
+    page->addAction("Previous Page", QKeySequence(Qt::Key_PageUp), this, [this] { ShowPage(-1); })->setEnabled(shown);
+    page->addAction("Next Page", QKeySequence(Qt::Key_PageDown), this, [this] { ShowPage(1); })->setEnabled(shown);
+    page->addAction("Zoom In", QKeySequence::ZoomIn, this, [this] { Zoom(125); })->setEnabled(shown);
+    page->addAction("Zoom Out", QKeySequence::ZoomOut, this, [this] { Zoom(80); })->setEnabled(shown);
+    page->addAction("Fit Page", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { Zoom(0); })->setEnabled(shown);
+    page->addAction("Rotate View", QKeySequence(Qt::CTRL | Qt::Key_R), this, [this] { Rotate(); })->setEnabled(shown);
+}
+
+// The toolbars are made anew only when their buttons change; their states are asked after every action.
+void GeomMainWindow::BuildToolbars() {
+    const std::vector<HostToolbars::Entry> entries = m_host.Toolbars().Entries();
+    std::string names;
+    for (const HostToolbars::Entry& entry : entries) names += entry.name + "/" + std::to_string(entry.depth) + " ";
+    if (names != m_toolbarNames) {
+        for (QToolBar* toolbar : m_toolbars) delete toolbar;
+        m_toolbars.clear();
+        m_toolbarNames = names;
+        MakeToolbars(entries);
+    }
+    for (const HostToolbars::Entry& entry : entries) {
+        QAction* action =
+            entry.isToolbar || entry.separator ? nullptr : findChild<QAction*>(QString::fromStdString(entry.name));
+        if (action == nullptr) continue;
+        action->setEnabled(entry.enabled);
+        action->setCheckable(true);
+        action->setChecked(entry.marked);
+    }
+}
+
+void GeomMainWindow::MakeToolbars(const std::vector<HostToolbars::Entry>& entries) {
+    QToolBar* toolbar = nullptr;
+    QMenu* flyout = nullptr;
+    for (const HostToolbars::Entry& entry : entries) {
+        if (entry.isToolbar) {
+            m_toolbars.push_back(toolbar = addToolBar(QString::fromStdString(entry.title)));
+            continue;
+        }
+        if (entry.separator) {
+            if (entry.depth == 1) toolbar->addSeparator();
+            continue;
+        }
+        if (entry.depth > 1 && flyout == nullptr) continue;  // deeper flyouts are not shown
+        QAction* action = entry.depth == 1 ? toolbar->addAction(QString()) : flyout->addAction(QString());
+        action->setText(QString::fromStdString(entry.title.empty() ? entry.name : entry.title));
+        action->setObjectName(QString::fromStdString(entry.name));
+        action->setIcon(QPixmap::fromImage(GeomImageOfBitmap(entry.icon)));
+        const std::string name = entry.name;
+        connect(action, &QAction::triggered, this, [this, name] {
+            m_host.Toolbars().Click(name);
+            m_desktop->Sync();
+            Refresh();
+        });
+        if (entry.depth == 1) flyout = entry.opens ? new QMenu(toolbar) : nullptr;
+        if (entry.depth == 1 && flyout != nullptr) action->setMenu(flyout);
+    }
+}
+
+void GeomMainWindow::ShowPage(int delta) {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) return;
+    const int32_t count = m_host.Documents().Get(view->Doc()).PageCount();
+    m_host.PageViews().ShowPage(*view, std::clamp(view->PageNumber() + delta, 0, count - 1));
+    Refresh();
+}
+
+// A zoom of 0 fits the whole page into the view.
+void GeomMainWindow::Zoom(int percent) {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) return;
+    Fixed zoom = static_cast<Fixed>(int64_t{view->Zoom()} * percent / 100);
+    if (percent == 0) {
+        const FixedRect shown = view->ShownBox();
+        const bool sideways = view->Rotation() % 180 != 0;
+        const double wide = (shown.right - shown.left) / 65536.0, high = (shown.top - shown.bottom) / 65536.0;
+        const double fit = std::min(HostPageViewState::kWidth / (sideways ? high : wide),
+                                    HostPageViewState::kHeight / (sideways ? wide : high));
+        zoom = static_cast<Fixed>(fit * 65536);
+    }
+    m_host.PageViews().SetZoom(*view, std::clamp(zoom, HostPageViewState::kMinZoom, HostPageViewState::kMaxZoom));
+    Refresh();
+}
+
+void GeomMainWindow::Rotate() {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) return;
+    m_host.PageViews().SetViewRotation(*view, (view->ViewRotation() + 90) % 360);
+    Refresh();
+}
+
+void GeomMainWindow::RememberRecent(const QString& path) {
+    QSettings settings;
+    QStringList recent = settings.value("recentFiles").toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentFiles) recent.removeLast();
+    settings.setValue("recentFiles", recent);
+}
+
+// Nothing is lost: a document with changes is saved, or the user says to let them go, or nothing closes.
+bool GeomMainWindow::AskToSave() {
+    for (HostDoc doc : m_host.Documents().OpenDocuments()) {
+        const HostDocument* document = m_host.Documents().Find(doc);
+        if (document == nullptr || !document->Modified()) continue;
+        const auto answer = QMessageBox::question(
+            this, "geomview",
+            "Save the changes to \"" + QFileInfo(QString::fromStdString(document->Path())).fileName() + "\"?",
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Cancel) return false;
+        std::string why;
+        if (answer == QMessageBox::Save && !m_host.Documents().Save(doc, &why)) {
+            QMessageBox::warning(this, "Save", QString::fromStdString(why));
+            return false;
+        }
+    }
+    return true;
+}
+
+void GeomMainWindow::closeEvent(QCloseEvent* event) {
+    if (!AskToSave()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
