@@ -282,7 +282,7 @@ bool HostBatch::ApplyTo(const Apply& apply, const std::string& file) {
     }
     const int32_t count = host.Documents().Get(doc).PageCount();
     const int32_t pages = PagesOf(apply.pages, count);
-    const std::string& note = host.Documents().Get(doc).LastSaveNote();
+    const std::string note = host.Documents().Get(doc).LastSaveNote();
     host.Quit();
     if (apply.quiet) return true;
     m_out << file << ": " << apply.box << " set on " << pages << (pages == 1 ? " page" : " pages") << ", saved "
