@@ -31,8 +31,11 @@ protected:
         if (m_line.back() == '\n') Pass();
         return c;
     }
+    // A line flushed before its end is a prompt that waits for the user's typing: it is shown, and what
+    // follows starts a line of its own.
     int sync() override {
-        m_to.flush();
+        m_to << m_line << std::flush;
+        m_line.clear();
         return 0;
     }
 
