@@ -6,10 +6,16 @@
 // where it was reached (the container's value and the key or index), as long as the same object is still
 // there. A direct object shared by two containers is the one odd case: reached through both, it may get two
 // values, both valid and naming the same object.
+//
+// The table also knows where a write into an object lands, so that a save need look only at the indirect
+// objects written into: an indirect object is its own; a direct one lies in the container it was reached
+// in or first put into, up to an indirect object, or in none yet (a new object).
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -43,13 +49,30 @@ public:
     // Every indirect object handed out: the only ones, with the pages, that a plug-in can have changed.
     std::set<QPDFObjGen> IndirectObjects() const;
 
+    // The indirect object that holds the object of a value this table issued, where a write into it lands;
+    // a null QPDFObjGen (0 0) for an object in no indirect object yet; none when that is not known.
+    std::optional<QPDFObjGen> OwnerOf(CosObj object) const;
+    // `value` was put into `container`. A direct object put into a second indirect object lies in two: a
+    // write into it would land in both, which this table cannot follow from then on (see Shared).
+    void NotePut(CosObj container, CosObj value);
+    // Whether a direct object was put where it came to lie in two indirect objects.
+    bool Shared() const { return m_shared; }
+
 private:
-    CosObj Add(const QPDFObjectHandle& object);
+    enum class Place : uint8_t { Indirect, InContainer, Loose, Unknown };
+    struct Entry {
+        QPDFObjectHandle object;
+        uint32_t container;  // for InContainer: the container's value
+        Place place;
+    };
+    CosObj Add(const QPDFObjectHandle& object, Place place, uint32_t container = 0);
     template <class Slot>
-    CosObj IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value);
+    CosObj IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value, Place place);
+    const Entry* EntryOf(CosObj object) const;
 
     HostCosDoc m_doc;
-    std::vector<QPDFObjectHandle> m_objects;
+    std::deque<Entry> m_objects;  // a deque: growing moves no handle and needs no second copy of the table
+    bool m_shared = false;
     std::map<QPDFObjGen, uint32_t> m_indirect;
     std::map<std::pair<uint32_t, std::string>, uint32_t> m_members;
     std::map<std::pair<uint32_t, int>, uint32_t> m_elements;

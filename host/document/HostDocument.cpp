@@ -47,6 +47,8 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     }
     TakeWarnings();
     m_warningsRead = m_warnings.size();
+    QPDFObjectHandle size = m_pdf->getTrailer().getKey("/Size");
+    m_changes.fileSize = size.isInteger() ? size.getIntValue() : 0;
 }
 
 HostDocument::~HostDocument() = default;
@@ -57,6 +59,33 @@ void HostDocument::TakeWarnings() {
         m_warnings.push_back(warning.what());
         m_repaired = true;
     }
+}
+
+void HostDocument::WillWrite(std::optional<QPDFObjGen> owner) {
+    // Two announcements in a row: the first write failed, or a write came between unannounced.
+    if (m_announced || !owner) Untrack();
+    m_announced = true;
+    if (!m_tracked || owner->getObj() <= 0 || m_changes.created.count(*owner) != 0) return;
+    if (m_changes.before.count(*owner) == 0) {
+        m_changes.before.emplace(*owner, HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner)));
+    }
+}
+
+void HostDocument::MarkModified() {
+    if (!m_announced) Untrack();
+    m_announced = false;
+    m_modified = true;
+}
+
+QPDFObjectHandle HostDocument::MakeIndirect(QPDFObjectHandle object) {
+    QPDFObjectHandle indirect = m_pdf->makeIndirectObject(object);
+    m_changes.created.insert(indirect.getObjGen());
+    return indirect;
+}
+
+void HostDocument::Untrack() {
+    m_tracked = false;
+    m_changes.before.clear();
 }
 
 HostDocument::Page& HostDocument::PageAt(int32_t number) {
@@ -136,8 +165,37 @@ void HostDocument::CheckUnread(const HostSaveOptions& options) {
                  .c_str());
 }
 
+namespace {
+
+const char* const kUnchanged = "nothing changed: the file is left as it is";
+
+}  // namespace
+
+// What the file holds stays in it: an object found unreadable is not lost by an update. The document then
+// equals its file again, object by object, and its changes are kept anew from there.
+void HostDocument::SaveUpdate(HostFileReplacer& replacer, bool ownFile) {
+    const std::unique_ptr<HostIncrementalUpdate> update =
+        m_tracked && !m_objects.Shared() ? std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, m_changes)
+                                         : std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, ChangeCandidates());
+    const std::string& text = update->Text();
+    if (text.empty() && ownFile) {
+        m_lastSaveNote = kUnchanged;
+        m_modified = false;
+    } else {
+        replacer.Replace(
+            [&text](Pipeline& out) {
+                out.write(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+                out.finish();
+            },
+            m_path);
+    }
+    m_changes.fileSize = update->Size();
+    m_changes.before.clear();
+    m_changes.created.clear();
+    m_tracked = !m_renumbered;
+}
+
 void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& options) {
-    static const char* const kUnchanged = "nothing changed: the file is left as it is";
     HostFileReplacer replacer(HostCanonicalPath(linuxPath), options.fault);
     const bool ownFile = replacer.Target() == m_path;
     if (ownFile) CheckOwnFile(options);
@@ -145,20 +203,11 @@ void HostDocument::Save(const std::string& linuxPath, const HostSaveOptions& opt
     if (m_lastSaveNote == kUnchanged) return;
     if (!m_lastSaveNote.empty()) {
         replacer.Replace([this, &options](Pipeline& out) { WriteWhole(out, options); });
+        m_renumbered = true;
+        Untrack();
     } else {
-        // What the file holds stays in it: an object found unreadable is not lost by an update.
-        const HostIncrementalUpdate update(*m_pdf, m_path, ChangeCandidates());
-        if (update.Text().empty() && ownFile) {
-            m_lastSaveNote = kUnchanged;
-            m_modified = false;
-            return;
-        }
-        replacer.Replace(
-            [&update](Pipeline& out) {
-                out.write(reinterpret_cast<const unsigned char*>(update.Text().data()), update.Text().size());
-                out.finish();
-            },
-            m_path);
+        SaveUpdate(replacer, ownFile);
+        if (m_lastSaveNote == kUnchanged) return;
     }
     m_path = replacer.Target();
     m_identity = HostFileIdentity::OfPath(m_path);

@@ -18,6 +18,7 @@
 #include "HostTypes.h"
 #include "host/document/HostCosObjects.h"
 #include "host/document/HostFileIdentity.h"
+#include "host/document/HostIncrementalUpdate.h"
 #include "host/document/HostInputFile.h"
 #include "host/document/HostSaveOptions.h"
 
@@ -27,6 +28,8 @@ constexpr int32_t kHostDocMayPrint = 0x04;
 constexpr int32_t kHostDocMayEdit = 0x08;
 constexpr int32_t kHostDocMayCopy = 0x10;
 constexpr int32_t kHostDocMayAnnotate = 0x20;
+
+class HostFileReplacer;
 
 class HostDocument {
 public:
@@ -66,7 +69,14 @@ public:
     int32_t PermissionFlags();
     // Whether anything was written into the document since it was opened or last saved.
     bool Modified() const { return m_modified; }
-    void MarkModified() { m_modified = true; }
+    // Every write into the document is announced before it with where it lands (see
+    // HostCosObjects::OwnerOf; none when that is not known), so that the next update looks at those objects
+    // alone; and marked after it. A write that was not announced makes the next update compare every object
+    // that may have changed with a new reading of the file.
+    void WillWrite(std::optional<QPDFObjGen> owner);
+    void MarkModified();
+    // `object` made an indirect object of the document.
+    QPDFObjectHandle MakeIndirect(QPDFObjectHandle object);
     // What QPDF noticed while reading the file (repairs, malformed objects), and the page tree's entries
     // that were not pages.
     const std::vector<std::string>& Warnings() const { return m_warnings; }
@@ -89,6 +99,8 @@ private:
     void CheckOwnFile(const HostSaveOptions& options);
     std::string WhyNotAnUpdate(const HostSaveOptions& options);
     std::set<QPDFObjGen> ChangeCandidates();
+    void SaveUpdate(HostFileReplacer& replacer, bool ownFile);
+    void Untrack();
     void WriteWhole(Pipeline& out, const HostSaveOptions& options);
     void CheckUnread(const HostSaveOptions& options);
 
@@ -105,6 +117,10 @@ private:
     bool m_repaired = false;
     std::string m_lastSaveNote;
     bool m_modified = false;
+    HostIncrementalUpdate::Changes m_changes;
+    bool m_tracked = true;      // m_changes holds every change since the file was read or written
+    bool m_announced = false;   // a write was announced and not yet marked
+    bool m_renumbered = false;  // a whole write numbered the objects anew: the file's are not the document's
 };
 
 // An absolute path with the links of its existing part followed, as documents are told apart by it.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -58,6 +59,21 @@ int OpenWithoutWaiting(const std::string& path) {
     return fd;
 }
 
+// `count` bytes from `offset` of the open file `fd`, fewer where it ends.
+std::string ReadAt(const std::string& path, int fd, std::size_t offset, std::size_t count) {
+    std::string bytes(count, '\0');
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) Refuse(path, std::strerror(errno));
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
 }  // namespace
 
 HostInputFile::HostInputFile(const std::string& path) {
@@ -66,4 +82,13 @@ HostInputFile::HostInputFile(const std::string& path) {
 
 std::string HostInputFile::ReadWhole(const std::string& path) {
     return ReadRegular(path, OpenWithoutWaiting(path), nullptr);
+}
+
+std::string HostInputFile::ReadPart(const std::string& path, std::size_t offset, std::size_t count, std::size_t* size) {
+    const Descriptor closer{OpenWithoutWaiting(path)};
+    struct stat status;
+    if (::fstat(closer.fd, &status) != 0) Refuse(path, std::strerror(errno));
+    if (!S_ISREG(status.st_mode)) Refuse(path, KindOf(status.st_mode));
+    *size = static_cast<std::size_t>(status.st_size);
+    return offset < *size ? ReadAt(path, closer.fd, offset, std::min(count, *size - offset)) : std::string();
 }

@@ -3,6 +3,7 @@
 // changed on disk later cannot change what the document reads, and reading an object costs no system call.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@ public:
 
     // The whole content of the regular file at `path`, or a HostError as above.
     static std::string ReadWhole(const std::string& path);
+    // Up to `count` bytes from `offset` (fewer where the file ends), with the file's size in `size`.
+    static std::string ReadPart(const std::string& path, std::size_t offset, std::size_t count, std::size_t* size);
 
 private:
     std::string m_bytes;

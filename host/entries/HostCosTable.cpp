@@ -92,7 +92,7 @@ bool IsPageBoxKey(const std::string& key) {
 
 CosObj New(HostCosDoc doc, HostBool indirect, QPDFObjectHandle object) {
     HostDocument& document = Documents().GetByCosDoc(doc);
-    if (indirect) object = document.Pdf().makeIndirectObject(object);
+    if (indirect) object = document.MakeIndirect(object);
     return document.Objects().Issue(object);
 }
 
@@ -198,9 +198,12 @@ void HostCosTable::Cos_DictPut(CosObj dict, HostAtom key, CosObj value) {
         QPDFObjectHandle stored = StorableValue(resolved, value);
         QPDFObjectHandle target = resolved.object;
         if (ContainsDirectly(stored, target)) HostFail("a direct object cannot contain itself");
+        HostDocument& document = *resolved.document;
+        document.WillWrite(document.Objects().OwnerOf(dict));
         target.replaceKey(name, stored);  // a null value removes the key, as PDF reads an absent one
-        resolved.document->Objects().NoteMember(dict, name, value);
-        resolved.document->MarkModified();
+        document.Objects().NoteMember(dict, name, value);
+        document.Objects().NotePut(dict, value);
+        document.MarkModified();
     });
 }
 
@@ -228,11 +231,14 @@ void HostCosTable::Cos_ArrayPut(CosObj array, int32_t index, CosObj value) {
         if (index < 0 || index >= kMaxArrayLength) HostFail("array index out of range");
         QPDFObjectHandle stored = StorableValue(resolved, value);
         if (ContainsDirectly(stored, target)) HostFail("a direct object cannot contain itself");
+        HostDocument& document = *resolved.document;
+        document.WillWrite(document.Objects().OwnerOf(array));
         // Putting past the end lengthens the array, with nulls in between: a new array starts empty.
         while (target.getArrayNItems() <= index) target.appendItem(QPDFObjectHandle::newNull());
         target.setArrayItem(index, stored);
-        resolved.document->Objects().NoteElement(array, index, value);
-        resolved.document->MarkModified();
+        document.Objects().NoteElement(array, index, value);
+        document.Objects().NotePut(array, value);
+        document.MarkModified();
     });
 }
 

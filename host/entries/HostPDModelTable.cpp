@@ -104,8 +104,11 @@ namespace {
 void SetPageBox(HostPage page, const char* key, const FixedRect& box) {
     const PageOfDoc resolved = Resolve(page);
     Host::Current().NoteBoxWrite();
+    QPDFObjectHandle array = HostBoxArray(box);
+    QPDFObjectHandle dict = resolved.page.dict;
+    resolved.document.WillWrite(dict.isIndirect() ? std::optional(dict.getObjGen()) : std::nullopt);
     // The page's own entry; an inherited value up the tree stays as it is.
-    resolved.page.dict.replaceKey(key, HostBoxArray(box));
+    dict.replaceKey(key, array);
     resolved.document.MarkModified();
 }
 
