@@ -377,6 +377,7 @@ void HostScript::SaveCommand(const Arguments& arguments) {
     if (words.size() > 1) Fail("save takes one FILE, after its options");
     std::string why;
     bool saved;
+    m_host.Progress().BeginTask("saving " + DocumentName(doc));
     if (words.empty()) {
         saved = m_host.Documents().Save(doc, &why, options);
     } else {
@@ -386,6 +387,7 @@ void HostScript::SaveCommand(const Arguments& arguments) {
             target = std::filesystem::path(m_host.Documents().Get(doc).Path()).parent_path() / target;
         saved = m_host.Documents().SaveAs(doc, target.string(), &why, options);
     }
+    m_host.Progress().EndTask();
     if (!saved) Fail(why);
     const std::string& note = m_host.Documents().Get(doc).LastSaveNote();
     m_out << "[document] saved " << DocumentName(doc) << (note.empty() ? "" : " (" + note + ")") << "\n";

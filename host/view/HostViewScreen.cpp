@@ -23,5 +23,16 @@ void HostViewScreen::Outline(const HostDevRect& rect, int32_t width, const std::
 }
 
 void HostViewScreen::Invert(const HostDevRect& rect) {
-    m_marks.push_back({Mark::Kind::Inverted, Normalised(rect), m_color, 1, {}});
+    const HostDevRect r = Normalised(rect);
+    // Inverting the same outline again undoes it: a drag's feedback, drawn and erased at every step, leaves
+    // nothing to replay.
+    if (!m_marks.empty() && m_marks.back().kind == Mark::Kind::Inverted && SameRect(m_marks.back().rect, r)) {
+        m_marks.pop_back();
+        return;
+    }
+    m_marks.push_back({Mark::Kind::Inverted, r, m_color, 1, {}});
+}
+
+bool HostViewScreen::SameRect(const HostDevRect& a, const HostDevRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

@@ -28,6 +28,7 @@ public:
     const std::vector<Mark>& Marks() const { return m_marks; }
 
     static HostDevRect Normalised(const HostDevRect& rect);
+    static bool SameRect(const HostDevRect& a, const HostDevRect& b);
 
 private:
     HostColor m_color{0, {0, 0, 0, 0}};  // black until a plug-in sets a colour
