@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "host/document/HostCosNumbers.h"
 #include "host/entries/HostEntry.h"
 
 namespace {
@@ -27,6 +28,13 @@ CosObj HostCosObjects::Issue(const QPDFObjectHandle& object) {
     const CosObj issued = Add(handle, Place::Indirect);
     m_indirect.emplace(handle.getObjGen(), issued.id);
     return issued;
+}
+
+CosObj HostCosObjects::IssueReal(Fixed value) {
+    // Whole and half points share their low bits: a multiplicative hash spreads them over the slots.
+    auto& slot = m_reals[(static_cast<uint32_t>(value) * 2654435761u >> 16) % m_reals.size()];
+    if (!slot || slot->first != value) slot.emplace(value, HostNewReal(value));
+    return Add(slot->second, Place::Loose);
 }
 
 template <class Slot>

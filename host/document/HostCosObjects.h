@@ -12,6 +12,7 @@
 // in or first put into, up to an indirect object, or in none yet (a new object).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -33,6 +34,10 @@ public:
     HostCosDoc Doc() const { return m_doc; }
     // An object reached without a container: a new object.
     CosObj Issue(const QPDFObjectHandle& object);
+    // A new direct real of `value`, as HostNewReal makes it. Its object may be one made for the same value
+    // before: no entry changes a number in place, so no one can tell, and a page's boxes do not cost twelve
+    // objects each.
+    CosObj IssueReal(Fixed value);
     // An object reached from outside the objects, at a named place: the catalog from the trailer, a page's
     // dictionary from its page handle.
     CosObj IssueAt(const std::string& place, const QPDFObjectHandle& value);
@@ -71,6 +76,7 @@ private:
     const Entry* EntryOf(CosObj object) const;
 
     HostCosDoc m_doc;
+    std::array<std::optional<std::pair<Fixed, QPDFObjectHandle>>, 16> m_reals;  // the last made, by value
     std::deque<Entry> m_objects;  // a deque: growing moves no handle and needs no second copy of the table
     bool m_shared = false;
     std::map<QPDFObjGen, uint32_t> m_indirect;

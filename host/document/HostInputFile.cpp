@@ -41,11 +41,16 @@ std::string ReadRegular(const std::string& path, int fd, std::optional<HostFileI
     std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
     std::size_t done = 0;
     for (;;) {
-        if (done == bytes.size()) bytes.resize(bytes.size() + 64 * 1024);  // it grew: read on to its end
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        // At the size it had, a small read tells whether it grew, without room made for more first, which
+        // would take twice the file's size for every file.
+        char more[4096];
+        const bool full = done == bytes.size();
+        char* into = full ? more : bytes.data() + done;
+        const ssize_t got = ::read(fd, into, full ? sizeof more : bytes.size() - done);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) Refuse(path, std::strerror(errno));
         if (got == 0) break;
+        if (full) bytes.append(more, static_cast<std::size_t>(got));
         done += static_cast<std::size_t>(got);
     }
     bytes.resize(done);

@@ -139,7 +139,10 @@ HostCosDoc HostCosTable::Cos_ObjectDoc(CosObj object) {
 }
 
 CosObj HostCosTable::Cos_NewFixed(HostCosDoc doc, HostBool indirect, Fixed value) {
-    return HostDocumentEntry([&] { return New(doc, indirect, HostNewReal(value)); });
+    return HostDocumentEntry([&] {
+        if (indirect) return New(doc, indirect, HostNewReal(value));
+        return Documents().GetByCosDoc(doc).Objects().IssueReal(value);
+    });
 }
 
 CosObj HostCosTable::Cos_NewString(HostCosDoc doc, HostBool indirect, const char* text, int32_t length) {
@@ -234,8 +237,12 @@ void HostCosTable::Cos_ArrayPut(CosObj array, int32_t index, CosObj value) {
         HostDocument& document = *resolved.document;
         document.WillWrite(document.Objects().OwnerOf(array));
         // Putting past the end lengthens the array, with nulls in between: a new array starts empty.
-        while (target.getArrayNItems() <= index) target.appendItem(QPDFObjectHandle::newNull());
-        target.setArrayItem(index, stored);
+        while (target.getArrayNItems() < index) target.appendItem(QPDFObjectHandle::newNull());
+        if (target.getArrayNItems() == index) {
+            target.appendItem(stored);
+        } else {
+            target.setArrayItem(index, stored);
+        }
         document.Objects().NoteElement(array, index, value);
         document.Objects().NotePut(array, value);
         document.MarkModified();
