@@ -1,5 +1,6 @@
 #include "host/document/HostCosObjects.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "host/document/HostCosNumbers.h"
@@ -37,41 +38,62 @@ CosObj HostCosObjects::IssueReal(Fixed value) {
     return Add(slot->second, Place::Loose);
 }
 
-template <class Slot>
-CosObj HostCosObjects::IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value,
+template <class SlotOf>
+CosObj HostCosObjects::IssueInSlot(const SlotOf& slotOf, uint32_t container, const QPDFObjectHandle& value,
                                    Place place) {
     QPDFObjectHandle handle = value;
     if (handle.isNull()) return kNull;
     if (handle.isIndirect()) return Issue(handle);
-    auto it = slots.find(slot);
-    if (it != slots.end() && m_objects[it->second - 1].object.isSameObjectAs(handle)) {
-        return {it->second, static_cast<uint32_t>(m_doc)};
+    const uint32_t* found = slotOf(false);
+    if (found != nullptr && *found != 0 && m_objects[*found - 1].object.isSameObjectAs(handle)) {
+        return {*found, static_cast<uint32_t>(m_doc)};
     }
-    const CosObj issued = Add(handle, place, slot.first);
-    slots[slot] = issued.id;
+    const CosObj issued = Add(handle, place, container);
+    *slotOf(true) = issued.id;
     return issued;
+}
+
+uint32_t* HostCosObjects::MemberSlot(uint32_t container, const std::string& key, bool make) {
+    if (make) return &m_members[{container, key}];
+    auto it = m_members.find({container, key});
+    return it != m_members.end() ? &it->second : nullptr;
+}
+
+uint32_t* HostCosObjects::ElementSlot(uint32_t container, int index, bool make) {
+    const std::pair<uint32_t, int> place(container, index);
+    auto it = std::lower_bound(m_elements.begin(), m_elements.end(), place,
+                               [](const Element& e, const auto& p) { return std::pair(e.container, e.index) < p; });
+    if (it != m_elements.end() && it->container == container && it->index == index) return &it->id;
+    auto late = m_lateElements.find(place);
+    if (late != m_lateElements.end()) return &late->second;
+    if (!make) return nullptr;
+    if (it != m_elements.end()) return &m_lateElements[place];
+    m_elements.push_back({container, index, 0});
+    return &m_elements.back().id;
 }
 
 CosObj HostCosObjects::IssueAt(const std::string& place, const QPDFObjectHandle& value) {
     // Container 0 is no object's value, so these places never meet a real container's keys. A direct object
     // there lies outside the objects (in the trailer, or a page stored inside another object).
-    return IssueInSlot(m_members, std::make_pair(0u, place), value, Place::Unknown);
+    return IssueInSlot([&](bool make) { return MemberSlot(0, place, make); }, 0, value, Place::Unknown);
 }
 
 CosObj HostCosObjects::IssueMember(CosObj container, const std::string& key, const QPDFObjectHandle& value) {
-    return IssueInSlot(m_members, std::make_pair(container.id, key), value, Place::InContainer);
+    return IssueInSlot([&](bool make) { return MemberSlot(container.id, key, make); }, container.id, value,
+                       Place::InContainer);
 }
 
 CosObj HostCosObjects::IssueElement(CosObj container, int index, const QPDFObjectHandle& value) {
-    return IssueInSlot(m_elements, std::make_pair(container.id, index), value, Place::InContainer);
+    return IssueInSlot([&](bool make) { return ElementSlot(container.id, index, make); }, container.id, value,
+                       Place::InContainer);
 }
 
 void HostCosObjects::NoteMember(CosObj container, const std::string& key, CosObj value) {
-    if (value.id != 0) m_members[{container.id, key}] = value.id;
+    if (value.id != 0) *MemberSlot(container.id, key, true) = value.id;
 }
 
 void HostCosObjects::NoteElement(CosObj container, int index, CosObj value) {
-    if (value.id != 0) m_elements[{container.id, index}] = value.id;
+    if (value.id != 0) *ElementSlot(container.id, index, true) = value.id;
 }
 
 const HostCosObjects::Entry* HostCosObjects::EntryOf(CosObj object) const {

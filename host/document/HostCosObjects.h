@@ -71,8 +71,16 @@ private:
         Place place;
     };
     CosObj Add(const QPDFObjectHandle& object, Place place, uint32_t container = 0);
-    template <class Slot>
-    CosObj IssueInSlot(std::map<Slot, uint32_t>& slots, const Slot& slot, const QPDFObjectHandle& value, Place place);
+    // An element's place and the value last issued or put there.
+    struct Element {
+        uint32_t container;
+        int index;
+        uint32_t id;
+    };
+    template <class SlotOf>
+    CosObj IssueInSlot(const SlotOf& slotOf, uint32_t container, const QPDFObjectHandle& value, Place place);
+    uint32_t* MemberSlot(uint32_t container, const std::string& key, bool make);
+    uint32_t* ElementSlot(uint32_t container, int index, bool make);
     const Entry* EntryOf(CosObj object) const;
 
     HostCosDoc m_doc;
@@ -81,5 +89,9 @@ private:
     bool m_shared = false;
     std::map<QPDFObjGen, uint32_t> m_indirect;
     std::map<std::pair<uint32_t, std::string>, uint32_t> m_members;
-    std::map<std::pair<uint32_t, int>, uint32_t> m_elements;
+    // In the order of their places, which mostly grows at the end (elements are reached in the containers
+    // issued last); a place that would come before the end waits in m_lateElements. A page's boxes so cost
+    // twelve small records rather than twelve tree nodes.
+    std::deque<Element> m_elements;
+    std::map<std::pair<uint32_t, int>, uint32_t> m_lateElements;
 };

@@ -67,7 +67,9 @@ void HostDocument::WillWrite(std::optional<QPDFObjGen> owner) {
     m_announced = true;
     if (!m_tracked || owner->getObj() <= 0 || m_changes.created.count(*owner) != 0) return;
     if (m_changes.before.count(*owner) == 0) {
-        m_changes.before.emplace(*owner, HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner)));
+        std::string text = HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner));
+        text.shrink_to_fit();  // kept for every page written: without the room its appends left
+        m_changes.before.emplace(*owner, std::move(text));
     }
 }
 
