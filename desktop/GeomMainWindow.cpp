@@ -1,12 +1,18 @@
 #include "desktop/GeomMainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -22,13 +28,65 @@
 GeomMainWindow::GeomMainWindow(Host& host)
     : m_host(host), m_pageView(new GeomPageView(host, this)), m_desktop(new GeomDesktop(this)) {
     setCentralWidget(m_pageView);
+    m_progress = new QProgressBar(this);
+    m_progress->hide();
+    statusBar()->addPermanentWidget(m_progress);
+    m_host.Progress().SetWatcher([this] { ShowProgress(); });
+    m_host.Alerts().SetResponder([this](const HostShownAlert& alert) { return ShowAlert(alert); });
+    if (m_host.Config().debuggerWindow) AddDebugger();
     connect(m_pageView, &GeomPageView::Acted, this, [this] { m_desktop->Sync(); });
     connect(m_pageView, &GeomPageView::Acted, this, &GeomMainWindow::Refresh);
     connect(m_desktop, &GeomDesktop::Changed, this, &GeomMainWindow::Refresh);
     Refresh();
 }
 
-GeomMainWindow::~GeomMainWindow() { delete m_desktop; }
+GeomMainWindow::~GeomMainWindow() {
+    m_host.Progress().SetWatcher(nullptr);
+    m_host.Alerts().SetResponder(nullptr);
+    m_host.SetDebuggerSink(nullptr);
+    delete m_desktop;
+}
+
+void GeomMainWindow::AddDebugger() {
+    auto* dock = new QDockWidget("Debugger", this);
+    dock->setObjectName("Debugger");
+    m_debugger = new QPlainTextEdit(dock);
+    m_debugger->setReadOnly(true);
+    dock->setWidget(m_debugger);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    m_host.SetDebuggerSink([this](const std::string& text) {
+        m_debugger->moveCursor(QTextCursor::End);
+        m_debugger->insertPlainText(QString::fromStdString(text));
+    });
+}
+
+// An alert of the host or a plug-in as a message box; the answer is the button the user pressed.
+int32_t GeomMainWindow::ShowAlert(const HostShownAlert& alert) {
+    QMessageBox box(alert.kind == 0 ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromStdString(alert.caption.empty() ? "geomview" : alert.caption),
+                    QString::fromStdString(alert.text).replace('\r', '\n'), QMessageBox::NoButton, this);
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& text : alert.buttons) {
+        buttons.push_back(box.addButton(QString::fromStdString(text), QMessageBox::AcceptRole));
+    }
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return chosen == buttons.end() ? 1 : static_cast<int32_t>(chosen - buttons.begin() + 1);
+}
+
+// A long operation holds the event loop, so the bar is repainted at once, once a percent.
+void GeomMainWindow::ShowProgress() {
+    const HostProgress& progress = m_host.Progress();
+    const bool busy = progress.Running() || !progress.Task().empty();
+    const int percent = !busy ? -1 : progress.Duration() > 0 ? progress.Current() * 100 / progress.Duration() : 0;
+    if (percent == m_progressShown && busy == m_progress->isVisible()) return;
+    m_progressShown = percent;
+    m_progress->setVisible(busy);
+    m_progress->setRange(0, progress.Running() ? 100 : 0);  // a task of the host's own cannot say how far
+    m_progress->setValue(std::clamp(percent, 0, 100));
+    statusBar()->showMessage(QString::fromStdString(progress.Task()));
+    m_progress->repaint();
+}
 
 HostDoc GeomMainWindow::FrontDoc() {
     const HostDocView front = m_host.DocViews().Front();

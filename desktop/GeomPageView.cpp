@@ -13,7 +13,7 @@
 
 GeomPageView::GeomPageView(Host& host, QWidget* parent) : QWidget(parent), m_host(host) {
     setFixedSize(HostPageViewState::kWidth, HostPageViewState::kHeight);
-    setMouseTracking(false);
+    setMouseTracking(true);  // the active tool chooses the cursor for each place on the page
 }
 
 QImage GeomPageView::Picture() {
@@ -69,7 +69,15 @@ std::optional<HostDevPoint> GeomPageView::Poll() {
 }
 
 void GeomPageView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_buttonDown) m_steps.push_back({DeviceOf(event->position()), false});
+    const HostDevPoint at = DeviceOf(event->position());
+    if (m_buttonDown) {
+        m_steps.push_back({at, false});
+        return;
+    }
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    const bool chosen = view != nullptr && m_host.Tools().AdjustCursor(view->Handle(), at.h, at.v);
+    setCursor(chosen ? GeomCursorOf(reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(m_host.Windows().Cursor())))
+                     : QCursor(Qt::ArrowCursor));
 }
 
 void GeomPageView::mouseReleaseEvent(QMouseEvent* event) {

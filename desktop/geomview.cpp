@@ -3,8 +3,6 @@
 //   geomview [--plugins DIR] [--lang XXX] [FILE.pdf]
 // What the host and the plug-ins print goes to standard output, as with geomhost.
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include <filesystem>
 #include <iostream>
@@ -18,20 +16,6 @@ std::string ProgramFolder() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string(".") : self.parent_path().string();
-}
-
-// An alert of the host or a plug-in as a message box; the answer is the button the user pressed.
-int32_t ShowAlert(QWidget* parent, const HostShownAlert& alert) {
-    QMessageBox box(alert.kind == 0 ? QMessageBox::Warning : QMessageBox::Information,
-                    QString::fromStdString(alert.caption.empty() ? "geomview" : alert.caption),
-                    QString::fromStdString(alert.text), QMessageBox::NoButton, parent);
-    std::vector<QAbstractButton*> buttons;
-    for (const std::string& text : alert.buttons) {
-        buttons.push_back(box.addButton(QString::fromStdString(text), QMessageBox::AcceptRole));
-    }
-    box.exec();
-    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
-    return chosen == buttons.end() ? 1 : static_cast<int32_t>(chosen - buttons.begin() + 1);
 }
 
 }  // namespace
@@ -62,11 +46,9 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         GeomMainWindow window(host);
-        host.Alerts().SetResponder([&window](const HostShownAlert& alert) { return ShowAlert(&window, alert); });
         window.show();
         if (!file.isEmpty()) window.OpenFile(file);
         status = QApplication::exec();
-        host.Alerts().SetResponder(nullptr);
     }
     host.Quit();
     return status;

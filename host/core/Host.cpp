@@ -247,3 +247,11 @@ void Host::NoteBoxWrite() {
         throw HostError(m_errorTexts.Register(0, kText), kText);
     }
 }
+
+void Host::Debugger(const char* text) {
+    if (m_debuggerSink) {
+        m_debuggerSink(text);
+    } else {
+        std::fputs(text, stderr);
+    }
+}

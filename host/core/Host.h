@@ -4,6 +4,7 @@
 #pragma once
 
 #include <csetjmp>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <ostream>
@@ -102,6 +103,10 @@ public:
     HostRegistrations Registrations() const;
     // Every write of a page box passes here; the one the configuration names fails with HostError.
     void NoteBoxWrite();
+    // The debugger window: what the plug-ins write to it goes to standard error, or to the sink a front end
+    // shows it in.
+    void Debugger(const char* text);
+    void SetDebuggerSink(std::function<void(const std::string&)> sink) { m_debuggerSink = std::move(sink); }
 
 private:
     void Start(HostPlugin& plugin);
@@ -136,6 +141,7 @@ private:
     std::vector<std::unique_ptr<HostPlugin>> m_plugins;
     uint32_t m_nextExtension = 1;
     int m_failedCalls = 0;
+    std::function<void(const std::string&)> m_debuggerSink;
     int m_boxWrites = 0;
     bool m_running = false;
     WinSubMessageBoxPresenter m_previousPresenter = nullptr;

@@ -1,9 +1,8 @@
-#include <cstdio>
-
+#include "host/core/Host.h"
 #include "host/entries/HostTables.h"
 
 void HostDebuggerTable::Write(const char* text) {
-    if (text != nullptr) std::fputs(text, stderr);
+    if (text != nullptr) Host::Current().Debugger(text);
 }
 
 HostTableSlots HostDebuggerTable::Build() {

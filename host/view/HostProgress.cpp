@@ -23,6 +23,7 @@ void HostProgress::Begin(void* self) {
     progress.m_shown = -1;
     ++progress.m_begun;
     if (progress.m_style == HostProgressStyle::Lines) progress.m_out << "[progress] started\n";
+    if (progress.m_watcher) progress.m_watcher();
 }
 
 void HostProgress::End(void* self) {
@@ -34,6 +35,7 @@ void HostProgress::End(void* self) {
         progress.m_out << "[progress] finished at " << progress.m_current << "/" << progress.m_duration << "\n";
     }
     progress.Erase();
+    if (progress.m_watcher) progress.m_watcher();
 }
 
 void HostProgress::SetDuration(int32_t duration, void* self) {
@@ -51,10 +53,16 @@ void HostProgress::SetCurrentValue(int32_t value, void* self) {
 }
 
 void HostProgress::BeginTask(const std::string& doing) {
+    m_task = doing;
     if (m_style == HostProgressStyle::Bar) Draw((m_label.empty() ? "" : m_label + ": ") + doing + " ...");
+    if (m_watcher) m_watcher();
 }
 
-void HostProgress::EndTask() { Erase(); }
+void HostProgress::EndTask() {
+    m_task.clear();
+    Erase();
+    if (m_watcher) m_watcher();
+}
 
 // How many of `parts` the current value has reached.
 int HostProgress::Fraction(int parts) const {
@@ -66,6 +74,7 @@ int HostProgress::Fraction(int parts) const {
 void HostProgress::Show() {
     if (m_style == HostProgressStyle::Lines) PrintLine();
     if (m_style == HostProgressStyle::Bar) DrawBar();
+    if (m_watcher) m_watcher();
 }
 
 void HostProgress::PrintLine() {

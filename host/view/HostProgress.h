@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -39,6 +40,12 @@ public:
     // the host's output tells its result anyway.
     void BeginTask(const std::string& doing);
     void EndTask();
+    // What the host's own task is doing; empty when none runs.
+    const std::string& Task() const { return m_task; }
+    const std::string& Label() const { return m_label; }
+    // A front end that shows the progress itself is told of every change: an operation begun, a value
+    // reported, an operation ended, a task begun or ended.
+    void SetWatcher(std::function<void()> watcher) { m_watcher = std::move(watcher); }
 
 private:
     static void Begin(void* self);
@@ -57,6 +64,8 @@ private:
     HostProgressStyle m_style;
     HostProgressMonitor m_monitor;
     std::string m_label;
+    std::string m_task;
+    std::function<void()> m_watcher;
     bool m_running = false;
     int32_t m_duration = 0;
     int32_t m_current = 0;

@@ -2,12 +2,15 @@
 // and on the page, the keyboard in the dialog's fields; then the file it saves.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include <sstream>
 
@@ -34,6 +37,18 @@ std::string FieldText(GeomWindowView& dialog, int id) {
     wchar_t text[64] = {};
     GetDlgItemTextW(dialog.Window(), id, text, 64);
     return QString::fromWCharArray(text).toStdString();
+}
+
+// Answers the next message box with the button of that text, once it shows; what it said is kept in `said`.
+void AnswerNextBox(const QString& button, QString& said) {
+    QTimer::singleShot(0, [button, &said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return AnswerNextBox(button, said);
+        said = box->text();
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text().remove('&') == button) return candidate->click();
+        }
+    });
 }
 
 // A drag on the page: the moves and the release wait in the queue, so the tool finds them as it polls.
@@ -79,9 +94,17 @@ TEST(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
         ASSERT_NE(dialog, nullptr) << out.str();
         EXPECT_EQ(FieldText(*dialog, 1002), "540.00");
 
-        // The width typed with the keyboard, applied with the mouse.
+        // The width typed with the keyboard, applied with the mouse; a typing mistake first, which the plug-in's
+        // alert shows in a message box.
         QTest::mouseClick(dialog, Qt::LeftButton, {}, MiddleOf(*dialog, 1002));
         for (int i = 0; i < 6; ++i) QTest::keyClick(dialog, Qt::Key_Backspace);
+        QTest::keyClicks(dialog, "5x0");
+        QString said;
+        AnswerNextBox("OK", said);
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, MiddleOf(*dialog, 1001));
+        EXPECT_EQ(said.simplified().toStdString(), "The following field does not contain a valid number: Width");
+        QTest::mouseClick(dialog, Qt::LeftButton, {}, MiddleOf(*dialog, 1002));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(dialog, Qt::Key_Backspace);
         QTest::keyClicks(dialog, "500");
         EXPECT_EQ(FieldText(*dialog, 1002), "500");
         QTest::mouseClick(dialog, Qt::LeftButton, {}, MiddleOf(*dialog, 1001));
@@ -101,7 +124,14 @@ TEST(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
             QPainter(&both).drawPixmap(main.width() + 8, 0, side);
             both.save(QString::fromLocal8Bit(shot));
         }
+        // Closing with the change unsaved asks first; Cancel keeps the window and the file as they were.
+        const std::string before = ReadFile(file);
+        AnswerNextBox("Cancel", said);
+        EXPECT_FALSE(window.close());
+        EXPECT_NE(said.indexOf("Save the changes"), -1);
+        EXPECT_EQ(ReadFile(file), before);
         ASSERT_TRUE(window.SaveFile());
+        EXPECT_TRUE(window.close()) << "nothing left to save: no question";
     }
     host.Quit();
     EXPECT_NE(
