@@ -13,6 +13,7 @@
 #include "desktop/GeomDesktop.h"
 #include "desktop/GeomMainWindow.h"
 #include "desktop/GeomPageView.h"
+#include "desktop/GeomWindowView.h"
 #include "host/core/Host.h"
 #include "host/view/HostPageViewState.h"
 
@@ -51,10 +52,14 @@ void DragStepRepainted(benchmark::State& state) {
         }
         window.Desktop().Sync();
         HostPageViewState& view = *host.DocViews().FrontPageView();
-        // As geomview does at every poll: the view and the dialog repainted before the mouse moves on.
+        // As geomview does at every poll: the view and the dialog painted before the mouse moves on (grabbed,
+        // since an offscreen window is never exposed and a repaint would paint nothing).
+        GeomWindowView* dialog = window.Desktop().ViewOf("Page Geometry");
+        if (dialog == nullptr) return state.SkipWithError("no dialog on the screen");
         host.PageViews().SetPollObserver([&] {
-            window.PageView().repaint();
+            window.PageView().grab();
             window.Desktop().Sync();
+            dialog->grab();
         });
         const int steps = 200;
         const auto there = HostPageViews::Path({36, 300}, {236, 300}, steps);

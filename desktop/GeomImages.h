@@ -11,15 +11,24 @@
 #include "Win32.h"
 #include "host/render/HostPicture.h"
 
-inline QImage GeomImageOf(const HostPicture& picture) {
-    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+// Into `image`, which keeps its memory when it has the picture's size: a view repainted at every move of the
+// mouse then allocates nothing.
+inline void GeomImageInto(const HostPicture& picture, QImage& image) {
+    if (image.width() != picture.Width() || image.height() != picture.Height()) {
+        image = QImage(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    }
     for (int y = 0; y < picture.Height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.Width(); ++x) {
             const HostPicture::Rgb pixel = picture.At(x, y);
-            row[x] = qRgb(pixel.r, pixel.g, pixel.b);
+            row[x] = 0xFF000000u | (uint32_t{pixel.r} << 16) | (uint32_t{pixel.g} << 8) | pixel.b;
         }
     }
+}
+
+inline QImage GeomImageOf(const HostPicture& picture) {
+    QImage image;
+    GeomImageInto(picture, image);
     return image;
 }
 

@@ -24,7 +24,8 @@ QImage GeomPageView::Picture() {
         empty.fill(qRgb(desk.r, desk.g, desk.b));
         return empty;
     }
-    return GeomImageOf(m_picture.Draw(*view, m_host.Documents().Get(view->Doc())));
+    GeomImageInto(m_picture.Draw(*view, m_host.Documents().Get(view->Doc())), m_image);
+    return m_image;
 }
 
 void GeomPageView::paintEvent(QPaintEvent*) {

@@ -39,6 +39,7 @@ private:
 
     Host& m_host;
     HostViewPicture m_picture{72};
+    QImage m_image;  // the last picture, whose memory the next one reuses
     struct Step {
         HostDevPoint at;
         bool released;

@@ -13,9 +13,21 @@ constexpr int kComboButton = 16;
 
 bool IsClass(const WINSUB_WINDOWINFO& info, const wchar_t* name) { return std::wstring(info.className) == name; }
 
+// The process's two window fonts, read at their first use: reading a font costs more than drawing a dialog,
+// and a desktop draws one at every move of the mouse.
+const HostFont& TextFont() {
+    static const HostFont font(HostWindowPicture::kTextSize);
+    return font;
+}
+
+const HostFont& CaptionFont() {
+    static const HostFont font(HostWindowPicture::kTextSize, true);
+    return font;
+}
+
 }  // namespace
 
-HostWindowPicture::HostWindowPicture(HWND window) : m_font(kTextSize), m_bold(kTextSize, true), m_picture(0, 0, kFace) {
+HostWindowPicture::HostWindowPicture(HWND window) : m_font(TextFont()), m_bold(CaptionFont()), m_picture(0, 0, kFace) {
     WINSUB_WINDOWINFO info{};
     if (!WinSub_GetWindowInfo(window, &info)) throw std::runtime_error("the window is gone");
     m_origin = {info.screen.left, info.screen.top};
@@ -24,7 +36,7 @@ HostWindowPicture::HostWindowPicture(HWND window) : m_font(kTextSize), m_bold(kT
     DrawChildren(window);
 }
 
-int HostWindowPicture::ListRowHeight() { return HostFont(kTextSize).LineHeight() + 1; }
+int HostWindowPicture::ListRowHeight() { return TextFont().LineHeight() + 1; }
 
 HostWindowPicture::Box HostWindowPicture::Place(const RECT& screen) const {
     return {screen.left - m_origin.x, screen.top - m_origin.y, screen.right - m_origin.x, screen.bottom - m_origin.y};

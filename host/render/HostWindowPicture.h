@@ -48,8 +48,8 @@ private:
     void Bevel(const Box& box, HostPicture::Rgb topLeft, HostPicture::Rgb bottomRight);
     void Label(const Box& box, const std::string& text, bool usable, int align);
 
-    HostFont m_font;
-    HostFont m_bold;
+    const HostFont& m_font;
+    const HostFont& m_bold;
     POINT m_origin{0, 0};
     HostPicture m_picture;
 };
