@@ -128,6 +128,8 @@ void HostDocument::CheckOwnFile(const HostSaveOptions& options) {
 std::string HostDocument::WhyNotAnUpdate(const HostSaveOptions& options) {
     if (options.full) return "written in full, as asked";
     if (m_repaired) return "written in full: the file was repaired as it was read";
+    // A whole write numbers the objects anew, so the file no longer holds the numbers the document uses.
+    if (m_renumbered) return "written in full: the file was last written whole, its objects numbered anew";
     if (m_pdf->isEncrypted()) return "written in full: an update to an encrypted file is not made";
     if (!m_identity->ChangeTo(HostFileIdentity::OfPath(m_path)).empty()) {
         return "written in full: the file it was read from changed on disk";
