@@ -131,6 +131,8 @@ void GeomMainWindow::Refresh() {
 }
 
 void GeomMainWindow::BuildMenus() {
+    // The old menus go once control is back in the event loop: this may run from one of their own actions.
+    for (QMenu* old : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) old->deleteLater();
     menuBar()->clear();
     std::vector<QMenu*> open;  // the menu at each depth of the host's bar
     for (const HostMenus::Entry& entry : m_host.Menus().Entries()) {
