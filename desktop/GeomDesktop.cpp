@@ -22,11 +22,8 @@ GeomDesktop::~GeomDesktop() {
 }
 
 void GeomDesktop::Sync() {
-    std::vector<HWND> windows(static_cast<std::size_t>(WinSub_GetWindows(nullptr, nullptr, 0)));
-    windows.resize(
-        static_cast<std::size_t>(WinSub_GetWindows(nullptr, windows.data(), static_cast<int>(windows.size()))));
     std::set<HWND> shown;
-    for (HWND window : windows) {
+    for (HWND window : HostWindowsOf(nullptr)) {
         WINSUB_WINDOWINFO info{};
         if (WinSub_GetWindowInfo(window, &info) && info.shown) shown.insert(window);
     }

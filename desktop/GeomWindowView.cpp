@@ -60,10 +60,7 @@ HWND GeomWindowView::ControlAt(const QPoint& point) const {
     HWND found = m_window;
     for (bool deeper = true; deeper;) {
         deeper = false;
-        std::vector<HWND> children(static_cast<std::size_t>(WinSub_GetWindows(found, nullptr, 0)));
-        children.resize(
-            static_cast<std::size_t>(WinSub_GetWindows(found, children.data(), static_cast<int>(children.size()))));
-        for (HWND child : children) {  // the top of the Z order first
+        for (HWND child : HostWindowsOf(found)) {  // the top of the Z order first
             const WINSUB_WINDOWINFO info = InfoOf(child);
             if (info.shown && Contains(info.screen, screen)) {
                 found = child;

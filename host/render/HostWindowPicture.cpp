@@ -79,9 +79,7 @@ void HostWindowPicture::DrawFrame(const WINSUB_WINDOWINFO& info) {
 }
 
 void HostWindowPicture::DrawChildren(HWND parent) {
-    std::vector<HWND> children(static_cast<std::size_t>(WinSub_GetWindows(parent, nullptr, 0)));
-    children.resize(
-        static_cast<std::size_t>(WinSub_GetWindows(parent, children.data(), static_cast<int>(children.size()))));
+    const std::vector<HWND> children = HostWindowsOf(parent);
     // Bottom of the Z order first, so that what lies on top is drawn last.
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
         WINSUB_WINDOWINFO info{};

@@ -28,16 +28,9 @@ std::string Dump(HWND root) {
     return HostNarrow(text);
 }
 
-std::vector<HWND> WindowsOf(HWND parent) {
-    std::vector<HWND> windows(static_cast<std::size_t>(WinSub_GetWindows(parent, nullptr, 0)));
-    windows.resize(
-        static_cast<std::size_t>(WinSub_GetWindows(parent, windows.data(), static_cast<int>(windows.size()))));
-    return windows;
-}
-
 // Depth first, in Z order; a shown control wins over a hidden one with the same id.
 HWND FindControl(HWND parent, int id, HWND& hidden) {
-    for (HWND child : WindowsOf(parent)) {
+    for (HWND child : HostWindowsOf(parent)) {
         const WINSUB_WINDOWINFO info = InfoOf(child);
         if (info.id == id) {
             if (info.shown) return child;
@@ -129,7 +122,7 @@ HWND HostScriptScreen::TopLevel(const WindowName& name) const {
         if (active == nullptr) Fail("no window is active");
         return active;
     }
-    for (HWND window : WindowsOf(nullptr)) {
+    for (HWND window : HostWindowsOf(nullptr)) {
         if (InfoOf(window).shown && HostShownText(window) == *name) return window;
     }
     Fail("no window " + Quoted(*name) + " on the screen");

@@ -1,7 +1,9 @@
-// What the user reads on the screen, read from the window manager without sending a message.
+// What the user reads on the screen, read from the window manager without sending a message: texts, and the
+// windows themselves.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/core/HostText.h"
 #include "win32sub/Desktop.h"
@@ -20,4 +22,12 @@ inline std::wstring HostEntryText(HWND window, int index) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(WinSub_GetEntryText(window, index, text.data(), length + 1)));
     return text;
+}
+
+// The top-level windows (`parent` NULL) or the children of `parent`, the top of the Z order first.
+inline std::vector<HWND> HostWindowsOf(HWND parent) {
+    std::vector<HWND> windows(static_cast<std::size_t>(WinSub_GetWindows(parent, nullptr, 0)));
+    windows.resize(
+        static_cast<std::size_t>(WinSub_GetWindows(parent, windows.data(), static_cast<int>(windows.size()))));
+    return windows;
 }
