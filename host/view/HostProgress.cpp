@@ -64,11 +64,11 @@ void HostProgress::EndTask() {
     if (m_watcher) m_watcher();
 }
 
-// How many of `parts` the current value has reached.
-int HostProgress::Fraction(int parts) const {
+// How many of `shares` (tenths, hundredths) the current value has reached.
+int HostProgress::Fraction(int shares) const {
     if (m_duration <= 0) return 0;
     const int64_t current = std::clamp<int64_t>(m_current, 0, m_duration);
-    return static_cast<int>(current * parts / m_duration);
+    return static_cast<int>(current * shares / m_duration);
 }
 
 void HostProgress::Show() {

@@ -57,7 +57,7 @@ private:
     void DrawBar();
     void Draw(const std::string& text);
     void Erase();
-    int Fraction(int parts) const;
+    int Fraction(int shares) const;
 
     std::ostream& m_out;
     std::ostream& m_bar;
