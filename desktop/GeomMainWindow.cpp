@@ -34,6 +34,7 @@ GeomMainWindow::GeomMainWindow(Host& host)
     m_host.Progress().SetWatcher([this] { ShowProgress(); });
     m_host.Alerts().SetResponder([this](const HostShownAlert& alert) { return ShowAlert(alert); });
     if (m_host.Config().debuggerWindow) AddDebugger();
+    connect(m_pageView, &GeomPageView::Moved, this, [this] { m_desktop->Sync(); });
     connect(m_pageView, &GeomPageView::Acted, this, [this] { m_desktop->Sync(); });
     connect(m_pageView, &GeomPageView::Acted, this, &GeomMainWindow::Refresh);
     connect(m_desktop, &GeomDesktop::Changed, this, &GeomMainWindow::Refresh);

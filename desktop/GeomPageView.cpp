@@ -60,7 +60,7 @@ void GeomPageView::mousePressEvent(QMouseEvent* event) {
 // sees every position, the last one before the release too, as with a path the script gives.
 std::optional<HostDevPoint> GeomPageView::Poll() {
     repaint();
-    Q_EMIT Acted();
+    Q_EMIT Moved();
     while (m_steps.empty()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const Step step = m_steps.front();
     m_steps.pop_front();

@@ -26,6 +26,9 @@ public:
 Q_SIGNALS:
     // The user acted on the page; what the plug-ins changed should show.
     void Acted();
+    // The mouse moved during a drag: the windows that follow it should show it now (menus and toolbars
+    // wait for the drag's end).
+    void Moved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
