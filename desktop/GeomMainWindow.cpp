@@ -17,7 +17,9 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <iterator>
 
+#include "desktop/GeomCommand.h"
 #include "desktop/GeomDesktop.h"
 #include "desktop/GeomImages.h"
 #include "desktop/GeomPageView.h"
@@ -131,18 +133,38 @@ void GeomMainWindow::Refresh() {
     m_pageView->update();
 }
 
+// The menus are made anew only when their items change, so that a menu the user holds open stays; their
+// states are asked after every action.
 void GeomMainWindow::BuildMenus() {
+    const std::vector<HostMenus::Entry> entries = m_host.Menus().Entries();
+    std::string names = QSettings().value("recentFiles").toStringList().join('/').toStdString();
+    names += FrontDoc() == HostDoc::None ? "" : " document";
+    for (const HostMenus::Entry& entry : entries) names += " " + entry.text + "/" + std::to_string(entry.depth);
+    if (names != m_menuNames) {
+        m_menuNames = names;
+        MakeMenus(entries);
+    }
+    for (const HostMenus::Entry& entry : entries) {
+        QAction* action = entry.isMenu || entry.separator
+                              ? nullptr
+                              : menuBar()->findChild<QAction*>(QString::fromStdString(entry.name));
+        if (action == nullptr) continue;
+        action->setEnabled(Enabled(entry.name, entry.command, entry.enabled));
+        action->setChecked(entry.marked);
+    }
+}
+
+void GeomMainWindow::MakeMenus(const std::vector<HostMenus::Entry>& entries) {
     // The old menus go once control is back in the event loop: this may run from one of their own actions.
     for (QMenu* old : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) old->deleteLater();
     menuBar()->clear();
     std::vector<QMenu*> open;  // the menu at each depth of the host's bar
-    for (const HostMenus::Entry& entry : m_host.Menus().Entries()) {
+    for (const HostMenus::Entry& entry : entries) {
         open.resize(static_cast<std::size_t>(entry.depth));
         QMenu* parent = open.empty() ? nullptr : open.back();
-        const QString title = QString::fromStdString(entry.title);
         if (entry.isMenu || entry.opens) {
+            const QString title = QString::fromStdString(entry.title);
             QMenu* menu = parent == nullptr ? menuBar()->addMenu(title) : parent->addMenu(title);
-            if (entry.isMenu && entry.name == "File") AddFileActions(menu);
             if (!entry.isMenu) menu->setEnabled(entry.enabled);
             open.push_back(menu);
             continue;
@@ -152,51 +174,78 @@ void GeomMainWindow::BuildMenus() {
             parent->addSeparator();
             continue;
         }
-        QAction* action = parent->addAction(title);
-        if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
-        action->setIcon(QPixmap::fromImage(GeomImageOfBitmap(entry.icon)));
-        action->setEnabled(entry.enabled);
-        action->setCheckable(entry.marked);
-        action->setChecked(entry.marked);
-        const std::string name = entry.name;
-        connect(action, &QAction::triggered, this, [this, name] {
-            m_host.Menus().Click(name);
-            m_desktop->Sync();
-            Refresh();
-        });
+        AddItem(parent, entry);
+        if (entry.name == "SaveAs") AddRecentFiles(parent);
+        if (entry.name == "RotateCCW") AddPageActions(parent);
     }
-    AddPageActions(menuBar()->addMenu("Page"));
 }
 
-void GeomMainWindow::AddFileActions(QMenu* file) {
-    file->addAction("Open...", QKeySequence::Open, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, "Open", {}, "PDF files (*.pdf);;All files (*)");
-        if (!path.isEmpty()) OpenFile(path);
-    });
-    file->addAction("Save", QKeySequence::Save, this, [this] { SaveFile(); })->setEnabled(FrontDoc() != HostDoc::None);
-    file->addAction("Save As...", QKeySequence::SaveAs, this,
-                    [this] {
-                        const QString path = QFileDialog::getSaveFileName(this, "Save As", {}, "PDF files (*.pdf)");
-                        if (!path.isEmpty()) SaveFile(path);
-                    })
-        ->setEnabled(FrontDoc() != HostDoc::None);
+void GeomMainWindow::AddItem(QMenu* menu, const HostMenus::Entry& entry) {
+    QAction* action = menu->addAction(QString::fromStdString(entry.title));
+    action->setObjectName(QString::fromStdString(entry.name));
+    const GeomCommand* own = GeomCommand::Of(entry.name);
+    if (!entry.shortcut.empty()) {
+        action->setShortcut(QKeySequence(QString::fromStdString(entry.shortcut)));
+    } else if (own != nullptr) {
+        action->setShortcut(own->shortcut);
+    }
+    action->setIcon(QPixmap::fromImage(GeomImageOfBitmap(entry.icon)));
+    action->setCheckable(entry.command.computeMarked.callback != HostCallback::None);
+    connect(action, &QAction::triggered, this,
+            [this, name = entry.name, command = entry.command] { Run(name, command, true); });
+}
+
+// An item or button a plug-in stands behind is the host's to run; the host's own ones are geomview's.
+bool GeomMainWindow::Enabled(const std::string& name, const HostCommand& command, bool enabled) {
+    if (command.execute.callback != HostCallback::None) return enabled;
+    const GeomCommand* own = GeomCommand::Of(name);
+    return own != nullptr && (!own->needsDocument || FrontDoc() != HostDoc::None);
+}
+
+void GeomMainWindow::Run(const std::string& name, const HostCommand& command, bool onMenu) {
+    const GeomCommand* own = command.execute.callback == HostCallback::None ? GeomCommand::Of(name) : nullptr;
+    if (own != nullptr) {
+        (this->*own->run)();
+    } else if (onMenu) {
+        m_host.Menus().Click(name);
+    } else {
+        m_host.Toolbars().Click(name);
+    }
+    m_desktop->Sync();
+    Refresh();
+}
+
+void GeomMainWindow::OpenDialog() {
+    const QString path = QFileDialog::getOpenFileName(this, "Open", {}, "PDF files (*.pdf);;All files (*)");
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+void GeomMainWindow::SaveAsDialog() {
+    const QString path = QFileDialog::getSaveFileName(this, "Save As", {}, "PDF files (*.pdf)");
+    if (!path.isEmpty()) SaveFile(path);
+}
+
+void GeomMainWindow::CloseDocument() {
+    const HostDoc doc = FrontDoc();
+    if (doc != HostDoc::None && AskToSave(doc)) m_host.DocViews().CloseDocument(doc);
+}
+
+void GeomMainWindow::HandTool() { m_host.Tools().SetActive(m_host.Tools().Default(), false); }
+
+void GeomMainWindow::AddRecentFiles(QMenu* file) {
     QMenu* recent = file->addMenu("Recent Files");
     for (const QString& path : QSettings().value("recentFiles").toStringList()) {
         recent->addAction(path, this, [this, path] { OpenFile(path); });
     }
     recent->setEnabled(!recent->isEmpty());
-    file->addAction("Quit", QKeySequence::Quit, this, &QWidget::close);
-    file->addSeparator();
 }
 
-void GeomMainWindow::AddPageActions(QMenu* page) {
+void GeomMainWindow::AddPageActions(QMenu* view) {
     const bool shown = m_host.DocViews().FrontPageView() != nullptr;
-    page->addAction("Previous Page", QKeySequence(Qt::Key_PageUp), this, [this] { ShowPage(-1); })->setEnabled(shown);
-    page->addAction("Next Page", QKeySequence(Qt::Key_PageDown), this, [this] { ShowPage(1); })->setEnabled(shown);
-    page->addAction("Zoom In", QKeySequence::ZoomIn, this, [this] { Zoom(125); })->setEnabled(shown);
-    page->addAction("Zoom Out", QKeySequence::ZoomOut, this, [this] { Zoom(80); })->setEnabled(shown);
-    page->addAction("Fit Page", QKeySequence(Qt::CTRL | Qt::Key_0), this, [this] { Zoom(0); })->setEnabled(shown);
-    page->addAction("Rotate View", QKeySequence(Qt::CTRL | Qt::Key_R), this, [this] { Rotate(); })->setEnabled(shown);
+    view->addSeparator();
+    view->addAction("Previous Page", QKeySequence(Qt::Key_PageUp), this, &GeomMainWindow::PreviousPage)
+        ->setEnabled(shown);
+    view->addAction("Next Page", QKeySequence(Qt::Key_PageDown), this, &GeomMainWindow::NextPage)->setEnabled(shown);
 }
 
 // The toolbars are made anew only when their buttons change; their states are asked after every action.
@@ -214,7 +263,7 @@ void GeomMainWindow::BuildToolbars() {
         QAction* action =
             entry.isToolbar || entry.separator ? nullptr : findChild<QAction*>(QString::fromStdString(entry.name));
         if (action == nullptr) continue;
-        action->setEnabled(entry.enabled);
+        action->setEnabled(Enabled(entry.name, entry.command, entry.enabled));
         action->setCheckable(true);
         action->setChecked(entry.marked);
     }
@@ -236,16 +285,22 @@ void GeomMainWindow::MakeToolbars(const std::vector<HostToolbars::Entry>& entrie
         QAction* action = entry.depth == 1 ? toolbar->addAction(QString()) : flyout->addAction(QString());
         action->setText(QString::fromStdString(entry.title.empty() ? entry.name : entry.title));
         action->setObjectName(QString::fromStdString(entry.name));
-        action->setIcon(QPixmap::fromImage(GeomImageOfBitmap(entry.icon)));
-        const std::string name = entry.name;
-        connect(action, &QAction::triggered, this, [this, name] {
-            m_host.Toolbars().Click(name);
-            m_desktop->Sync();
-            Refresh();
-        });
+        action->setIcon(IconOf(entry));
+        connect(action, &QAction::triggered, this,
+                [this, name = entry.name, command = entry.command] { Run(name, command, false); });
         if (entry.depth == 1) flyout = entry.opens ? new QMenu(toolbar) : nullptr;
         if (entry.depth == 1 && flyout != nullptr) action->setMenu(flyout);
     }
+}
+
+// A plug-in's button shows its bitmap; the host's own ones a picture of the desktop's, or their names.
+QIcon GeomMainWindow::IconOf(const HostToolbars::Entry& button) const {
+    const QImage bitmap = GeomImageOfBitmap(button.icon);
+    if (!bitmap.isNull()) return QPixmap::fromImage(bitmap);
+    const GeomCommand* own = GeomCommand::Of(button.name);
+    if (own == nullptr || own->themeIcon == nullptr) return {};
+    return QIcon::fromTheme(own->themeIcon,
+                            own->styleIcon == QStyle::SP_CustomBase ? QIcon() : style()->standardIcon(own->styleIcon));
 }
 
 void GeomMainWindow::ShowPage(int delta) {
@@ -256,27 +311,46 @@ void GeomMainWindow::ShowPage(int delta) {
     Refresh();
 }
 
-// A zoom of 0 fits the whole page into the view.
-void GeomMainWindow::Zoom(int percent) {
+// Zooming steps through the levels a reader of PDF files offers, from wherever the view is.
+void GeomMainWindow::StepZoom(bool in) {
+    static constexpr double kLevels[] = {0.0833, 0.125, 0.25, 0.3333, 0.5, 0.6667, 0.75, 1,  1.25, 1.5,
+                                         2,      3,     4,    6,      8,   12,     16,   32, 64};
     HostPageViewState* view = m_host.DocViews().FrontPageView();
     if (view == nullptr) return;
-    Fixed zoom = static_cast<Fixed>(int64_t{view->Zoom()} * percent / 100);
-    if (percent == 0) {
-        const FixedRect shown = view->ShownBox();
-        const bool sideways = view->Rotation() % 180 != 0;
-        const double wide = (shown.right - shown.left) / 65536.0, high = (shown.top - shown.bottom) / 65536.0;
-        const double fit = std::min(HostPageViewState::kWidth / (sideways ? high : wide),
-                                    HostPageViewState::kHeight / (sideways ? wide : high));
-        zoom = static_cast<Fixed>(fit * 65536);
+    const double now = view->Zoom() / 65536.0;
+    double next = in ? kLevels[std::size(kLevels) - 1] : kLevels[0];
+    for (double level : kLevels) {
+        if (in && level > now * 1.001) {
+            next = level;
+            break;
+        }
+        if (!in && level < now * 0.999) next = level;
     }
+    SetZoom(static_cast<Fixed>(next * 65536));
+}
+
+void GeomMainWindow::FitPage() {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) return;
+    const FixedRect shown = view->ShownBox();
+    const bool sideways = view->Rotation() % 180 != 0;
+    const double wide = (shown.right - shown.left) / 65536.0, high = (shown.top - shown.bottom) / 65536.0;
+    const double fit = std::min(HostPageViewState::kWidth / (sideways ? high : wide),
+                                HostPageViewState::kHeight / (sideways ? wide : high));
+    SetZoom(static_cast<Fixed>(fit * 65536));
+}
+
+void GeomMainWindow::SetZoom(Fixed zoom) {
+    HostPageViewState* view = m_host.DocViews().FrontPageView();
+    if (view == nullptr) return;
     m_host.PageViews().SetZoom(*view, std::clamp(zoom, HostPageViewState::kMinZoom, HostPageViewState::kMaxZoom));
     Refresh();
 }
 
-void GeomMainWindow::Rotate() {
+void GeomMainWindow::Rotate(int degrees) {
     HostPageViewState* view = m_host.DocViews().FrontPageView();
     if (view == nullptr) return;
-    m_host.PageViews().SetViewRotation(*view, (view->ViewRotation() + 90) % 360);
+    m_host.PageViews().SetViewRotation(*view, (view->ViewRotation() + degrees) % 360);
     Refresh();
 }
 
@@ -290,28 +364,25 @@ void GeomMainWindow::RememberRecent(const QString& path) {
 }
 
 // Nothing is lost: a document with changes is saved, or the user says to let them go, or nothing closes.
-bool GeomMainWindow::AskToSave() {
-    for (HostDoc doc : m_host.Documents().OpenDocuments()) {
-        const HostDocument* document = m_host.Documents().Find(doc);
-        if (document == nullptr || !document->Modified()) continue;
-        const auto answer = QMessageBox::question(
-            this, "geomview",
-            "Save the changes to \"" + QFileInfo(QString::fromStdString(document->Path())).fileName() + "\"?",
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        if (answer == QMessageBox::Cancel) return false;
-        std::string why;
-        if (answer == QMessageBox::Save && !m_host.Documents().Save(doc, &why)) {
-            QMessageBox::warning(this, "Save", QString::fromStdString(why));
-            return false;
-        }
+bool GeomMainWindow::AskToSave(HostDoc doc) {
+    const HostDocument* document = m_host.Documents().Find(doc);
+    if (document == nullptr || !document->Modified()) return true;
+    const auto answer = QMessageBox::question(
+        this, "geomview",
+        "Save the changes to \"" + QFileInfo(QString::fromStdString(document->Path())).fileName() + "\"?",
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel) return false;
+    std::string why;
+    if (answer == QMessageBox::Save && !m_host.Documents().Save(doc, &why)) {
+        QMessageBox::warning(this, "Save", QString::fromStdString(why));
+        return false;
     }
     return true;
 }
 
 void GeomMainWindow::closeEvent(QCloseEvent* event) {
-    if (!AskToSave()) {
-        event->ignore();
-        return;
+    for (HostDoc doc : m_host.Documents().OpenDocuments()) {
+        if (!AskToSave(doc)) return event->ignore();
     }
     event->accept();
 }

@@ -4,13 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <sstream>
 
@@ -63,21 +66,77 @@ void Drag(QWidget& page, QPoint from, QPoint to) {
     QTest::mousePress(&page, Qt::LeftButton, {}, from);
 }
 
-TEST(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "geomview_tests";
-    static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    TestFolder folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(folder.Path()));
-    const std::string file = folder.Path("in.pdf");
-    WriteFile(file, ReadFile(GEOM_SAMPLES_DIR "/sample.pdf"));
+// Keys pressed in the dialog: Tab until the control has the focus, as the user looks for it.
+void TabTo(GeomWindowView& dialog, int id) {
+    for (int i = 0; i < 20 && GetFocus() != GetDlgItem(dialog.Window(), id); ++i) QTest::keyClick(&dialog, Qt::Key_Tab);
+    ASSERT_EQ(GetFocus(), GetDlgItem(dialog.Window(), id)) << "control #" << id << " is never reached with Tab";
+}
 
+void PressTimes(QWidget& widget, Qt::Key key, int times) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(&widget, key);
+}
+
+// Through the menu bar with the mouse: each menu of the path opened in turn, then its last item clicked.
+void ChooseFromMenus(QMainWindow& window, const QStringList& path) {
+    QWidget* menu = window.menuBar();
+    for (const QString& title : path) {
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == title) chosen = action;
+        }
+        ASSERT_NE(chosen, nullptr) << title.toStdString();
+        const QRect place = menu == window.menuBar() ? window.menuBar()->actionGeometry(chosen)
+                                                     : static_cast<QMenu*>(menu)->actionGeometry(chosen);
+        QTest::mouseMove(menu, place.center());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, place.center());
+        if (chosen->menu() == nullptr) return;
+        menu = chosen->menu();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(menu)) << title.toStdString();
+    }
+}
+
+// The boxes of every page, as a reader sees them.
+std::string BoxesOf(const std::string& path) {
+    return RunCommand("pdfinfo -box -f 1 -l 2 " + Quoted(path) + " | grep Box").output;
+}
+
+// A user's session: the sample opened in geomview's main window, on the offscreen platform.
+class GeomView : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    GeomView() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(folder.Path()));
+        WriteFile(file, ReadFile(GEOM_SAMPLES_DIR "/sample.pdf"));
+        host.LoadPlugins(GEOM_BIN_DIR);
+        host.FinishStartup();
+    }
+    ~GeomView() override { host.Quit(); }
+
+    // The same journey run by geomhost on a copy of the sample: the boxes it saves in `saved` must be those
+    // geomview saved.
+    void ExpectTheBoxesOfTheScript(const std::string& script, const char* saved = "script.pdf") {
+        WriteFile(folder.Path("script.pdf"), ReadFile(GEOM_SAMPLES_DIR "/sample.pdf"));
+        WriteFile(folder.Path("journey.script"), script);
+        const CommandResult run =
+            RunCommand(GEOM_BIN_DIR "/geomhost --no-debugger --open " + Quoted(folder.Path("script.pdf")) +
+                       " --script " + Quoted(folder.Path("journey.script")));
+        ASSERT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(BoxesOf(file), BoxesOf(folder.Path(saved)));
+    }
+
+    static inline int argc = 1;
+    static inline char name[] = "geomview_tests";
+    static inline char* argv[] = {name, nullptr};
+    QApplication application{argc, argv};
+    TestFolder folder;
+    const std::string file = folder.Path("in.pdf");
     std::ostringstream out;
-    Host host(HostConfig{}, out);
-    host.LoadPlugins(GEOM_BIN_DIR);
-    host.FinishStartup();
+    Host host{HostConfig{}, out};
+};
+
+TEST_F(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
     {
         GeomMainWindow window(host);
         window.show();
@@ -115,6 +174,17 @@ TEST(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
         Drag(window.PageView(), {18, 300}, {38, 300});
         EXPECT_EQ(FieldText(*dialog, 1002), "480.00");
         EXPECT_EQ(window.PageView().Picture().pixel(38, 300), qRgb(0, 0, 255));
+        // The tool's cursors by zone: its own over an edge and inside the box, differently drawn; the arrow
+        // away from the box.
+        const auto cursorAt = [&window](QPoint at) {
+            QTest::mouseMove(&window.PageView(), at);
+            return window.PageView().cursor();
+        };
+        const QCursor edge = cursorAt({38, 300}), inside = cursorAt({300, 300}), away = cursorAt({5, 5});
+        EXPECT_EQ(edge.shape(), Qt::BitmapCursor);
+        EXPECT_EQ(inside.shape(), Qt::BitmapCursor);
+        EXPECT_NE(edge.pixmap().toImage(), inside.pixmap().toImage());
+        EXPECT_EQ(away.shape(), Qt::ArrowCursor);
 
         if (const QByteArray shot = qgetenv("GEOMVIEW_SCREENSHOT"); !shot.isEmpty()) {
             const QPixmap main = window.grab(), side = dialog->grab();
@@ -133,22 +203,75 @@ TEST(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
         ASSERT_TRUE(window.SaveFile());
         EXPECT_TRUE(window.close()) << "nothing left to save: no question";
     }
-    host.Quit();
-    // The same journey through geomhost's script gives the same boxes on every page.
-    WriteFile(folder.Path("script.pdf"), ReadFile(GEOM_SAMPLES_DIR "/sample.pdf"));
-    WriteFile(folder.Path("journey.script"),
-              "button ORBA:EXGM_GeomToolButton\ntype #1002 5x0\npress #1001\ntype #1002 500\npress #1001\n"
-              "drag 18 300 38 300\nsave\n");
-    ASSERT_EQ(RunCommand(GEOM_BIN_DIR "/geomhost --no-debugger --open " + Quoted(folder.Path("script.pdf")) +
-                         " --script " + Quoted(folder.Path("journey.script")))
-                  .status,
-              0);
-    const auto boxesOf = [](const std::string& path) {
-        return RunCommand("pdfinfo -box -f 1 -l 2 " + Quoted(path) + " | grep Box").output;
-    };
-    const std::string boxes = boxesOf(file);
-    EXPECT_NE(boxes.find("Page    1 TrimBox:      56.00    36.00   536.00   756.00"), std::string::npos) << boxes;
-    EXPECT_EQ(boxes, boxesOf(folder.Path("script.pdf")));
+    ExpectTheBoxesOfTheScript(
+        "button ORBA:EXGM_GeomToolButton\ntype #1002 5x0\npress #1001\ntype #1002 500\npress #1001\n"
+        "drag 18 300 38 300\nsave\n");
+    EXPECT_NE(BoxesOf(file).find("Page    1 TrimBox:      56.00    36.00   536.00   756.00"), std::string::npos);
+}
+
+// The sample's tour, the dialogs worked with the keyboard only, then the Trim Box dialog: geomview saves the
+// boxes that geomhost saves for the same tour.
+TEST_F(GeomView, TheTourWithTheKeyboardGivesTheToursFile) {
+    {
+        GeomMainWindow window(host);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(window.OpenFile(QString::fromStdString(file)));
+
+        // The geometry tool from its menu, with the mouse.
+        ChooseFromMenus(window, {"Advanced", "Orba Tools", "Edit Page Geometry"});
+        GeomWindowView* dialog = window.Desktop().ViewOf("Page Geometry");
+        ASSERT_NE(dialog, nullptr) << out.str();
+
+        // The BleedBox as coordinates in inches, a quarter inch outside the TrimBox, to the even pages.
+        TabTo(*dialog, 1006);
+        PressTimes(*dialog, Qt::Key_Down, 2);
+        TabTo(*dialog, 1009);
+        PressTimes(*dialog, Qt::Key_Down, 1);
+        TabTo(*dialog, 1008);
+        PressTimes(*dialog, Qt::Key_Down, 1);
+        for (const auto& [id, typed] : {std::pair{1004, "0.25"}, {1005, "0.25"}, {1002, "8.25"}, {1003, "10.75"}}) {
+            TabTo(*dialog, id);
+            QTest::keyClicks(dialog, typed);
+        }
+        TabTo(*dialog, 1007);
+        PressTimes(*dialog, Qt::Key_Down, 2);
+        QTest::keyClick(dialog, Qt::Key_Return);
+
+        // Page 2 at half size, the TrimBox again, and its right edge dragged up with the mouse.
+        QTest::keyClick(&window, Qt::Key_PageDown);
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+        TabTo(*dialog, 1006);
+        PressTimes(*dialog, Qt::Key_Up, 2);
+        Drag(window.PageView(), {150, 421}, {150, 401});
+        EXPECT_EQ(FieldText(*dialog, 1002), "11.139") << out.str();
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+
+        // The Trim Box dialog from the toolbar: the TrimBox of every page 5 millimetres off the MediaBox.
+        auto* trim = window.findChild<QAction*>("ORBA:EXGM_TrimToolButton");
+        ASSERT_NE(trim, nullptr);
+        QWidget* button = nullptr;
+        for (QToolBar* toolbar : window.findChildren<QToolBar*>()) {
+            if (QWidget* shown = toolbar->widgetForAction(trim)) button = shown;
+        }
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, 4));
+        GeomWindowView* trimDialog = window.Desktop().ViewOf("Trim Box");
+        ASSERT_NE(trimDialog, nullptr) << out.str();
+        TabTo(*trimDialog, 1008);
+        PressTimes(*trimDialog, Qt::Key_Down, 3);
+        TabTo(*trimDialog, 1004);
+        QTest::keyClicks(trimDialog, "5");
+        TabTo(*trimDialog, 1007);
+        PressTimes(*trimDialog, Qt::Key_Down, 1);
+        QTest::keyClick(trimDialog, Qt::Key_Return);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_TRUE(window.close()) << "everything saved: no question";
+    }
+    ExpectTheBoxesOfTheScript(ReadFile(GEOM_SAMPLES_DIR "/tour.script") +
+                                  "button ORBA:EXGM_TrimToolButton\nchoose #1008 Millimeters\ntype #1004 5\n"
+                                  "choose #1007 \"To All Pages\"\npress #1001\nsave\n",
+                              "sample-edited.pdf");
 }
 
 }  // namespace
