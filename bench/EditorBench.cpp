@@ -3,12 +3,18 @@
 //                             in memory (no save), with a flat page tree (nested 0) or one of nested Pages
 //                             nodes ten wide (nested 1); pages/s, and the time per page;
 //   DragStep                  one move of a drag on the page: the rectangle tool's feedback, the listeners
-//                             and the dialog's four fields; the time per step.
+//                             and the dialog's four fields; the time per step;
+//   LoadToReady/plugin        a host made and its plug-ins loaded until it is ready for the user (the
+//                             editor's load, handshake, initialization and what it registers), without
+//                             (0) or with (1) the editor; "first" is the first time, when the library
+//                             is read from the disk and relocated.
 // Run by hand, optimized: build/release/bin/editorbench.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -131,6 +137,34 @@ void DragStep(benchmark::State& state) {
     state.counters["s/step"] = benchmark::Counter(moves, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(DragStep)->Unit(benchmark::kMillisecond);
+
+void LoadToReady(benchmark::State& state) {
+    TestFolder plugins;
+    if (state.range(0) != 0) {
+        std::filesystem::create_symlink(std::string(GEOM_BIN_DIR) + "/Geometry.api", plugins.Path("Geometry.api"));
+    }
+    NullBuffer null;
+    std::ostream out(&null);
+    std::optional<Host> host;
+    const auto ready = [&] {
+        host.emplace(HostConfig(), out);
+        host->LoadPlugins(plugins.Path());
+        host->FinishStartup();
+    };
+    const auto start = std::chrono::steady_clock::now();
+    ready();
+    state.counters["first"] = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    host->Quit();
+    host.reset();
+    for (auto _ : state) {
+        ready();
+        state.PauseTiming();
+        host->Quit();
+        host.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(LoadToReady)->Arg(0)->Arg(1)->ArgName("plugin")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
