@@ -216,6 +216,9 @@ TEST_F(GeomView, TheTourWithTheKeyboardGivesTheToursFile) {
         GeomMainWindow window(host);
         window.show();
         QApplication::setActiveWindow(&window);
+        const auto* item = window.menuBar()->findChild<QAction*>("ORBA_EXGM_Geometry:ORBA:EXGM_GeometryToolButton");
+        ASSERT_NE(item, nullptr);
+        EXPECT_FALSE(item->isEnabled()) << "no document, nothing to edit";
         ASSERT_TRUE(window.OpenFile(QString::fromStdString(file)));
 
         // The geometry tool from its menu, with the mouse.
