@@ -128,6 +128,16 @@ void GeomWindowView::keyPressEvent(QKeyEvent* event) {
     Q_EMIT Acted();
 }
 
+// The window the user brings forward becomes the platform's active one, so that keys go to its focus and
+// not to another dialog's.
+void GeomWindowView::focusInEvent(QFocusEvent* event) {
+    if (GetActiveWindow() != m_window && IsWindowEnabled(m_window)) {
+        SetActiveWindow(m_window);
+        Q_EMIT Acted();
+    }
+    QWidget::focusInEvent(event);
+}
+
 // The close box: the window manager and the plug-in decide whether the window goes.
 void GeomWindowView::closeEvent(QCloseEvent* event) {
     event->ignore();

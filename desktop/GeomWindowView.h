@@ -1,6 +1,6 @@
 // A top-level window of the platform's window manager on the desktop: painted from the window tree (the
 // same picture as geomhost's "render-window"), placed where the window manager says, and the user's clicks,
-// keys and closing turned into the platform's own user actions on the control under the mouse or the focus.
+// keys, activation and closing turned into the platform's own user actions on the control under the mouse or the focus.
 // The window manager stays the one truth about the window: this widget holds no state of its own.
 #pragma once
 
@@ -24,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
