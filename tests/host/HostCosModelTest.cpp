@@ -235,8 +235,6 @@ TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntries) {
     EXPECT_TRUE(Document(doc).Modified());
 }
 
-// --- What the host records ---
-
 // --- Opening through host paths ---
 
 TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocument) {
@@ -253,7 +251,5 @@ TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocument) {
     EXPECT_TRUE(Raises([&] { Model_OpenDoc(static_cast<HostPath>(999999), fileSys, nullptr, 1); }));
     EXPECT_TRUE(Raises([&] { Model_OpenDoc(first, static_cast<HostFileSys>(7), nullptr, 1); }));
 }
-
-// --- Reading changes nothing ---
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The Page Geometry and Trim Box dialogs as a user works them: reading a box in every region and unit,
 // typing numbers, refusing bad ones, applying to page sets, and what ends up in the saved file.
+#include <gmock/gmock.h>
 #include <string>
 #include <vector>
 
 #include "EditorHost.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 // Five pages under one MediaBox; page 1 has a TrimBox 36 points inside it and a CropBox, page 3 is turned.
 std::vector<std::string> FivePages() {
@@ -119,13 +122,13 @@ TEST_F(EditDialogs, BleedBoxInInchesToEvenPagesIsSavedOnPagesTwoAndFourOnly) {
     EXPECT_EQ(RunCommand("qpdf --check " + Quoted(saved)).status, 0);
     // Another reader sees the same boxes: the new one on page 2, the CropBox's fallback on page 3.
     const std::string info = RunCommand("pdfinfo -box -f 2 -l 3 " + Quoted(saved)).output;
-    EXPECT_NE(info.find("Page    2 BleedBox:     18.00    18.00   594.00   774.00"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page    3 BleedBox:      0.00     0.00   612.00   792.00"), std::string::npos) << info;
+    EXPECT_THAT(info, HasSubstr("Page    2 BleedBox:     18.00    18.00   594.00   774.00"));
+    EXPECT_THAT(info, HasSubstr("Page    3 BleedBox:      0.00     0.00   612.00   792.00"));
 
     // Saved as, the document belongs to the new file. From page 2, "To This Page" stamps the document.
     Run("page 2\nchoose #1007 \"To This Page\"\ntype #1004 1\npress #1001\nsave");
     EXPECT_EQ(BoxesInFile(saved, 1).at("BleedBox"), "72 18 594 774");
-    EXPECT_NE(ReadFile(saved).find("/ORBA_Tools"), std::string::npos);
+    EXPECT_THAT(ReadFile(saved), HasSubstr("/ORBA_Tools"));
 }
 
 TEST_F(EditDialogs, SwappedEdgesAreAppliedInOrder) {
@@ -166,7 +169,7 @@ TEST_F(EditDialogs, AFailedWriteLeavesTheDialogWorking) {
     path = Open("five.pdf", FivePages());
     Run("button ORBA:EXGM_GeomToolButton\nchoose #1009 Coordinates\ntype #1004 40\nchoose #1007 \"To All Pages\"\n"
         "press #1001");
-    EXPECT_NE(out.str().find("The page box could not be written."), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("The page box could not be written."));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Dialog(L"Page Geometry"), 1001)));
     EXPECT_FALSE(host->Progress().Running());
     EXPECT_EQ(host->DocViews().FrontPageView()->OperationDepth(), 0);

@@ -14,10 +14,8 @@
 #include "EXGM/EXGM_GeometryListener.h"
 #include "EXGM/EXGM_MediaBoxTool.h"
 #include "EXGM/EXGM_TrimBoxTool.h"
-#include "GLIB/GLIB_StringUtils.h"
 #include "HostTestTables.h"
 #include "PDFL/PDFL_CorCalls5.h"
-#include "PDFL/PDFL_CosCalls5.h"
 #include "PDFL/PDFL_PDCalls5.h"
 #include "TestPdf.h"
 #include "Win32.h"
@@ -112,7 +110,6 @@ protected:
         Model_ReleasePage(page);
         return box;
     }
-    bool Stamped() { return Cos_DictKnown(Cos_DocRoot(Model_CosDocOfDoc(doc)), Core_AtomFromName("ORBA_Tools")); }
     static int16_t Px(int value) { return static_cast<int16_t>(value); }
 
     TestFolder folder;
@@ -127,8 +124,6 @@ protected:
     EXGM_ArtBoxTool artTool;
     EXGM_CropBoxTool cropTool;
     Listener listener;
-    const std::string trimGuide = "color rgb 0 0 0.5";
-    const std::string trimFull = "color rgb 0 0 1";
 };
 
 // Written into both keys and saved: EditorSession's DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
