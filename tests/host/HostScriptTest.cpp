@@ -178,10 +178,8 @@ protected:
 TEST_F(HostScriptTest, ClicksWithTheModifiersHeld) {
     // A name that is not there is a mistake that ends the script.
     ASSERT_FALSE(
-        Run("menu ORBA_TEST_Probe:ItemA shift command\n"
-            "button ORBA:TEST_ToolButton ctrl\n"
-            "button ORBA:TEST_NoSuchButton\n"
-            "menu Never\n"));
+        Run("menu ORBA_TEST_Probe:ItemA shift command\nbutton ORBA:TEST_ToolButton ctrl\n"
+            "button ORBA:TEST_NoSuchButton\nmenu Never\n"));
     // Shift (1) and Command (4) reached the item; Ctrl (8) makes the tool stay selected.
     EXPECT_EQ(Log(), "A.Enabled(1) A.Execute(5) Tool.Activate(1) ");
     EXPECT_EQ(out.str(),
@@ -193,9 +191,7 @@ TEST_F(HostScriptTest, ClicksWithTheModifiersHeld) {
 
 TEST_F(HostScriptTest, DisabledAndFailingClicksAreShownAndTheScriptGoesOn) {
     SetState(false, false);
-    ASSERT_TRUE(
-        Run("menu ORBA_TEST_Probe:ItemA\n"
-            "echo next\n"));
+    ASSERT_TRUE(Run("menu ORBA_TEST_Probe:ItemA\necho next\n"));
     EXPECT_TRUE(Printed("(disabled: nothing happens)\nnext\n"));
     SetState(true, false, true);
     ASSERT_TRUE(Run("button ORBA:TEST_PlainButton\n"));
@@ -204,10 +200,7 @@ TEST_F(HostScriptTest, DisabledAndFailingClicksAreShownAndTheScriptGoesOn) {
 
 TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
     ShowDialog();
-    ASSERT_TRUE(
-        Run("answer 2\n"
-            "press #106\n"
-            "button ORBA:TEST_PlainButton\n"));
+    ASSERT_TRUE(Run("answer 2\npress #106\nbutton ORBA:TEST_PlainButton\n"));
     EXPECT_EQ(g_log.answer, IDNO);
     EXPECT_TRUE(Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"));
     // The answer was used up: the plug-in's alert gets the default.
@@ -219,12 +212,7 @@ TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
 TEST_F(HostScriptTest, TypesChoosesChecksAndPressesInTheActiveDialog) {
     ShowDialog();
     ASSERT_TRUE(
-        Run("type #101 \"12.5 pt\"\n"
-            "choose #102 \"crop box\"\n"
-            "check #103\n"
-            "check #103\n"
-            "press #104\n"
-            "check #107\n"
+        Run("type #101 \"12.5 pt\"\nchoose #102 \"crop box\"\ncheck #103\ncheck #103\npress #104\ncheck #107\n"
             "window #101\n"));
     EXPECT_EQ(FieldText(dialog, kEdit), L"12.5 pt");
     EXPECT_TRUE(Heard(kEdit, EN_CHANGE));
@@ -270,14 +258,8 @@ TEST_F(HostScriptTest, KeysTimeAndTheCloseBoxReachTheDialog) {
 
 TEST_F(HostScriptTest, ModalDialogTakesTheNextCommandsUntilItEnds) {
     ShowDialog();
-    ASSERT_TRUE(
-        Run("press #105\n"
-            "windows\n"
-            "type #101 abc\n"
-            "press #105 in \"Test Dialog\"\n"
-            "press #1\n"
-            "echo back\n"
-            "type #101 outside\n"));
+    ASSERT_TRUE(Run(
+        "press #105\nwindows\ntype #101 abc\npress #105 in \"Test Dialog\"\npress #1\necho back\ntype #101 outside\n"));
     EXPECT_EQ(g_log.modalResult, IDOK);
     EXPECT_EQ(g_log.modalText, L"abc");
     // The Options dialog was the active one while it ran; its owner could not be used meanwhile.
@@ -352,10 +334,7 @@ struct Mistake {
 
 // A byte order mark before the first command is skipped; control bytes in a message are shown, not sent.
 TEST_F(HostScriptTest, AByteOrderMarkIsSkippedAndControlBytesAreShownEscaped) {
-    EXPECT_FALSE(
-        Run("\xEF\xBB\xBF"
-            "echo hi\nfrob\x1B"
-            "[2J\n"));
+    EXPECT_FALSE(Run("\xEF\xBB\xBF" + std::string("echo hi\nfrob\x1B[2J\n")));
     EXPECT_EQ(out.str(), "hi\n[script] line 2: unknown command \"frob\\x1B[2J\" (\"help\" lists the commands)\n");
 }
 
