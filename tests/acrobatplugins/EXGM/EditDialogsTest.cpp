@@ -39,18 +39,14 @@ TEST_F(EditDialogs, ShowTheTrimBoxAsOffsetsOrCoordinatesInEveryUnit) {
         std::vector<std::string> fields;  // 1002, 1003, 1004, 1005
         std::vector<std::string> labels;  // of 1014, 1015, 1012, 1013
     };
+    const std::vector<std::string> sizes{"Width", "Height", "X Offset", "Y Offset"};
+    const std::vector<std::string> edges{"Right", "Top", "Left", "Bottom"};
     const Row rows[] = {
-        {"Offsets", "Points", {"540.00", "720.00", "-36.00", "-36.00"}, {"Width", "Height", "X Offset", "Y Offset"}},
-        {"Coordinates", "Points", {"576.00", "756.00", "36.00", "36.00"}, {"Right", "Top", "Left", "Bottom"}},
-        {"Coordinates", "Inches", {"8.000", "10.500", "0.500", "0.500"}, {"Right", "Top", "Left", "Bottom"}},
-        {"Offsets",
-         "Centimeters",
-         {"19.050", "25.400", "-1.270", "-1.270"},
-         {"Width", "Height", "X Offset", "Y Offset"}},
-        {"Offsets",
-         "Millimeters",
-         {"190.50", "254.00", "-12.70", "-12.70"},
-         {"Width", "Height", "X Offset", "Y Offset"}},
+        {"Offsets", "Points", {"540.00", "720.00", "-36.00", "-36.00"}, sizes},
+        {"Coordinates", "Points", {"576.00", "756.00", "36.00", "36.00"}, edges},
+        {"Coordinates", "Inches", {"8.000", "10.500", "0.500", "0.500"}, edges},
+        {"Offsets", "Centimeters", {"19.050", "25.400", "-1.270", "-1.270"}, sizes},
+        {"Offsets", "Millimeters", {"190.50", "254.00", "-12.70", "-12.70"}, sizes},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.region) + " in " + row.unit);
