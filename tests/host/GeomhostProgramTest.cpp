@@ -14,14 +14,19 @@ namespace {
 
 using ::testing::HasSubstr;
 
+// A copy of the sample in `folder`; its path.
+std::string CopySample(const TestFolder& folder) {
+    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    return folder.Path("sample.pdf");
+}
+
 // The main job: the sample is edited through the dialog and by dragging, and saved beside itself; the tour
 // needs the geometry plug-in loaded, and other runs below end with the host quitting.
 TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
-    const std::string original = ReadFile(folder.Path("sample.pdf"));
-    const GeomhostRun run =
-        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " GEOM_SAMPLES_DIR "/tour.script");
+    const std::string sample = CopySample(folder);
+    const std::string original = ReadFile(sample);
+    const GeomhostRun run = Geomhost("--no-debugger --open " + sample + " --script " GEOM_SAMPLES_DIR "/tour.script");
     EXPECT_EQ(run.status, 0) << run.output;
     const std::string page2After =
         "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"
@@ -29,7 +34,7 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
         "  TrimBox    0 0 802 595\n";
     EXPECT_THAT(run.output, HasSubstr(page2After));
     EXPECT_THAT(run.output, HasSubstr("edit #1002 \"11.139\""));
-    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_EQ(ReadFile(sample), original);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"sample-edited.pdf", "sample.pdf"}));
 }
 
@@ -37,14 +42,14 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
 // the boxes typed in millimetres read back in pdfinfo; apply chooses the German entries by what they mean.
 TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    const std::string sample = CopySample(folder);
     WriteFile(folder.Path("de.script"),
               "button ORBA:EXGM_GeomToolButton\nwindow Seitengeometrie\nchoose #1006 Anschnitt-Rahmen\n"
               "choose #1009 Koordinaten\nchoose #1008 Millimeter\nchoose #1007 \"Auf alle Seiten\"\n"
               "type #1004 10\ntype #1005 abc\ntype #1002 200\ntype #1003 200\npress #1001\n"
               "type #1005 10\npress #1001\nsave de.pdf\n");
-    const GeomhostRun run = Geomhost("--no-debugger --lang DEU --open " + folder.Path("sample.pdf") + " --script " +
-                                     folder.Path("de.script"));
+    const GeomhostRun run =
+        Geomhost("--no-debugger --lang DEU --open " + sample + " --script " + folder.Path("de.script"));
     EXPECT_EQ(run.status, 0) << run.output;
     for (const char* piece : {
              "[button] Seitengeometrie bearbeiten\ndialog \"Seitengeometrie\"",
@@ -54,18 +59,16 @@ TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
              "[press] #1001 \"Anwenden\"\n[alert] Das folgende Feld enthält keine gültige Zahl:\n\nUnten\n",
              "[document] saved \"de.pdf\"",
          }) {
-        EXPECT_NE(run.output.find(piece), std::string::npos) << piece << "\n" << run.output;
+        EXPECT_THAT(run.output, HasSubstr(piece));
     }
+    const std::string inFolder = "cd " + folder.Path() + " && ";
     const GeomhostRun applied =
-        Geomhost("apply --lang DEU --box ArtBox --unit cm --values '-1 -1 18 18' --in-place de.pdf",
-                 "cd " + folder.Path() + " && ");
+        Geomhost("apply --lang DEU --box ArtBox --unit cm --values '-1 -1 18 18' --in-place de.pdf", inFolder);
     EXPECT_EQ(applied.status, 0) << applied.output;
-    const GeomhostRun refused =
-        Geomhost("apply --lang DEU --values '1,5 0 100 100' --in-place de.pdf", "cd " + folder.Path() + " && ");
+    const GeomhostRun refused = Geomhost("apply --lang DEU --values '1,5 0 100 100' --in-place de.pdf", inFolder);
     EXPECT_EQ(refused.status, 1) << refused.output;
-    EXPECT_NE(refused.output.find("de.pdf: not changed: Das folgende Feld enthält keine gültige Zahl: X-Versatz"),
-              std::string::npos)
-        << refused.output;
+    EXPECT_THAT(refused.output,
+                HasSubstr("de.pdf: not changed: Das folgende Feld enthält keine gültige Zahl: X-Versatz"));
     const std::string boxes = RunCommand("pdfinfo -box -f 1 -l 2 " + folder.Path("de.pdf")).output;
     for (const char* page : {"Page    1 ", "Page    2 "}) {
         EXPECT_THAT(boxes, HasSubstr(std::string(page) + "BleedBox:     28.35    28.35   566.93   566.93"));
@@ -77,22 +80,20 @@ TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
 // Run as an unprivileged user, as the superuser writes anywhere.
 TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
-    const std::string original = ReadFile(folder.Path("sample.pdf"));
+    const std::string sample = CopySample(folder);
+    const std::string original = ReadFile(sample);
     WriteFile(folder.Path("edit.script"), "button ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave\n");
     using std::filesystem::perms;
     std::filesystem::permissions(folder.Path(), perms::owner_all | perms::group_read | perms::group_exec |
                                                     perms::others_read | perms::others_exec);
     // The file itself is open to all: the folder is what refuses.
-    std::filesystem::permissions(folder.Path("sample.pdf"),
-                                 perms::all & ~(perms::owner_exec | perms::group_exec | perms::others_exec));
-    const GeomhostRun run =
-        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " + folder.Path("edit.script"),
-                 "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
+    std::filesystem::permissions(sample, perms::all & ~(perms::owner_exec | perms::group_exec | perms::others_exec));
+    const GeomhostRun run = Geomhost("--no-debugger --open " + sample + " --script " + folder.Path("edit.script"),
+                                     "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("cannot save \"" + folder.Path("sample.pdf") + "\""));
+    EXPECT_THAT(run.output, HasSubstr("cannot save \"" + sample + "\""));
     EXPECT_THAT(run.output, HasSubstr("Permission denied"));
-    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_EQ(ReadFile(sample), original);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"edit.script", "sample.pdf"}));
 }
 

@@ -157,16 +157,14 @@ TEST_F(RectTools, DraggingInsideMovesTheWholeBox) {
 }
 
 TEST_F(RectTools, ABoxNarrowerThanSixPixelsIsGrabbedByItsLeftEdge) {
-    EXGM_ArtBoxTool& tool = artTool;
-    Activate(tool);
+    Activate(artTool);
     EXPECT_EQ(CursorAt(301, 450), OwnCursor(1003));
     ASSERT_TRUE(Drag(301, 450, 281, 450, 2));
     EXPECT_EQ(Box(kArtBox), BoxOf(280, 300, 303, 400));
 }
 
 TEST_F(RectTools, CursorsFollowTheZones) {
-    EXGM_TrimBoxTool& tool = trimTool;
-    Activate(tool);
+    Activate(trimTool);
     const struct {
         int x, y, id;
     } cases[] = {{250, 192, 1004}, {250, 590, 1004}, {101, 400, 1003}, {399, 400, 1003}, {100, 192, 1001},
@@ -181,17 +179,15 @@ TEST_F(RectTools, CursorsFollowTheZones) {
 }
 
 TEST_F(RectTools, EraseInvalidatesTheStripsUnderTheLines) {
-    EXGM_TrimBoxTool& tool = trimTool;
     View().TakeDrawn();
-    tool.EraseBox(pageView);
+    trimTool.EraseBox(pageView);
     EXPECT_EQ(View().TakeDrawn(),
               (std::vector<std::string>{Rect("invalidate", 100, -1, 101, 601), Rect("invalidate", 400, -1, 401, 601),
                                         Rect("invalidate", -1, 192, 801, 193), Rect("invalidate", -1, 591, 801, 592)}));
 }
 
 TEST_F(RectTools, CropBoxDraggedToOnePointKeepsThatPointInTheDictionary) {
-    EXGM_CropBoxTool& tool = cropTool;
-    Activate(tool);
+    Activate(cropTool);
     // No CropBox: the MediaBox stands in, at device 0 0 612 792. Its right edge dragged to 1 pixel: the key
     // keeps the point as dragged (the host's own crop box keeps its 3-point minimum) and the MediaBox stays.
     ASSERT_TRUE(Drag(612, 300, 1, 300, 3));
