@@ -85,22 +85,18 @@ protected:
     HWND plain = nullptr;
 };
 
-TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindowAndKeepsTheOwnerData) {
+// Its owner data: WindowObj.AttachingMakesAHostWindowAroundThePlatformWindowAndSubclassesIt.
+TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindow) {
     ASSERT_TRUE(IsWindow(host->Windows().MainWindow()));  // shown and given to the plug-ins
     EXPECT_TRUE(IsWindowVisible(host->Windows().MainWindow()));
     const HostWindow window = Around(ShownDialog());
-    int data = 0;
     void* platform = nullptr;
-    void* ownerData = nullptr;
     HostBool visible = 0;
     ASSERT_TRUE(Entry([&] {
-        View::View_SetWindowOwnerData(window, &data);
-        ownerData = View::View_WindowOwnerData(window);
         platform = View::View_PlatformWindowOf(window);
         View::View_HideWindow(window);
         visible = View::View_WindowIsVisible(window);
     }));
-    EXPECT_EQ(ownerData, &data);
     EXPECT_EQ(platform, dialog);
     EXPECT_FALSE(visible);
     ASSERT_TRUE(Entry([&] {
