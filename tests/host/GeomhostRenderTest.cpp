@@ -1,6 +1,5 @@
 // geomhost's pictures, checked pixel by pixel as a user would look at them: the page view with the editor's
 // overlay over the rendered page, and a dialog drawn from the window tree.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,8 +9,6 @@
 #include "host/render/HostPicture.h"
 
 namespace {
-
-using ::testing::HasSubstr;
 
 using Rgb = HostPicture::Rgb;
 constexpr Rgb kBlue{0, 0, 255}, kHalfGreen{0, 128, 0}, kBlack{0, 0, 0}, kWhite{255, 255, 255};
@@ -47,7 +44,7 @@ TEST(GeomhostRender, PageViewShowsThePageUnderTheOverlay) {
               "page 2\nrender turned.png\nrender-window \"Page Geometry\" dialog.png\n");
     const GeomhostRun run = Geomhost("--open in.pdf --script run.script", "cd " + folder.Path() + " && ");
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_THAT(run.output, HasSubstr("[render] upright.png: page 1, 800x600 pixels at 72 dpi"));
+    EXPECT_NE(run.output.find("[render] upright.png: page 1, 800x600 pixels at 72 dpi"), std::string::npos);
 
     // Device x = page x - 9 and y = 783 - page y upright; turned, x = page y - 9 and y = page x - 9.
     const PixelCase cases[] = {

@@ -1,6 +1,5 @@
 // Reading and writing page boxes on real PDF files through the host: inheritance and fallbacks, malformed
 // boxes logged and survived, the crop box's 3-point minimum and change notices, and the date stamp.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -18,8 +17,6 @@
 #include "host/document/HostDocument.h"
 
 namespace {
-
-using ::testing::HasSubstr;
 
 std::vector<std::string> g_warnings;
 
@@ -117,10 +114,12 @@ TEST_F(PageBoxes, TrimBoxIsMirroredAndWrittenFilesAreValid) {
     const CommandResult check = RunCommand("qpdf --check " + Quoted(folder.Path("boxes.pdf")));
     EXPECT_EQ(check.status, 0) << check.output;
     const CommandResult boxes = RunCommand("pdfinfo -box -f 1 -l 2 " + Quoted(folder.Path("boxes.pdf")));
-    EXPECT_THAT(boxes.output, HasSubstr("Page    1 TrimBox:       9.00     9.00   603.00   783.00"));
-    EXPECT_THAT(boxes.output, HasSubstr("Page    2 MediaBox:      0.00     0.00   700.00   900.00"));
+    EXPECT_NE(boxes.output.find("Page    1 TrimBox:       9.00     9.00   603.00   783.00"), std::string::npos)
+        << boxes.output;
+    EXPECT_NE(boxes.output.find("Page    2 MediaBox:      0.00     0.00   700.00   900.00"), std::string::npos)
+        << boxes.output;
     const std::string text = ReadFile(folder.Path("boxes.pdf"));
-    EXPECT_THAT(text, HasSubstr("/ORBA_TrimBox [ 9.0 9.0 603.0 783.0 ]"));
+    EXPECT_NE(text.find("/ORBA_TrimBox [ 9.0 9.0 603.0 783.0 ]"), std::string::npos);
     EXPECT_TRUE(std::regex_search(text, std::regex(R"(/ModDate \(D:\d{14}(Z|[+-]\d\d'\d\d')\))")));
 }
 

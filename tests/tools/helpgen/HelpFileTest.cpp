@@ -1,5 +1,4 @@
 // The help files the build writes next to the plug-in, read back with qpdf as a viewer would read them.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,8 +7,6 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 namespace {
-
-using ::testing::HasSubstr;
 
 // The content streams of all pages, one after another: each line of the guide is one string in them.
 std::string PageContents(QPDF& pdf) {
@@ -28,12 +25,12 @@ TEST(HelpFile, EnglishGuideHasItsTitleAndTheDialogs) {
     pdf.processFile(GEOM_BIN_DIR "/Help/ENU/Geometry.pdf");
     EXPECT_GE(pdf.getAllPages().size(), 1u);
     EXPECT_EQ(pdf.getTrailer().getKey("/Info").getKey("/Title").getUTF8Value(), "Vantorix Geometry Editor Help");
-    EXPECT_THAT(PageContents(pdf), HasSubstr("Page Geometry"));
+    EXPECT_NE(PageContents(pdf).find("Page Geometry"), std::string::npos);
 }
 
 // Umlauts reach the page as their WinAnsiEncoding codes.
 TEST(HelpFile, GermanGuideKeepsItsUmlauts) {
     QPDF pdf;
     pdf.processFile(GEOM_BIN_DIR "/Help/DEU/Geometry.pdf");
-    EXPECT_THAT(PageContents(pdf), HasSubstr("H\xF6he"));
+    EXPECT_NE(PageContents(pdf).find("H\xF6he"), std::string::npos);
 }
