@@ -1,4 +1,5 @@
 // The geomhost program as a user runs it.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,28 +12,29 @@
 
 namespace {
 
-TEST(GeomhostProgram, LoadsTheGeometryPlugInAndQuits) {
-    const GeomhostRun run = Geomhost("--no-debugger");
-    EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("[host] loaded Geometry.api"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;
+using ::testing::HasSubstr;
+
+// A copy of the sample in `folder`; its path.
+std::string CopySample(const TestFolder& folder) {
+    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    return folder.Path("sample.pdf");
 }
 
-// The main job: the sample is edited through the dialog and by dragging, and saved beside itself.
+// The main job: the sample is edited through the dialog and by dragging, and saved beside itself; the tour
+// needs the geometry plug-in loaded, and other runs below end with the host quitting.
 TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
-    const std::string original = ReadFile(folder.Path("sample.pdf"));
-    const GeomhostRun run =
-        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " GEOM_SAMPLES_DIR "/tour.script");
+    const std::string sample = CopySample(folder);
+    const std::string original = ReadFile(sample);
+    const GeomhostRun run = Geomhost("--no-debugger --open " + sample + " --script " GEOM_SAMPLES_DIR "/tour.script");
     EXPECT_EQ(run.status, 0) << run.output;
     const std::string page2After =
         "page 2 (rotated 90)\n  MediaBox   0 0 842 595\n"
         "  CropBox    0 0 842 595 (default: MediaBox)\n  BleedBox   18 18 594 774, a reader uses 18 18 594 595\n"
         "  TrimBox    0 0 802 595\n";
-    EXPECT_NE(run.output.find(page2After), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("edit #1002 \"11.139\""), std::string::npos) << run.output;
-    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_THAT(run.output, HasSubstr(page2After));
+    EXPECT_THAT(run.output, HasSubstr("edit #1002 \"11.139\""));
+    EXPECT_EQ(ReadFile(sample), original);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"sample-edited.pdf", "sample.pdf"}));
 }
 
@@ -40,14 +42,14 @@ TEST(GeomhostProgram, TheTourEditsTheSampleAndSavesItBeside) {
 // the boxes typed in millimetres read back in pdfinfo; apply chooses the German entries by what they mean.
 TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
+    const std::string sample = CopySample(folder);
     WriteFile(folder.Path("de.script"),
               "button ORBA:EXGM_GeomToolButton\nwindow Seitengeometrie\nchoose #1006 Anschnitt-Rahmen\n"
               "choose #1009 Koordinaten\nchoose #1008 Millimeter\nchoose #1007 \"Auf alle Seiten\"\n"
               "type #1004 10\ntype #1005 abc\ntype #1002 200\ntype #1003 200\npress #1001\n"
               "type #1005 10\npress #1001\nsave de.pdf\n");
-    const GeomhostRun run = Geomhost("--no-debugger --lang DEU --open " + folder.Path("sample.pdf") + " --script " +
-                                     folder.Path("de.script"));
+    const GeomhostRun run =
+        Geomhost("--no-debugger --lang DEU --open " + sample + " --script " + folder.Path("de.script"));
     EXPECT_EQ(run.status, 0) << run.output;
     for (const char* piece : {
              "[button] Seitengeometrie bearbeiten\ndialog \"Seitengeometrie\"",
@@ -57,24 +59,20 @@ TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
              "[press] #1001 \"Anwenden\"\n[alert] Das folgende Feld enthält keine gültige Zahl:\n\nUnten\n",
              "[document] saved \"de.pdf\"",
          }) {
-        EXPECT_NE(run.output.find(piece), std::string::npos) << piece << "\n" << run.output;
+        EXPECT_THAT(run.output, HasSubstr(piece));
     }
+    const std::string inFolder = "cd " + folder.Path() + " && ";
     const GeomhostRun applied =
-        Geomhost("apply --lang DEU --box ArtBox --unit cm --values '-1 -1 18 18' --in-place de.pdf",
-                 "cd " + folder.Path() + " && ");
+        Geomhost("apply --lang DEU --box ArtBox --unit cm --values '-1 -1 18 18' --in-place de.pdf", inFolder);
     EXPECT_EQ(applied.status, 0) << applied.output;
-    const GeomhostRun refused =
-        Geomhost("apply --lang DEU --values '1,5 0 100 100' --in-place de.pdf", "cd " + folder.Path() + " && ");
+    const GeomhostRun refused = Geomhost("apply --lang DEU --values '1,5 0 100 100' --in-place de.pdf", inFolder);
     EXPECT_EQ(refused.status, 1) << refused.output;
-    EXPECT_NE(refused.output.find("de.pdf: not changed: Das folgende Feld enthält keine gültige Zahl: X-Versatz"),
-              std::string::npos)
-        << refused.output;
+    EXPECT_THAT(refused.output,
+                HasSubstr("de.pdf: not changed: Das folgende Feld enthält keine gültige Zahl: X-Versatz"));
     const std::string boxes = RunCommand("pdfinfo -box -f 1 -l 2 " + folder.Path("de.pdf")).output;
     for (const char* page : {"Page    1 ", "Page    2 "}) {
-        EXPECT_NE(boxes.find(std::string(page) + "BleedBox:     28.35    28.35   566.93   566.93"), std::string::npos)
-            << boxes;
-        EXPECT_NE(boxes.find(std::string(page) + "ArtBox:       28.35    28.35   538.58   538.58"), std::string::npos)
-            << boxes;
+        EXPECT_THAT(boxes, HasSubstr(std::string(page) + "BleedBox:     28.35    28.35   566.93   566.93"));
+        EXPECT_THAT(boxes, HasSubstr(std::string(page) + "ArtBox:       28.35    28.35   538.58   538.58"));
     }
 }
 
@@ -82,49 +80,45 @@ TEST(GeomhostProgram, AGermanUserEditsTheSampleInGerman) {
 // Run as an unprivileged user, as the superuser writes anywhere.
 TEST(GeomhostProgram, ASaveIntoAFolderTheUserMayNotWriteIsRefused) {
     TestFolder folder;
-    std::filesystem::copy_file(GEOM_SAMPLES_DIR "/sample.pdf", folder.Path("sample.pdf"));
-    const std::string original = ReadFile(folder.Path("sample.pdf"));
+    const std::string sample = CopySample(folder);
+    const std::string original = ReadFile(sample);
     WriteFile(folder.Path("edit.script"), "button ORBA:EXGM_GeomToolButton\ntype #1004 -40\npress #1001\nsave\n");
     using std::filesystem::perms;
     std::filesystem::permissions(folder.Path(), perms::owner_all | perms::group_read | perms::group_exec |
                                                     perms::others_read | perms::others_exec);
     // The file itself is open to all: the folder is what refuses.
-    std::filesystem::permissions(folder.Path("sample.pdf"),
-                                 perms::all & ~(perms::owner_exec | perms::group_exec | perms::others_exec));
-    const GeomhostRun run =
-        Geomhost("--no-debugger --open " + folder.Path("sample.pdf") + " --script " + folder.Path("edit.script"),
-                 "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
+    std::filesystem::permissions(sample, perms::all & ~(perms::owner_exec | perms::group_exec | perms::others_exec));
+    const GeomhostRun run = Geomhost("--no-debugger --open " + sample + " --script " + folder.Path("edit.script"),
+                                     "cd / && setpriv --reuid=nobody --regid=nogroup --clear-groups ");
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("cannot save \"" + folder.Path("sample.pdf") + "\""), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("Permission denied"), std::string::npos) << run.output;
-    EXPECT_EQ(ReadFile(folder.Path("sample.pdf")), original);
+    EXPECT_THAT(run.output, HasSubstr("cannot save \"" + sample + "\""));
+    EXPECT_THAT(run.output, HasSubstr("Permission denied"));
+    EXPECT_EQ(ReadFile(sample), original);
     EXPECT_EQ(folder.Names(), (std::set<std::string>{"edit.script", "sample.pdf"}));
 }
 
 TEST(GeomhostProgram, OldHostShowsTheRefusal) {
     const GeomhostRun run = Geomhost("--host-version 3.1");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.output.find("[alert] The plug-in Geometry requires Adobe Acrobat version 4.00 or newer."),
-              std::string::npos)
-        << run.output;
+    EXPECT_THAT(run.output, HasSubstr("[alert] The plug-in Geometry requires Adobe Acrobat version 4.00 or newer."));
 }
 
 TEST(GeomhostProgram, BadUseIsExplainedWithExitCode2) {
     const GeomhostRun unknown = Geomhost("--frobnicate");
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_NE(unknown.output.find("geomhost: unknown option '--frobnicate'"), std::string::npos) << unknown.output;
-    EXPECT_NE(unknown.output.find("usage: geomhost"), std::string::npos);
+    EXPECT_THAT(unknown.output, HasSubstr("geomhost: unknown option '--frobnicate'"));
+    EXPECT_THAT(unknown.output, HasSubstr("usage: geomhost"));
 
     const GeomhostRun missing = Geomhost("--plugins /nonexistent/folder");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.output.find("plug-in folder '/nonexistent/folder' does not exist"), std::string::npos);
+    EXPECT_THAT(missing.output, HasSubstr("plug-in folder '/nonexistent/folder' does not exist"));
 
     EXPECT_EQ(Geomhost("--host-version seven").status, 2);
     EXPECT_EQ(Geomhost("--lang").status, 2);
     EXPECT_EQ(Geomhost("--quiet --progress").status, 2);
     const GeomhostRun folder = Geomhost("--script /tmp");
     EXPECT_EQ(folder.status, 2);
-    EXPECT_NE(folder.output.find("the script '/tmp' is a folder"), std::string::npos) << folder.output;
+    EXPECT_THAT(folder.output, HasSubstr("the script '/tmp' is a folder"));
     EXPECT_EQ(Geomhost("--help").status, 0);
 }
 
@@ -140,21 +134,19 @@ TEST(GeomhostProgram, RunsAScriptAgainstTheDocumentItOpened) {
         "--plugins " + plugins.Path() + " --open " + folder.Path("a.pdf") + " --script " + folder.Path("run.txt"),
         "PROBE_MENUS=1 ");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("[document] opened \"a.pdf\" (1 page)\n[view] a.pdf\n"
-                              "[button] ORBA:TEST_PlainButton\n"
-                              "[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n"),
-              std::string::npos)
-        << run.output;
-    EXPECT_NE(run.output.find("[document] saved \"b.pdf\"\ndone\n[host] quitting\n"), std::string::npos) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("[document] opened \"a.pdf\" (1 page)\n[view] a.pdf\n"
+                                      "[button] ORBA:TEST_PlainButton\n"
+                                      "[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n"));
+    EXPECT_THAT(run.output, HasSubstr("[document] saved \"b.pdf\"\ndone\n[host] quitting\n"));
     EXPECT_TRUE(std::filesystem::exists(folder.Path("b.pdf")));
 }
 
 TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
     const GeomhostRun run = Geomhost("--no-debugger --script -", "printf 'echo one\\nfrobnicate\\necho two\\n' | ");
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("one\n[script] line 2: unknown command \"frobnicate\""), std::string::npos) << run.output;
+    EXPECT_THAT(run.output, HasSubstr("one\n[script] line 2: unknown command \"frobnicate\""));
     EXPECT_EQ(run.output.find("two"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("[host] quitting"), std::string::npos) << run.output;  // the plug-ins unload
+    EXPECT_THAT(run.output, HasSubstr("[host] quitting"));  // the plug-ins unload
     // Quiet: the mistake alone.
     const GeomhostRun quiet = Geomhost("--quiet --no-debugger --script -", "printf 'echo one\\nfrobnicate\\n' | ");
     EXPECT_EQ(quiet.output, "[script] line 2: unknown command \"frobnicate\" (\"help\" lists the commands)\n");
@@ -162,7 +154,7 @@ TEST(GeomhostProgram, ScriptFromStandardInputStopsAtAMistakeWithExitCode1) {
     EXPECT_EQ(Geomhost("--no-debugger --open /nonexistent/a.pdf").status, 1);
     const GeomhostRun unreadable = Geomhost("--script /nonexistent/run.txt");
     EXPECT_EQ(unreadable.status, 2);
-    EXPECT_NE(unreadable.output.find("cannot read the script '/nonexistent/run.txt'"), std::string::npos);
+    EXPECT_THAT(unreadable.output, HasSubstr("cannot read the script '/nonexistent/run.txt'"));
     EXPECT_NE(Geomhost("--help").output.find("  press #ID [in TITLE]"), std::string::npos);
 }
 

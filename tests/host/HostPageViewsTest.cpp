@@ -1,5 +1,6 @@
 // The host's page views as a plug-in meets them through the AcroView entries (device rectangles, the drawing
 // record, draw procedures, notifications) and as a user drives them through the script commands.
+#include <gmock/gmock.h>
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -15,6 +16,8 @@
 #include "host/view/HostPageViewState.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using View = HostAcroViewTable;
 
@@ -286,55 +289,40 @@ TEST_F(HostPageViewInput, AUserDrivesThePageViewFromAScript) {
     HostScript script(*host);
     char tag[] = "overlay";
     ASSERT_TRUE(Entry([&] { View::View_RegisterDrawProc(reinterpret_cast<HostProc>(OnDraw), tag); }));
-    std::istringstream commands("open " + docs.Path("a.pdf") +
-                                "\n"
-                                "drawn\n"
-                                "pageview\n"
-                                "page 2\n"
-                                "zoom 200\n"
-                                "rotate 90\n"
-                                "pageview\n"
-                                "tool TEST:Follower\n"
-                                "drag 10 10 20 10 2 shift ctrl\n"
-                                "click 5 6\n"
-                                "drawn\n"
-                                "drawn\n");
+    std::istringstream commands(
+        "open " + docs.Path("a.pdf") + "\ndrawn\npageview\npage 2\nzoom 200\nrotate 90\n" +
+        "pageview\ntool TEST:Follower\ndrag 10 10 20 10 2 shift ctrl\nclick 5 6\ndrawn\ndrawn\n");
     out.str("");
     EXPECT_TRUE(script.Run(commands)) << out.str();
     const std::string text = out.str();
-    EXPECT_NE(text.find("[drawn] redraw\n[drawn] inverted 1 2 3 4\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("page view of \"a.pdf\": page 1 of 2, zoom 100%, rotation 0 (page 0, view 0), scroll 0,0\n"
-                        "  aperture   0 0 800 600\n"
-                        "  MediaBox   -10 -172 602 620\n"
-                        "  CropBox    0 0 400 600\n"
-                        "  BleedBox   0 0 400 600\n"
-                        "  TrimBox    50 50 350 550\n"
-                        "  ArtBox     0 0 400 600\n"),
-              std::string::npos)
-        << text;
+    EXPECT_THAT(text, HasSubstr("[drawn] redraw\n[drawn] inverted 1 2 3 4\n"));
+    EXPECT_THAT(text,
+                HasSubstr("page view of \"a.pdf\": page 1 of 2, zoom 100%, rotation 0 (page 0, view 0), scroll 0,0\n"
+                          "  aperture   0 0 800 600\n"
+                          "  MediaBox   -10 -172 602 620\n"
+                          "  CropBox    0 0 400 600\n"
+                          "  BleedBox   0 0 400 600\n"
+                          "  TrimBox    50 50 350 550\n"
+                          "  ArtBox     0 0 400 600\n"));
     // Page 2 turned by its own 90 and the view's 90: upside down, 200 x 100 at 200%.
-    EXPECT_NE(text.find("[page view] page 2 of 2\n[page view] zoom 200%\n[page view] rotation 90\n"
-                        "page view of \"a.pdf\": page 2 of 2, zoom 200%, rotation 180 (page 90, view 90), "
-                        "scroll 0,0\n  aperture   0 0 800 600\n  MediaBox   0 0 400 200\n"),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("[tool] TEST:Follower\n[drag] 10,10 to 20,10 in 2 steps with shift+ctrl\n"
-                        "[click] 5,6\n"),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("[drawn] nothing\n"), std::string::npos) << text;
-    const std::size_t click =
-        std::find(g_calls.begin(), g_calls.end(), "click 10,10 flags 9 count 1") - g_calls.begin();
-    ASSERT_LT(click + 2, g_calls.size());
-    EXPECT_EQ(g_calls[click + 1], "15,10 keys 9");
-    EXPECT_EQ(g_calls[click + 2], "20,10 keys 9");
+    EXPECT_THAT(text, HasSubstr("[page view] page 2 of 2\n[page view] zoom 200%\n[page view] rotation 90\n"
+                                "page view of \"a.pdf\": page 2 of 2, zoom 200%, rotation 180 (page 90, view 90), "
+                                "scroll 0,0\n  aperture   0 0 800 600\n  MediaBox   0 0 400 200\n"));
+    EXPECT_THAT(text, HasSubstr("[tool] TEST:Follower\n[drag] 10,10 to 20,10 in 2 steps with shift+ctrl\n"
+                                "[click] 5,6\n"));
+    EXPECT_THAT(text, HasSubstr("[drawn] nothing\n"));
+    // The tool follows the mouse while the button is down, the keys held.
+    const auto click = std::find(g_calls.begin(), g_calls.end(), "click 10,10 flags 9 count 1");
+    ASSERT_LT(click + 2, g_calls.end());
+    EXPECT_EQ(std::vector<std::string>(click + 1, click + 3),
+              (std::vector<std::string>{"15,10 keys 9", "20,10 keys 9"}));
 
     std::istringstream mistakes("page 3\n");
     EXPECT_FALSE(script.Run(mistakes));
-    EXPECT_NE(out.str().find("the document has 2 pages, not 3"), std::string::npos);
+    EXPECT_THAT(out.str(), HasSubstr("the document has 2 pages, not 3"));
     std::istringstream unknownTool("tool Nothing\n");
     EXPECT_FALSE(script.Run(unknownTool));
-    EXPECT_NE(out.str().find("no tool named \"Nothing\" (default, TEST:Follower)"), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("no tool named \"Nothing\" (default, TEST:Follower)"));
 }
 
 }  // namespace

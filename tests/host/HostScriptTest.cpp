@@ -151,14 +151,19 @@ protected:
         return dialog;
     }
 
-    // Runs the script on a fresh output; `out` then holds what the user saw.
-    bool Run(const std::string& text, bool interactive = false) {
+    // Runs the script on a fresh output; `out` then holds what the user saw, and a failed check shows it.
+    testing::AssertionResult Run(const std::string& text, bool interactive = false) {
         out.str("");
         std::istringstream in(text);
         HostScript script(*host);
-        return script.Run(in, interactive);
+        return Shown(script.Run(in, interactive));
     }
-    bool Printed(const std::string& text) const { return out.str().find(text) != std::string::npos; }
+    testing::AssertionResult Printed(const std::string& text) const {
+        return Shown(out.str().find(text) != std::string::npos);
+    }
+    testing::AssertionResult Shown(bool result) const {
+        return (result ? testing::AssertionSuccess() : testing::AssertionFailure());
+    }
     bool Heard(int id, int code) const {
         const std::string wanted = std::to_string(id) + ":" + std::to_string(code);
         return std::find(g_log.commands.begin(), g_log.commands.end(), wanted) != g_log.commands.end();
@@ -173,11 +178,8 @@ protected:
 TEST_F(HostScriptTest, ClicksWithTheModifiersHeld) {
     // A name that is not there is a mistake that ends the script.
     ASSERT_FALSE(
-        Run("menu ORBA_TEST_Probe:ItemA shift command\n"
-            "button ORBA:TEST_ToolButton ctrl\n"
-            "button ORBA:TEST_NoSuchButton\n"
-            "menu Never\n"))
-        << out.str();
+        Run("menu ORBA_TEST_Probe:ItemA shift command\nbutton ORBA:TEST_ToolButton ctrl\n"
+            "button ORBA:TEST_NoSuchButton\nmenu Never\n"));
     // Shift (1) and Command (4) reached the item; Ctrl (8) makes the tool stay selected.
     EXPECT_EQ(Log(), "A.Enabled(1) A.Execute(5) Tool.Activate(1) ");
     EXPECT_EQ(out.str(),
@@ -189,29 +191,20 @@ TEST_F(HostScriptTest, ClicksWithTheModifiersHeld) {
 
 TEST_F(HostScriptTest, DisabledAndFailingClicksAreShownAndTheScriptGoesOn) {
     SetState(false, false);
-    ASSERT_TRUE(
-        Run("menu ORBA_TEST_Probe:ItemA\n"
-            "echo next\n"))
-        << out.str();
-    EXPECT_TRUE(Printed("(disabled: nothing happens)\nnext\n")) << out.str();
+    ASSERT_TRUE(Run("menu ORBA_TEST_Probe:ItemA\necho next\n"));
+    EXPECT_TRUE(Printed("(disabled: nothing happens)\nnext\n"));
     SetState(true, false, true);
     ASSERT_TRUE(Run("button ORBA:TEST_PlainButton\n"));
-    EXPECT_TRUE(Printed("[error] ")) << out.str();
+    EXPECT_TRUE(Printed("[error] "));
 }
 
 TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
     ShowDialog();
-    ASSERT_TRUE(
-        Run("answer 2\n"
-            "press #106\n"
-            "button ORBA:TEST_PlainButton\n"))
-        << out.str();
+    ASSERT_TRUE(Run("answer 2\npress #106\nbutton ORBA:TEST_PlainButton\n"));
     EXPECT_EQ(g_log.answer, IDNO);
-    EXPECT_TRUE(Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"))
-        << out.str();
+    EXPECT_TRUE(Printed("[press] #106 \"Ask\"\n[message box] Test: Keep the changes?\n        [Yes] [No]* [Cancel]"));
     // The answer was used up: the plug-in's alert gets the default.
-    EXPECT_TRUE(Printed("[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n        [OK]*"))
-        << out.str();
+    EXPECT_TRUE(Printed("[alert] ToolButton: ORBA:TEST_PlainButton Execute callback invoked\n        [OK]*"));
 }
 
 // ---- A dialog's controls ----
@@ -219,14 +212,8 @@ TEST_F(HostScriptTest, AnswersAlertsInTheOrderTheyCome) {
 TEST_F(HostScriptTest, TypesChoosesChecksAndPressesInTheActiveDialog) {
     ShowDialog();
     ASSERT_TRUE(
-        Run("type #101 \"12.5 pt\"\n"
-            "choose #102 \"crop box\"\n"
-            "check #103\n"
-            "check #103\n"
-            "press #104\n"
-            "check #107\n"
-            "window #101\n"))
-        << out.str();
+        Run("type #101 \"12.5 pt\"\nchoose #102 \"crop box\"\ncheck #103\ncheck #103\npress #104\ncheck #107\n"
+            "window #101\n"));
     EXPECT_EQ(FieldText(dialog, kEdit), L"12.5 pt");
     EXPECT_TRUE(Heard(kEdit, EN_CHANGE));
     // A chosen entry is selected and told, as EditDialogs.ShowTheTrimBoxAsOffsetsOrCoordinatesInEveryUnit shows.
@@ -240,59 +227,50 @@ TEST_F(HostScriptTest, TypesChoosesChecksAndPressesInTheActiveDialog) {
                 "[check] #103 \"Centre\" (already checked)\n"
                 "[press] #104 \"Apply\" (disabled: nothing happens)\n"
                 "[check] #107 \"Inches\"\n"
-                "edit #101 \"12.5 pt\""))
-        << out.str();
+                "edit #101 \"12.5 pt\""));
     EXPECT_FALSE(Run("uncheck #107\n"));
     EXPECT_EQ(out.str(), "[script] line 1: #107 is a radio button: it is unchecked by checking another one\n");
 
     // By place in the list, named by the dialog's title from outside it.
-    ASSERT_TRUE(Run("choose #102 3 in \"Test Dialog\"\nuncheck #103\nwindow \"Test Dialog\"\n")) << out.str();
+    ASSERT_TRUE(Run("choose #102 3 in \"Test Dialog\"\nuncheck #103\nwindow \"Test Dialog\"\n"));
     EXPECT_EQ(SendDlgItemMessageW(dialog, kCombo, CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(IsDlgButtonChecked(dialog, kCheck), static_cast<UINT>(BST_UNCHECKED));
-    EXPECT_TRUE(Printed("dialog \"Test Dialog\"")) << out.str();
-    EXPECT_TRUE(Printed("*\"Trim Box\"")) << out.str();
-    EXPECT_TRUE(Printed("check box #103 \"Centre\"")) << out.str();
-    EXPECT_FALSE(Printed("window GeomHostMainWindow")) << out.str();
+    EXPECT_TRUE(Printed("dialog \"Test Dialog\""));
+    EXPECT_TRUE(Printed("*\"Trim Box\""));
+    EXPECT_TRUE(Printed("check box #103 \"Centre\""));
+    EXPECT_FALSE(Printed("window GeomHostMainWindow"));
 }
 
 TEST_F(HostScriptTest, KeysTimeAndTheCloseBoxReachTheDialog) {
     ShowDialog();
-    ASSERT_TRUE(Run("idle 99\necho timers\nidle 1\nkey tab\nkey escape\n")) << out.str();
+    ASSERT_TRUE(Run("idle 99\necho timers\nidle 1\nkey tab\nkey escape\n"));
     EXPECT_EQ(g_log.timers, 1);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kCombo));
     EXPECT_TRUE(Heard(IDCANCEL, BN_CLICKED));
     g_log.commands.clear();
-    ASSERT_TRUE(Run("close-window \"Test Dialog\"\nwindows\n")) << out.str();
-    EXPECT_TRUE(Printed("[close] \"Test Dialog\"\n")) << out.str();
+    ASSERT_TRUE(Run("close-window \"Test Dialog\"\nwindows\n"));
+    EXPECT_TRUE(Printed("[close] \"Test Dialog\"\n"));
     EXPECT_TRUE(Heard(IDCANCEL, BN_CLICKED));  // the dialog's close box means Cancel
-    EXPECT_TRUE(Printed("window GeomHostMainWindow \"geomhost\"")) << out.str();
+    EXPECT_TRUE(Printed("window GeomHostMainWindow \"geomhost\""));
 }
 
 // ---- Modal dialogs ----
 
 TEST_F(HostScriptTest, ModalDialogTakesTheNextCommandsUntilItEnds) {
     ShowDialog();
-    ASSERT_TRUE(
-        Run("press #105\n"
-            "windows\n"
-            "type #101 abc\n"
-            "press #105 in \"Test Dialog\"\n"
-            "press #1\n"
-            "echo back\n"
-            "type #101 outside\n"))
-        << out.str();
+    ASSERT_TRUE(Run(
+        "press #105\nwindows\ntype #101 abc\npress #105 in \"Test Dialog\"\npress #1\necho back\ntype #101 outside\n"));
     EXPECT_EQ(g_log.modalResult, IDOK);
     EXPECT_EQ(g_log.modalText, L"abc");
     // The Options dialog was the active one while it ran; its owner could not be used meanwhile.
-    EXPECT_TRUE(Printed("dialog \"Options\"")) << out.str();
-    EXPECT_TRUE(Printed("[press] #105 \"Options...\" (disabled: nothing happens)\n[press] #1 \"OK\"\nback\n"))
-        << out.str();
+    EXPECT_TRUE(Printed("dialog \"Options\""));
+    EXPECT_TRUE(Printed("[press] #105 \"Options...\" (disabled: nothing happens)\n[press] #1 \"OK\"\nback\n"));
     EXPECT_EQ(FieldText(dialog, kEdit), L"outside");
 }
 
 TEST_F(HostScriptTest, ModalDialogLeftOpenAtTheEndIsCancelledAndNothingHangs) {
     ShowDialog();
-    ASSERT_TRUE(Run("press #105\ntype #101 abc\n")) << out.str();
+    ASSERT_TRUE(Run("press #105\ntype #101 abc\n"));
     EXPECT_EQ(g_log.modalResult, IDCANCEL);
     EXPECT_TRUE(IsWindow(dialog));
     EXPECT_EQ(WinSub_GetWindows(nullptr, nullptr, 0), 2);  // the Options dialog is gone
@@ -300,7 +278,7 @@ TEST_F(HostScriptTest, ModalDialogLeftOpenAtTheEndIsCancelledAndNothingHangs) {
     // An error inside the modal loop ends the script there too.
     EXPECT_FALSE(Run("press #105\npress #999\necho never\n"));
     EXPECT_EQ(g_log.modalResult, IDCANCEL);
-    EXPECT_TRUE(Printed("[script] line 2: no control #999 in \"Options\"\n")) << out.str();
+    EXPECT_TRUE(Printed("[script] line 2: no control #999 in \"Options\"\n"));
     EXPECT_FALSE(Printed("never"));
 }
 
@@ -310,13 +288,12 @@ TEST_F(HostScriptTest, ModalDialogLeftOpenAtTheEndIsCancelledAndNothingHangs) {
 TEST_F(HostScriptTest, ClosesTheFrontDocumentAndSaysWhenOneDoesNotOpen) {
     TestFolder folder;
     WritePdf(folder.Path("a.pdf"), InheritedBoxesPdf());
-    ASSERT_TRUE(Run("open \"" + folder.Path("a.pdf") + "\"\nclose\n")) << out.str();
-    EXPECT_TRUE(Printed("[document] opened \"a.pdf\" (3 pages)\n[view] a.pdf\n[document] closed \"a.pdf\"\n"))
-        << out.str();
+    ASSERT_TRUE(Run("open \"" + folder.Path("a.pdf") + "\"\nclose\n"));
+    EXPECT_TRUE(Printed("[document] opened \"a.pdf\" (3 pages)\n[view] a.pdf\n[document] closed \"a.pdf\"\n"));
     EXPECT_TRUE(host->Documents().OpenDocuments().empty());
     EXPECT_FALSE(Run("open \"" + folder.Path("missing.pdf") + "\"\n"));
-    EXPECT_TRUE(Printed("[document] cannot open")) << out.str();
-    EXPECT_TRUE(Printed("[script] line 1: the document did not open\n")) << out.str();
+    EXPECT_TRUE(Printed("[document] cannot open"));
+    EXPECT_TRUE(Printed("[script] line 1: the document did not open\n"));
 }
 
 // The one reading of boxes and rotation that the host's entries and page views use too: malformed values are
@@ -332,7 +309,7 @@ TEST_F(HostScriptTest, BoxesShowTheStoredValuesAndWhatAReaderUses) {
               " /Rotate -90.0 >>",
               "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 /W 792] /ArtBox [700 0 800 5] /Rotate /Ninety >>",
               "<< /Type /Page /Parent 6 0 R /Rotate 45 >>", "<< /Type /Pages /Kids [5 0 R] /Count 1 >>"});
-    ASSERT_TRUE(Run("open \"" + folder.Path("boxes.pdf") + "\"\nboxes\n")) << out.str();
+    ASSERT_TRUE(Run("open \"" + folder.Path("boxes.pdf") + "\"\nboxes\n"));
     EXPECT_TRUE(
         Printed("page 1 (rotated 270; Rotate -90.0 read as 270)\n"
                 "  MediaBox   0 0 612 792 (inherited)\n"
@@ -341,14 +318,11 @@ TEST_F(HostScriptTest, BoxesShowTheStoredValuesAndWhatAReaderUses) {
                 "  TrimBox    612.0000000001 0.000001 -5 780, a reader uses 0 0.000001 612 780\n"
                 "  ArtBox     9 9 603 783 (default: CropBox)\n"
                 "page 2 (rotated 90; Rotate /Ninety is not a multiple of 90 degrees: passed over)\n"
-                "  MediaBox   0 0 612 792 (inherited; malformed [ 0 0 /W 792 ])\n"))
-        << out.str();
-    EXPECT_TRUE(Printed("  ArtBox     700 0 800 5, a reader sees nothing of it: it lies off the MediaBox\n"))
-        << out.str();
+                "  MediaBox   0 0 612 792 (inherited; malformed [ 0 0 /W 792 ])\n"));
+    EXPECT_TRUE(Printed("  ArtBox     700 0 800 5, a reader sees nothing of it: it lies off the MediaBox\n"));
     EXPECT_TRUE(
         Printed("page 3 (rotated 0; Rotate 45 is not a multiple of 90 degrees: passed over)\n"
-                "  MediaBox   0 0 612 792 (default: US Letter)\n"))
-        << out.str();
+                "  MediaBox   0 0 612 792 (default: US Letter)\n"));
 }
 
 // ---- Mistakes in a script ----
@@ -360,10 +334,7 @@ struct Mistake {
 
 // A byte order mark before the first command is skipped; control bytes in a message are shown, not sent.
 TEST_F(HostScriptTest, AByteOrderMarkIsSkippedAndControlBytesAreShownEscaped) {
-    EXPECT_FALSE(
-        Run("\xEF\xBB\xBF"
-            "echo hi\nfrob\x1B"
-            "[2J\n"));
+    EXPECT_FALSE(Run("\xEF\xBB\xBF" + std::string("echo hi\nfrob\x1B[2J\n")));
     EXPECT_EQ(out.str(), "hi\n[script] line 2: unknown command \"frob\\x1B[2J\" (\"help\" lists the commands)\n");
 }
 
@@ -394,7 +365,7 @@ TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
     for (const Mistake& mistake : mistakes) {
         EXPECT_FALSE(Run("# a comment\n\necho before # said\n" + std::string(mistake.line) + "\necho after\n"))
             << mistake.line;
-        EXPECT_TRUE(Printed("before\n[script] line 4: " + std::string(mistake.message))) << out.str();
+        EXPECT_TRUE(Printed("before\n[script] line 4: " + std::string(mistake.message)));
         EXPECT_FALSE(Printed("after")) << mistake.line;
     }
     EXPECT_TRUE(g_log.commands.empty());  // nothing reached the dialog
@@ -403,11 +374,11 @@ TEST_F(HostScriptTest, AMistakeIsReportedWithItsLineAndStopsTheScript) {
 TEST_F(HostScriptTest, InteractiveUseReportsAMistakeAndGoesOn) {
     ShowDialog();
     EXPECT_FALSE(Run("frobnicate\npress #105\nbogus\npress #2\necho after\nquit\necho never\n", true));
-    EXPECT_TRUE(Printed("> [script] line 1: unknown command")) << out.str();
+    EXPECT_TRUE(Printed("> [script] line 1: unknown command"));
     // The prompt names the modal dialog that waits for the user.
-    EXPECT_TRUE(Printed("[Options] > [script] line 3: unknown command \"bogus\"")) << out.str();
+    EXPECT_TRUE(Printed("[Options] > [script] line 3: unknown command \"bogus\""));
     EXPECT_EQ(g_log.modalResult, IDCANCEL);
-    EXPECT_TRUE(Printed("> after\n> ")) << out.str();
+    EXPECT_TRUE(Printed("> after\n> "));
     EXPECT_FALSE(Printed("never"));
 }
 

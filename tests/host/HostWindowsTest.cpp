@@ -1,5 +1,6 @@
 // The host's windows through its AcroView and Win entries: a host window around a plug-in's dialog, failing
 // procedures, the key window, cursors, and handles that are refused.
+#include <gmock/gmock.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "win32sub/Desktop.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 using View = HostAcroViewTable;
 
@@ -82,22 +85,18 @@ protected:
     HWND plain = nullptr;
 };
 
-TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindowAndKeepsTheOwnerData) {
+// Its owner data: WindowObj.AttachingMakesAHostWindowAroundThePlatformWindowAndSubclassesIt.
+TEST_F(HostWindowEntries, AHostWindowWrapsItsPlatformWindow) {
     ASSERT_TRUE(IsWindow(host->Windows().MainWindow()));  // shown and given to the plug-ins
     EXPECT_TRUE(IsWindowVisible(host->Windows().MainWindow()));
     const HostWindow window = Around(ShownDialog());
-    int data = 0;
     void* platform = nullptr;
-    void* ownerData = nullptr;
     HostBool visible = 0;
     ASSERT_TRUE(Entry([&] {
-        View::View_SetWindowOwnerData(window, &data);
-        ownerData = View::View_WindowOwnerData(window);
         platform = View::View_PlatformWindowOf(window);
         View::View_HideWindow(window);
         visible = View::View_WindowIsVisible(window);
     }));
-    EXPECT_EQ(ownerData, &data);
     EXPECT_EQ(platform, dialog);
     EXPECT_FALSE(visible);
     ASSERT_TRUE(Entry([&] {
@@ -113,11 +112,11 @@ TEST_F(HostWindowEntries, AProcedureThatFailsEndsThereAndTheUserGoesOn) {
     g_raiseOnClick = true;
     ASSERT_TRUE(WinSub_Click(dialog));
     EXPECT_EQ(host->FailedCalls(), 1);
-    EXPECT_NE(out.str().find("[error] window procedure: "), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("[error] window procedure: "));
     ASSERT_TRUE(PostMessageW(dialog, WM_RBUTTONDOWN, 0, 0));
     WinSub_Idle();
     EXPECT_EQ(host->FailedCalls(), 2);
-    EXPECT_NE(out.str().find("a C++ exception escaped: no menu here"), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("a C++ exception escaped: no menu here"));
     EXPECT_EQ(host->Frames().Depth(), 0u);
     // The window manager was not left half-way: the dialog still takes the user's input.
     g_raiseOnClick = false;

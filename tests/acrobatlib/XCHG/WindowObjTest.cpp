@@ -3,9 +3,12 @@
 // XCHG_AVWindowObj (the host window and its handler record, the message table, resizing, closing, and the
 // host's callbacks); paint, keys and mouse buttons, closing, the host destroying its window and failures in
 // the window procedure beside those of a dialog (XCHG_Dialog).
+#include <gmock/gmock.h>
 #include "ProbeTest.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 class WindowObj : public ProbeWindowsTest {
 protected:
@@ -53,10 +56,7 @@ TEST_F(WindowObj, AttachingMakesAHostWindowAroundThePlatformWindowAndSubclassesI
     EXPECT_NE(GetPropW(frame, L"XCHG_WinWindowSubclassProp"), nullptr);
     EXPECT_NE(GetWindowLongPtrW(frame, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&DefWindowProcW));
     const HostDevRect bounds = Ask<HostDevRect>("Probe_FrameBounds");
-    EXPECT_EQ(bounds.left, 100);
-    EXPECT_EQ(bounds.top, 100);
-    EXPECT_EQ(bounds.right, 400);
-    EXPECT_EQ(bounds.bottom, 300);
+    EXPECT_EQ(Rect(RECT{bounds.left, bounds.top, bounds.right, bounds.bottom}), "100,100,400,300");
 }
 
 TEST_F(WindowObj, ItsTimerTicksEveryHundredMilliseconds) {
@@ -164,7 +164,7 @@ TEST_F(WindowObj, DestroyingTheHostWindowDestroysThePlatformWindowOnlyWhenItIsNo
         EXPECT_EQ(host->Windows().Count(), 0u);
         EXPECT_EQ(LiveCallbacks(record), 0u);
         if (who == "Frame") {
-            EXPECT_NE(log.find("Frame.DidClose@1 Frame.WillDestroy@1 "), std::string::npos) << log;
+            EXPECT_THAT(log, HasSubstr("Frame.DidClose@1 Frame.WillDestroy@1 "));
             EXPECT_FALSE(IsWindow(window));
         } else {
             EXPECT_EQ(log, "Dialog.WillDestroy@0 Dialog.DestroyPlatformThing(own)@1 ");
@@ -172,7 +172,7 @@ TEST_F(WindowObj, DestroyingTheHostWindowDestroysThePlatformWindowOnlyWhenItIsNo
             // Activating it asks nothing of the host.
             ASSERT_TRUE(WinSub_Click(host->Windows().MainWindow()));
             EXPECT_TRUE(WinSub_Click(GetDlgItem(window, 1001)));
-            EXPECT_NE(WindowLog().find("Dialog.DidActivate@0 "), std::string::npos);
+            EXPECT_THAT(WindowLog(), HasSubstr("Dialog.DidActivate@0 "));
         }
         EXPECT_EQ(host->FailedCalls(), 0) << out.str();  // every callback given back once
     }
@@ -237,7 +237,7 @@ TEST_F(WindowObj, AFailureInAHostCallbackIsReportedUnderTheCallbacksName) {
     ASSERT_NE(LastAlert(), nullptr);
     EXPECT_EQ(LastAlert()->text,
               "XCHG_AVWindowObj::AdjustCursor caught an exception: probe window failure : code 1155990");
-    EXPECT_NE(out.str().find("[error] adjust cursor: An internal error occurred."), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("[error] adjust cursor: An internal error occurred."));
     EXPECT_EQ(NestingCount(), 0);
 }
 
@@ -274,8 +274,7 @@ TEST_F(WindowObj, AFailureInTheWindowProcedureIsRaisedWithTheFrameworksCodeOrAno
             SetBehaviour("Command", row.kind);
             EXPECT_TRUE(WinSub_Click(GetDlgItem(window, 1001)));
         }
-        EXPECT_NE(out.str().find(std::string("[error] window procedure: ") + row.shown), std::string::npos)
-            << out.str();
+        EXPECT_THAT(out.str(), HasSubstr(std::string("[error] window procedure: ") + row.shown));
         EXPECT_TRUE(IsWindow(window));
         FlushDebugLine();
         std::vector<std::string> lines = DebugLines();
@@ -298,8 +297,7 @@ TEST_F(WindowObj, APaintWithNothingToUpdateIsAFatalLogEntry) {
     WindowLog();
     SendMessageW(frame, WM_PAINT, 0, 0);
     EXPECT_EQ(WindowLog(), "");
-    EXPECT_NE(out.str().find("[error] window procedure: An error occurred (code 0x00000001)."), std::string::npos)
-        << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("[error] window procedure: An error occurred (code 0x00000001)."));
     FlushDebugLine();
     const std::vector<std::string> lines = DebugLines();
     ASSERT_GE(lines.size(), 2u);

@@ -1,4 +1,4 @@
-// The lexer's transitions, one table per kind of token: the first token of a text fed whole and followed by
+// The lexer's transitions, grouped by kind of token: the first token of a text fed whole and followed by
 // end of data, with its value, its text, its message and what it left unread.
 #include <gtest/gtest.h>
 
@@ -38,8 +38,14 @@ protected:
     }
 };
 
-TEST_F(CosLexerTransitions, BetweenTokens) {
+// One table for every kind of token; a failing row names its input.
+TEST_F(CosLexerTransitions, EveryKindOfToken) {
+    const std::string longest = "/" + std::string(127, 'n');
+    const std::string inName = "TokenError [Unexpected character encountered in name: ";
+    const std::string missing = "TokenError [String is missing trailing ')'] from ";
+    const std::string inFileName = "TokenError [Unexpected character encountered in filename: ";
     Check({
+        // Between tokens.
         {"", "TokenEndOfData [] from []"},
         {" \t\r\n\f", "TokenEndOfData [] from []"},
         {"\0 7"s, "TokenInteger [7] from [7]"},
@@ -52,20 +58,12 @@ TEST_F(CosLexerTransitions, BetweenTokens) {
         {"\x0b", "TokenError [Unexpected character encountered: '\\013'] from [\x0b]", "\x0b"},
         {"\x01", "TokenError [Unexpected character encountered: '\\001'] from [\x01]", "\x01"},
         {"\xc8", "TokenError [Unexpected character encountered: '\\310'] from [\xc8]", "\xc8"},
-    });
-}
-
-TEST_F(CosLexerTransitions, Comments) {
-    Check({
+        // Comments.
         {"% note\nx", "TokenComment [% note] from [% note]", "x"},
         {"%a\rb", "TokenComment [%a] from [%a]", "b"},
         {"%a", "TokenComment [%a] from [%a]"},
         {"%\x01(\xff\0\n"s, "TokenComment [%\x01(\xff\0] from [%\x01(\xff\0]"s},
-    });
-}
-
-TEST_F(CosLexerTransitions, Numbers) {
-    Check({
+        // Numbers.
         {"12 ", "TokenInteger [12] from [12]", " "},
         {"-7)", "TokenInteger [-7] from [-7]", ")"},
         {"-", "TokenInteger [0] from [-]"},
@@ -81,30 +79,19 @@ TEST_F(CosLexerTransitions, Numbers) {
         {"1.5e", "TokenError [Unexpected character encountered in fixed number: 'e'] from [1.5]", "e"},
         {".5", "TokenSymbol [.5] from [.5]"},
         {"+5", "TokenSymbol [+5] from [+5]"},
-    });
-}
-
-TEST_F(CosLexerTransitions, Names) {
-    const std::string longest = "/" + std::string(127, 'n');
-    const std::string unexpected = "TokenError [Unexpected character encountered in name: ";
-    Check({
+        // Names.
         {"/A#42c", "TokenName [ABc] from [/A#42c]"},
         {"/a(b", "TokenName [a] from [/a]", "(b"},
         {"/", "TokenName [] from [/]"},
-        {"/a\x80", unexpected + "'\\200'] from [/a]", "\x80"},
-        {"/#", unexpected + "'EndOfData'] from [/#]"},
-        {"/#4", unexpected + "'EndOfData'] from [/#4]"},
-        {"/#g", unexpected + "'g'] from [/#]", "g"},
-        {"/#4 ", unexpected + "' '] from [/#4]", " "},
+        {"/a\x80", inName + "'\\200'] from [/a]", "\x80"},
+        {"/#", inName + "'EndOfData'] from [/#]"},
+        {"/#4", inName + "'EndOfData'] from [/#4]"},
+        {"/#g", inName + "'g'] from [/#]", "g"},
+        {"/#4 ", inName + "' '] from [/#4]", " "},
         {longest, "TokenName [" + longest.substr(1) + "] from [" + longest + "]"},
-        {longest + "n", unexpected + "'n'] from [" + longest + "]", "n"},
+        {longest + "n", inName + "'n'] from [" + longest + "]", "n"},
         {longest + "#41", "TokenName [" + longest.substr(1) + "A] from [" + longest + "#41]"},
-    });
-}
-
-TEST_F(CosLexerTransitions, LiteralStrings) {
-    const std::string missing = "TokenError [String is missing trailing ')'] from ";
-    Check({
+        // Literal strings.
         {"(a(b)c))", "TokenString [a(b)c] from [(a(b)c)]", ")"},
         {"(x\\101y)", "TokenString [xAy] from [(x\\101y)]"},
         {"(a\\nb)", "TokenString [a\nb] from [(a\\nb)]"},
@@ -123,11 +110,7 @@ TEST_F(CosLexerTransitions, LiteralStrings) {
         {"(\\1", missing + "[(\\1]"},
         {"(\\12", missing + "[(\\12]"},
         {"(\\\r", missing + "[(\\\r]"},
-    });
-}
-
-TEST_F(CosLexerTransitions, HexadecimalStrings) {
-    Check({
+        // Hexadecimal strings.
         {"<48 65 6C>", "TokenString [Hel] from [<48 65 6C>]"},
         {"<4>", "TokenString [@] from [<4>]"},
         {"<4 1>", "TokenString [A] from [<4 1>]"},
@@ -137,24 +120,15 @@ TEST_F(CosLexerTransitions, HexadecimalStrings) {
         {"< ", "TokenError [Hexadecimal string is missing trailing '>'] from [< ]"},
         {"<4g>", "TokenError [Unexpected character encountered in hexadecimal string: 'g'] from [<4]", "g>"},
         {"<g", "TokenError [Unexpected character encountered in hexadecimal string: 'g'] from [<]", "g"},
-    });
-}
-
-TEST_F(CosLexerTransitions, FileReferences) {
-    const std::string unexpected = "TokenError [Unexpected character encountered in filename: ";
-    Check({
+        // File references.
         {"@\"a b\"c", "TokenFileRef [a bc] from [@\"a b\"c]"},
         {"@a/b", "TokenFileRef [a/b] from [@a/b]"},
         {"@ab cd", "TokenFileRef [ab] from [@ab]", " cd"},
         {"@", "TokenFileRef [] from [@]"},
-        {"@a\x01", unexpected + "'\\001'] from [@a]", "\x01"},
+        {"@a\x01", inFileName + "'\\001'] from [@a]", "\x01"},
         {"@\"ab", "TokenError [Filename is missing closing quote] from [@\"ab]"},
-        {"@\"a\tb\"", unexpected + "'\\t'] from [@\"a]", "\tb\""},
-    });
-}
-
-TEST_F(CosLexerTransitions, KeywordsAndSymbols) {
-    Check({
+        {"@\"a\tb\"", inFileName + "'\\t'] from [@\"a]", "\tb\""},
+        // Keywords and symbols.
         {"null", "TokenNull [] from [null]"},
         {"true", "TokenBoolean [true] from [true]"},
         {"false", "TokenBoolean [false] from [false]"},

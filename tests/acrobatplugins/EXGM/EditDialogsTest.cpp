@@ -1,11 +1,14 @@
 // The Page Geometry and Trim Box dialogs as a user works them: reading a box in every region and unit,
 // typing numbers, refusing bad ones, applying to page sets, and what ends up in the saved file.
+#include <gmock/gmock.h>
 #include <string>
 #include <vector>
 
 #include "EditorHost.h"
 
 namespace {
+
+using ::testing::HasSubstr;
 
 // Five pages under one MediaBox; page 1 has a TrimBox 36 points inside it and a CropBox, page 3 is turned.
 std::vector<std::string> FivePages() {
@@ -36,18 +39,14 @@ TEST_F(EditDialogs, ShowTheTrimBoxAsOffsetsOrCoordinatesInEveryUnit) {
         std::vector<std::string> fields;  // 1002, 1003, 1004, 1005
         std::vector<std::string> labels;  // of 1014, 1015, 1012, 1013
     };
+    const std::vector<std::string> sizes{"Width", "Height", "X Offset", "Y Offset"};
+    const std::vector<std::string> edges{"Right", "Top", "Left", "Bottom"};
     const Row rows[] = {
-        {"Offsets", "Points", {"540.00", "720.00", "-36.00", "-36.00"}, {"Width", "Height", "X Offset", "Y Offset"}},
-        {"Coordinates", "Points", {"576.00", "756.00", "36.00", "36.00"}, {"Right", "Top", "Left", "Bottom"}},
-        {"Coordinates", "Inches", {"8.000", "10.500", "0.500", "0.500"}, {"Right", "Top", "Left", "Bottom"}},
-        {"Offsets",
-         "Centimeters",
-         {"19.050", "25.400", "-1.270", "-1.270"},
-         {"Width", "Height", "X Offset", "Y Offset"}},
-        {"Offsets",
-         "Millimeters",
-         {"190.50", "254.00", "-12.70", "-12.70"},
-         {"Width", "Height", "X Offset", "Y Offset"}},
+        {"Offsets", "Points", {"540.00", "720.00", "-36.00", "-36.00"}, sizes},
+        {"Coordinates", "Points", {"576.00", "756.00", "36.00", "36.00"}, edges},
+        {"Coordinates", "Inches", {"8.000", "10.500", "0.500", "0.500"}, edges},
+        {"Offsets", "Centimeters", {"19.050", "25.400", "-1.270", "-1.270"}, sizes},
+        {"Offsets", "Millimeters", {"190.50", "254.00", "-12.70", "-12.70"}, sizes},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.region) + " in " + row.unit);
@@ -119,13 +118,13 @@ TEST_F(EditDialogs, BleedBoxInInchesToEvenPagesIsSavedOnPagesTwoAndFourOnly) {
     EXPECT_EQ(RunCommand("qpdf --check " + Quoted(saved)).status, 0);
     // Another reader sees the same boxes: the new one on page 2, the CropBox's fallback on page 3.
     const std::string info = RunCommand("pdfinfo -box -f 2 -l 3 " + Quoted(saved)).output;
-    EXPECT_NE(info.find("Page    2 BleedBox:     18.00    18.00   594.00   774.00"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page    3 BleedBox:      0.00     0.00   612.00   792.00"), std::string::npos) << info;
+    EXPECT_THAT(info, HasSubstr("Page    2 BleedBox:     18.00    18.00   594.00   774.00"));
+    EXPECT_THAT(info, HasSubstr("Page    3 BleedBox:      0.00     0.00   612.00   792.00"));
 
     // Saved as, the document belongs to the new file. From page 2, "To This Page" stamps the document.
     Run("page 2\nchoose #1007 \"To This Page\"\ntype #1004 1\npress #1001\nsave");
     EXPECT_EQ(BoxesInFile(saved, 1).at("BleedBox"), "72 18 594 774");
-    EXPECT_NE(ReadFile(saved).find("/ORBA_Tools"), std::string::npos);
+    EXPECT_THAT(ReadFile(saved), HasSubstr("/ORBA_Tools"));
 }
 
 TEST_F(EditDialogs, SwappedEdgesAreAppliedInOrder) {
@@ -166,7 +165,7 @@ TEST_F(EditDialogs, AFailedWriteLeavesTheDialogWorking) {
     path = Open("five.pdf", FivePages());
     Run("button ORBA:EXGM_GeomToolButton\nchoose #1009 Coordinates\ntype #1004 40\nchoose #1007 \"To All Pages\"\n"
         "press #1001");
-    EXPECT_NE(out.str().find("The page box could not be written."), std::string::npos) << out.str();
+    EXPECT_THAT(out.str(), HasSubstr("The page box could not be written."));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Dialog(L"Page Geometry"), 1001)));
     EXPECT_FALSE(host->Progress().Running());
     EXPECT_EQ(host->DocViews().FrontPageView()->OperationDepth(), 0);

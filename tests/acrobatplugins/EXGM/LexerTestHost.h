@@ -1,11 +1,9 @@
 // A running host whose AcroSupport table the wrappers call, for the lexer's fixed-point numbers, and a way
-// to draw every token of a text.
+// to describe a token.
 #pragma once
 
-#include <algorithm>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "EXGM/EXGM_CosLexer.h"
 #include "PDFL/PDFL_HostTables.h"
@@ -54,30 +52,4 @@ inline std::string Describe(const EXGM_CosLexer& lexer, EXGM_CosLexer::LexerToke
             break;
     }
     return std::string(TokenName(token)) + " [" + value + "] from [" + lexer.GetTokenText() + "]";
-}
-
-// Every token of the text, fed in chunks of at most `chunk` characters (each chunk a block of its own,
-// freed once the next one comes), then end of data; up to and including TokenEndOfData or TokenError.
-inline std::vector<std::string> LexInChunks(const std::string& text, std::size_t chunk) {
-    EXGM_CosLexer lexer;
-    std::vector<std::string> tokens;
-    std::size_t offset = 0;
-    std::vector<char> block;
-    auto feed = [&] {
-        const std::size_t length = std::min(chunk, text.size() - offset);
-        block = std::vector<char>(text.begin() + offset, text.begin() + offset + length);
-        offset += length;
-        lexer.SetInput(block.data(), static_cast<uint32_t>(length));
-    };
-    feed();
-    for (int guard = 0; guard < 100000; ++guard) {
-        const EXGM_CosLexer::LexerToken token = lexer.NextToken();
-        if (token == EXGM_CosLexer::TokenMoreData) {
-            feed();
-            continue;
-        }
-        tokens.push_back(Describe(lexer, token));
-        if (token == EXGM_CosLexer::TokenEndOfData || token == EXGM_CosLexer::TokenError) break;
-    }
-    return tokens;
 }

@@ -14,10 +14,8 @@
 #include "EXGM/EXGM_GeometryListener.h"
 #include "EXGM/EXGM_MediaBoxTool.h"
 #include "EXGM/EXGM_TrimBoxTool.h"
-#include "GLIB/GLIB_StringUtils.h"
 #include "HostTestTables.h"
 #include "PDFL/PDFL_CorCalls5.h"
-#include "PDFL/PDFL_CosCalls5.h"
 #include "PDFL/PDFL_PDCalls5.h"
 #include "TestPdf.h"
 #include "Win32.h"
@@ -112,7 +110,6 @@ protected:
         Model_ReleasePage(page);
         return box;
     }
-    bool Stamped() { return Cos_DictKnown(Cos_DocRoot(Model_CosDocOfDoc(doc)), Core_AtomFromName("ORBA_Tools")); }
     static int16_t Px(int value) { return static_cast<int16_t>(value); }
 
     TestFolder folder;
@@ -127,8 +124,6 @@ protected:
     EXGM_ArtBoxTool artTool;
     EXGM_CropBoxTool cropTool;
     Listener listener;
-    const std::string trimGuide = "color rgb 0 0 0.5";
-    const std::string trimFull = "color rgb 0 0 1";
 };
 
 // Written into both keys and saved: EditorSession's DraggingTheRightEdgeOfATurnedPageFollowsInTheDialog.
@@ -162,16 +157,14 @@ TEST_F(RectTools, DraggingInsideMovesTheWholeBox) {
 }
 
 TEST_F(RectTools, ABoxNarrowerThanSixPixelsIsGrabbedByItsLeftEdge) {
-    EXGM_ArtBoxTool& tool = artTool;
-    Activate(tool);
+    Activate(artTool);
     EXPECT_EQ(CursorAt(301, 450), OwnCursor(1003));
     ASSERT_TRUE(Drag(301, 450, 281, 450, 2));
     EXPECT_EQ(Box(kArtBox), BoxOf(280, 300, 303, 400));
 }
 
 TEST_F(RectTools, CursorsFollowTheZones) {
-    EXGM_TrimBoxTool& tool = trimTool;
-    Activate(tool);
+    Activate(trimTool);
     const struct {
         int x, y, id;
     } cases[] = {{250, 192, 1004}, {250, 590, 1004}, {101, 400, 1003}, {399, 400, 1003}, {100, 192, 1001},
@@ -186,17 +179,15 @@ TEST_F(RectTools, CursorsFollowTheZones) {
 }
 
 TEST_F(RectTools, EraseInvalidatesTheStripsUnderTheLines) {
-    EXGM_TrimBoxTool& tool = trimTool;
     View().TakeDrawn();
-    tool.EraseBox(pageView);
+    trimTool.EraseBox(pageView);
     EXPECT_EQ(View().TakeDrawn(),
               (std::vector<std::string>{Rect("invalidate", 100, -1, 101, 601), Rect("invalidate", 400, -1, 401, 601),
                                         Rect("invalidate", -1, 192, 801, 193), Rect("invalidate", -1, 591, 801, 592)}));
 }
 
 TEST_F(RectTools, CropBoxDraggedToOnePointKeepsThatPointInTheDictionary) {
-    EXGM_CropBoxTool& tool = cropTool;
-    Activate(tool);
+    Activate(cropTool);
     // No CropBox: the MediaBox stands in, at device 0 0 612 792. Its right edge dragged to 1 pixel: the key
     // keeps the point as dragged (the host's own crop box keeps its 3-point minimum) and the MediaBox stays.
     ASSERT_TRUE(Drag(612, 300, 1, 300, 3));

@@ -19,8 +19,6 @@ TEST(PathObject, RootsAreDriveRootsAndShareRoots) {
         EXPECT_FALSE(GFIL_MakeSpec(notRoot)->IsRoot()) << notRoot;
 }
 
-TEST(PathObject, AnAcceptedPathIsValid) { EXPECT_TRUE(GFIL_MakeSpec(L"c:\\")->IsValid()); }
-
 TEST(PathObject, TheNameIsTheLastPartOfThePath) {
     EXPECT_EQ(GFIL_MakeSpec(L"c:\\dir\\file.txt")->GetName(), L"file.txt");
     EXPECT_EQ(GFIL_MakeSpec(L"c:\\dir\\")->GetName(), L"dir");

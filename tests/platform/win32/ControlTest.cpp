@@ -53,6 +53,7 @@ LONG Width(HWND window) { return RectOf(window).right - RectOf(window).left; }
 // ---- Buttons ----
 
 TEST_F(Controls, ButtonKindsKeepTheirOwnCheckStatesAndDialogCodes) {
+    constexpr LRESULT kOn = BST_CHECKED, kOff = BST_UNCHECKED, kMid = BST_INDETERMINATE;
     const struct {
         const char* name;
         DWORD style;
@@ -61,26 +62,11 @@ TEST_F(Controls, ButtonKindsKeepTheirOwnCheckStatesAndDialogCodes) {
         bool checkable;
         LRESULT dialogCode;
     } rows[] = {
-        {"automatic check box",
-         BS_AUTOCHECKBOX,
-         {BST_CHECKED, BST_UNCHECKED, BST_CHECKED},
-         BST_CHECKED,
-         true,
-         DLGC_BUTTON},
-        {"automatic three-state",
-         BS_AUTO3STATE,
-         {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED},
-         BST_INDETERMINATE,
-         true,
-         DLGC_BUTTON},
+        {"automatic check box", BS_AUTOCHECKBOX, {kOn, kOff, kOn}, kOn, true, DLGC_BUTTON},
+        {"automatic three-state", BS_AUTO3STATE, {kOn, kMid, kOff}, kMid, true, DLGC_BUTTON},
         // A check box that is not automatic leaves its state to the program.
-        {"check box", BS_CHECKBOX, {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED}, BST_CHECKED, true, DLGC_BUTTON},
-        {"push button",
-         BS_PUSHBUTTON,
-         {BST_UNCHECKED, BST_UNCHECKED, BST_UNCHECKED},
-         BST_UNCHECKED,
-         false,
-         DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
+        {"check box", BS_CHECKBOX, {kOff, kOff, kOff}, kOn, true, DLGC_BUTTON},
+        {"push button", BS_PUSHBUTTON, {kOff, kOff, kOff}, kOff, false, DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -161,11 +147,9 @@ TEST_F(Controls, TypingReplacesTheSelection) {
     EXPECT_EQ(TextOf(edit), L"hello");
     EXPECT_FALSE(Send(edit, EM_GETMODIFY));
     Send(edit, EM_SETSEL, 1, 3);
-    DWORD start = 0;
-    DWORD end = 0;
-    Send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 1u);
-    EXPECT_EQ(end, 3u);
+    std::vector<DWORD> ends(2);  // EM_GETSEL also writes the selection's ends through its two pointers
+    Send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&ends[0]), reinterpret_cast<LPARAM>(&ends[1]));
+    EXPECT_EQ(ends, (std::vector<DWORD>{1, 3}));
     Type(edit, L"X");
     EXPECT_EQ(TextOf(edit), L"hXlo");
     EXPECT_EQ(Send(edit, EM_GETSEL), MAKELRESULT(2, 2));
@@ -241,8 +225,7 @@ TEST_F(Controls, IconStaticTakesTheIconsSize) {
     const HICON warning = LoadIconW(nullptr, IDI_WARNING);
     EXPECT_EQ(Send(icon, STM_SETICON, reinterpret_cast<WPARAM>(warning)), 0);
     EXPECT_EQ(Send(icon, STM_GETICON), reinterpret_cast<LRESULT>(warning));
-    EXPECT_EQ(Width(icon), 32);
-    EXPECT_EQ(Height(icon), 32);
+    EXPECT_EQ(windowtest::Text(RectOf(icon)), "10,10,42,42");
     // A bitmap does not go into an icon control.
     EXPECT_EQ(Send(icon, STM_SETIMAGE, IMAGE_BITMAP, 1), 0);
     EXPECT_EQ(Send(icon, STM_GETIMAGE, IMAGE_ICON), reinterpret_cast<LRESULT>(warning));
@@ -366,8 +349,7 @@ TEST_F(Controls, DropDownHeightIsTheListsAndTheFieldKeepsItsOwn) {
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 150);
     MoveWindow(combo, 10, 10, 120, 200, TRUE);
-    EXPECT_EQ(Height(combo), 24);
-    EXPECT_EQ(Width(combo), 120);
+    EXPECT_EQ(windowtest::Text(RectOf(combo)), "10,10,130,34");
     Send(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, 200);
     EXPECT_EQ(Height(Control(parent, L"ComboBox", 2, CBS_SIMPLE, 10, 50, 100, 150)), 150);
@@ -438,10 +420,9 @@ TEST_F(Controls, MultipleSelectionListTogglesEntries) {
     EXPECT_TRUE(WinSub_ChooseEntry(list, 0));
     EXPECT_TRUE(WinSub_ChooseEntry(list, 2));
     EXPECT_EQ(Send(list, LB_GETSELCOUNT), 2);
-    int items[4] = {};
-    EXPECT_EQ(Send(list, LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(items)), 2);
-    EXPECT_EQ(items[0], 0);
-    EXPECT_EQ(items[1], 2);
+    std::vector<int> items(4, -1);
+    EXPECT_EQ(Send(list, LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(items.data())), 2);
+    EXPECT_EQ(items, (std::vector<int>{0, 2, -1, -1}));
     EXPECT_TRUE(WinSub_ChooseEntry(list, 0));  // again: off
     EXPECT_EQ(Send(list, LB_GETSEL, 0), 0);
     EXPECT_EQ(Send(list, LB_SETCURSEL, 1), LB_ERR);

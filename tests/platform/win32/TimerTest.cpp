@@ -13,11 +13,8 @@ using MessageQueue = windowtest::Desktop;
 
 std::vector<WPARAM> TimerIds(HWND window) {
     std::vector<WPARAM> ids;
-    for (const Received& received : Log()) {
-        if (received.window == window && received.message == WM_TIMER) {
-            ids.push_back(received.wParam);
-        }
-    }
+    for (const Received& r : Log())
+        if (r.window == window && r.message == WM_TIMER) ids.push_back(r.wParam);
     return ids;
 }
 
@@ -36,10 +33,7 @@ TEST_F(Timers, FireOnceTheirPeriodHasPassedOnTheClockUntilKilled) {
         UINT periodAfterFirstStep = 0;             // set again with this period after the first step
     } rows[] = {
         {"fires when its period has passed", 7, 100, {{0, 0}, {99, 0}, {1, 1}, {0, 0}}},
-        {"many passed periods give one message; the next period starts then",
-         0xFFFFFFFF,
-         100,
-         {{350, 1}, {99, 0}, {1, 1}}},
+        {"periods passed give one message; the next starts then", 0xFFFFFFFF, 100, {{350, 1}, {99, 0}, {1, 1}}},
         {"setting again starts a new period from then", 1, 100, {{60, 0}, {49, 0}, {1, 1}}, 50},
         {"a period below the minimum is raised to it", 2, 1, {{9, 0}, {1, 1}}},
     };
@@ -91,12 +85,9 @@ TEST_F(Timers, TimerProcedureIsCalledInsteadOfTheWindowProcedure) {
     EXPECT_NE(threadTimer, 0u);
     EXPECT_EQ(After(30), 2);
     ASSERT_EQ(gTicks.size(), 2u);
-    EXPECT_EQ(gTicks[0].window, window);
-    EXPECT_EQ(gTicks[0].message, static_cast<UINT>(WM_TIMER));
-    EXPECT_EQ(gTicks[0].id, 3u);
+    EXPECT_TRUE(gTicks[0].window == window && gTicks[0].message == WM_TIMER && gTicks[0].id == 3u);
     EXPECT_EQ(gTicks[0].time, WinSub_GetClock());
-    EXPECT_EQ(gTicks[1].window, nullptr);
-    EXPECT_EQ(gTicks[1].id, threadTimer);
+    EXPECT_TRUE(gTicks[1].window == nullptr && gTicks[1].id == threadTimer);
     EXPECT_TRUE(TimerIds(window).empty());
     EXPECT_TRUE(KillTimer(nullptr, threadTimer));
     // A forged WM_TIMER with a procedure that no timer has calls nothing.

@@ -162,9 +162,7 @@ TEST_F(Windows, TextGoesThroughMessagesAndIsCutToTheBuffer) {
     EXPECT_TRUE(SetWindowTextW(window, nullptr));
     EXPECT_EQ(TextOf(window), L"");
     // Narrow text is UTF-8, cut to whole characters.
-    EXPECT_TRUE(SetWindowTextA(window,
-                               "Gr\xC3\xB6\xC3\x9F"
-                               "e"));
+    EXPECT_TRUE(SetWindowTextA(window, "Gr\xC3\xB6\xC3\x9F\x65"));  // \x65 is the 'e'
     EXPECT_EQ(TextOf(window), L"Gr\u00F6\u00DFe");
     char buffer[5];
     // "Gr" and the two bytes of the o-umlaut fit in four bytes; the sharp s does not.
@@ -197,8 +195,6 @@ TEST_F(Windows, RectanglesFollowFramesAndParents) {
     RECT adjusted{0, 0, 100, 50};
     EXPECT_TRUE(AdjustWindowRectEx(&adjusted, WS_POPUP | WS_CAPTION, FALSE, WS_EX_CLIENTEDGE));
     EXPECT_EQ(Text(adjusted), "-5,-24,105,55");
-    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
-    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
 }
 
 LRESULT CALLBACK WidthKeeper(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -402,9 +398,6 @@ TEST_F(Windows, TreeIsWalkedInOrderAndFound) {
     EXPECT_STREQ(name, L"Recorder");
     EXPECT_EQ(GetClassNameW(GetDesktopWindow(), name, 16), 6);
     EXPECT_STREQ(name, L"#32769");
-    RECT screen;
-    GetWindowRect(GetDesktopWindow(), &screen);
-    EXPECT_EQ(Text(screen), "0,0,1280,1024");
     EXPECT_FALSE(DestroyWindow(GetDesktopWindow()));
 }
 

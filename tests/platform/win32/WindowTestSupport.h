@@ -48,10 +48,9 @@ inline std::vector<UINT> MessagesOf(HWND window, const std::vector<UINT>& wanted
 // The WM_COMMAND notifications that `parent` received from `control`: their codes, in order.
 inline std::vector<WORD> NotificationsFrom(HWND parent, HWND control) {
     std::vector<WORD> codes;
-    for (const Received& received : Log()) {
-        if (received.window == parent && received.message == WM_COMMAND &&
-            reinterpret_cast<HWND>(received.lParam) == control) {
-            codes.push_back(HIWORD(received.wParam));
+    for (const Received& r : Log()) {
+        if (r.window == parent && r.message == WM_COMMAND && reinterpret_cast<HWND>(r.lParam) == control) {
+            codes.push_back(HIWORD(r.wParam));
         }
     }
     return codes;
@@ -59,11 +58,8 @@ inline std::vector<WORD> NotificationsFrom(HWND parent, HWND control) {
 
 // The first message `message` that `window` received; all zero when there is none.
 inline Received First(HWND window, UINT message) {
-    for (const Received& received : Log()) {
-        if (received.window == window && received.message == message) {
-            return received;
-        }
-    }
+    for (const Received& received : Log())
+        if (received.window == window && received.message == message) return received;
     return Received{};
 }
 
@@ -76,9 +72,7 @@ inline std::string Text(const POINT& point) { return std::to_string(point.x) + "
 
 // Sends `message` (CB_ADDSTRING, LB_ADDSTRING) to `control` with each text in turn.
 inline void AddEntries(HWND control, UINT message, std::initializer_list<const wchar_t*> texts) {
-    for (const wchar_t* text : texts) {
-        SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(text));
-    }
+    for (const wchar_t* text : texts) SendMessageW(control, message, 0, reinterpret_cast<LPARAM>(text));
 }
 
 inline std::wstring TextOf(HWND window) {

@@ -161,11 +161,7 @@ PROBE_EXPORT void Probe_SetMenuState(int enabled, int marked, int failing) {
     g_failing = failing != 0;
 }
 PROBE_EXPORT HostMenuItem Probe_ItemB() { return g_itemB.GetMenuItem(); }
-PROBE_EXPORT HostToolbar Probe_Flyout() { return g_flyout.GetToolBar(); }
 PROBE_EXPORT HostToolRecord* Probe_MenuTool() { return g_tool.GetHostTool(); }
-PROBE_EXPORT int Probe_KeyModifiers() { return View_KeyModifiers(); }
-// Everything given back while the host runs, as at unload.
-PROBE_EXPORT void Probe_ReleaseMenus() { ProbeMenusUnload(); }
 PROBE_EXPORT void Probe_RecreateItemB() { g_itemB.Create(1102, "ItemB", 0, 0, 0); }
 PROBE_EXPORT void Probe_ReleaseItemB() { g_itemB.Release(); }
 // Item C binds no member: every operation keeps the default. It goes to the end of "Window".

@@ -111,11 +111,8 @@ XCHG_Plugin* GetPlugin() {
 
 PROBE_EXPORT int Probe_NestingCount() { return PDFL_ExceptionHandler::NestingCount(); }
 PROBE_EXPORT void Probe_GetString(int id, char* buffer, int size) { GetString(id, buffer, size); }
-PROBE_EXPORT void Probe_LoadColor(int id, HostColor* color) { LoadColor(id, color); }
 PROBE_EXPORT void Probe_GetPluginFileName(char* buffer, int size) { GetPluginFileName(buffer, size); }
 PROBE_EXPORT void Probe_GetPluginDirectory(char* buffer, int size) { GetPluginDirectory(buffer, size); }
-PROBE_EXPORT HANDLE Probe_LoadBitmapOrIcon(int id, bool isBitmap) { return LoadBitmapOrIcon(id, isBitmap); }
-PROBE_EXPORT void Probe_ReleaseBitmapOrIcon(HANDLE handle, bool isBitmap) { ReleaseBitmapOrIcon(handle, isBitmap); }
 PROBE_EXPORT void Probe_GetPluginVersionString(char* buffer, int size) { GetPluginVersionString(buffer, size); }
 PROBE_EXPORT void Probe_Log(int level, const char* text, const char* file, int line) {
     GLIB_Log(level, text, file, line);

@@ -225,7 +225,6 @@ PROBE_EXPORT HWND Probe_CreateFrame() {
     g_frame.AttachToPlatformWindow(window);
     return window;
 }
-PROBE_EXPORT void Probe_AttachFrameTo(HWND window) { g_frame.AttachToPlatformWindow(window); }
 PROBE_EXPORT HWND Probe_Frame() { return g_frame.GetPlatformWindow(); }
 PROBE_EXPORT HostWindow Probe_FrameHostWindow() { return g_frame.GetHostWindow(); }
 PROBE_EXPORT const HostWindowHandlerRecord* Probe_FrameRecord() { return &g_frame.GetHandlerRecord(); }
