@@ -67,9 +67,8 @@ void HostDocument::WillWrite(std::optional<QPDFObjGen> owner) {
     m_announced = true;
     if (!m_tracked || owner->getObj() <= 0 || m_changes.created.count(*owner) != 0) return;
     if (m_changes.before.count(*owner) == 0) {
-        std::string text = HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner));
-        text.shrink_to_fit();  // kept for every page written: without the room its appends left
-        m_changes.before.emplace(*owner, std::move(text));
+        m_changes.before.emplace(
+            *owner, HostIncrementalUpdate::DigestOf(HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner))));
     }
 }
 
@@ -80,9 +79,23 @@ void HostDocument::MarkModified() {
 }
 
 QPDFObjectHandle HostDocument::MakeIndirect(QPDFObjectHandle object) {
-    QPDFObjectHandle indirect = m_pdf->makeIndirectObject(object);
-    m_changes.created.insert(indirect.getObjGen());
-    return indirect;
+    const QPDFObjGen id = NextNumber();
+    m_pdf->replaceObject(id, object);
+    m_changes.created.insert(id);
+    return m_pdf->getObjectByObjGen(id);
+}
+
+// The number of a new object, chosen here: QPDF's own choice first puts every object of the file into its
+// cache, read or not (7 MiB on 10,000 pages). It is the next after every number the file uses and its Size,
+// passing over those that QPDF gave objects it made on its own.
+QPDFObjGen HostDocument::NextNumber() {
+    if (m_nextNumber == 0) {
+        const std::map<QPDFObjGen, QPDFXRefEntry> table = m_pdf->getXRefTable();
+        const int used = table.empty() ? 0 : table.rbegin()->first.getObj();
+        m_nextNumber = std::max<long long>(used + 1, std::max<long long>(m_changes.fileSize, 1));
+    }
+    while (!m_pdf->getObjectByObjGen(QPDFObjGen(static_cast<int>(m_nextNumber), 0)).isNull()) ++m_nextNumber;
+    return QPDFObjGen(static_cast<int>(m_nextNumber++), 0);
 }
 
 void HostDocument::Untrack() {
@@ -181,14 +194,13 @@ void HostDocument::SaveUpdate(HostFileReplacer& replacer, bool ownFile) {
     const std::unique_ptr<HostIncrementalUpdate> update =
         m_tracked && !m_objects.Shared() ? std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, m_changes)
                                          : std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, ChangeCandidates());
-    const std::string& text = update->Text();
-    if (text.empty() && ownFile) {
+    if (update->Empty() && ownFile) {
         m_lastSaveNote = kUnchanged;
         m_modified = false;
     } else {
         replacer.Replace(
-            [&text](Pipeline& out) {
-                out.write(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+            [&update](Pipeline& out) {
+                update->Write(out);
                 out.finish();
             },
             m_path);

@@ -99,6 +99,7 @@ private:
     void CheckOwnFile(const HostSaveOptions& options);
     std::string WhyNotAnUpdate(const HostSaveOptions& options);
     std::set<QPDFObjGen> ChangeCandidates();
+    QPDFObjGen NextNumber();
     void SaveUpdate(HostFileReplacer& replacer, bool ownFile);
     void Untrack();
     void WriteWhole(Pipeline& out, const HostSaveOptions& options);
@@ -118,9 +119,10 @@ private:
     std::string m_lastSaveNote;
     bool m_modified = false;
     HostIncrementalUpdate::Changes m_changes;
-    bool m_tracked = true;      // m_changes holds every change since the file was read or written
-    bool m_announced = false;   // a write was announced and not yet marked
-    bool m_renumbered = false;  // a whole write numbered the objects anew: the file's are not the document's
+    bool m_tracked = true;       // m_changes holds every change since the file was read or written
+    bool m_announced = false;    // a write was announced and not yet marked
+    bool m_renumbered = false;   // a whole write numbered the objects anew: the file's are not the document's
+    long long m_nextNumber = 0;  // of the next object made; 0 until the first is
 };
 
 // An absolute path with the links of its existing part followed, as documents are told apart by it.
