@@ -85,8 +85,14 @@ CosObj HostCosObjects::IssueInSlot(const SlotOf& slotOf, uint32_t container, con
 }
 
 uint32_t* HostCosObjects::MemberSlot(uint32_t container, const std::string& key, bool make) {
-    if (make) return &m_members[{container, key}];
-    auto it = m_members.find({container, key});
+    auto known = m_keys.find(key);
+    if (known == m_keys.end()) {
+        if (!make) return nullptr;
+        known = m_keys.emplace(key, static_cast<uint32_t>(m_keys.size())).first;
+    }
+    const uint64_t place = uint64_t{container} << 32 | known->second;
+    if (make) return &m_members[place];
+    auto it = m_members.find(place);
     return it != m_members.end() ? &it->second : nullptr;
 }
 
@@ -212,10 +218,10 @@ QPDFObjectHandle HostCosObjects::OwnCopy(CosObj value) {
     // Each key of the container that was last given this value and still holds the shared array.
     QPDFObjectHandle container = m_objects[entry.container - 1].object;
     if (container.isStream()) container = container.getDict();
-    for (auto it = m_members.lower_bound({entry.container, std::string()});
-         it != m_members.end() && it->first.first == entry.container; ++it) {
-        if (it->second == value.id && container.getKey(it->first.second).isSameObjectAs(shared)) {
-            container.replaceKey(it->first.second, entry.object);
+    for (auto& [key, member] : container.getDictAsMap()) {
+        const uint32_t* slot = MemberSlot(entry.container, key, false);
+        if (slot != nullptr && *slot == value.id && member.isSameObjectAs(shared)) {
+            container.replaceKey(key, entry.object);
         }
     }
     return entry.object;

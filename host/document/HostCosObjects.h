@@ -24,6 +24,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -108,7 +109,10 @@ private:
     std::deque<Entry> m_objects;  // a deque: growing moves no handle and needs no second copy of the table
     bool m_shared = false;
     std::map<QPDFObjGen, uint32_t> m_indirect;
-    std::map<std::pair<uint32_t, std::string>, uint32_t> m_members;
+    // The value last issued or put under each key of each container, by (container << 32 | the key's
+    // number in m_keys): a hash of small records, as a page's few keys cost a tree node each otherwise.
+    std::map<std::string, uint32_t> m_keys;
+    std::unordered_map<uint64_t, uint32_t> m_members;
     // In the order of their places, which mostly grows at the end (elements are reached in the containers
     // issued last); a place that would come before the end waits in m_lateElements. A page's boxes so cost
     // twelve small records rather than twelve tree nodes.

@@ -1,5 +1,6 @@
 #include "host/document/HostDocument.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <qpdf/QPDFExc.hh>
@@ -27,11 +28,11 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     // Warnings are kept with the document rather than printed.
     m_pdf->setSuppressWarnings(true);
     m_pdf->setAttemptRecovery(repair);
-    m_input = std::make_unique<HostInputFile>(m_path);
-    m_identity = m_input->Identity();
+    HostInputFile input(m_path);
+    m_identity = input.Identity();
     std::vector<QPDFObjectHandle> pages;
     try {
-        m_pdf->processMemoryFile(m_path.c_str(), m_input->Bytes().data(), m_input->Bytes().size());
+        m_pdf->processInputSource(input.Source());
         pages = HostCollectPages(*m_pdf, m_warnings);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password) HostFail(("\"" + m_path + "\" needs a password").c_str());
@@ -42,7 +43,7 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     m_pages.reserve(pages.size());
     for (QPDFObjectHandle& dict : pages) {
         const auto handle = static_cast<HostPage>(nextHandle());
-        m_pageNumbers[static_cast<uint32_t>(handle)] = static_cast<int32_t>(m_pages.size());
+        if (!m_pages.empty() && handle <= m_pages.back().handle) m_handlesInOrder = false;
         m_pages.push_back({dict, handle, 0});
     }
     TakeWarnings();
@@ -109,8 +110,12 @@ HostDocument::Page& HostDocument::PageAt(int32_t number) {
 }
 
 int32_t HostDocument::NumberOf(HostPage page) const {
-    auto it = m_pageNumbers.find(static_cast<uint32_t>(page));
-    return it != m_pageNumbers.end() ? it->second : -1;
+    // The pages themselves are the table: their handles grow with their numbers, as they are issued in turn.
+    const auto by = [](const Page& p, HostPage h) { return p.handle < h; };
+    auto it = m_handlesInOrder
+                  ? std::lower_bound(m_pages.begin(), m_pages.end(), page, by)
+                  : std::find_if(m_pages.begin(), m_pages.end(), [&](const Page& p) { return p.handle == page; });
+    return it != m_pages.end() && it->handle == page ? static_cast<int32_t>(it - m_pages.begin()) : -1;
 }
 
 int32_t HostDocument::PermissionFlags() {

@@ -107,12 +107,11 @@ private:
 
     std::string m_path;
     Handles m_handles;
-    std::unique_ptr<HostInputFile> m_input;      // before the reader, which reads its bytes until its end
     std::optional<HostFileIdentity> m_identity;  // the file that the document belongs to, as last read or written
     std::unique_ptr<QPDF> m_pdf;
     HostCosObjects m_objects;
     std::vector<Page> m_pages;
-    std::map<uint32_t, int32_t> m_pageNumbers;  // by page handle
+    bool m_handlesInOrder = true;  // the pages' handles grow with their numbers
     std::vector<std::string> m_warnings;
     std::size_t m_warningsRead = 0;  // the warnings of the reading that the user was told of
     bool m_repaired = false;

@@ -105,10 +105,16 @@ HostIncrementalUpdate::Digest HostIncrementalUpdate::DigestOf(const std::string&
 
 HostIncrementalUpdate::HostIncrementalUpdate(QPDF& document, const std::string& file, const Changes& changes)
     : m_document(document) {
-    ReadEnd(file, nullptr);
-    // In the order of the numbers, as the objects would come from a walk over all of them.
-    std::set<QPDFObjGen> looked(changes.created);
-    for (const auto& [id, before] : changes.before) looked.insert(id);
+    ReadEnd(file);
+    // In the order of the numbers, as the objects would come from a walk over all of them: those written
+    // into and the new ones, each in order already, merged.
+    std::vector<QPDFObjGen> looked;
+    looked.reserve(changes.before.size() + changes.created.size());
+    for (const auto& [id, before] : changes.before) looked.push_back(id);
+    const auto written = static_cast<std::ptrdiff_t>(looked.size());
+    looked.insert(looked.end(), changes.created.begin(), changes.created.end());
+    std::inplace_merge(looked.begin(), looked.begin() + written, looked.end());
+    looked.erase(std::unique(looked.begin(), looked.end()), looked.end());
     for (const QPDFObjGen& id : looked) {
         QPDFObjectHandle now = m_document.getObjectByObjGen(id);
         if (now.isNull()) continue;
@@ -122,13 +128,12 @@ HostIncrementalUpdate::HostIncrementalUpdate(QPDF& document, const std::string& 
 HostIncrementalUpdate::HostIncrementalUpdate(QPDF& document, const std::string& file,
                                              const std::set<QPDFObjGen>& candidates)
     : m_document(document) {
-    // Read whole, once: the objects compared are then read without a system call each. Both go before the
-    // section is written.
-    const std::string bytes = HostInputFile::ReadWhole(file);
-    ReadEnd(file, &bytes);
+    ReadEnd(file);
+    // Gone before the section is written.
+    HostInputFile input(file);
     QPDF stored;
     stored.setSuppressWarnings(true);
-    stored.processMemoryFile(file.c_str(), bytes.data(), bytes.size());
+    stored.processInputSource(input.Source());
     const std::map<QPDFObjGen, QPDFXRefEntry> table = stored.getXRefTable();
     for (const QPDFObjGen& id : candidates) {
         QPDFObjectHandle now = m_document.getObjectByObjGen(id);
@@ -149,24 +154,16 @@ void HostIncrementalUpdate::Decide(long long fileSize, QPDFObjectHandle fileTrai
     if (m_streamSection) ++m_size;  // the cross-reference stream's own number, the next free one
 }
 
-// The file's length and where its last cross-reference section starts, as its "startxref" says; from `bytes`
-// when the file was read whole, else from its end and the start of that section alone.
-void HostIncrementalUpdate::ReadEnd(const std::string& file, const std::string* bytes) {
-    std::string end;
-    if (bytes != nullptr) {
-        m_fileSize = bytes->size();
-        end = bytes->substr(m_fileSize - std::min(m_fileSize, kEndLength));
-    } else {
-        HostInputFile::ReadPart(file, 0, 0, &m_fileSize);  // its size first
-        end = HostInputFile::ReadPart(file, m_fileSize - std::min(m_fileSize, kEndLength), kEndLength, &m_fileSize);
-    }
+// The file's length and where its last cross-reference section starts, as its "startxref" says: from its end
+// and the start of that section alone.
+void HostIncrementalUpdate::ReadEnd(const std::string& file) {
+    HostInputFile::ReadPart(file, 0, 0, &m_fileSize);  // its size first
+    const std::string end =
+        HostInputFile::ReadPart(file, m_fileSize - std::min(m_fileSize, kEndLength), kEndLength, &m_fileSize);
     const std::size_t keyword = end.rfind("startxref");
     if (keyword == std::string::npos) HostFail(("\"" + file + "\" has no \"startxref\" at its end").c_str());
     m_previous = std::strtoull(end.c_str() + keyword + 9, nullptr, 10);
-    const std::size_t at = std::min(m_previous, m_fileSize);
-    const std::string section =
-        bytes != nullptr ? bytes->substr(at, 4) : HostInputFile::ReadPart(file, at, 4, &m_fileSize);
-    m_streamSection = section != "xref";
+    m_streamSection = HostInputFile::ReadPart(file, std::min(m_previous, m_fileSize), 4, &m_fileSize) != "xref";
     m_endsLine = end.empty() || end.back() == '\n' || end.back() == '\r';
 }
 
@@ -215,7 +212,7 @@ std::string HostIncrementalUpdate::TrailerKeys(long long size) {
 }
 
 void HostIncrementalUpdate::WriteTable(Pipeline& out) {
-    std::vector<Written> entries = m_written;
+    std::vector<Written>& entries = m_written;  // last used here
     std::sort(entries.begin(), entries.end(), [](const Written& a, const Written& b) { return a.number < b.number; });
     const std::size_t at = m_offset;
     Emit(out, "xref\n");
@@ -235,9 +232,10 @@ void HostIncrementalUpdate::WriteTable(Pipeline& out) {
 void HostIncrementalUpdate::WriteStream(Pipeline& out) {
     const auto own = static_cast<int>(m_size - 1);
     m_written.push_back({own, 0, m_offset});
-    std::vector<Written> entries = m_written;
+    const std::size_t at = m_written.back().offset;
+    const int offsetBytes = at > 0xFFFFFFFFu ? 8 : 4;  // the last written lies furthest
+    std::vector<Written>& entries = m_written;         // last used here
     std::sort(entries.begin(), entries.end(), [](const Written& a, const Written& b) { return a.number < b.number; });
-    const int offsetBytes = m_written.back().offset > 0xFFFFFFFFu ? 8 : 4;  // the last written lies furthest
     std::string data;
     std::string index;
     for (std::size_t first = 0; first < entries.size();) {
@@ -251,7 +249,6 @@ void HostIncrementalUpdate::WriteStream(Pipeline& out) {
         AppendBigEndian(data, entry.offset, offsetBytes);
         AppendBigEndian(data, static_cast<uint64_t>(entry.generation), 2);
     }
-    const std::size_t at = m_written.back().offset;
     Emit(out, std::to_string(own) + " 0 obj\n<< /Type /XRef " + TrailerKeys(m_size) + " /W [1 " +
                   std::to_string(offsetBytes) + " 2] /Index [" + index + "] /Length " + std::to_string(data.size()) +
                   " >>\nstream\n" + data + "\nendstream\nendobj\nstartxref\n" + std::to_string(at) + "\n%%EOF\n");

@@ -57,7 +57,7 @@ private:
         int generation;
         std::size_t offset;
     };
-    void ReadEnd(const std::string& file, const std::string* bytes);
+    void ReadEnd(const std::string& file);
     void Decide(long long fileSize, QPDFObjectHandle fileTrailer);
     void Emit(Pipeline& out, const std::string& text);
     void WriteObject(Pipeline& out, QPDFObjGen id);
