@@ -9,6 +9,19 @@
 namespace {
 
 constexpr CosObj kNull = {0, 0};
+constexpr int kFewNumbers = 8;  // a box's four, a matrix's six
+
+// A direct array of a few direct numbers, as a box or a matrix is.
+bool IsFewNumbers(QPDFObjectHandle object) {
+    if (object.isIndirect() || !object.isArray()) return false;
+    const int count = object.getArrayNItems();
+    if (count == 0 || count > kFewNumbers) return false;
+    for (int i = 0; i < count; ++i) {
+        QPDFObjectHandle item = object.getArrayItem(i);
+        if (item.isIndirect() || !(item.isInteger() || item.isReal())) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -32,10 +45,25 @@ CosObj HostCosObjects::Issue(const QPDFObjectHandle& object) {
 }
 
 CosObj HostCosObjects::IssueReal(Fixed value) {
-    // Whole and half points share their low bits: a multiplicative hash spreads them over the slots.
-    auto& slot = m_reals[(static_cast<uint32_t>(value) * 2654435761u >> 16) % m_reals.size()];
-    if (!slot || slot->first != value) slot.emplace(value, HostNewReal(value));
-    return Add(slot->second, Place::Loose);
+    auto it = m_reals.find(value);
+    if (it == m_reals.end()) it = m_reals.emplace(value, Add(HostNewReal(value), Place::Number).id).first;
+    return {it->second, static_cast<uint32_t>(m_doc)};
+}
+
+// The value IssueReal gave `object`, when it made it.
+std::optional<uint32_t> HostCosObjects::NumberIssued(QPDFObjectHandle object) const {
+    if (object.isIndirect() || !object.isReal()) return std::nullopt;
+    const std::optional<Fixed> value = HostRealTextToFixed(object.getRealValue());
+    if (!value) return std::nullopt;
+    auto it = m_reals.find(*value);
+    if (it == m_reals.end() || !m_objects[it->second - 1].object.isSameObjectAs(object)) return std::nullopt;
+    return it->second;
+}
+
+bool HostCosObjects::IsSharedArray(QPDFObjectHandle object) const {
+    if (m_numberArrays.empty() || !IsFewNumbers(object)) return false;
+    auto it = m_numberArrays.find(object.unparseResolved());
+    return it != m_numberArrays.end() && it->second.isSameObjectAs(object);
 }
 
 template <class SlotOf>
@@ -44,18 +72,27 @@ CosObj HostCosObjects::IssueInSlot(const SlotOf& slotOf, uint32_t container, con
     QPDFObjectHandle handle = value;
     if (handle.isNull()) return kNull;
     if (handle.isIndirect()) return Issue(handle);
+    // A number made here has one value wherever it lies, so its places need no record.
+    if (const std::optional<uint32_t> number = NumberIssued(handle)) return {*number, static_cast<uint32_t>(m_doc)};
     const uint32_t* found = slotOf(false);
     if (found != nullptr && *found != 0 && m_objects[*found - 1].object.isSameObjectAs(handle)) {
         return {*found, static_cast<uint32_t>(m_doc)};
     }
     const CosObj issued = Add(handle, place, container);
+    m_objects[issued.id - 1].shared = IsSharedArray(handle);
     *slotOf(true) = issued.id;
     return issued;
 }
 
 uint32_t* HostCosObjects::MemberSlot(uint32_t container, const std::string& key, bool make) {
-    if (make) return &m_members[{container, key}];
-    auto it = m_members.find({container, key});
+    auto known = m_keys.find(key);
+    if (known == m_keys.end()) {
+        if (!make) return nullptr;
+        known = m_keys.emplace(key, static_cast<uint32_t>(m_keys.size())).first;
+    }
+    const uint64_t place = uint64_t{container} << 32 | known->second;
+    if (make) return &m_members[place];
+    auto it = m_members.find(place);
     return it != m_members.end() ? &it->second : nullptr;
 }
 
@@ -89,11 +126,13 @@ CosObj HostCosObjects::IssueElement(CosObj container, int index, const QPDFObjec
 }
 
 void HostCosObjects::NoteMember(CosObj container, const std::string& key, CosObj value) {
-    if (value.id != 0) *MemberSlot(container.id, key, true) = value.id;
+    const Entry* entry = EntryOf(value);
+    if (entry != nullptr && entry->place != Place::Number) *MemberSlot(container.id, key, true) = value.id;
 }
 
 void HostCosObjects::NoteElement(CosObj container, int index, CosObj value) {
-    if (value.id != 0) *ElementSlot(container.id, index, true) = value.id;
+    const Entry* entry = EntryOf(value);
+    if (entry != nullptr && entry->place != Place::Number) *ElementSlot(container.id, index, true) = value.id;
 }
 
 const HostCosObjects::Entry* HostCosObjects::EntryOf(CosObj object) const {
@@ -112,7 +151,7 @@ std::optional<QPDFObjGen> HostCosObjects::OwnerOf(CosObj object) const {
     for (std::size_t step = 0; step <= m_objects.size(); ++step) {
         const Entry* entry = EntryOf(object);
         if (entry == nullptr || entry->place == Place::Unknown) return std::nullopt;
-        if (entry->place == Place::Loose) return QPDFObjGen();
+        if (entry->place == Place::Loose || entry->place == Place::Number) return QPDFObjGen();
         if (entry->place == Place::Indirect) {
             QPDFObjectHandle handle = entry->object;
             return handle.getObjGen();
@@ -125,7 +164,7 @@ std::optional<QPDFObjGen> HostCosObjects::OwnerOf(CosObj object) const {
 void HostCosObjects::NotePut(CosObj container, CosObj value) {
     if (value.id == 0 || value.doc != static_cast<uint32_t>(m_doc) || value.id > m_objects.size()) return;
     Entry& entry = m_objects[value.id - 1];
-    if (entry.place == Place::Indirect) return;  // a reference, not a copy
+    if (entry.place == Place::Indirect || entry.place == Place::Number) return;  // a reference, or no container's
     if (entry.place == Place::Loose) {
         entry.place = Place::InContainer;  // lies there alone from now on
         entry.container = container.id;
@@ -141,4 +180,49 @@ std::set<QPDFObjGen> HostCosObjects::IndirectObjects() const {
     std::set<QPDFObjGen> objects;
     for (const auto& [id, index] : m_indirect) objects.insert(id);
     return objects;
+}
+
+QPDFObjectHandle HostCosObjects::ForPut(CosObj value, bool intoDictionary) {
+    const Entry* found = EntryOf(value);
+    if (found == nullptr) return QPDFObjectHandle::newNull();
+    Entry& entry = m_objects[value.id - 1];
+    if (entry.shared) return OwnCopy(value);
+    if (intoDictionary && entry.place == Place::Loose && IsFewNumbers(entry.object)) return Share(entry);
+    return entry.object;
+}
+
+// The shared array of the numbers of `entry`'s new array, which becomes that array itself when none holds
+// them yet; the entry names it from then on. An array of other number objects than the shared one's is kept.
+QPDFObjectHandle HostCosObjects::Share(Entry& entry) {
+    QPDFObjectHandle own = entry.object;
+    auto [it, made] = m_numberArrays.emplace(own.unparseResolved(), own);
+    if (!made) {
+        QPDFObjectHandle shared = it->second;
+        for (int i = 0; i < own.getArrayNItems(); ++i) {
+            if (!own.getArrayItem(i).isSameObjectAs(shared.getArrayItem(i))) return own;
+        }
+        entry.object = shared;
+    }
+    entry.shared = true;
+    return entry.object;
+}
+
+QPDFObjectHandle HostCosObjects::OwnCopy(CosObj value) {
+    if (EntryOf(value) == nullptr) HostFail("no such Cos object");
+    Entry& entry = m_objects[value.id - 1];
+    if (!entry.shared) return entry.object;
+    QPDFObjectHandle shared = entry.object;
+    entry.object = QPDFObjectHandle::newArray(shared.getArrayAsVector());
+    entry.shared = false;
+    if (entry.place != Place::InContainer) return entry.object;
+    // Each key of the container that was last given this value and still holds the shared array.
+    QPDFObjectHandle container = m_objects[entry.container - 1].object;
+    if (container.isStream()) container = container.getDict();
+    for (auto& [key, member] : container.getDictAsMap()) {
+        const uint32_t* slot = MemberSlot(entry.container, key, false);
+        if (slot != nullptr && *slot == value.id && member.isSameObjectAs(shared)) {
+            container.replaceKey(key, entry.object);
+        }
+    }
+    return entry.object;
 }

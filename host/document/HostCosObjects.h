@@ -10,6 +10,11 @@
 // The table also knows where a write into an object lands, so that a save need look only at the indirect
 // objects written into: an indirect object is its own; a direct one lies in the container it was reached
 // in or first put into, up to an indirect object, or in none yet (a new object).
+//
+// Memory: a value made for a number is the same value for every use of that number, and a new array of a few
+// numbers put into a dictionary is stored as the one array that holds those numbers in that order, which
+// every value of such an array names; a write into it, or a second put, first gives the value a copy of its
+// own where it lies (OwnCopy). Applying a box to 10,000 pages so keeps two arrays, not 20,000.
 #pragma once
 
 #include <array>
@@ -19,6 +24,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -34,9 +40,8 @@ public:
     HostCosDoc Doc() const { return m_doc; }
     // An object reached without a container: a new object.
     CosObj Issue(const QPDFObjectHandle& object);
-    // A new direct real of `value`, as HostNewReal makes it. Its object may be one made for the same value
-    // before: no entry changes a number in place, so no one can tell, and a page's boxes do not cost twelve
-    // objects each.
+    // A new direct real of `value`, as HostNewReal makes it: the same value as for every real of that value
+    // made before, as no entry changes a number in place, so no one can tell.
     CosObj IssueReal(Fixed value);
     // An object reached from outside the objects, at a named place: the catalog from the trailer, a page's
     // dictionary from its page handle.
@@ -63,12 +68,24 @@ public:
     // Whether a direct object was put where it came to lie in two indirect objects.
     bool Shared() const { return m_shared; }
 
+    // What to store for `value`, which is about to be put into a dictionary (`intoDictionary`) or an array:
+    // its object, a copy of its own (OwnCopy) when it names a shared array, or the shared array of its
+    // numbers when it is a new array of a few numbers put into a dictionary. Null when this table never
+    // issued it.
+    QPDFObjectHandle ForPut(CosObj value, bool intoDictionary);
+    // `value` is about to be written into: when it names a shared array of numbers, it gets a copy of its
+    // own, put in the shared one's place in the dictionary it lies in. Its object after that.
+    QPDFObjectHandle OwnCopy(CosObj value);
+
 private:
-    enum class Place : uint8_t { Indirect, InContainer, Loose, Unknown };
+    // A Number is a real made here for every use of its value: it lies in no container, and no write lands
+    // in it.
+    enum class Place : uint8_t { Indirect, InContainer, Loose, Unknown, Number };
     struct Entry {
         QPDFObjectHandle object;
         uint32_t container;  // for InContainer: the container's value
         Place place;
+        bool shared = false;  // the object is a shared array of numbers (see OwnCopy)
     };
     CosObj Add(const QPDFObjectHandle& object, Place place, uint32_t container = 0);
     // An element's place and the value last issued or put there.
@@ -82,13 +99,20 @@ private:
     uint32_t* MemberSlot(uint32_t container, const std::string& key, bool make);
     uint32_t* ElementSlot(uint32_t container, int index, bool make);
     const Entry* EntryOf(CosObj object) const;
+    std::optional<uint32_t> NumberIssued(QPDFObjectHandle object) const;
+    bool IsSharedArray(QPDFObjectHandle object) const;
+    QPDFObjectHandle Share(Entry& entry);
 
     HostCosDoc m_doc;
-    std::array<std::optional<std::pair<Fixed, QPDFObjectHandle>>, 16> m_reals;  // the last made, by value
+    std::map<Fixed, uint32_t> m_reals;                       // the value of each real made, by value
+    std::map<std::string, QPDFObjectHandle> m_numberArrays;  // the shared arrays, by their text
     std::deque<Entry> m_objects;  // a deque: growing moves no handle and needs no second copy of the table
     bool m_shared = false;
     std::map<QPDFObjGen, uint32_t> m_indirect;
-    std::map<std::pair<uint32_t, std::string>, uint32_t> m_members;
+    // The value last issued or put under each key of each container, by (container << 32 | the key's
+    // number in m_keys): a hash of small records, as a page's few keys cost a tree node each otherwise.
+    std::map<std::string, uint32_t> m_keys;
+    std::unordered_map<uint64_t, uint32_t> m_members;
     // In the order of their places, which mostly grows at the end (elements are reached in the containers
     // issued last); a place that would come before the end waits in m_lateElements. A page's boxes so cost
     // twelve small records rather than twelve tree nodes.

@@ -1,5 +1,6 @@
 #include "host/document/HostDocument.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <qpdf/QPDFExc.hh>
@@ -27,11 +28,11 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     // Warnings are kept with the document rather than printed.
     m_pdf->setSuppressWarnings(true);
     m_pdf->setAttemptRecovery(repair);
-    m_input = std::make_unique<HostInputFile>(m_path);
-    m_identity = m_input->Identity();
+    HostInputFile input(m_path);
+    m_identity = input.Identity();
     std::vector<QPDFObjectHandle> pages;
     try {
-        m_pdf->processMemoryFile(m_path.c_str(), m_input->Bytes().data(), m_input->Bytes().size());
+        m_pdf->processInputSource(input.Source());
         pages = HostCollectPages(*m_pdf, m_warnings);
     } catch (const QPDFExc& e) {
         if (e.getErrorCode() == qpdf_e_password) HostFail(("\"" + m_path + "\" needs a password").c_str());
@@ -42,7 +43,7 @@ HostDocument::HostDocument(const std::string& linuxPath, bool repair, Handles ha
     m_pages.reserve(pages.size());
     for (QPDFObjectHandle& dict : pages) {
         const auto handle = static_cast<HostPage>(nextHandle());
-        m_pageNumbers[static_cast<uint32_t>(handle)] = static_cast<int32_t>(m_pages.size());
+        if (!m_pages.empty() && handle <= m_pages.back().handle) m_handlesInOrder = false;
         m_pages.push_back({dict, handle, 0});
     }
     TakeWarnings();
@@ -67,9 +68,8 @@ void HostDocument::WillWrite(std::optional<QPDFObjGen> owner) {
     m_announced = true;
     if (!m_tracked || owner->getObj() <= 0 || m_changes.created.count(*owner) != 0) return;
     if (m_changes.before.count(*owner) == 0) {
-        std::string text = HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner));
-        text.shrink_to_fit();  // kept for every page written: without the room its appends left
-        m_changes.before.emplace(*owner, std::move(text));
+        m_changes.before.emplace(
+            *owner, HostIncrementalUpdate::DigestOf(HostIncrementalUpdate::Content(m_pdf->getObjectByObjGen(*owner))));
     }
 }
 
@@ -80,9 +80,23 @@ void HostDocument::MarkModified() {
 }
 
 QPDFObjectHandle HostDocument::MakeIndirect(QPDFObjectHandle object) {
-    QPDFObjectHandle indirect = m_pdf->makeIndirectObject(object);
-    m_changes.created.insert(indirect.getObjGen());
-    return indirect;
+    const QPDFObjGen id = NextNumber();
+    m_pdf->replaceObject(id, object);
+    m_changes.created.insert(id);
+    return m_pdf->getObjectByObjGen(id);
+}
+
+// The number of a new object, chosen here: QPDF's own choice first puts every object of the file into its
+// cache, read or not (7 MiB on 10,000 pages). It is the next after every number the file uses and its Size,
+// passing over those that QPDF gave objects it made on its own.
+QPDFObjGen HostDocument::NextNumber() {
+    if (m_nextNumber == 0) {
+        const std::map<QPDFObjGen, QPDFXRefEntry> table = m_pdf->getXRefTable();
+        const int used = table.empty() ? 0 : table.rbegin()->first.getObj();
+        m_nextNumber = std::max<long long>(used + 1, std::max<long long>(m_changes.fileSize, 1));
+    }
+    while (!m_pdf->getObjectByObjGen(QPDFObjGen(static_cast<int>(m_nextNumber), 0)).isNull()) ++m_nextNumber;
+    return QPDFObjGen(static_cast<int>(m_nextNumber++), 0);
 }
 
 void HostDocument::Untrack() {
@@ -96,8 +110,12 @@ HostDocument::Page& HostDocument::PageAt(int32_t number) {
 }
 
 int32_t HostDocument::NumberOf(HostPage page) const {
-    auto it = m_pageNumbers.find(static_cast<uint32_t>(page));
-    return it != m_pageNumbers.end() ? it->second : -1;
+    // The pages themselves are the table: their handles grow with their numbers, as they are issued in turn.
+    const auto by = [](const Page& p, HostPage h) { return p.handle < h; };
+    auto it = m_handlesInOrder
+                  ? std::lower_bound(m_pages.begin(), m_pages.end(), page, by)
+                  : std::find_if(m_pages.begin(), m_pages.end(), [&](const Page& p) { return p.handle == page; });
+    return it != m_pages.end() && it->handle == page ? static_cast<int32_t>(it - m_pages.begin()) : -1;
 }
 
 int32_t HostDocument::PermissionFlags() {
@@ -181,14 +199,13 @@ void HostDocument::SaveUpdate(HostFileReplacer& replacer, bool ownFile) {
     const std::unique_ptr<HostIncrementalUpdate> update =
         m_tracked && !m_objects.Shared() ? std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, m_changes)
                                          : std::make_unique<HostIncrementalUpdate>(*m_pdf, m_path, ChangeCandidates());
-    const std::string& text = update->Text();
-    if (text.empty() && ownFile) {
+    if (update->Empty() && ownFile) {
         m_lastSaveNote = kUnchanged;
         m_modified = false;
     } else {
         replacer.Replace(
-            [&text](Pipeline& out) {
-                out.write(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+            [&update](Pipeline& out) {
+                update->Write(out);
                 out.finish();
             },
             m_path);

@@ -99,6 +99,7 @@ private:
     void CheckOwnFile(const HostSaveOptions& options);
     std::string WhyNotAnUpdate(const HostSaveOptions& options);
     std::set<QPDFObjGen> ChangeCandidates();
+    QPDFObjGen NextNumber();
     void SaveUpdate(HostFileReplacer& replacer, bool ownFile);
     void Untrack();
     void WriteWhole(Pipeline& out, const HostSaveOptions& options);
@@ -106,21 +107,21 @@ private:
 
     std::string m_path;
     Handles m_handles;
-    std::unique_ptr<HostInputFile> m_input;      // before the reader, which reads its bytes until its end
     std::optional<HostFileIdentity> m_identity;  // the file that the document belongs to, as last read or written
     std::unique_ptr<QPDF> m_pdf;
     HostCosObjects m_objects;
     std::vector<Page> m_pages;
-    std::map<uint32_t, int32_t> m_pageNumbers;  // by page handle
+    bool m_handlesInOrder = true;  // the pages' handles grow with their numbers
     std::vector<std::string> m_warnings;
     std::size_t m_warningsRead = 0;  // the warnings of the reading that the user was told of
     bool m_repaired = false;
     std::string m_lastSaveNote;
     bool m_modified = false;
     HostIncrementalUpdate::Changes m_changes;
-    bool m_tracked = true;      // m_changes holds every change since the file was read or written
-    bool m_announced = false;   // a write was announced and not yet marked
-    bool m_renumbered = false;  // a whole write numbered the objects anew: the file's are not the document's
+    bool m_tracked = true;       // m_changes holds every change since the file was read or written
+    bool m_announced = false;    // a write was announced and not yet marked
+    bool m_renumbered = false;   // a whole write numbered the objects anew: the file's are not the document's
+    long long m_nextNumber = 0;  // of the next object made; 0 until the first is
 };
 
 // An absolute path with the links of its existing part followed, as documents are told apart by it.

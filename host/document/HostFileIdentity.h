@@ -18,6 +18,7 @@ public:
     // What happened to the file since `this` was taken, for a message ("was replaced by another file"), or ""
     // when `now` is still the same file unchanged. `now` is none for a file that is gone.
     std::string ChangeTo(const std::optional<HostFileIdentity>& now) const;
+    int64_t Size() const { return m_size; }
 
 private:
     explicit HostFileIdentity(const struct stat& status);

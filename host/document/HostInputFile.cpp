@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
+#include "host/document/HostFileSource.h"
 #include "host/entries/HostEntry.h"
 
 namespace {
@@ -28,34 +30,10 @@ const char* KindOf(mode_t mode) {
 // Closes the descriptor however the reading ends.
 struct Descriptor {
     int fd;
-    ~Descriptor() { ::close(fd); }
-};
-
-// The content of the regular file open as `fd`, with its identity as it was read.
-std::string ReadRegular(const std::string& path, int fd, std::optional<HostFileIdentity>* identity) {
-    const Descriptor closer{fd};
-    struct stat status;
-    if (::fstat(fd, &status) != 0) Refuse(path, std::strerror(errno));
-    if (!S_ISREG(status.st_mode)) Refuse(path, KindOf(status.st_mode));
-    if (identity != nullptr) *identity = HostFileIdentity::OfDescriptor(fd);
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-    std::size_t done = 0;
-    for (;;) {
-        // At the size it had, a small read tells whether it grew, without room made for more first, which
-        // would take twice the file's size for every file.
-        char more[4096];
-        const bool full = done == bytes.size();
-        char* into = full ? more : bytes.data() + done;
-        const ssize_t got = ::read(fd, into, full ? sizeof more : bytes.size() - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) Refuse(path, std::strerror(errno));
-        if (got == 0) break;
-        if (full) bytes.append(more, static_cast<std::size_t>(got));
-        done += static_cast<std::size_t>(got);
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
     }
-    bytes.resize(done);
-    return bytes;
-}
+};
 
 int OpenWithoutWaiting(const std::string& path) {
     // Without blocking: opening a pipe for reading would otherwise wait for a writer.
@@ -81,12 +59,24 @@ std::string ReadAt(const std::string& path, int fd, std::size_t offset, std::siz
 
 }  // namespace
 
-HostInputFile::HostInputFile(const std::string& path) {
-    m_bytes = ReadRegular(path, OpenWithoutWaiting(path), &m_identity);
+HostInputFile::HostInputFile(const std::string& path) : m_path(path) {
+    Descriptor opened{OpenWithoutWaiting(path)};  // closed again when a check fails
+    struct stat status;
+    if (::fstat(opened.fd, &status) != 0) Refuse(path, std::strerror(errno));
+    if (!S_ISREG(status.st_mode)) Refuse(path, KindOf(status.st_mode));
+    m_identity = HostFileIdentity::OfDescriptor(opened.fd);
+    if (!m_identity) Refuse(path, std::strerror(errno));
+    std::swap(m_fd, opened.fd);
 }
 
-std::string HostInputFile::ReadWhole(const std::string& path) {
-    return ReadRegular(path, OpenWithoutWaiting(path), nullptr);
+HostInputFile::~HostInputFile() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+std::shared_ptr<InputSource> HostInputFile::Source() {
+    auto source = std::make_shared<HostFileSource>(m_path, m_fd, *m_identity);
+    m_fd = -1;
+    return source;
 }
 
 std::string HostInputFile::ReadPart(const std::string& path, std::size_t offset, std::size_t count, std::size_t* size) {

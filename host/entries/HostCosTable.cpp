@@ -203,6 +203,7 @@ void HostCosTable::Cos_DictPut(CosObj dict, HostAtom key, CosObj value) {
         if (ContainsDirectly(stored, target)) HostFail("a direct object cannot contain itself");
         HostDocument& document = *resolved.document;
         document.WillWrite(document.Objects().OwnerOf(dict));
+        if (value != kNullObj) stored = document.Objects().ForPut(value, true);
         target.replaceKey(name, stored);  // a null value removes the key, as PDF reads an absent one
         document.Objects().NoteMember(dict, name, value);
         document.Objects().NotePut(dict, value);
@@ -230,12 +231,14 @@ CosObj HostCosTable::Cos_ArrayGet(CosObj array, int32_t index) {
 void HostCosTable::Cos_ArrayPut(CosObj array, int32_t index, CosObj value) {
     HostDocumentEntry([&] {
         const Resolved resolved = ResolveArray(array);
-        QPDFObjectHandle target = resolved.object;
         if (index < 0 || index >= kMaxArrayLength) HostFail("array index out of range");
         QPDFObjectHandle stored = StorableValue(resolved, value);
-        if (ContainsDirectly(stored, target)) HostFail("a direct object cannot contain itself");
+        if (ContainsDirectly(stored, resolved.object)) HostFail("a direct object cannot contain itself");
         HostDocument& document = *resolved.document;
         document.WillWrite(document.Objects().OwnerOf(array));
+        // A shared array of numbers is written in a copy of its own (see HostCosObjects).
+        QPDFObjectHandle target = document.Objects().OwnCopy(array);
+        if (value != kNullObj) stored = document.Objects().ForPut(value, false);
         // Putting past the end lengthens the array, with nulls in between: a new array starts empty.
         while (target.getArrayNItems() < index) target.appendItem(QPDFObjectHandle::newNull());
         if (target.getArrayNItems() == index) {

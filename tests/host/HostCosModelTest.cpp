@@ -229,6 +229,31 @@ TEST_F(CosModel, SettingBoxesWritesThePagesOwnEntries) {
     EXPECT_TRUE(Document(doc).Modified());
 }
 
+// Arrays of the same numbers on two pages are stored as one (HostCosObjects): a write through one value
+// still changes its own page alone, and a value put twice is one array in both places, as any direct object.
+TEST_F(CosModel, AnArrayOfNumbersWrittenAfterItsPutChangesItsOwnPlacesAlone) {
+    const CosObj first = Model_PageDict(Model_AcquirePage(doc, 0));
+    const CosObj second = Model_PageDict(Model_AcquirePage(doc, 1));
+    const auto box = [&] {
+        const CosObj array = Cos_NewArray(cosDoc, 0, 4);
+        for (int i = 0; i < 4; ++i) Cos_ArrayPut(array, i, Cos_NewFixed(cosDoc, 0, (i + 1) * kFixedOne));
+        return array;
+    };
+    const CosObj a = box(), b = box();
+    Cos_DictPut(first, Atom("TrimBox"), a);
+    Cos_DictPut(second, Atom("TrimBox"), b);
+    Cos_ArrayPut(a, 0, Cos_NewFixed(cosDoc, 0, 9 * kFixedOne));
+    EXPECT_TRUE(Same(Get(first, "TrimBox"), a));
+    EXPECT_TRUE(Same(Get(second, "TrimBox"), b));
+    EXPECT_EQ(RectUnder(first, "TrimBox"), BoxOf(9, 2, 3, 4));
+    EXPECT_EQ(RectUnder(second, "TrimBox"), BoxOf(1, 2, 3, 4));
+    Cos_DictPut(first, Atom("ArtBox"), b);
+    Cos_ArrayPut(b, 1, Cos_NewFixed(cosDoc, 0, 7 * kFixedOne));
+    EXPECT_EQ(RectUnder(second, "TrimBox"), BoxOf(1, 7, 3, 4));
+    EXPECT_EQ(RectUnder(first, "ArtBox"), BoxOf(1, 7, 3, 4));
+    EXPECT_EQ(RectUnder(first, "TrimBox"), BoxOf(9, 2, 3, 4));
+}
+
 // --- Opening through host paths ---
 
 TEST_F(CosModel, OpeningThroughAHostPathGivesTheOpenDocument) {
