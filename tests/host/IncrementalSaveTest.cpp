@@ -32,6 +32,8 @@ const Form kForms[] = {
     {"object streams and a cross-reference stream", "qpdf --object-streams=generate sample.pdf in.pdf", true,
      "[document] saved \"in.pdf\"\n"},
     {"linearization", "qpdf --linearize sample.pdf in.pdf", true, "[document] saved \"in.pdf\"\n"},
+    {"a table with a cross-reference stream beside it", GEOM_TEST_SUPPORT_DIR "/hybrid-update.py sample.pdf in.pdf",
+     true, "[document] saved \"in.pdf\"\n"},
     {"encryption", "qpdf --encrypt '' owner 256 -- sample.pdf in.pdf", false,
      "(written in full: an update to an encrypted file is not made)"},
 };
@@ -42,13 +44,15 @@ std::string Boxes(const std::string& path) {
 
 std::string Text(const std::string& path) { return RunCommand("pdftotext " + Quoted(path) + " -").output; }
 
+std::string Title(const std::string& path) { return RunCommand("pdfinfo " + Quoted(path) + " | grep Title").output; }
+
 TEST(IncrementalSave, AppendsOneUpdateThatReadersReadInEachFormOfFile) {
     for (const Form& form : kForms) {
         SCOPED_TRACE(form.name);
         TestFolder folder;
         ASSERT_EQ(RunCommand("cd " + folder.Path() + " && cp " GEOM_SAMPLES_DIR "/sample.pdf . && " + form.make).status,
                   0);
-        const std::string before = ReadFile(folder.Path("in.pdf"));
+        const std::string before = ReadFile(folder.Path("in.pdf")), title = Title(folder.Path("in.pdf"));
         WriteFile(folder.Path("edit.script"), std::string(kApplyBoth) + "save\nsave\n");
         const GeomhostRun run =
             Geomhost("--no-debugger --open " + folder.Path("in.pdf") + " --script " + folder.Path("edit.script"));
@@ -64,6 +68,7 @@ TEST(IncrementalSave, AppendsOneUpdateThatReadersReadInEachFormOfFile) {
                   "Page    2 BleedBox:     20.00    20.00   578.00   595.00\n"
                   "Page    2 TrimBox:      40.00    40.00   580.00   595.00\n");
         EXPECT_EQ(Text(folder.Path("in.pdf")), Text(GEOM_SAMPLES_DIR "/sample.pdf"));
+        EXPECT_EQ(Title(folder.Path("in.pdf")), title);  // the hybrid's, found through the stream beside the table
     }
 }
 
