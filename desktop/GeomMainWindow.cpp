@@ -35,6 +35,9 @@ GeomMainWindow::GeomMainWindow(Host& host)
     statusBar()->addPermanentWidget(m_progress);
     m_host.Progress().SetWatcher([this] { ShowProgress(); });
     m_host.Alerts().SetResponder([this](const HostShownAlert& alert) { return ShowAlert(alert); });
+    // What failed in a plug-in's call and was not told by the plug-in itself.
+    m_host.SetFailureSink(
+        [this](const std::string& why) { QMessageBox::warning(this, "geomview", QString::fromStdString(why)); });
     if (m_host.Config().debuggerWindow) AddDebugger();
     connect(m_pageView, &GeomPageView::Moved, this, [this] { m_desktop->Sync(); });
     connect(m_pageView, &GeomPageView::Acted, this, [this] { m_desktop->Sync(); });
@@ -47,6 +50,7 @@ GeomMainWindow::~GeomMainWindow() {
     m_host.Progress().SetWatcher(nullptr);
     m_host.Alerts().SetResponder(nullptr);
     m_host.SetDebuggerSink(nullptr);
+    m_host.SetFailureSink(nullptr);
     delete m_desktop;
 }
 

@@ -95,6 +95,7 @@ void Host::RestoreHostFrame(HostExceptionFrame* frame) { std::longjmp(frame->env
 void Host::ReportFailedCall(const char* what, const std::string& why) {
     ++m_failedCalls;
     m_out << "[error] " << what << ": " << why << "\n";
+    if (m_failureSink) m_failureSink(why);
 }
 
 bool Host::LoadPlugins(const std::string& folder) {

@@ -107,6 +107,8 @@ public:
     // shows it in.
     void Debugger(const char* text);
     void SetDebuggerSink(std::function<void(const std::string&)> sink) { m_debuggerSink = std::move(sink); }
+    // A failed plug-in call is printed on the host's output; a front end may show the user why, too.
+    void SetFailureSink(std::function<void(const std::string& why)> sink) { m_failureSink = std::move(sink); }
 
 private:
     void Start(HostPlugin& plugin);
@@ -142,6 +144,7 @@ private:
     uint32_t m_nextExtension = 1;
     int m_failedCalls = 0;
     std::function<void(const std::string&)> m_debuggerSink;
+    std::function<void(const std::string&)> m_failureSink;
     int m_boxWrites = 0;
     bool m_running = false;
     WinSubMessageBoxPresenter m_previousPresenter = nullptr;

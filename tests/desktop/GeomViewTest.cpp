@@ -132,8 +132,19 @@ protected:
     QApplication application{argc, argv};
     TestFolder folder;
     const std::string file = folder.Path("in.pdf");
+    static inline HostConfig s_config{};
     std::ostringstream out;
-    Host host{HostConfig{}, out};
+    Host host{s_config, out};
+};
+
+// A host whose first write of a page box fails.
+class GeomViewFailingWrite : public GeomView {
+protected:
+    static void SetUpTestSuite() {
+        GeomView::SetUpTestSuite();
+        s_config.failBoxWrite = 1;
+    }
+    static void TearDownTestSuite() { s_config = {}; }
 };
 
 TEST_F(GeomView, AJourneyWithTheMouseAndTheKeyboard) {
@@ -275,6 +286,22 @@ TEST_F(GeomView, TheTourWithTheKeyboardGivesTheToursFile) {
                                   "button ORBA:EXGM_TrimToolButton\nchoose #1008 Millimeters\ntype #1004 5\n"
                                   "choose #1007 \"To All Pages\"\npress #1001\nsave\n",
                               "sample-edited.pdf");
+}
+
+// A write the host refuses during Apply: the user is told why in a message box.
+TEST_F(GeomViewFailingWrite, IsToldInAMessageBox) {
+    GeomMainWindow window(host);
+    window.show();
+    ASSERT_TRUE(window.OpenFile(QString::fromStdString(file)));
+    window.findChild<QAction*>("ORBA:EXGM_GeomToolButton")->trigger();
+    GeomWindowView* dialog = window.Desktop().ViewOf("Page Geometry");
+    ASSERT_NE(dialog, nullptr);
+    TabTo(*dialog, 1004);
+    QTest::keyClicks(dialog, "-40");
+    QString said;
+    AnswerNextBox("OK", said);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    EXPECT_EQ(said.toStdString(), "The page box could not be written.");
 }
 
 }  // namespace
