@@ -157,13 +157,13 @@ void HostIncrementalUpdate::Decide(long long fileSize, QPDFObjectHandle fileTrai
 // The file's length and where its last cross-reference section starts, as its "startxref" says: from its end
 // and the start of that section alone.
 void HostIncrementalUpdate::ReadEnd(const std::string& file) {
-    HostInputFile::ReadPart(file, 0, 0, &m_fileSize);  // its size first
-    const std::string end =
-        HostInputFile::ReadPart(file, m_fileSize - std::min(m_fileSize, kEndLength), kEndLength, &m_fileSize);
+    const HostInputFile input(file);
+    m_fileSize = static_cast<std::size_t>(input.Identity().Size());
+    const std::string end = input.Read(m_fileSize - std::min(m_fileSize, kEndLength), kEndLength);
     const std::size_t keyword = end.rfind("startxref");
     if (keyword == std::string::npos) HostFail(("\"" + file + "\" has no \"startxref\" at its end").c_str());
     m_previous = std::strtoull(end.c_str() + keyword + 9, nullptr, 10);
-    m_streamSection = HostInputFile::ReadPart(file, std::min(m_previous, m_fileSize), 4, &m_fileSize) != "xref";
+    m_streamSection = input.Read(std::min(m_previous, m_fileSize), 4) != "xref";
     m_endsLine = end.empty() || end.back() == '\n' || end.back() == '\r';
 }
 

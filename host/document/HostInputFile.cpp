@@ -79,11 +79,8 @@ std::shared_ptr<InputSource> HostInputFile::Source() {
     return source;
 }
 
-std::string HostInputFile::ReadPart(const std::string& path, std::size_t offset, std::size_t count, std::size_t* size) {
-    const Descriptor closer{OpenWithoutWaiting(path)};
-    struct stat status;
-    if (::fstat(closer.fd, &status) != 0) Refuse(path, std::strerror(errno));
-    if (!S_ISREG(status.st_mode)) Refuse(path, KindOf(status.st_mode));
-    *size = static_cast<std::size_t>(status.st_size);
-    return offset < *size ? ReadAt(path, closer.fd, offset, std::min(count, *size - offset)) : std::string();
+std::string HostInputFile::Read(std::size_t offset, std::size_t count) const {
+    if (m_fd < 0) HostFail("the file was handed to its reader");
+    const auto size = static_cast<std::size_t>(m_identity->Size());
+    return offset < size ? ReadAt(m_path, m_fd, offset, std::min(count, size - offset)) : std::string();
 }

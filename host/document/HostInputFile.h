@@ -26,8 +26,8 @@ public:
     // qpdf's input for the file, which takes over the descriptor: once.
     std::shared_ptr<InputSource> Source();
 
-    // Up to `count` bytes from `offset` (fewer where the file ends), with the file's size in `size`.
-    static std::string ReadPart(const std::string& path, std::size_t offset, std::size_t count, std::size_t* size);
+    // Up to `count` bytes from `offset`, fewer where the file ends; before Source() only.
+    std::string Read(std::size_t offset, std::size_t count) const;
 
 private:
     std::string m_path;
